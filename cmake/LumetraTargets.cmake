@@ -1,0 +1,35 @@
+# One static library per source folder. Sources are collected from the folder so that adding a
+# file needs no edit here; CONFIGURE_DEPENDS makes the build notice new files.
+function(lumetra_library name folder)
+  file(GLOB sources CONFIGURE_DEPENDS
+       "${PROJECT_SOURCE_DIR}/${folder}/*.cpp" "${PROJECT_SOURCE_DIR}/${folder}/*.h")
+  list(FILTER sources EXCLUDE REGEX ".*/main\\.cpp$")
+  set(cpp ${sources})
+  list(FILTER cpp INCLUDE REGEX ".*\\.cpp$")
+  if(cpp)
+    add_library(${name} STATIC ${sources})
+    target_include_directories(${name} PUBLIC "${PROJECT_SOURCE_DIR}/src")
+    target_link_libraries(${name} PUBLIC ${ARGN})
+    target_compile_options(${name} PRIVATE -Wall -Wextra)
+  else()
+    add_library(${name} INTERFACE)
+    target_include_directories(${name} INTERFACE "${PROJECT_SOURCE_DIR}/src")
+    target_link_libraries(${name} INTERFACE ${ARGN})
+  endif()
+endfunction()
+
+# One test executable per test folder; every test case runs as its own process (own temporary
+# working directory, own offscreen application) so the suite runs in parallel.
+function(lumetra_tests name folder)
+  file(GLOB sources CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/${folder}/*.cpp")
+  if(NOT sources)
+    return()
+  endif()
+  add_executable(${name} ${sources})
+  target_link_libraries(${name} PRIVATE lumetra_test_support ${ARGN})
+  target_compile_options(${name} PRIVATE -Wall -Wextra)
+  gtest_discover_tests(${name}
+    DISCOVERY_MODE PRE_TEST
+    DISCOVERY_TIMEOUT 60
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 120)
+endfunction()

@@ -1,0 +1,49 @@
+#include "platform/Application.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "platform/DialogService.h"
+#include "platform/Exceptions.h"
+
+TApplication& Application() {
+  static TApplication application;
+  return application;
+}
+
+void TApplication::ShowException(const QString& message) {
+  QString text = message;
+  // The runtime's rule: a message whose last character sorts after "." gets a full stop.
+  if (!text.isEmpty() && text.back() > u'.') text += u'.';
+  Dialogs().ShowMessage(Title, text);
+}
+
+void TApplication::HandleException(const std::exception& error) {
+  if (const auto* e = dynamic_cast<const Exception*>(&error)) ShowException(e->Message());
+  else ShowException(QString::fromLocal8Bit(error.what()));
+}
+
+bool TApplication::Guard(const std::function<void()>& handler) {
+  try {
+    handler();
+    return true;
+  } catch (const std::exception& error) {
+    HandleException(error);
+  }
+  return false;
+}
+
+void TApplication::ProcessMessages() { QCoreApplication::processEvents(); }
+
+void TApplication::Terminate() { QCoreApplication::quit(); }
+
+namespace {
+QSize ScreenSize() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  return screen ? screen->geometry().size() : QSize(1024, 768);
+}
+}  // namespace
+
+int ScreenWidth() { return ScreenSize().width(); }
+int ScreenHeight() { return ScreenSize().height(); }

@@ -1,0 +1,23 @@
+#pragma once
+// Failures are exceptions that carry a message text; the application's standard handler shows it.
+#include <QString>
+#include <exception>
+#include <string>
+
+class Exception : public std::exception {
+ public:
+  explicit Exception(QString message) : message_(std::move(message)), utf8_(message_.toStdString()) {}
+  const QString& Message() const { return message_; }
+  const char* what() const noexcept override { return utf8_.c_str(); }
+
+ private:
+  QString message_;
+  std::string utf8_;
+};
+
+// An input/output failure with the runtime's error code and message.
+class EInOutError : public Exception {
+ public:
+  EInOutError(int code, QString message) : Exception(std::move(message)), ErrorCode(code) {}
+  int ErrorCode;
+};
