@@ -1,1 +1,44 @@
-int main() { return 0; }
+// lumetra-cli: the console's engine without a window.
+#include <QApplication>
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+
+#include "cli/CliCommand.h"
+
+namespace {
+
+void PrintUsage() {
+  std::puts("Usage: lumetra-cli COMMAND [ARGUMENTS...]\n\nCommands:");
+  std::vector<CliCommand> commands = CliCommands();
+  std::sort(commands.begin(), commands.end(),
+            [](const CliCommand& a, const CliCommand& b) { return std::strcmp(a.name, b.name) < 0; });
+  for (const CliCommand& c : commands) std::printf("  %-12s %s\n", c.name, c.summary);
+  std::puts("\n'lumetra-cli COMMAND --help' describes a command.");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // Rendering needs fonts but no screen.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  const QStringList arguments = QCoreApplication::arguments().mid(1);
+  if (arguments.isEmpty() || arguments[0] == QStringLiteral("--help") || arguments[0] == QStringLiteral("-h")) {
+    PrintUsage();
+    return arguments.isEmpty() ? 1 : 0;
+  }
+  for (const CliCommand& command : CliCommands()) {
+    if (arguments[0] != QLatin1String(command.name)) continue;
+    try {
+      return command.run(arguments);
+    } catch (const Exception& error) {
+      std::fprintf(stderr, "lumetra-cli %s: %s\n", command.name, error.Message().toUtf8().constData());
+    } catch (const std::exception& error) {
+      std::fprintf(stderr, "lumetra-cli %s: %s\n", command.name, error.what());
+    }
+    return 1;
+  }
+  std::fprintf(stderr, "lumetra-cli: unknown command \"%s\" (see --help)\n", arguments[0].toUtf8().constData());
+  return 1;
+}

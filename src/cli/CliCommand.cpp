@@ -1,0 +1,55 @@
+#include "cli/CliCommand.h"
+
+#include <QFile>
+#include <cstdio>
+
+namespace {
+std::vector<CliCommand>& Table() {
+  static std::vector<CliCommand> table;
+  return table;
+}
+}  // namespace
+
+const std::vector<CliCommand>& CliCommands() { return Table(); }
+
+CliRegistration::CliRegistration(const CliCommand& command) { Table().push_back(command); }
+
+bool ParseCommandLine(QCommandLineParser& parser, const QStringList& arguments, int positionals) {
+  const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
+                                QStringLiteral("Show this help."));
+  parser.addOption(help);
+  parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
+  if (!parser.parse(arguments)) throw CliError(parser.errorText());
+  if (parser.isSet(help)) {
+    std::fputs(parser.helpText().toUtf8().constData(), stdout);
+    return false;
+  }
+  if (positionals >= 0 && parser.positionalArguments().size() != positionals) {
+    throw CliError(parser.positionalArguments().size() < positionals
+                       ? QStringLiteral("missing argument (see --help)")
+                       : QStringLiteral("unexpected argument \"%1\" (see --help)")
+                             .arg(parser.positionalArguments().value(positionals)));
+  }
+  return true;
+}
+
+int IntOption(const QCommandLineParser& parser, const QString& name, int fallback) {
+  if (!parser.isSet(name)) return fallback;
+  bool ok = false;
+  const int value = parser.value(name).toInt(&ok);
+  if (!ok) throw CliError(QStringLiteral("--%1 needs a whole number, not \"%2\"").arg(name, parser.value(name)));
+  return value;
+}
+
+void WriteOutput(const QString& path, const QByteArray& bytes) {
+  QFile file;
+  const bool opened = path == QStringLiteral("-") ? file.open(stdout, QIODevice::WriteOnly)
+                                                   : (file.setFileName(path), file.open(QIODevice::WriteOnly));
+  if (!opened || file.write(bytes) != bytes.size() || !file.flush())
+    throw CliError(QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
+}
+
+void PrintLine(const QString& line) {
+  std::fputs((line + u'\n').toUtf8().constData(), stdout);
+  std::fflush(stdout);
+}
