@@ -1,6 +1,17 @@
+// The console: one window, everything on the GUI thread.
 #include <QApplication>
+
+#include "console/Unit1.h"
+#include "platform/Application.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  return 0;
+  QApplication::setStyle(QStringLiteral("Fusion"));
+  Application().Title = QStringLiteral("Lumetra");
+  QApplication::setApplicationDisplayName(QString());
+  QApplication::setApplicationName(QStringLiteral("lumetra"));
+  TForm1 form;
+  Application().MainForm = &form;
+  form.Show();
+  return app.exec();
 }

@@ -187,6 +187,7 @@ bool TCommPort::Close() {
     nanosleep(&pause, nullptr);
   }
   if (failed_) ::tcflush(fd_, TCOFLUSH);
+  ::ioctl(fd_, TIOCNXCL);  // the exclusive mark outlives us while anyone else holds the device
   ::flock(fd_, LOCK_UN);
   ::close(fd_);
   fd_ = -1;

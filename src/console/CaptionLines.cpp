@@ -1,0 +1,16 @@
+#include "console/CaptionLines.h"
+
+QStringList SplitCaptionLines(const QString& text) {
+  QStringList lines;
+  qsizetype start = 0;
+  const qsizetype size = text.size();
+  for (qsizetype i = 0; i < size; ++i) {
+    const QChar c = text[i];
+    if (c != u'\n' && c != u'\r') continue;
+    lines << text.mid(start, i - start);
+    if (c == u'\r' && i + 1 < size && text[i + 1] == u'\n') ++i;
+    start = i + 1;
+  }
+  if (start < size) lines << text.mid(start);
+  return lines;
+}

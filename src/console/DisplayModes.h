@@ -1,0 +1,10 @@
+#pragma once
+// The sign's twenty entry effects, in the order of their mode index.
+#include <QString>
+#include <QStringList>
+
+constexpr int kDisplayModeCount = 20;
+// The only mode whose packet carries the caption as consecutive pages.
+constexpr int kScrollInFromRightMode = 1;
+
+const QStringList& DisplayModeNames();

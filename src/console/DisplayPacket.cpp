@@ -1,0 +1,50 @@
+#include "console/DisplayPacket.h"
+
+#include "console/DisplayModes.h"
+
+namespace {
+
+bool WriteBytes(ByteSink& sink, std::initializer_list<std::uint8_t> bytes) {
+  for (std::uint8_t b : bytes)
+    if (!sink.WriteByte(b)) return false;
+  return true;
+}
+
+// The picture twice, then mode, 00, 01, C8 on the last page (00 before it), 01.
+bool WritePageRecord(const TBitmap& frame, int modeIndex, bool lastPage, ByteSink& sink) {
+  return PackFrame(frame, sink) && PackFrame(frame, sink) &&
+         WriteBytes(sink, {std::uint8_t(modeIndex), 0x00, 0x01, std::uint8_t(lastPage ? 0xC8 : 0x00), 0x01});
+}
+
+class ByteArraySink : public ByteSink {
+ public:
+  bool WriteByte(std::uint8_t byte) override {
+    bytes.append(char(byte));
+    return true;
+  }
+  QByteArray bytes;
+};
+
+}  // namespace
+
+bool WriteDisplayPacket(TBitmap& frame, const QString& caption, int modeIndex, ByteSink& sink) {
+  if (!WriteBytes(sink, {0x01, 0x55, 0xAA, 0x55, 0xAA})) return false;
+  const int pages = PageCount(MeasureCaption(frame, caption).cx);
+  if (modeIndex == kScrollInFromRightMode) {
+    if (!sink.WriteByte(std::uint8_t(pages))) return false;
+    for (int page = 0; page < pages; ++page) {
+      DrawPage(frame, caption, page);
+      if (!WritePageRecord(frame, modeIndex, page == pages - 1, sink)) return false;
+    }
+    return true;
+  }
+  return sink.WriteByte(0x01) && WritePageRecord(frame, modeIndex, true, sink);
+}
+
+QByteArray BuildDisplayPacket(const QString& caption, const TFont& captionFont, int modeIndex) {
+  TBitmap frame = CreateLedFrame();
+  RenderCentred(frame, captionFont, caption);
+  ByteArraySink sink;
+  WriteDisplayPacket(frame, caption, modeIndex, sink);
+  return sink.bytes;
+}

@@ -1,0 +1,60 @@
+#include "console/ModeSelector.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+
+#include "console/DisplayModes.h"
+
+ModeSelector::ModeSelector(QWidget* parent) : QComboBox(parent) {
+  setEditable(true);
+  setInsertPolicy(QComboBox::NoInsert);
+  setCompleter(nullptr);
+  addItems(DisplayModeNames());
+  setMaxVisibleItems(kDisplayModeCount);
+  lineEdit()->installEventFilter(this);
+  connect(this, &QComboBox::activated, this, &ModeSelector::Activated);
+  connect(lineEdit(), &QLineEdit::textEdited, this, &ModeSelector::TextEdited);
+}
+
+void ModeSelector::SetModeSilently(int mode) {
+  const int index = mode >= 0 && mode < count() ? mode : -1;
+  setCurrentIndex(index);
+  reported_ = index;
+}
+
+void ModeSelector::Activated(int index) {
+  if (index == reported_) return;
+  reported_ = index;
+  emit modeChosen(index);
+}
+
+bool ModeSelector::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == lineEdit() && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    erasing_ = key == Qt::Key_Backspace || key == Qt::Key_Delete;
+  }
+  return QComboBox::eventFilter(watched, event);
+}
+
+void ModeSelector::SelectKeepingText(int index, const QString& text) {
+  const QSignalBlocker blocker(lineEdit());
+  setCurrentIndex(index);
+  lineEdit()->setText(text);
+}
+
+void ModeSelector::TextEdited(const QString& text) {
+  int match = -1;
+  if (!erasing_ && !text.isEmpty()) {
+    for (int i = 0; i < count() && match < 0; ++i)
+      if (itemText(i).startsWith(text, Qt::CaseInsensitive)) match = i;
+  }
+  if (match < 0) {
+    SelectKeepingText(-1, text);
+    reported_ = -1;  // no mode is no choice: nothing to store
+    return;
+  }
+  // Complete the name and leave the completed tail selected, so typing on replaces it.
+  SelectKeepingText(match, itemText(match));
+  lineEdit()->setSelection(int(text.size()), int(itemText(match).size() - text.size()));
+  Activated(match);
+}

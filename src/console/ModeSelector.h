@@ -1,0 +1,31 @@
+#pragma once
+// The mode selector: a drop-down list of the display modes with an editable text field. Typing
+// the beginning of a mode name selects that mode and completes the name; Backspace (or text that
+// begins no name) leaves no mode selected. Only the operator's choice of a different mode is
+// reported; the program's own selection is silent.
+#include <QComboBox>
+
+class ModeSelector : public QComboBox {
+  Q_OBJECT
+ public:
+  explicit ModeSelector(QWidget* parent);
+
+  // The selected mode index, -1 when none.
+  int Mode() const { return currentIndex(); }
+  // Selects a mode as the program does; an index outside the list selects none.
+  void SetModeSilently(int mode);
+
+ signals:
+  void modeChosen(int mode);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void Activated(int index);
+  void TextEdited(const QString& text);
+  void SelectKeepingText(int index, const QString& text);
+
+  int reported_ = 0;  // the mode the last report (or program selection) left
+  bool erasing_ = false;
+};

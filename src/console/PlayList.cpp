@@ -1,0 +1,102 @@
+#include "console/PlayList.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QStyledItemDelegate>
+
+#include "platform/Messages.h"
+
+namespace {
+
+class FixedHeightDelegate : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    return {QStyledItemDelegate::sizeHint(option, index).width(), 16};
+  }
+};
+
+int VirtualKeyFor(const QKeyEvent& event) {
+  switch (event.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return VK_RETURN;
+    case Qt::Key_Escape: return VK_ESCAPE;
+    case Qt::Key_Space: return VK_SPACE;
+    case Qt::Key_Up: return VK_UP;
+    case Qt::Key_Down: return VK_DOWN;
+    case Qt::Key_PageUp: return VK_PRIOR;
+    case Qt::Key_PageDown: return VK_NEXT;
+    case Qt::Key_Home: return VK_HOME;
+    case Qt::Key_End: return VK_END;
+    default: return event.key() < 0x80 ? event.key() : 0;
+  }
+}
+
+}  // namespace
+
+PlayList::PlayList(QWidget* parent) : QListWidget(parent) {
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  setUniformItemSizes(true);
+  setItemDelegate(new FixedHeightDelegate(this));
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
+    if (!programSelecting_ && row >= 0) emit lineClicked(row);
+  });
+}
+
+void PlayList::mousePressEvent(QMouseEvent* event) {
+  const int before = SelectedLine();
+  QListWidget::mousePressEvent(event);
+  // A press on the line that is already selected changes nothing, yet it is the operator's
+  // selection of that line.
+  const QModelIndex pressed = indexAt(event->position().toPoint());
+  if (event->button() == Qt::LeftButton && pressed.isValid() && pressed.row() == before &&
+      SelectedLine() == before)
+    emit lineClicked(before);
+}
+
+void PlayList::Mirror(const QStringList& lines) {
+  programSelecting_ = true;
+  const qsizetype oldCount = lines_.size(), newCount = lines.size();
+  qsizetype prefix = 0;
+  while (prefix < oldCount && prefix < newCount && lines_[prefix] == lines[prefix]) ++prefix;
+  qsizetype suffix = 0;
+  while (suffix < oldCount - prefix && suffix < newCount - prefix &&
+         lines_[oldCount - 1 - suffix] == lines[newCount - 1 - suffix])
+    ++suffix;
+  // Rows prefix .. oldCount-suffix become lines prefix .. newCount-suffix.
+  const qsizetype oldMiddle = oldCount - prefix - suffix, newMiddle = newCount - prefix - suffix;
+  const qsizetype common = std::min(oldMiddle, newMiddle);
+  for (qsizetype i = 0; i < common; ++i) item(int(prefix + i))->setText(lines[prefix + i]);
+  for (qsizetype i = common; i < oldMiddle; ++i) delete takeItem(int(prefix + common));
+  if (newMiddle > common) {
+    const QStringList added = lines.mid(prefix + common, newMiddle - common);
+    insertItems(int(prefix + common), added);
+  }
+  lines_ = lines;
+  clearSelection();
+  setCurrentRow(-1);
+  scrollToTop();
+  programSelecting_ = false;
+}
+
+int PlayList::SelectedLine() const {
+  const int row = currentRow();
+  return row >= 0 && item(row) && item(row)->isSelected() ? row : -1;
+}
+
+void PlayList::SelectLineSilently(int line) {
+  programSelecting_ = true;
+  setCurrentRow(line);
+  programSelecting_ = false;
+}
+
+void PlayList::keyReleaseEvent(QKeyEvent* event) {
+  QListWidget::keyReleaseEvent(event);
+  if (!event->isAutoRepeat()) emit keyReleased(VirtualKeyFor(*event));
+}
+
+void PlayList::mouseDoubleClickEvent(QMouseEvent* event) {
+  QListWidget::mouseDoubleClickEvent(event);
+  emit doubleClicked();
+}

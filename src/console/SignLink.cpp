@@ -1,0 +1,42 @@
+#include "console/SignLink.h"
+
+#include "console/DisplayPacket.h"
+#include "platform/CommPort.h"
+
+namespace {
+
+class PortSink : public ByteSink {
+ public:
+  explicit PortSink(TCommPort& port) : port_(port) {}
+  bool WriteByte(std::uint8_t byte) override { return port_.WriteByte(byte); }
+
+ private:
+  TCommPort& port_;
+};
+
+}  // namespace
+
+QString PortNameFor(int portNumber) { return QStringLiteral("com%1").arg(portNumber); }
+
+SignSendResult SendToSign(TBitmap& frame, const QString& caption, int modeIndex, int portNumber,
+                          const QString& devicePath) {
+  SignSendResult result;
+  TCommPort port;
+  result.opened = devicePath.isEmpty() ? port.Open(PortNameFor(portNumber)) : port.OpenDevice(devicePath);
+  if (!result.opened) {
+    result.error = port.ErrorString();
+    return result;
+  }
+  TDCB dcb;
+  port.GetCommState(dcb);
+  dcb.BaudRate = 57600;
+  dcb.ByteSize = 8;
+  dcb.Parity = MARKPARITY;
+  dcb.StopBits = ONESTOPBIT;
+  port.SetCommState(dcb);
+  PortSink sink(port);
+  WriteDisplayPacket(frame, caption, modeIndex, sink);
+  result.complete = port.Close();
+  if (!result.complete) result.error = port.ErrorString();
+  return result;
+}

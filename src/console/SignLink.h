@@ -1,0 +1,20 @@
+#pragma once
+// The serial link to the sign: one send opens the port, sets the line (57600 baud, 8 data bits,
+// mark parity, 1 stop bit), writes one display packet byte by byte and closes the port again.
+#include <QString>
+
+#include "platform/Bitmap.h"
+
+struct SignSendResult {
+  bool opened = false;
+  bool complete = false;  // every byte reached the device
+  QString error;          // the system's reason when not complete
+};
+
+// "com" followed by the port number in decimal.
+QString PortNameFor(int portNumber);
+
+// Sends the caption whose centred picture is already in `frame`, through "com<n>" or, when
+// `devicePath` is not empty, through that device.
+SignSendResult SendToSign(TBitmap& frame, const QString& caption, int modeIndex, int portNumber,
+                          const QString& devicePath = QString());

@@ -1,0 +1,245 @@
+#include "console/Unit1.h"
+
+#include <QPainter>
+
+#include "console/CaptionFont.h"
+#include "console/CaptionLines.h"
+#include "console/ConsoleLook.h"
+#include "console/DisplayModes.h"
+#include "console/LedFrame.h"
+#include "console/SignLink.h"
+#include "platform/DialogService.h"
+
+namespace {
+
+constexpr int kClientWidth = 530;
+constexpr int kClientHeight = 337;
+
+}  // namespace
+
+TForm1::TForm1() : CaptionFont(InitialCaptionFont()) {
+  Window()->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::MSWindowsFixedSizeDialogHint);
+  SetClientSize(kClientWidth, kClientHeight);
+  SetColor(clMoneyGreen);
+  SetFont(ConsoleWindowFont());
+  SetCaption(QStringLiteral("Lumetra2.0版"));
+  CreateControls();
+  SetTabOrder();
+  ConnectHandlers();
+  FormCreate();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::CreateControls() {
+  QWidget* window = Client();
+
+  Label4 = MakeLabel(window, Bounds(8, 2, 80, 16), QStringLiteral("编辑信息："));
+  SetControlFont(Label4, ConsoleFont(-16, clBlack));
+  Memo1 = new QPlainTextEdit(window);
+  Memo1->setGeometry(Bounds(3, 21, 250, 235).ToQRect());
+  Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+  SetControlFont(Memo1, ConsoleFont(-16, clRed));
+  SetTextColours(Memo1, clBlack, clRed);
+  Label5 = MakeLabel(window, Bounds(245, 1, 80, 16), QStringLiteral("播放信息："));
+  Image1 = new TImage(window);
+  Image1->setGeometry(Bounds(329, 3, 192, 16).ToQRect());
+  ListBox1 = new PlayList(window);
+  ListBox1->setGeometry(Bounds(274, 21, 250, 235).ToQRect());
+  SetControlFont(ListBox1, ConsoleFont(-16, clRed));
+  SetTextColours(ListBox1, clBlack, clRed);
+
+  GroupBox1 = MakeGroupBox(window, Bounds(253, 257, 271, 48));
+  Label3 = MakeLabel(GroupBox1, Bounds(5, 24, 64, 16), QStringLiteral("显示方式"));
+  ComboBox1 = new ModeSelector(GroupBox1);
+  ComboBox1->setGeometry(Bounds(71, 23, 109, 21).ToQRect());
+  SetControlFont(ComboBox1, ConsoleFont(-13, clWindowText));
+  CheckBox1 = new QCheckBox(QStringLiteral("全部应用"), GroupBox1);
+  CheckBox1->setGeometry(Bounds(184, 24, 85, 17).ToQRect());
+  // The speed and dwell editors hold the current values but are never shown.
+  Label1 = MakeLabel(GroupBox1, Bounds(151, 49, 64, 16), QStringLiteral("播放速度"));
+  Edit1 = new QLineEdit(GroupBox1);
+  Edit1->setGeometry(Bounds(221, 46, 25, 24).ToQRect());
+  UpDown1 = new TUpDown(GroupBox1);
+  UpDown1->setGeometry(Bounds(246, 46, 17, 24).ToQRect());
+  UpDown1->SetRange(0, 1000);
+  UpDown1->SetAssociate(Edit1);
+  Label2 = MakeLabel(GroupBox1, Bounds(6, 49, 64, 16), QStringLiteral("停留时间"));
+  Edit2 = new QLineEdit(GroupBox1);
+  Edit2->setGeometry(Bounds(74, 44, 25, 24).ToQRect());
+  UpDown2 = new TUpDown(GroupBox1);
+  UpDown2->setGeometry(Bounds(99, 44, 17, 24).ToQRect());
+  UpDown2->SetRange(0, 1000);
+  UpDown2->SetAssociate(Edit2);
+  UpDown2->SetPosition(5);
+  for (QWidget* hidden : std::initializer_list<QWidget*>{Label1, Edit1, UpDown1, Label2, Edit2, UpDown2})
+    hidden->hide();
+
+  GroupBox2 = MakeGroupBox(window, Bounds(4, 256, 246, 73));
+  Label6 = MakeLabel(GroupBox2, Bounds(4, 47, 48, 16), QStringLiteral("串口："));
+  Edit3 = new QLineEdit(GroupBox2);
+  Edit3->setGeometry(Bounds(46, 44, 31, 24).ToQRect());
+  UpDown3 = new TUpDown(GroupBox2);
+  UpDown3->setGeometry(Bounds(79, 45, 20, 24).ToQRect());
+  UpDown3->SetRange(1, 255);
+  UpDown3->SetAssociate(Edit3);
+  UpDown3->SetPosition(1);
+  SkinButton4 = MakeCommandButton(GroupBox2, Bounds(164, 44, 75, 25), QStringLiteral("退出系统"));
+  // These three lie over the lower part of GroupBox2 and are drawn above it.
+  SkinButton1 = MakeCommandButton(window, Bounds(8, 272, 75, 25), QStringLiteral("调入文件"));
+  SkinButton2 = MakeCommandButton(window, Bounds(88, 272, 75, 25), QStringLiteral("保存文件"));
+  SkinButton3 = MakeCommandButton(window, Bounds(168, 272, 75, 25), QStringLiteral("字体设置"));
+
+  Image2 = new TImage(window);
+  Image2->setGeometry(Bounds(258, 310, 24, 24).ToQRect());
+  Image2->SetPicture(ConsoleBadge());
+  Image2->SetStretch(true);
+  Label7 = MakeLabel(window, Bounds(283, 311, 226, 21), QStringLiteral(" LumetraV2.0 "));
+  TFont badgeFont = ConsoleFont(-21, clBlue);
+  badgeFont.Style = TFontStyle::fsBold | TFontStyle::fsItalic | TFontStyles(TFontStyle::fsUnderline);
+  SetControlFont(Label7, badgeFont);
+
+  // The font, save and load commands stand beyond the client edge: the operator reaches them
+  // through the command buttons above.
+  Button5 = MakeCommandButton(window, Bounds(615, 12, 70, 25), QStringLiteral("字体设置"));
+  Button15 = MakeCommandButton(window, Bounds(616, 44, 70, 25), QStringLiteral("保存文件"));
+  Button6 = MakeCommandButton(window, Bounds(616, 76, 70, 25), QStringLiteral("调入文件"));
+  for (QPushButton* button : {Button5, Button15, Button6}) SetControlFont(button, ConsoleFont(-13, clWindowText));
+}
+
+void TForm1::SetTabOrder() {
+  const QWidget* order[] = {Memo1, ListBox1, Button5, Button15, Button6, ComboBox1,   CheckBox1,
+                            Edit3, SkinButton4, SkinButton1, SkinButton2, SkinButton3};
+  for (std::size_t i = 0; i + 1 < std::size(order); ++i)
+    QWidget::setTabOrder(const_cast<QWidget*>(order[i]), const_cast<QWidget*>(order[i + 1]));
+  for (QWidget* passive : std::initializer_list<QWidget*>{Image1, Image2, UpDown3}) passive->setFocusPolicy(Qt::NoFocus);
+}
+
+void TForm1::ConnectHandlers() {
+  QObject::connect(Memo1, &QPlainTextEdit::textChanged, Window(), Guarded(&TForm1::Memo1Change));
+  QObject::connect(ListBox1, &PlayList::lineClicked, Window(), Guarded(&TForm1::ListBox1Click));
+  QObject::connect(ListBox1, &PlayList::doubleClicked, Window(), Guarded(&TForm1::ListBox1DblClick));
+  QObject::connect(ListBox1, &PlayList::keyReleased, Window(),
+                   [this](int key) { Application().Guard([this, key] { ListBox1KeyUp(key); }); });
+  QObject::connect(ComboBox1, &ModeSelector::modeChosen, Window(), Guarded(&TForm1::ComboBox1Click));
+  QObject::connect(CheckBox1, &QCheckBox::clicked, Window(), Guarded(&TForm1::CheckBox1Click));
+  QObject::connect(Edit1, &QLineEdit::textChanged, Window(), Guarded(&TForm1::Edit1Change));
+  QObject::connect(Edit2, &QLineEdit::textChanged, Window(), Guarded(&TForm1::Edit2Change));
+  QObject::connect(Button5, &QPushButton::clicked, Window(), Guarded(&TForm1::Button5Click));
+  QObject::connect(Button15, &QPushButton::clicked, Window(), Guarded(&TForm1::Button15Click));
+  QObject::connect(Button6, &QPushButton::clicked, Window(), Guarded(&TForm1::Button6Click));
+  QObject::connect(SkinButton1, &QPushButton::clicked, Window(), Guarded(&TForm1::SkinButton1Click));
+  QObject::connect(SkinButton2, &QPushButton::clicked, Window(), Guarded(&TForm1::SkinButton2Click));
+  QObject::connect(SkinButton3, &QPushButton::clicked, Window(), Guarded(&TForm1::SkinButton3Click));
+  QObject::connect(SkinButton4, &QPushButton::clicked, Window(), Guarded(&TForm1::SkinButton4Click));
+}
+
+void TForm1::FormCreate() {
+  ResetLineSettings(LineSettings);
+  ComboBox1->SetModeSilently(0);
+  CentreOnScreen();
+  TCanvas& preview = Image1->Canvas();
+  preview.Brush.Color = clBlack;
+  preview.Pen.Color = clBlack;
+  preview.FillRect(Rect(0, 0, Image1->width(), Image1->height()));
+  Image1->Changed();
+  UpDown3->SetPosition(1);
+  LedFrame = CreateLedFrame();
+}
+
+void TForm1::CentreOnScreen() {
+  // By outer size, dividing with truncation toward zero.
+  Window()->move(Div(ScreenWidth() - Width(), 2), Div(ScreenHeight() - Height(), 2));
+}
+
+void TForm1::FormShow() {}
+
+void TForm1::FormClose(TCloseAction&) {}
+
+QStringList TForm1::CaptionLines() const { return SplitCaptionLines(Memo1->toPlainText()); }
+
+void TForm1::Memo1Change() { ListBox1->Mirror(CaptionLines()); }
+
+void TForm1::ShowLine(int line) {
+  if (!HasLineSetting(line)) return;  // lines beyond the table have no settings to show
+  // Each step reads the entry at that moment: a change handler of the step before may have
+  // stored into it.
+  UpDown1->SetPosition(std::int16_t(LineSettings[line].Speed));
+  UpDown2->SetPosition(std::int16_t(LineSettings[line].Dwell));
+  ComboBox1->SetModeSilently(LineSettings[line].Mode);
+}
+
+void TForm1::StoreToAll() {
+  LineSettings.fill(LineSetting{CurrentSpeed(), CurrentDwell(), CurrentMode()});
+}
+
+void TForm1::ListBox1Click() { ShowLine(ListBox1->SelectedLine()); }
+
+void TForm1::ListBox1DblClick() {
+  const int line = ListBox1->SelectedLine();
+  if (line < 0) return;
+  LastCaption = ListBox1->item(line)->text();
+  RenderCentred(LedFrame, CaptionFont, LastCaption);
+  Image1->Canvas().Draw(0, 0, LedFrame);
+  Image1->Changed();
+  const SignSendResult result = SendToSign(LedFrame, LastCaption, CurrentMode(), PortNumber());
+  // A port that cannot be opened, and one that stalls or vanishes mid-send, both show here.
+  if (!result.complete) SetCaption(QStringLiteral("Com error"));
+}
+
+void TForm1::ListBox1KeyUp(int key) {
+  if (key != VK_RETURN) return;
+  ListBox1DblClick();
+  const int line = ListBox1->SelectedLine();
+  if (line < 0) return;
+  // The program's own step: the current values stay those of the line just sent.
+  ListBox1->SelectLineSilently(line == ListBox1->count() - 1 ? 0 : line + 1);
+}
+
+void TForm1::ComboBox1Click() {
+  if (CheckBox1->isChecked()) {
+    StoreToAll();
+    return;
+  }
+  const int line = ListBox1->SelectedLine();
+  if (HasLineSetting(line)) LineSettings[line] = LineSetting{CurrentSpeed(), CurrentDwell(), CurrentMode()};
+}
+
+void TForm1::CheckBox1Click() {
+  if (CheckBox1->isChecked()) StoreToAll();
+}
+
+void TForm1::Edit1Change() {
+  if (CheckBox1->isChecked()) {
+    StoreToAll();
+    return;
+  }
+  const int line = ListBox1->SelectedLine();
+  if (HasLineSetting(line)) LineSettings[line].Speed = CurrentSpeed();
+}
+
+void TForm1::Edit2Change() {
+  if (CheckBox1->isChecked()) {
+    StoreToAll();
+    return;
+  }
+  const int line = ListBox1->SelectedLine();
+  if (HasLineSetting(line)) LineSettings[line].Dwell = CurrentDwell();
+}
+
+void TForm1::Button5Click() {
+  TFont chosen = CaptionFont;
+  if (!Dialogs().ChooseFont(chosen)) return;
+  CaptionFont = chosen;
+  LedFrame.Canvas.Font = CaptionFont;
+}
+
+void TForm1::Button6Click() {}
+
+void TForm1::Button15Click() {}
+
+void TForm1::SkinButton1Click() { Button6->click(); }
+void TForm1::SkinButton2Click() { Button15->click(); }
+void TForm1::SkinButton3Click() { Button5->click(); }
+void TForm1::SkinButton4Click() { Close(); }

@@ -1,0 +1,107 @@
+#pragma once
+// The console's main window: every piece of console state lives in its controls or in a few
+// window-wide values, and its handlers do all of the console's work.
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QString>
+
+#include "console/LineSettingTable.h"
+#include "console/ModeSelector.h"
+#include "console/PlayList.h"
+#include "platform/Application.h"
+#include "platform/Bitmap.h"
+#include "platform/Form.h"
+#include "platform/Image.h"
+#include "platform/UpDown.h"
+
+class TForm1 : public TForm {
+ public:
+  TForm1();
+  ~TForm1() override;
+
+  // Controls, by their form names.
+  QLabel* Label4;
+  QPlainTextEdit* Memo1;
+  QLabel* Label5;
+  TImage* Image1;
+  PlayList* ListBox1;
+  QGroupBox* GroupBox1;
+  QLabel* Label3;
+  ModeSelector* ComboBox1;
+  QCheckBox* CheckBox1;
+  QLabel* Label1;
+  QLineEdit* Edit1;
+  TUpDown* UpDown1;
+  QLabel* Label2;
+  QLineEdit* Edit2;
+  TUpDown* UpDown2;
+  QGroupBox* GroupBox2;
+  QLabel* Label6;
+  QLineEdit* Edit3;
+  TUpDown* UpDown3;
+  QPushButton* SkinButton4;
+  QPushButton* SkinButton1;
+  QPushButton* SkinButton2;
+  QPushButton* SkinButton3;
+  TImage* Image2;
+  QLabel* Label7;
+  QPushButton* Button5;
+  QPushButton* Button15;
+  QPushButton* Button6;
+
+  // Console state beyond the controls.
+  LineSettingTable LineSettings;
+  TFont CaptionFont;  // the font dialog's font
+  TBitmap LedFrame;
+  QString LastCaption;  // the caption of the last send
+
+  // Handlers.
+  void FormCreate();
+  void FormShow();
+  void FormClose(TCloseAction& action);
+  void Memo1Change();
+  void ListBox1Click();
+  void ListBox1DblClick();
+  void ListBox1KeyUp(int key);
+  void ComboBox1Click();
+  void CheckBox1Click();
+  void Edit1Change();
+  void Edit2Change();
+  void Button5Click();
+  void Button6Click();
+  void Button15Click();
+  void SkinButton1Click();
+  void SkinButton2Click();
+  void SkinButton3Click();
+  void SkinButton4Click();
+
+  // Shared steps of the play list.
+  void ShowLine(int line);
+  void StoreToAll();
+
+  // The caption list as lines, and the current values the window shows.
+  QStringList CaptionLines() const;
+  int CurrentSpeed() const { return UpDown1->Position(); }
+  int CurrentDwell() const { return UpDown2->Position(); }
+  int CurrentMode() const { return ComboBox1->Mode(); }
+  int PortNumber() const { return UpDown3->Position(); }
+
+ protected:
+  void DoShow() override { FormShow(); }
+  void DoClose(TCloseAction& action) override { FormClose(action); }
+
+ private:
+  void CreateControls();
+  void ConnectHandlers();
+  void SetTabOrder();
+  void CentreOnScreen();
+  // Runs a handler through the application's standard exception handler.
+  template <typename Handler>
+  auto Guarded(Handler handler) {
+    return [this, handler](auto&&...) { Application().Guard([this, handler] { (this->*handler)(); }); };
+  }
+};
