@@ -39,24 +39,22 @@ PlayList::PlayList(QWidget* parent) : QListWidget(parent) {
   setUniformItemSizes(true);
   setItemDelegate(new FixedHeightDelegate(this));
   setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
-    if (!programSelecting_ && row >= 0) emit lineClicked(row);
-  });
 }
 
 void PlayList::mousePressEvent(QMouseEvent* event) {
-  const int before = SelectedLine();
   QListWidget::mousePressEvent(event);
-  // A press on the line that is already selected changes nothing, yet it is the operator's
-  // selection of that line.
-  const QModelIndex pressed = indexAt(event->position().toPoint());
-  if (event->button() == Qt::LeftButton && pressed.isValid() && pressed.row() == before &&
-      SelectedLine() == before)
-    emit lineClicked(before);
+  // Also a press on the line that is already selected is the operator's selection of it.
+  if (event->button() == Qt::LeftButton && indexAt(event->position().toPoint()).isValid() && SelectedLine() >= 0)
+    emit lineClicked(SelectedLine());
+}
+
+void PlayList::keyPressEvent(QKeyEvent* event) {
+  const int before = SelectedLine();
+  QListWidget::keyPressEvent(event);
+  if (SelectedLine() >= 0 && SelectedLine() != before) emit lineClicked(SelectedLine());
 }
 
 void PlayList::Mirror(const QStringList& lines) {
-  programSelecting_ = true;
   const qsizetype oldCount = lines_.size(), newCount = lines.size();
   qsizetype prefix = 0;
   while (prefix < oldCount && prefix < newCount && lines_[prefix] == lines[prefix]) ++prefix;
@@ -77,7 +75,6 @@ void PlayList::Mirror(const QStringList& lines) {
   clearSelection();
   setCurrentRow(-1);
   scrollToTop();
-  programSelecting_ = false;
 }
 
 int PlayList::SelectedLine() const {
@@ -86,9 +83,7 @@ int PlayList::SelectedLine() const {
 }
 
 void PlayList::SelectLineSilently(int line) {
-  programSelecting_ = true;
   setCurrentRow(line);
-  programSelecting_ = false;
 }
 
 void PlayList::keyReleaseEvent(QKeyEvent* event) {

@@ -15,7 +15,7 @@ class PlayList : public QListWidget {
 
   // The selected line, or -1.
   int SelectedLine() const;
-  // Selects a line as the program does: no click handler runs.
+  // Selects a line as the program does: only the operator's input reports a click.
   void SelectLineSilently(int line);
 
  signals:
@@ -25,11 +25,11 @@ class PlayList : public QListWidget {
   void keyReleased(int key);
 
  protected:
+  void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
 
  private:
   QStringList lines_;
-  bool programSelecting_ = false;
 };

@@ -153,6 +153,13 @@ void TForm1::CentreOnScreen() {
   Window()->move(Div(ScreenWidth() - Width(), 2), Div(ScreenHeight() - Height(), 2));
 }
 
+void TForm1::DoShow() {
+  // The system frame's size is known only once the window is shown: centre by the outer size
+  // again if the frame changed it.
+  if (Window()->frameGeometry().size() != Window()->size()) CentreOnScreen();
+  FormShow();
+}
+
 void TForm1::FormShow() {}
 
 void TForm1::FormClose(TCloseAction&) {}

@@ -91,7 +91,7 @@ class TForm1 : public TForm {
   int PortNumber() const { return UpDown3->Position(); }
 
  protected:
-  void DoShow() override { FormShow(); }
+  void DoShow() override;
   void DoClose(TCloseAction& action) override { FormClose(action); }
 
  private:
