@@ -1,6 +1,7 @@
 #include "cli/CliCommand.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <cstdio>
 
 namespace {
@@ -21,7 +22,10 @@ bool ParseCommandLine(QCommandLineParser& parser, const QStringList& arguments, 
   parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
   if (!parser.parse(arguments)) throw CliError(parser.errorText());
   if (parser.isSet(help)) {
-    std::fputs(parser.helpText().toUtf8().constData(), stdout);
+    // The usage line names the command after the program.
+    QString help = parser.helpText();
+    help.replace(QRegularExpression(QStringLiteral("^Usage: \\S+")), QStringLiteral("Usage: lumetra-cli ") + arguments.value(0));
+    std::fputs(help.toUtf8().constData(), stdout);
     return false;
   }
   if (positionals >= 0 && parser.positionalArguments().size() != positionals) {

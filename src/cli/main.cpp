@@ -17,11 +17,19 @@ void PrintUsage() {
   std::puts("\n'lumetra-cli COMMAND --help' describes a command.");
 }
 
+// Qt's own diagnostics (missing runtime directory and the like) would break the one-line error
+// convention; they show only when LUMETRA_DEBUG is set.
+void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+  if (type == QtFatalMsg || qEnvironmentVariableIsSet("LUMETRA_DEBUG"))
+    std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   // Rendering needs fonts but no screen.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  qInstallMessageHandler(QuietQtMessages);
   QApplication app(argc, argv);
   const QStringList arguments = QCoreApplication::arguments().mid(1);
   if (arguments.isEmpty() || arguments[0] == QStringLiteral("--help") || arguments[0] == QStringLiteral("-h")) {

@@ -1,0 +1,34 @@
+#include "cli/CaptionOptions.h"
+
+#include "cli/CliCommand.h"
+#include "console/CaptionFont.h"
+
+void AddCaptionFontOptions(QCommandLineParser& parser) {
+  parser.addOption({QStringLiteral("font"), QStringLiteral("Font family (default 宋体)."), QStringLiteral("FAMILY")});
+  parser.addOption({QStringLiteral("height"), QStringLiteral("Font height in pixels (default 19)."), QStringLiteral("PX")});
+}
+
+void AddModeOption(QCommandLineParser& parser) {
+  parser.addOption({QStringLiteral("mode"),
+                    QStringLiteral("Display mode index, 0..19 (default 0; 1 sends pages)."), QStringLiteral("M")});
+}
+
+TFont CaptionFontFromOptions(const QCommandLineParser& parser) {
+  TFont font = InitialCaptionFont();
+  if (parser.isSet(QStringLiteral("font"))) {
+    font.Name = parser.value(QStringLiteral("font"));
+    if (font.Name.trimmed().isEmpty()) throw CliError(QStringLiteral("--font needs a family name"));
+  }
+  const int height = IntOption(parser, QStringLiteral("height"), -font.Height);
+  if (height < 1 || height > 1000) throw CliError(QStringLiteral("--height must be 1..1000 pixels"));
+  font.Height = -height;
+  return font;
+}
+
+int ModeFromOptions(const QCommandLineParser& parser) {
+  const int mode = IntOption(parser, QStringLiteral("mode"), 0);
+  if (mode < -1 || mode > 255) throw CliError(QStringLiteral("--mode must be -1..255"));
+  return mode;
+}
+
+QString CaptionArgument(const QCommandLineParser& parser) { return parser.positionalArguments().value(0); }

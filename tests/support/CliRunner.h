@@ -1,0 +1,14 @@
+#pragma once
+// Runs the built lumetra-cli and collects what it printed.
+#include <QByteArray>
+#include <QProcessEnvironment>
+#include <QStringList>
+
+struct CliRun {
+  int exitCode = -1;
+  QByteArray out;
+  QByteArray err;
+};
+
+CliRun RunCli(const QStringList& arguments,
+              const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment());
