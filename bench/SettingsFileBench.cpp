@@ -1,0 +1,62 @@
+// Loading and saving a show of 100,000 caption lines.
+#include <benchmark/benchmark.h>
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include "console/SettingsFile.h"
+#include "console/ShowDocument.h"
+#include "platform/TextFile.h"
+
+namespace {
+
+constexpr int kShowLines = 100000;
+
+ShowDocument LargeShow() {
+  ShowDocument show;
+  for (int i = 0; i < kShowLines; ++i)
+    show.Lines << (i % 2 ? QStringLiteral("第%1幕 字幕行").arg(i) : QStringLiteral("Caption line %1").arg(i));
+  for (int i = 0; i < kLineSettingCount; ++i) show.Settings[std::size_t(i)] = {i % 7, i % 11, i % 20};
+  return show;
+}
+
+void BM_EncodeShow(benchmark::State& state) {
+  const ShowDocument show = LargeShow();
+  for (auto _ : state) benchmark::DoNotOptimize(EncodeSettingsFile(show.Port, show.Font, show.Lines, show.Settings));
+}
+BENCHMARK(BM_EncodeShow)->Unit(benchmark::kMillisecond);
+
+void BM_SaveShowToFile(benchmark::State& state) {
+  const ShowDocument show = LargeShow();
+  QTemporaryDir folder;
+  const QString path = folder.filePath(QStringLiteral("show.lw"));
+  for (auto _ : state) show.Save(path);
+}
+BENCHMARK(BM_SaveShowToFile)->Unit(benchmark::kMillisecond);
+
+void BM_ReadShow(benchmark::State& state) {
+  const ShowDocument source = LargeShow();
+  const QByteArray bytes = EncodeSettingsFile(source.Port, source.Font, source.Lines, source.Settings);
+  for (auto _ : state) {
+    ShowDocument show;
+    TTextReader reader(bytes);
+    ReadSettings(reader, show);
+    benchmark::DoNotOptimize(show.Lines.size());
+  }
+  state.SetBytesProcessed(state.iterations() * bytes.size());
+}
+BENCHMARK(BM_ReadShow)->Unit(benchmark::kMillisecond);
+
+void BM_LoadShowFromFile(benchmark::State& state) {
+  QTemporaryDir folder;
+  const QString path = folder.filePath(QStringLiteral("show.lw"));
+  LargeShow().Save(path);
+  for (auto _ : state) {
+    ShowDocument show;
+    show.Load(path);
+    benchmark::DoNotOptimize(show.Lines.size());
+  }
+}
+BENCHMARK(BM_LoadShowFromFile)->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -1,0 +1,27 @@
+// lumetra-cli convert: loads a show into a fresh console and saves it as the console's save does.
+#include "cli/CliCommand.h"
+#include "console/ShowDocument.h"
+#include "console/ShowPaths.h"
+
+namespace {
+
+int RunConvert(const QStringList& arguments) {
+  QCommandLineParser parser;
+  parser.setApplicationDescription(QStringLiteral(
+      "Reads IN as the console's load does, starting from a fresh console, and writes it as a "
+      "settings file. OUT's extension is replaced by \".lw\"; the path written is printed."));
+  parser.addPositionalArgument(QStringLiteral("IN"), QStringLiteral("The show to read (settings or text file)."));
+  parser.addPositionalArgument(QStringLiteral("OUT"), QStringLiteral("The settings file to write."));
+  if (!ParseCommandLine(parser, arguments, 2)) return 0;
+
+  ShowDocument show;
+  show.Load(parser.positionalArguments()[0]);
+  const QString out = WithSettingsExtension(parser.positionalArguments()[1]);
+  show.Save(out);
+  PrintLine(out);
+  return 0;
+}
+
+const CliRegistration registration{{"convert", "Convert a show file into a settings file", RunConvert}};
+
+}  // namespace

@@ -1,0 +1,10 @@
+#include "console/ShowPaths.h"
+
+bool IsSettingsFilePath(const QString& path) { return path.contains(QStringLiteral(".lw"), Qt::CaseSensitive); }
+
+QString WithSettingsExtension(const QString& path) {
+  const qsizetype nameStart = path.lastIndexOf(u'/') + 1;
+  const qsizetype dot = path.lastIndexOf(u'.');
+  const qsizetype extensionStart = dot >= nameStart ? dot : path.size();
+  return path.left(extensionStart) + QStringLiteral(".lw");
+}

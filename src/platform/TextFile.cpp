@@ -1,0 +1,113 @@
+#include "platform/TextFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QFile>
+#include <cerrno>
+#include <limits>
+
+#include "platform/InOutError.h"
+
+namespace {
+
+constexpr char kCtrlZ = 0x1A;
+constexpr qsizetype kMaxNumberLength = 32;
+
+bool IsBlank(char c) { return static_cast<unsigned char>(c) <= 32; }
+
+}  // namespace
+
+std::optional<QByteArray> ReadFileBytes(const QString& path, int& error) {
+  // Not blocking on open: a named pipe chosen by mistake must not hang the console.
+  const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) {
+    error = errno;
+    return std::nullopt;
+  }
+  struct stat info {};
+  const bool known = ::fstat(fd, &info) == 0;
+  if (!known || !S_ISREG(info.st_mode)) {
+    // Folders, pipes and devices are no files to read a show from (a device may never end).
+    error = !known ? errno : S_ISDIR(info.st_mode) ? EISDIR : EACCES;
+    ::close(fd);
+    return std::nullopt;
+  }
+  QByteArray bytes;
+  bytes.reserve(qsizetype(info.st_size));
+  char chunk[65536];
+  for (;;) {
+    const ssize_t n = ::read(fd, chunk, sizeof chunk);
+    if (n > 0) {
+      bytes.append(chunk, n);
+    } else if (n == 0) {
+      break;
+    } else if (errno != EINTR) {
+      error = errno;
+      ::close(fd);
+      return std::nullopt;
+    }
+  }
+  ::close(fd);
+  return bytes;
+}
+
+TTextReader::TTextReader(QByteArray bytes) : bytes_(std::move(bytes)) {
+  const qsizetype ctrlZ = bytes_.indexOf(kCtrlZ);
+  end_ = ctrlZ < 0 ? bytes_.size() : ctrlZ;
+}
+
+TTextReader TTextReader::FromFile(const QString& path) {
+  int error = 0;
+  std::optional<QByteArray> bytes = ReadFileBytes(path, error);
+  if (!bytes) throw InOutErrorForErrno(error, path);
+  return TTextReader(std::move(*bytes));
+}
+
+std::optional<std::int32_t> ParseDecimalInt32(QByteArrayView token) {
+  qsizetype i = 0;
+  bool negative = false;
+  if (i < token.size() && (token[i] == '+' || token[i] == '-')) negative = token[i++] == '-';
+  if (i == token.size()) return std::nullopt;
+  // Accumulate as a negative magnitude so that the lowest value fits.
+  std::int64_t value = 0;
+  for (; i < token.size(); ++i) {
+    const char c = token[i];
+    if (c < '0' || c > '9') return std::nullopt;
+    value = value * 10 - (c - '0');
+    if (value < std::int64_t(std::numeric_limits<std::int32_t>::min())) return std::nullopt;
+  }
+  if (!negative) {
+    value = -value;
+    if (value > std::numeric_limits<std::int32_t>::max()) return std::nullopt;
+  }
+  return std::int32_t(value);
+}
+
+std::int32_t TTextReader::ReadInteger() {
+  const char* data = bytes_.constData();
+  while (pos_ < end_ && IsBlank(data[pos_])) ++pos_;
+  if (pos_ >= end_) return 0;
+  const qsizetype start = pos_;
+  while (pos_ < end_ && pos_ - start < kMaxNumberLength && !IsBlank(data[pos_])) ++pos_;
+  const std::optional<std::int32_t> value = ParseDecimalInt32(QByteArrayView(data + start, pos_ - start));
+  if (!value) throw InOutError(kInvalidNumericInput);
+  SkipLine();
+  return *value;
+}
+
+QByteArray TTextReader::ReadLine() {
+  const qsizetype start = pos_;
+  qsizetype lf = bytes_.indexOf('\n', pos_);
+  if (lf < 0 || lf > end_) lf = end_;
+  qsizetype stop = lf;
+  if (lf < end_ && stop > start && bytes_[stop - 1] == '\r') --stop;
+  pos_ = lf < end_ ? lf + 1 : end_;
+  return bytes_.mid(start, stop - start);
+}
+
+void TTextReader::SkipLine() {
+  const qsizetype lf = bytes_.indexOf('\n', pos_);
+  pos_ = lf < 0 || lf >= end_ ? end_ : lf + 1;
+}

@@ -1,0 +1,40 @@
+#pragma once
+// Reading a text file the way the runtime's text files read: numbers across line ends, text lines
+// ending at LF or CR LF, Ctrl-Z (0x1A) as the end of the file. Works on the bytes; decoding the
+// text is the caller's business.
+#include <QByteArray>
+#include <QString>
+#include <cstdint>
+#include <optional>
+
+// The whole file, or std::nullopt with `error` set to the errno of the failed open or read.
+std::optional<QByteArray> ReadFileBytes(const QString& path, int& error);
+
+class TTextReader {
+ public:
+  // Reads from `bytes`; a 0x1A byte ends the text there.
+  explicit TTextReader(QByteArray bytes);
+  // Reads the whole file; EInOutError when it cannot be opened or read.
+  static TTextReader FromFile(const QString& path);
+
+  bool Eof() const { return pos_ >= end_; }
+
+  // A signed decimal number: skips every byte <= 32 (also across line ends), takes the bytes up
+  // to the next byte <= 32 (at most 32 of them) and converts them; EInOutError 106 when they do
+  // not form a 32-bit number. Reaching the end of the text before any byte gives 0. The rest of
+  // the number's line, line end included, is skipped.
+  std::int32_t ReadInteger();
+
+  // The bytes up to the next LF or CR LF (any number), which is skipped.
+  QByteArray ReadLine();
+
+ private:
+  void SkipLine();
+
+  QByteArray bytes_;
+  qsizetype pos_ = 0;
+  qsizetype end_ = 0;
+};
+
+// Parses a whole token as an optionally signed decimal 32-bit integer.
+std::optional<std::int32_t> ParseDecimalInt32(QByteArrayView token);

@@ -1,0 +1,97 @@
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+
+#include "support/FileBytes.h"
+
+namespace {
+
+struct CliRun {
+  int exitCode = -1;
+  QByteArray out;
+  QByteArray err;
+};
+
+CliRun RunCli(const QStringList& arguments) {
+  QProcess process;
+  process.start(QStringLiteral(LUMETRA_CLI_PATH), arguments);
+  EXPECT_TRUE(process.waitForFinished(30000));
+  return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+QJsonObject ShowJson(const QString& path) {
+  const CliRun run = RunCli({QStringLiteral("show"), path, QStringLiteral("--json")});
+  EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+  QJsonParseError error{};
+  const QJsonDocument document = QJsonDocument::fromJson(run.out, &error);
+  EXPECT_EQ(error.error, QJsonParseError::NoError) << run.out.toStdString();
+  return document.object();
+}
+
+const QByteArray kInitialShow = "1\r\n14\r\n255\r\n\xcb\xce\xcc\xe5\r\nA\r\n0\r\n5\r\n0\r\n";
+
+}  // namespace
+
+TEST(CliShow, PrintsASettingsFileAndATextImportAsJson) {
+  WriteBytes(QStringLiteral("act1.lw"), "300\r\n20\r\n-16777208\r\n\xcb\xce\xcc\xe5\r\n\xb5\xda\xd2\xbb\r\n1\r\n2\r\n3\r\n");
+  const QJsonObject settings = ShowJson(QStringLiteral("act1.lw"));
+  EXPECT_EQ(settings[QStringLiteral("kind")].toString(), QStringLiteral("settings"));
+  EXPECT_EQ(settings[QStringLiteral("port")].toInt(), 255);
+  const QJsonObject font = settings[QStringLiteral("font")].toObject();
+  EXPECT_EQ(font[QStringLiteral("size")].toInt(), 20);
+  EXPECT_EQ(font[QStringLiteral("color")].toInt(), -16777208);
+  EXPECT_EQ(font[QStringLiteral("name")].toString(), QStringLiteral("宋体"));
+  const QJsonArray lines = settings[QStringLiteral("lines")].toArray();
+  ASSERT_EQ(lines.size(), 1);
+  EXPECT_EQ(lines[0].toObject(), (QJsonObject{{"text", QStringLiteral("第一")}, {"speed", 1}, {"dwell", 2}, {"mode", 3}}));
+
+  WriteBytes(QStringLiteral("act1.txt"), "one\rtwo\n");
+  const QJsonObject text = ShowJson(QStringLiteral("act1.txt"));
+  EXPECT_EQ(text[QStringLiteral("kind")].toString(), QStringLiteral("text"));
+  EXPECT_TRUE(text[QStringLiteral("port")].isNull());
+  EXPECT_TRUE(text[QStringLiteral("font")].isNull());
+  EXPECT_EQ(text[QStringLiteral("lines")].toArray(),
+            (QJsonArray{QJsonObject{{"text", "one"}, {"speed", 0}, {"dwell", 5}, {"mode", 0}},
+                        QJsonObject{{"text", "two"}, {"speed", 0}, {"dwell", 5}, {"mode", 0}}}));
+
+  const CliRun plain = RunCli({QStringLiteral("show"), QStringLiteral("act1.lw")});
+  EXPECT_EQ(plain.exitCode, 0);
+  EXPECT_TRUE(plain.out.contains("port 255")) << plain.out.toStdString();
+  EXPECT_TRUE(plain.out.contains("0: 1 2 3 第一")) << plain.out.toStdString();
+}
+
+TEST(CliShow, AFailedReadPrintsTheConsolesMessageAndFails) {
+  WriteBytes(QStringLiteral("bad.lw"), "1\r\n14\r\nred\r\n");
+  const CliRun bad = RunCli({QStringLiteral("show"), QStringLiteral("bad.lw")});
+  EXPECT_EQ(bad.exitCode, 1);
+  EXPECT_TRUE(bad.err.contains("Invalid numeric input")) << bad.err.toStdString();
+  EXPECT_TRUE(bad.out.isEmpty());
+
+  EXPECT_TRUE(RunCli({QStringLiteral("show"), QStringLiteral("gone.lw")}).err.contains("File not found"));
+  EXPECT_TRUE(RunCli({QStringLiteral("show"), QStringLiteral("gone.txt")}).err.contains("Cannot open file \"gone.txt\". "));
+  EXPECT_EQ(RunCli({QStringLiteral("show")}).exitCode, 1);
+}
+
+TEST(CliConvert, WritesWhatTheConsoleSavesUnderALwName) {
+  WriteBytes(QStringLiteral("act1.txt"), "A");
+  const CliRun run = RunCli({QStringLiteral("convert"), QStringLiteral("act1.txt"), QStringLiteral("out.txt")});
+  EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+  EXPECT_EQ(run.out, QByteArray("out.lw\n"));
+  EXPECT_EQ(ReadBytes(QStringLiteral("out.lw")), kInitialShow);
+  EXPECT_FALSE(QFile::exists(QStringLiteral("out.txt")));
+
+  // A settings file converts to itself, byte for byte.
+  WriteBytes(QStringLiteral("act2.lw"), "3\r\n9\r\n-5\r\n\xbf\xac\xcc\xe5\r\n\xb5\xda\r\n-1\r\n0\r\n19\r\n\r\n0\r\n0\r\n0\r\n");
+  EXPECT_EQ(RunCli({QStringLiteral("convert"), QStringLiteral("act2.lw"), QStringLiteral("copy")}).exitCode, 0);
+  EXPECT_EQ(ReadBytes(QStringLiteral("copy.lw")), ReadBytes(QStringLiteral("act2.lw")));
+
+  // A failed read writes nothing.
+  WriteBytes(QStringLiteral("bad.lw"), "x");
+  const CliRun failed = RunCli({QStringLiteral("convert"), QStringLiteral("bad.lw"), QStringLiteral("never")});
+  EXPECT_EQ(failed.exitCode, 1);
+  EXPECT_TRUE(failed.err.contains("Invalid numeric input"));
+  EXPECT_FALSE(QFile::exists(QStringLiteral("never.lw")));
+}
