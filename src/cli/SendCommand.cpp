@@ -2,6 +2,7 @@
 #include "cli/CaptionOptions.h"
 #include "cli/CliCommand.h"
 #include "console/LedFrame.h"
+#include "console/PortNumber.h"
 #include "console/SignLink.h"
 
 namespace {
@@ -20,7 +21,7 @@ int RunSend(const QStringList& arguments) {
   const bool byPort = parser.isSet(QStringLiteral("port")), byDevice = parser.isSet(QStringLiteral("device"));
   if (byPort == byDevice) throw CliError(QStringLiteral("give either --port N or --device PATH"));
   const int port = IntOption(parser, QStringLiteral("port"), 1);
-  if (port < 1 || port > 255) throw CliError(QStringLiteral("--port must be 1..255"));
+  if (port != ClampPortNumber(port)) throw CliError(QStringLiteral("--port must be %1..%2").arg(kMinPortNumber).arg(kMaxPortNumber));
 
   const QString caption = CaptionArgument(parser);
   TBitmap frame = CreateLedFrame();

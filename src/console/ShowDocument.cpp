@@ -1,18 +1,9 @@
 #include "console/ShowDocument.h"
 
-#include <algorithm>
-
+#include "console/PortNumber.h"
 #include "console/SettingsFile.h"
 #include "console/ShowPaths.h"
 #include "console/TextImport.h"
-
-namespace {
-
-// The port selector's range.
-constexpr int kMinPort = 1;
-constexpr int kMaxPort = 255;
-
-}  // namespace
 
 ShowFileKind ShowDocument::Load(const QString& path) {
   if (IsSettingsFilePath(path)) {
@@ -25,7 +16,7 @@ ShowFileKind ShowDocument::Load(const QString& path) {
 
 void ShowDocument::Save(const QString& path) const { SaveSettingsFile(path, Port, Font, Lines, Settings); }
 
-void ShowDocument::SetPort(std::int32_t port) { Port = std::clamp(port, kMinPort, kMaxPort); }
+void ShowDocument::SetPort(std::int32_t port) { Port = ClampPortNumber(port); }
 void ShowDocument::SetFontSize(std::int32_t points) { Font.SetSize(points); }
 void ShowDocument::SetFontColor(TColor color) { Font.Color = color; }
 void ShowDocument::SetFontName(const QString& name) { Font.Name = name; }

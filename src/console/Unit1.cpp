@@ -1,13 +1,20 @@
 #include "console/Unit1.h"
 
-#include <QPainter>
+#include <QCoreApplication>
+#include <QDir>
 
 #include "console/CaptionFont.h"
 #include "console/CaptionLines.h"
 #include "console/ConsoleLook.h"
 #include "console/DisplayModes.h"
 #include "console/LedFrame.h"
+#include "console/PortNumber.h"
+#include "console/SettingsFile.h"
+#include "console/ShowPaths.h"
 #include "console/SignLink.h"
+#include "console/TextImport.h"
+#include "console/WindowSettingsSink.h"
+#include "console/WorkingState.h"
 #include "platform/DialogService.h"
 
 namespace {
@@ -17,7 +24,7 @@ constexpr int kClientHeight = 337;
 
 }  // namespace
 
-TForm1::TForm1() : CaptionFont(InitialCaptionFont()) {
+TForm1::TForm1() : CaptionFont(InitialCaptionFont()), ProgramFolder(QCoreApplication::applicationDirPath()) {
   Window()->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::MSWindowsFixedSizeDialogHint);
   SetClientSize(kClientWidth, kClientHeight);
@@ -82,9 +89,8 @@ void TForm1::CreateControls() {
   Edit3->setGeometry(Bounds(46, 44, 31, 24).ToQRect());
   UpDown3 = new TUpDown(GroupBox2);
   UpDown3->setGeometry(Bounds(79, 45, 20, 24).ToQRect());
-  UpDown3->SetRange(1, 255);
+  UpDown3->SetRange(kMinPortNumber, kMaxPortNumber);
   UpDown3->SetAssociate(Edit3);
-  UpDown3->SetPosition(1);
   SkinButton4 = MakeCommandButton(GroupBox2, Bounds(164, 44, 75, 25), QStringLiteral("退出系统"));
   // These three lie over the lower part of GroupBox2 and are drawn above it.
   SkinButton1 = MakeCommandButton(window, Bounds(8, 272, 75, 25), QStringLiteral("调入文件"));
@@ -160,11 +166,30 @@ void TForm1::DoShow() {
   FormShow();
 }
 
-void TForm1::FormShow() {}
+void TForm1::FormShow() {
+  SetCaptionLines({});
+  const QString saved = WorkingStateToRestore(QDir::currentPath(), UserStateFolder());
+  if (!saved.isEmpty()) {
+    WindowSettingsSink sink(*this);
+    LoadSettingsFile(saved, sink);
+  }
+  ShowLine(0);
+}
 
-void TForm1::FormClose(TCloseAction&) {}
+void TForm1::FormClose(TCloseAction&) {
+  // Beside the program; an installed program's folder refuses, and the per-user folder takes it.
+  SaveWorkingState(EncodeSettingsFile(PortNumber(), CaptionFont, CaptionLines(), LineSettings),
+                   ProgramFolder, UserStateFolder());
+}
 
 QStringList TForm1::CaptionLines() const { return SplitCaptionLines(Memo1->toPlainText()); }
+
+void TForm1::SetCaptionLines(const QStringList& lines) {
+  // Every line ends with a line end, so an empty last line is a line of its own.
+  QString text;
+  for (const QString& line : lines) text += line + u'\n';
+  Memo1->setPlainText(text);
+}
 
 void TForm1::Memo1Change() { ListBox1->Mirror(CaptionLines()); }
 
@@ -242,9 +267,25 @@ void TForm1::Button5Click() {
   LedFrame.Canvas.Font = CaptionFont;
 }
 
-void TForm1::Button6Click() {}
+void TForm1::Button6Click() {
+  const std::optional<QString> path = Dialogs().GetOpenFileName(QStringLiteral("文本文件;设置文件|*.txt;*.lw"));
+  if (!path) return;
+  if (!IsSettingsFilePath(*path)) {
+    SetCaptionLines(ImportTextFile(*path));  // port, font and settings stay as they are
+    return;
+  }
+  {
+    WindowSettingsSink sink(*this);
+    LoadSettingsFile(*path, sink);
+  }
+  ShowLine(0);
+}
 
-void TForm1::Button15Click() {}
+void TForm1::Button15Click() {
+  const std::optional<QString> path = Dialogs().GetSaveFileName(QStringLiteral("设置文件|*.lw"));
+  if (!path) return;
+  SaveSettingsFile(WithSettingsExtension(*path), PortNumber(), CaptionFont, CaptionLines(), LineSettings);
+}
 
 void TForm1::SkinButton1Click() { Button6->click(); }
 void TForm1::SkinButton2Click() { Button15->click(); }

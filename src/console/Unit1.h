@@ -58,6 +58,8 @@ class TForm1 : public TForm {
   TFont CaptionFont;  // the font dialog's font
   TBitmap LedFrame;
   QString LastCaption;  // the caption of the last send
+  // Where the working state is written on close: the program's own folder.
+  QString ProgramFolder;
 
   // Handlers.
   void FormCreate();
@@ -85,6 +87,8 @@ class TForm1 : public TForm {
 
   // The caption list as lines, and the current values the window shows.
   QStringList CaptionLines() const;
+  // Replaces the caption list (the play list follows).
+  void SetCaptionLines(const QStringList& lines);
   int CurrentSpeed() const { return UpDown1->Position(); }
   int CurrentDwell() const { return UpDown2->Position(); }
   int CurrentMode() const { return ComboBox1->Mode(); }

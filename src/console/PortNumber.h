@@ -1,0 +1,8 @@
+#pragma once
+// The serial port number of the sign link: com1 .. com255.
+#include <algorithm>
+
+constexpr int kMinPortNumber = 1;
+constexpr int kMaxPortNumber = 255;
+
+constexpr int ClampPortNumber(int port) { return std::clamp(port, kMinPortNumber, kMaxPortNumber); }

@@ -1,0 +1,24 @@
+#include "console/WindowSettingsSink.h"
+
+#include "console/PortNumber.h"
+#include "console/Unit1.h"
+
+WindowSettingsSink::~WindowSettingsSink() {
+  if (cleared_) form_.SetCaptionLines(lines_);
+}
+
+void WindowSettingsSink::SetPort(std::int32_t port) { form_.UpDown3->SetPosition(ClampPortNumber(port)); }
+void WindowSettingsSink::SetFontSize(std::int32_t points) { form_.CaptionFont.SetSize(points); }
+void WindowSettingsSink::SetFontColor(TColor color) { form_.CaptionFont.Color = color; }
+void WindowSettingsSink::SetFontName(const QString& name) { form_.CaptionFont.Name = name; }
+
+void WindowSettingsSink::ClearCaptionLines() {
+  form_.SetCaptionLines({});
+  cleared_ = true;
+  lines_.clear();
+}
+
+void WindowSettingsSink::AppendCaptionLine(const QString& text) { lines_.append(text); }
+void WindowSettingsSink::SetLineSpeed(int line, std::int32_t speed) { form_.LineSettings.at(line).Speed = speed; }
+void WindowSettingsSink::SetLineDwell(int line, std::int32_t dwell) { form_.LineSettings.at(line).Dwell = dwell; }
+void WindowSettingsSink::SetLineMode(int line, std::int32_t mode) { form_.LineSettings.at(line).Mode = mode; }
