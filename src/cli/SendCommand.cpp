@@ -1,37 +1,75 @@
-// lumetra-cli send: sends a caption to the sign as the console does.
+// lumetra-cli send: sends a caption, or one line of a show, to the sign as the console does.
 #include "cli/CaptionOptions.h"
 #include "cli/CliCommand.h"
 #include "console/LedFrame.h"
 #include "console/PortNumber.h"
+#include "console/ShowDocument.h"
 #include "console/SignLink.h"
 
 namespace {
 
+struct Caption {
+  QString text;
+  TFont font;
+  int mode = 0;
+  int port = kMinPortNumber;
+};
+
+// Line I of a show: its text and mode, the show's font and port.
+Caption CaptionFromShow(const QCommandLineParser& parser) {
+  if (!parser.positionalArguments().isEmpty()) throw CliError(QStringLiteral("give either TEXT or --show FILE"));
+  for (const char* option : {"mode", "font", "height"})
+    if (parser.isSet(QLatin1String(option)))
+      throw CliError(QStringLiteral("--%1 does not go with --show: the show sets it").arg(QLatin1String(option)));
+  if (!parser.isSet(QStringLiteral("line"))) throw CliError(QStringLiteral("--show needs --line I"));
+  ShowDocument show;
+  show.Load(parser.value(QStringLiteral("show")));
+  const int line = IntOption(parser, QStringLiteral("line"), 0);
+  if (line < 0 || line >= show.Lines.size())
+    throw CliError(QStringLiteral("--line must be 0..%1: the show has %2 lines").arg(show.Lines.size() - 1).arg(show.Lines.size()));
+  return {show.Lines[line], show.Font, show.SettingOf(line).Mode, show.Port};
+}
+
+Caption CaptionFromArguments(const QCommandLineParser& parser) {
+  if (parser.positionalArguments().size() != 1) throw CliError(QStringLiteral("give either TEXT or --show FILE"));
+  if (parser.isSet(QStringLiteral("line"))) throw CliError(QStringLiteral("--line goes with --show"));
+  return {CaptionArgument(parser), CaptionFontFromOptions(parser), ModeFromOptions(parser), kMinPortNumber};
+}
+
 int RunSend(const QStringList& arguments) {
   QCommandLineParser parser;
   parser.setApplicationDescription(QStringLiteral(
-      "Sends TEXT to the sign through serial port com<N> (or the device at PATH), as a double-click\n"
-      "in the console's play list does."));
-  parser.addPositionalArgument(QStringLiteral("TEXT"), QStringLiteral("The caption."));
+      "Sends TEXT (or line I, from 0, of a show file with that line's mode and the show's font and\n"
+      "port) to the sign through serial port com<N> or the device at PATH, as a double-click in\n"
+      "the console's play list does."));
+  parser.addPositionalArgument(QStringLiteral("TEXT"), QStringLiteral("The caption."), QStringLiteral("[TEXT]"));
+  parser.addOption({QStringLiteral("show"), QStringLiteral("Show file (.lw settings or .txt captions)."), QStringLiteral("FILE")});
+  parser.addOption({QStringLiteral("line"), QStringLiteral("Line of the show, from 0."), QStringLiteral("I")});
   parser.addOption({QStringLiteral("port"), QStringLiteral("Port number N of com<N>, 1..255."), QStringLiteral("N")});
   parser.addOption({QStringLiteral("device"), QStringLiteral("Serial device to use instead."), QStringLiteral("PATH")});
   AddModeOption(parser);
   AddCaptionFontOptions(parser);
-  if (!ParseCommandLine(parser, arguments, 1)) return 0;
-  const bool byPort = parser.isSet(QStringLiteral("port")), byDevice = parser.isSet(QStringLiteral("device"));
-  if (byPort == byDevice) throw CliError(QStringLiteral("give either --port N or --device PATH"));
-  const int port = IntOption(parser, QStringLiteral("port"), 1);
-  if (port != ClampPortNumber(port)) throw CliError(QStringLiteral("--port must be %1..%2").arg(kMinPortNumber).arg(kMaxPortNumber));
+  if (!ParseCommandLine(parser, arguments, -1)) return 0;
 
-  const QString caption = CaptionArgument(parser);
+  Caption caption = parser.isSet(QStringLiteral("show")) ? CaptionFromShow(parser) : CaptionFromArguments(parser);
+  const bool byPort = parser.isSet(QStringLiteral("port")), byDevice = parser.isSet(QStringLiteral("device"));
+  if (byPort && byDevice) throw CliError(QStringLiteral("give either --port N or --device PATH"));
+  if (!byPort && !byDevice && !parser.isSet(QStringLiteral("show")))
+    throw CliError(QStringLiteral("give --port N or --device PATH"));
+  if (byPort) {
+    caption.port = IntOption(parser, QStringLiteral("port"), kMinPortNumber);
+    if (caption.port != ClampPortNumber(caption.port))
+      throw CliError(QStringLiteral("--port must be %1..%2").arg(kMinPortNumber).arg(kMaxPortNumber));
+  }
+
   TBitmap frame = CreateLedFrame();
-  RenderCentred(frame, CaptionFontFromOptions(parser), caption);
+  RenderCentred(frame, caption.font, caption.text);
   const SignSendResult result =
-      SendToSign(frame, caption, ModeFromOptions(parser), port, parser.value(QStringLiteral("device")));
+      SendToSign(frame, caption.text, caption.mode, caption.port, parser.value(QStringLiteral("device")));
   if (!result.complete) throw CliError(QStringLiteral("Com error: ") + result.error);
   return 0;
 }
 
-const CliRegistration registration{{"send", "Send a caption to the sign", RunSend}};
+const CliRegistration registration{{"send", "Send a caption, or a line of a show, to the sign", RunSend}};
 
 }  // namespace

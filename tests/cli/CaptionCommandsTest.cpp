@@ -87,3 +87,26 @@ TEST(CliCaptionCommands, EveryCommandHasHelp) {
   }
   EXPECT_EQ(RunCli({"ports"}).exitCode, 0);
 }
+
+TEST(CliCaptionCommands, SendsALineOfAShowWithItsModeFontAndPort) {
+  PtySign sign(9);
+  QFile show("show.lw");
+  ASSERT_TRUE(show.open(QIODevice::WriteOnly));
+  show.write("9\r\n12\r\n255\r\nWenQuanYi Zen Hei\r\nfirst\r\n0\r\n5\r\n0\r\n\xb5\xda\xb6\xfe\r\n0\r\n5\r\n17\r\n");
+  show.close();
+  const CliRun run = RunCli({"send", "--show", "show.lw", "--line", "1"});
+  ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+  TFont font = InitialCaptionFont();
+  font.Name = QStringLiteral("WenQuanYi Zen Hei");
+  font.SetSize(12);
+  EXPECT_EQ(sign.Take(779), BuildDisplayPacket(QStringLiteral("第二"), font, 17));
+
+  // The port may be overridden; a line beyond the show is refused.
+  PtySign other(2);
+  ASSERT_EQ(RunCli({"send", "--show", "show.lw", "--line", "0", "--port", "2"}).exitCode, 0);
+  EXPECT_EQ(other.Take(779).size(), 779);
+  ExpectOneLineFailure(RunCli({"send", "--show", "show.lw", "--line", "2"}));
+  ExpectOneLineFailure(RunCli({"send", "--show", "show.lw"}));
+  ExpectOneLineFailure(RunCli({"send", "text", "--show", "show.lw", "--line", "0"}));
+  ExpectOneLineFailure(RunCli({"send", "--show", "missing.lw", "--line", "0"}));
+}

@@ -3,24 +3,11 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 
+#include "support/CliRunner.h"
 #include "support/FileBytes.h"
 
 namespace {
-
-struct CliRun {
-  int exitCode = -1;
-  QByteArray out;
-  QByteArray err;
-};
-
-CliRun RunCli(const QStringList& arguments) {
-  QProcess process;
-  process.start(QStringLiteral(LUMETRA_CLI_PATH), arguments);
-  EXPECT_TRUE(process.waitForFinished(30000));
-  return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
-}
 
 QJsonObject ShowJson(const QString& path) {
   const CliRun run = RunCli({QStringLiteral("show"), path, QStringLiteral("--json")});
