@@ -4,6 +4,7 @@
 #include <QPalette>
 
 #include "platform/Application.h"
+#include "platform/Forms.h"
 
 TFormWindow::TFormWindow(TForm& form) : QWidget(nullptr), form_(form) {}
 
@@ -37,9 +38,10 @@ TForm::TForm() : window_(std::make_unique<TFormWindow>(*this)) {
   WindowProc = [this](TMessage& m) { WndProc(m); };
   SetColor(color_);
   SetFont(font_);
+  RegisterForm(this);
 }
 
-TForm::~TForm() = default;
+TForm::~TForm() { UnregisterForm(this); }
 
 QString TForm::Caption() const { return window_->windowTitle(); }
 void TForm::SetCaption(const QString& caption) {

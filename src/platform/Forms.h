@@ -1,0 +1,14 @@
+#pragma once
+// The application's list of live forms, in creation order. Every form enters it when it is
+// created and leaves it when it is freed; broadcasts to "every form" walk this list.
+#include <vector>
+
+class TForm;
+
+// A copy, so that receivers may create or free forms while a broadcast walks it.
+std::vector<TForm*> Forms();
+bool IsLiveForm(const TForm* form);
+
+// Called by the form itself on creation and destruction.
+void RegisterForm(TForm* form);
+void UnregisterForm(TForm* form);
