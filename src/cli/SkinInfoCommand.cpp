@@ -1,0 +1,295 @@
+// lumetra-cli skin-info: loads a skin exactly as the main window's skin data does and prints
+// what it holds; optionally writes the skin back out as a folder (skin.ini and its bitmaps).
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSet>
+#include <optional>
+
+#include "cli/CliCommand.h"
+#include "platform/Streams.h"
+#include "skin/data/BmpImage.h"
+#include "skin/data/CompressedStoredSkin.h"
+#include "skin/data/SkinData.h"
+#include "skin/data/SkinEntryKinds.h"
+#include "skin/data/SkinPackage.h"
+#include "skin/data/StoredSkinData.h"
+#include "skin/data/ZlibStreams.h"
+
+namespace {
+
+// The package as stored: the BMP file images byte for byte (empty = no picture) and the INI text.
+struct StoredPackage {
+  std::int32_t version = 0;
+  QByteArray picture;
+  QByteArray inActivePicture;
+  QByteArray maskPicture;
+  std::vector<QByteArray> activePictures;
+  QByteArray iniText;
+};
+
+QByteArray ReadFlaggedImage(TStream& stream) {
+  char flag = 1;
+  stream.ReadBuffer(&flag, 1);
+  return flag == 0 ? ReadBmpFileImage(stream) : QByteArray();
+}
+
+// Walks the package layout keeping the raw images; a newer package is left unread.
+StoredPackage ReadStoredPackage(TStream& stream) {
+  StoredPackage package;
+  package.version = stream.ReadInt32();
+  if (package.version > SkinPackageVersion) return package;
+  package.picture = ReadFlaggedImage(stream);
+  package.inActivePicture = ReadFlaggedImage(stream);
+  package.maskPicture = ReadFlaggedImage(stream);
+  if (package.version == 2) {
+    ReadFlaggedImage(stream);
+    ReadFlaggedImage(stream);
+  }
+  const std::int32_t count = stream.ReadInt32();
+  for (std::int32_t i = 0; i < count; ++i) package.activePictures.push_back(ReadBmpFileImage(stream));
+  char piece[4096];
+  for (std::int32_t got; (got = stream.Read(piece, sizeof piece)) > 0;) package.iniText.append(piece, got);
+  return package;
+}
+
+// Bits per pixel from the BMP info header (the older 12-byte core header keeps it elsewhere).
+int BmpBitCount(const QByteArray& image) {
+  const auto u16 = [&](int at) { return at + 1 < image.size() ? int(quint8(image[at]) | quint8(image[at + 1]) << 8) : 0; };
+  const int headerSize = u16(14);
+  return headerSize == 12 ? u16(24) : u16(28);
+}
+
+QJsonValue PictureJson(const TBitmap& bitmap, const QByteArray& stored) {
+  if (bitmap.Empty()) return QJsonValue();
+  return QJsonObject{{QStringLiteral("width"), bitmap.Width()},
+                     {QStringLiteral("height"), bitmap.Height()},
+                     {QStringLiteral("bits"), BmpBitCount(stored)}};
+}
+
+// "main.bmp: 277 x 116, 8 bits per pixel", or "none".
+QString PictureText(const QString& name, const TBitmap& bitmap, const QByteArray& stored) {
+  if (bitmap.Empty()) return QStringLiteral("none");
+  return QStringLiteral("%1: %2 x %3, %4 bits per pixel")
+      .arg(name.isEmpty() ? QStringLiteral("(unnamed)") : name)
+      .arg(bitmap.Width())
+      .arg(bitmap.Height())
+      .arg(BmpBitCount(stored));
+}
+
+bool IsNumberKind(TSkinValueKind kind) {
+  return kind == TSkinValueKind::Integer || kind == TSkinValueKind::Color || kind == TSkinValueKind::Boolean;
+}
+
+template <class C>
+QJsonObject KeysJson(const C& object, std::span<const TSkinKey<C>> keys) {
+  QJsonObject json;
+  for (const TSkinKey<C>& key : keys) {
+    const QString text = SkinKeyText(object, key);
+    json.insert(QLatin1String(key.name), IsNumberKind(key.kind) ? QJsonValue(text.toInt()) : QJsonValue(text));
+  }
+  return json;
+}
+
+template <class C>
+QStringList KeysText(const C& object, std::span<const TSkinKey<C>> keys) {
+  QStringList lines;
+  for (const TSkinKey<C>& key : keys) lines << QStringLiteral("  %1=%2").arg(QLatin1String(key.name), SkinKeyText(object, key));
+  return lines;
+}
+
+struct Entry {
+  QString name;
+  QString keyword;
+  QString className;
+};
+
+template <class Root>
+std::vector<Entry> Entries(const std::vector<std::unique_ptr<Root>>& list, QString (*keyword)(const Root&)) {
+  std::vector<Entry> entries;
+  for (const auto& e : list) entries.push_back({e->IDName, keyword(*e), QLatin1String(e->ClassName())});
+  return entries;
+}
+
+QJsonArray EntriesJson(const std::vector<Entry>& entries) {
+  QJsonArray json;
+  for (const Entry& e : entries)
+    json.append(QJsonObject{{QStringLiteral("name"), e.name},
+                            {QStringLiteral("keyword"), e.keyword},
+                            {QStringLiteral("class"), e.className}});
+  return json;
+}
+
+// What was loaded, with the stored package it came from.
+struct SkinInfo {
+  const TSkinData& skin;
+  const StoredPackage& package;
+  QByteArray compressed;
+};
+
+QByteArray InfoJson(const SkinInfo& info) {
+  const TSkinData& skin = info.skin;
+  QJsonArray active;
+  for (std::size_t i = 0; i < skin.ActivePictures.size(); ++i)
+    active.append(PictureJson(*skin.ActivePictures[i], info.package.activePictures.at(i)));
+  const QJsonObject root{
+      {QStringLiteral("empty"), skin.Empty()},
+      {QStringLiteral("version"), info.package.version},
+      {QStringLiteral("picture"), PictureJson(skin.Picture, info.package.picture)},
+      {QStringLiteral("inactivepicture"), PictureJson(skin.InActivePicture, info.package.inActivePicture)},
+      {QStringLiteral("mask"), PictureJson(skin.MaskPicture, info.package.maskPicture)},
+      {QStringLiteral("activepictures"), active},
+      {QStringLiteral("forminfo"), KeysJson(skin, TSkinData::FormInfoKeys())},
+      {QStringLiteral("objects"), EntriesJson(Entries(skin.SkinObjects, &SkinObjectKeyword))},
+      {QStringLiteral("controls"), EntriesJson(Entries(skin.SkinControls, &SkinControlKeyword))},
+      {QStringLiteral("colors"), KeysJson(skin.SkinColors, TSkinColors::Keys())},
+      {QStringLiteral("compressed_size"), qint64(info.compressed.size())},
+      {QStringLiteral("compressed_head"), QString::fromLatin1(info.compressed.left(2).toHex())},
+  };
+  return QJsonDocument(root).toJson(QJsonDocument::Compact) + '\n';
+}
+
+void PrintEntries(const QString& title, const std::vector<Entry>& entries) {
+  PrintLine(QStringLiteral("%1: %2").arg(title).arg(entries.size()));
+  for (std::size_t i = 0; i < entries.size(); ++i)
+    PrintLine(QStringLiteral("  %1 %2:%3 (%4)").arg(i).arg(entries[i].name, entries[i].keyword, entries[i].className));
+}
+
+void PrintInfo(const SkinInfo& info) {
+  const TSkinData& skin = info.skin;
+  PrintLine(QStringLiteral("package version %1, %2 bytes compressed").arg(info.package.version).arg(info.compressed.size()));
+  if (skin.Empty()) {
+    PrintLine(QStringLiteral("no skin loaded: the package is newer than this program reads"));
+    return;
+  }
+  PrintLine(QStringLiteral("skin \"%1\" by \"%2\"").arg(skin.SkinName, skin.SkinAuthor));
+  PrintLine(QStringLiteral("picture ") + PictureText(skin.PictureName, skin.Picture, info.package.picture));
+  PrintLine(QStringLiteral("inactive picture ") +
+            PictureText(skin.InActivePictureName, skin.InActivePicture, info.package.inActivePicture));
+  PrintLine(QStringLiteral("mask ") + PictureText(skin.MaskPictureName, skin.MaskPicture, info.package.maskPicture));
+  PrintLine(QStringLiteral("active pictures: %1").arg(skin.ActivePictures.size()));
+  for (std::size_t i = 0; i < skin.ActivePictures.size(); ++i)
+    PrintLine(QStringLiteral("  %1 ").arg(i) + PictureText(skin.ActivePictureNames.value(qsizetype(i)),
+                                                            *skin.ActivePictures[i], info.package.activePictures.at(i)));
+  PrintLine(QStringLiteral("forminfo:"));
+  for (const QString& line : KeysText(skin, TSkinData::FormInfoKeys())) PrintLine(line);
+  PrintEntries(QStringLiteral("objects"), Entries(skin.SkinObjects, &SkinObjectKeyword));
+  PrintEntries(QStringLiteral("controls"), Entries(skin.SkinControls, &SkinControlKeyword));
+  PrintLine(QStringLiteral("colors:"));
+  for (const QString& line : KeysText(skin.SkinColors, TSkinColors::Keys())) PrintLine(line);
+}
+
+// A picture name from the skin, usable as a file inside the target folder only.
+QString FolderFileName(const QString& name, const QString& fallback) {
+  const QString file = name.isEmpty() ? fallback : name;
+  if (file.contains(QLatin1Char('/')) || file.contains(QLatin1Char('\\')) || file == QLatin1String(".") ||
+      file == QLatin1String(".."))
+    throw CliError(QStringLiteral("the skin names a picture \"%1\" outside its folder; nothing extracted").arg(name));
+  return file;
+}
+
+// Writes skin.ini (the INI text as stored) and every picture under the name the INI gives it.
+// Returns the number of files written.
+qsizetype Extract(const SkinInfo& info, const QString& folder) {
+  const TSkinData& skin = info.skin;
+  if (skin.Empty()) throw CliError(QStringLiteral("no skin loaded; nothing to extract"));
+  std::vector<std::pair<QString, QByteArray>> files{{QStringLiteral("skin.ini"), info.package.iniText}};
+  const auto add = [&](const QString& name, const QString& fallback, const QByteArray& image) {
+    if (!image.isEmpty()) files.emplace_back(FolderFileName(name, fallback), image);
+  };
+  add(skin.PictureName, QStringLiteral("picture.bmp"), info.package.picture);
+  add(skin.InActivePictureName, QStringLiteral("inactivepicture.bmp"), info.package.inActivePicture);
+  add(skin.MaskPictureName, QStringLiteral("mask.bmp"), info.package.maskPicture);
+  for (std::size_t i = 0; i < info.package.activePictures.size(); ++i)
+    add(skin.ActivePictureNames.value(qsizetype(i)), QStringLiteral("active%1.bmp").arg(i), info.package.activePictures[i]);
+  // Checked before anything is written, so a bad skin leaves no half-written folder.
+  QSet<QString> seen;
+  for (const auto& [name, bytes] : files) {
+    if (seen.contains(name.toLower()))
+      throw CliError(QStringLiteral("the skin uses the file name \"%1\" twice; nothing extracted").arg(name));
+    seen.insert(name.toLower());
+  }
+  if (!QDir().mkpath(folder)) throw CliError(QStringLiteral("cannot create the folder %1").arg(folder));
+  for (const auto& [name, bytes] : files) WriteOutput(QDir(folder).filePath(name), bytes);
+  return qsizetype(files.size());
+}
+
+QByteArray ReadWholeFile(const QString& path) {
+  TMemoryStream bytes;
+  bytes.LoadFromFile(path);
+  return bytes.Memory();
+}
+
+// Fills the stored skin from the chosen source, as the form or the designer would.
+void LoadSource(const QCommandLineParser& parser, TCompressedStoredSkin& stored) {
+  const QStringList sources{QStringLiteral("ini"), QStringLiteral("package"), QStringLiteral("compressed")};
+  QStringList chosen;
+  for (const QString& s : sources)
+    if (parser.isSet(s)) chosen << s;
+  if (chosen.size() > 1) throw CliError(QStringLiteral("give only one of --ini, --package and --compressed"));
+  const QString source = chosen.value(0);
+  const QString path = source.isEmpty() ? QString() : parser.value(source);
+  if (source == QLatin1String("ini")) {
+    if (!stored.LoadFromIniFile(path))
+      throw CliError(QStringLiteral("%1 is not a skin description (it lacks one of the sections VERSION, "
+                                    "PICTURES, FORMINFO, SKINOBJECTS, SKINCONTROLS)")
+                         .arg(path));
+  } else if (source == QLatin1String("package")) {
+    TMemoryStream package;
+    package.Assign(ReadWholeFile(path));
+    CompressStream(package, stored.CompressedStream());
+  } else if (source == QLatin1String("compressed")) {
+    stored.LoadFromCompressedFile(path);
+    if (stored.IsEmpty()) throw CliError(QStringLiteral("%1 holds no skin package (or one of a newer version)").arg(path));
+  } else {
+    stored.SetCompressedData(StoredSkinCompressedData());
+    if (stored.IsEmpty()) throw CliError(QStringLiteral("this program was built without a stored skin"));
+  }
+}
+
+int RunSkinInfo(const QStringList& arguments) {
+  QCommandLineParser parser;
+  parser.setApplicationDescription(QStringLiteral(
+      "Loads a skin as the main window does and prints what it holds. Without a source option the "
+      "skin built into the program is used."));
+  parser.addOption({QStringLiteral("ini"), QStringLiteral("Load a skin folder through its skin INI file."),
+                    QStringLiteral("file")});
+  parser.addOption({QStringLiteral("package"), QStringLiteral("Load an uncompressed skin package."),
+                    QStringLiteral("file")});
+  parser.addOption({QStringLiteral("compressed"), QStringLiteral("Load a compressed skin file."),
+                    QStringLiteral("file")});
+  parser.addOption({QStringLiteral("json"), QStringLiteral("Print one JSON object.")});
+  parser.addOption({QStringLiteral("extract"),
+                    QStringLiteral("Write the skin as a folder: skin.ini and its bitmaps."), QStringLiteral("dir")});
+  if (!ParseCommandLine(parser, arguments, 0)) return 0;
+
+  TCompressedStoredSkin stored;
+  LoadSource(parser, stored);
+  TSkinData skin;
+  skin.SetCompressedStoredSkin(&stored);
+
+  TMemoryStream package;
+  stored.DecompressToStream(package);
+  package.SetPosition(0);
+  const StoredPackage raw = ReadStoredPackage(package);
+  const SkinInfo info{skin, raw, stored.CompressedData()};
+
+  const bool json = parser.isSet(QStringLiteral("json"));
+  if (json)
+    WriteOutput(QStringLiteral("-"), InfoJson(info));
+  else
+    PrintInfo(info);
+  if (parser.isSet(QStringLiteral("extract"))) {
+    const QString folder = parser.value(QStringLiteral("extract"));
+    const qsizetype written = Extract(info, folder);
+    // Standard output stays one JSON object when that was asked for.
+    if (!json) PrintLine(QStringLiteral("extracted %1 files to %2").arg(written).arg(folder));
+  }
+  return 0;
+}
+
+const CliRegistration registration{{"skin-info", "Print what a skin holds, or extract it as a folder", RunSkinInfo}};
+
+}  // namespace

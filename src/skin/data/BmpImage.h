@@ -1,0 +1,34 @@
+#pragma once
+// BMP file images as skins store them: the 14-byte file header ("BM", the total size bfSize,
+// two reserved words, the pixel offset), the info header, the colour table and the rows.
+// An image stored among other data ends after exactly bfSize bytes.
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+
+#include "platform/Exceptions.h"
+
+class TStream;
+
+// A picture that is not a valid BMP file image: "Bitmap image is not valid".
+class EInvalidGraphic : public Exception {
+ public:
+  EInvalidGraphic();
+};
+
+// Reads one BMP file image: exactly bfSize bytes from the stream's position. Raises
+// EInvalidGraphic when it does not start with "BM" or its size cannot hold its headers, and
+// EReadError when the stream ends first.
+QByteArray ReadBmpFileImage(TStream& stream);
+
+// Decodes a BMP file image of any bit depth and compression; raises EInvalidGraphic.
+QImage DecodeBmpFileImage(const QByteArray& bytes);
+
+// ReadBmpFileImage followed by DecodeBmpFileImage.
+QImage ReadBmpImage(TStream& stream);
+
+// The BMP file image of a BMP file, ready to be stored among other data: the file's own bytes
+// up to its bfSize, or, when the file's bfSize does not describe it (some writers leave it 0),
+// the decoded picture written anew. Raises EFOpenError when the file cannot be opened and
+// EInvalidGraphic when it is not a BMP picture.
+QByteArray LoadBmpFile(const QString& fileName);

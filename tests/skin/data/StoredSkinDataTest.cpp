@@ -1,0 +1,32 @@
+#include <gtest/gtest.h>
+
+#include <QFileInfo>
+
+#include "platform/Streams.h"
+#include "skin/data/CompressedStoredSkin.h"
+#include "skin/data/SkinPackage.h"
+#include "skin/data/StoredSkinData.h"
+
+// The build packs resources/skin into the program; a skin that cannot be packed builds as an
+// empty stored skin with only a warning, so this is where a broken or stale skin shows.
+TEST(StoredSkinData, TheProgramCarriesItsSkinFolderPackedAsTheDesignerWould) {
+  const QString ini = QStringLiteral(LUMETRA_SOURCE_DIR "/resources/skin/skin.ini");
+  if (!QFileInfo::exists(ini)) {
+    EXPECT_TRUE(StoredSkinCompressedData().isEmpty());
+    return;
+  }
+  TCompressedStoredSkin fresh;
+  ASSERT_TRUE(fresh.LoadFromIniFile(ini)) << "the skin INI lacks a skin section";
+  EXPECT_FALSE(StoredSkinCompressedData().isEmpty());
+  EXPECT_EQ(StoredSkinCompressedData(), fresh.CompressedData()) << "rebuild: the packed skin is stale";
+
+  TCompressedStoredSkin stored;
+  stored.SetCompressedData(StoredSkinCompressedData());
+  TMemoryStream stream;
+  stored.DecompressToStream(stream);
+  stream.SetPosition(0);
+  SkinPackage package;
+  ASSERT_TRUE(ReadSkinPackage(stream, package));
+  EXPECT_FALSE(package.Picture.isNull());
+  EXPECT_FALSE(package.IniLines.isEmpty());
+}
