@@ -1,0 +1,522 @@
+// The program's own skin folder (resources/skin): the INI that the build packs into the program
+// and the pictures it points into. These checks need no skin engine; they catch a redrawn picture
+// or an edited INI that would load but show seams, lose pixels or point beside its pictures.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QRegularExpression>
+#include <QtEndian>
+#include <functional>
+#include <map>
+#include <optional>
+#include <ostream>
+#include <tuple>
+#include <utility>
+
+#include "platform/IniFile.h"
+#include "support/FileBytes.h"
+
+namespace {
+
+const QString Folder = QStringLiteral(LUMETRA_SOURCE_DIR "/resources/skin/");
+
+struct PictureFile {
+  const char* file;
+  int width;
+  int height;
+  int bits;
+};
+
+const PictureFile MainPicture{"main.bmp", 277, 116, 8};
+const PictureFile MaskPicture{"mask.bmp", 277, 116, 1};
+const PictureFile ActivePictures[] = {
+    {"active.BMP", 95, 268, 8}, {"pw.bmp", 88, 80, 8},         {"menuitems.bmp", 68, 116, 8},
+    {"hw.bmp", 42, 22, 8},      {"controls.bmp", 516, 281, 8}, {"grids.bmp", 72, 21, 8},
+};
+
+const QStringList ObjectEntries = {
+    "menuitem:menuitem",
+    "caption:caption",
+    "closebutton:stdbutton",
+    "minimizebutton:stdbutton",
+    "maximizebutton:stdbutton",
+    "rollupbutton:stdbutton",
+    "sysmenubutton:stdbutton",
+    "mainmenubaritem:mainmenubaritem",
+    "menubarsysmenubutton:mainmenubarbutton",
+    "menubarclosebutton:mainmenubarbutton",
+    "menubarmaxbutton:mainmenubarbutton",
+    "menubarminbutton:mainmenubarbutton",
+};
+
+const QStringList ControlNames =
+    QStringLiteral(
+        "button toolpanel toolbutton checkbox gauge vgauge radiobox panel label trackbar "
+        "htrackbar grid tab edit memo hscrollbar vscrollbar listbox combobox checklistbox "
+        "spinedit groupbox stdlabel statuspanel statusbar buttonedit vupdown hupdown "
+        "captionlistbox captionchecklistbox captioncombobox controlbar mainmenubar vsplitter "
+        "hsplitter resizebutton bothhscrollbar rolluppanel bigtoolpanel bigtoolbutton "
+        "toolmenubutton toolmenutrackbutton bigtoolmenubutton bigtoolmenutrackbutton scrollbox "
+        "listview treeview statusgauge richedit expanel header slider")
+        .split(' ');
+
+// The type keywords the loader creates control skins for.
+const QStringList ControlKeywords =
+    QStringLiteral(
+        "panel tab expanel mainmenubar menubutton controlbar button memo checkradio edit gauge "
+        "checklistbox splitter listbox trackbar combobox label scrollbar stdlabel spinedit updown "
+        "scrollbox grid treeview bevel slider listview richedit")
+        .split(' ');
+
+struct Rect {
+  int left = 0, top = 0, right = 0, bottom = 0;
+  int Width() const { return right - left; }
+  int Height() const { return bottom - top; }
+  bool operator==(const Rect&) const = default;
+};
+
+struct Point {
+  int x = 0, y = 0;
+  bool operator==(const Point&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& out, const Rect& r) {
+  return out << r.left << "," << r.top << "," << r.right << "," << r.bottom;
+}
+std::ostream& operator<<(std::ostream& out, const Point& p) { return out << p.x << "," << p.y; }
+
+// The stored form: unsigned decimal numbers joined by "," without blanks. The engine's reader
+// would drop stray characters or fail on a missing field, so anything else is a fault here.
+std::optional<std::vector<int>> Numbers(const QString& text, int count) {
+  static const QRegularExpression Form("^\\d+(,\\d+)*$");
+  if (!Form.match(text).hasMatch()) return std::nullopt;
+  const QStringList parts = text.split(',');
+  if (parts.size() != count) return std::nullopt;
+  std::vector<int> values;
+  for (const QString& part : parts) values.push_back(part.toInt());
+  return values;
+}
+
+class StoredSkinFolder : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(QFile::exists(Folder + "skin.ini")) << Folder.toStdString();
+    ini_ = TMemIniFile::FromFile(Folder + "skin.ini");
+  }
+
+  QString Value(const QString& section, const QString& key) const {
+    return ini_.ReadString(section, key, QString());
+  }
+  bool Has(const QString& section, const QString& key) const {
+    return ini_.ValueExists(section, key);
+  }
+  Rect RectOf(const QString& section, const QString& key) const {
+    const auto v = Numbers(Value(section, key), 4);
+    EXPECT_TRUE(v) << section.toStdString() << "." << key.toStdString() << " is not a rectangle";
+    return v ? Rect{(*v)[0], (*v)[1], (*v)[2], (*v)[3]} : Rect{};
+  }
+  Point PointOf(const QString& section, const QString& key) const {
+    const auto v = Numbers(Value(section, key), 2);
+    EXPECT_TRUE(v) << section.toStdString() << "." << key.toStdString() << " is not a point";
+    return v ? Point{(*v)[0], (*v)[1]} : Point{};
+  }
+  int IntOf(const QString& section, const QString& key) const {
+    return ini_.ReadInteger(section, key, -1);
+  }
+
+  // The active picture file a picture-index key points at.
+  QString PictureAt(const QString& section, const QString& key) const {
+    const int index = IntOf(section, key);
+    EXPECT_TRUE(index >= 0 && index < ini_.ReadInteger("PICTURES", "activepicturescount", 0))
+        << section.toStdString() << "." << key.toStdString() << " = " << index;
+    return Value("PICTURES", QString::number(index));
+  }
+
+  QStringList Entries(const QString& list) const {
+    QStringList entries;
+    for (int i = 0; i < ini_.ReadInteger(list, "count", 0); ++i)
+      entries << Value(list, QString::number(i));
+    return entries;
+  }
+
+  TMemIniFile ini_;
+};
+
+// A picture as the program decodes it. Its header is checked first: a plain uncompressed BMP
+// whose size fields agree, so that the package reader, which walks the headers to find where
+// each picture ends, finds the next one where it really starts.
+QImage LoadPicture(const PictureFile& picture) {
+  const QByteArray bytes = ReadBytes(Folder + picture.file);
+  EXPECT_GE(bytes.size(), 54) << picture.file;
+  if (bytes.size() < 54) return QImage();
+  const auto u32 = [&](int at) { return qFromLittleEndian<quint32>(bytes.constData() + at); };
+  const auto u16 = [&](int at) { return qFromLittleEndian<quint16>(bytes.constData() + at); };
+  EXPECT_EQ(bytes.left(2), QByteArray("BM")) << picture.file;
+  EXPECT_EQ(u32(2), static_cast<quint32>(bytes.size())) << picture.file << ": file size field";
+  EXPECT_EQ(u32(14), 40u) << picture.file << ": info header";
+  EXPECT_EQ(static_cast<qint32>(u32(18)), picture.width) << picture.file;
+  EXPECT_EQ(static_cast<qint32>(u32(22)), picture.height) << picture.file << ": bottom-up height";
+  EXPECT_EQ(static_cast<int>(u16(28)), picture.bits) << picture.file << ": bits per pixel";
+  EXPECT_EQ(u32(30), 0u) << picture.file << ": uncompressed";
+  const quint32 colours = u32(46) ? u32(46) : (1u << picture.bits);
+  EXPECT_LE(colours, 1u << picture.bits) << picture.file;
+  const quint32 stride = ((picture.width * picture.bits + 31) / 32) * 4;
+  EXPECT_EQ(u32(10), 54u + 4u * colours) << picture.file << ": pixel offset";
+  EXPECT_EQ(static_cast<quint32>(bytes.size()), u32(10) + stride * picture.height) << picture.file;
+  QImage image;
+  EXPECT_TRUE(image.loadFromData(bytes, "BMP")) << picture.file;
+  return image;
+}
+
+QImage LoadByName(const QString& file) {
+  if (file == MainPicture.file) return LoadPicture(MainPicture);
+  for (const PictureFile& picture : ActivePictures)
+    if (file == picture.file) return LoadPicture(picture);
+  ADD_FAILURE() << "no such picture " << file.toStdString();
+  return QImage();
+}
+
+// Rectangle keys end in "rect" or "area", point keys in "point".
+bool IsGeometryKey(const QString& lowerKey) {
+  return lowerKey.endsWith("rect") || lowerKey.endsWith("area") || lowerKey.endsWith("point");
+}
+
+bool Inside(const Rect& r, int width, int height) {
+  return r.left >= 0 && r.top >= 0 && r.right <= width && r.bottom <= height && r.Width() >= 1 &&
+         r.Height() >= 1;
+}
+
+// A tiled strip shows seams unless every copy of the tile looks the same at its joins; the
+// simple guarantee is that the strip does not vary along the direction it is tiled in.
+void ExpectUniform(const QImage& image, const Rect& r, bool sideways, const std::string& what) {
+  const int lines = sideways ? r.Height() : r.Width();
+  const int length = sideways ? r.Width() : r.Height();
+  for (int line = 0; line < lines; ++line)
+    for (int step = 1; step < length; ++step) {
+      const auto at = [&](int s) {
+        return sideways ? image.pixel(r.left + s, r.top + line)
+                        : image.pixel(r.left + line, r.top + s);
+      };
+      if (at(step) != at(0)) {
+        ADD_FAILURE() << what << ": " << (sideways ? "row " : "column ")
+                      << (sideways ? r.top : r.left) + line << " changes after " << step
+                      << " pixels";
+        return;
+      }
+    }
+}
+
+void ExpectUniformRows(const QImage& image, const Rect& r, const std::string& what) {
+  ExpectUniform(image, r, true, what);
+}
+
+void ExpectUniformColumns(const QImage& image, const Rect& r, const std::string& what) {
+  ExpectUniform(image, r, false, what);
+}
+
+}  // namespace
+
+TEST_F(StoredSkinFolder, SectionsPicturesAndEntriesComeInTheStoredOrder) {
+  QStringList expected = {"VERSION",     "PICTURES",   "FORMINFO",
+                          "POPUPWINDOW", "HINTWINDOW", "SKINOBJECTS"};
+  for (const QString& entry : ObjectEntries) expected << entry.section(':', 0, 0);
+  expected << "SKINCONTROLS" << ControlNames;
+  // No SKINCOLORS section: the system colours apply.
+  EXPECT_EQ(ini_.ReadSections().join(' ').toStdString(), expected.join(' ').toStdString());
+  EXPECT_EQ(Value("VERSION", "ver"), "1");
+
+  EXPECT_EQ(Value("PICTURES", "picture"), MainPicture.file);
+  EXPECT_TRUE(Has("PICTURES", "inactivepicture"));
+  EXPECT_EQ(Value("PICTURES", "inactivepicture"), "");
+  EXPECT_EQ(Value("PICTURES", "mask"), MaskPicture.file);
+  ASSERT_EQ(IntOf("PICTURES", "activepicturescount"), 6);
+  for (int i = 0; i < 6; ++i)
+    EXPECT_EQ(Value("PICTURES", QString::number(i)), ActivePictures[i].file);
+
+  EXPECT_EQ(Entries("SKINOBJECTS").join(' ').toStdString(), ObjectEntries.join(' ').toStdString());
+  const QStringList controls = Entries("SKINCONTROLS");
+  ASSERT_EQ(controls.size(), 52);
+  int creatable = 0;
+  for (int i = 0; i < controls.size(); ++i) {
+    EXPECT_EQ(controls[i].section(':', 0, 0), ControlNames[i]) << "entry " << i;
+    const QString keyword = controls[i].section(':', 1);
+    if (ControlKeywords.contains(keyword))
+      ++creatable;
+    else
+      EXPECT_EQ(controls[i], "header:header") << "unknown type keyword in entry " << i;
+  }
+  EXPECT_EQ(creatable, 51);
+}
+
+TEST_F(StoredSkinFolder, PicturesHaveTheirSizesAndDepths) {
+  for (const PictureFile& picture : ActivePictures) {
+    const QImage image = LoadPicture(picture);
+    EXPECT_EQ(image.size(), QSize(picture.width, picture.height)) << picture.file;
+  }
+  EXPECT_EQ(LoadPicture(MainPicture).size(), QSize(277, 116));
+  const QImage mask = LoadPicture(MaskPicture);
+  ASSERT_EQ(mask.size(), QSize(277, 116));
+  // Only exact black belongs to the window, so the mask must hold nothing but black and white.
+  for (int y = 0; y < mask.height(); ++y)
+    for (int x = 0; x < mask.width(); ++x)
+      ASSERT_TRUE(mask.pixel(x, y) == qRgb(0, 0, 0) || mask.pixel(x, y) == qRgb(255, 255, 255))
+          << x << "," << y;
+}
+
+TEST_F(StoredSkinFolder, WindowLevelValuesAreTheOnesTheConsoleIsLaidOutFor) {
+  EXPECT_EQ(PointOf("FORMINFO", "lefttoppoint"), (Point{111, 46}));
+  EXPECT_EQ(PointOf("FORMINFO", "righttoppoint"), (Point{128, 46}));
+  EXPECT_EQ(PointOf("FORMINFO", "leftbottompoint"), (Point{20, 93}));
+  EXPECT_EQ(PointOf("FORMINFO", "rightbottompoint"), (Point{261, 104}));
+  EXPECT_EQ(RectOf("FORMINFO", "clientrect"), (Rect{13, 46, 265, 107}));
+  EXPECT_EQ(RectOf("FORMINFO", "maskrectarea"), (Rect{9, 17, 273, 112}));
+  EXPECT_EQ(PointOf("FORMINFO", "hittestlefttoppoint"), (Point{9, 24}));
+  EXPECT_EQ(PointOf("FORMINFO", "hittestrighttoppoint"), (Point{260, 14}));
+  EXPECT_EQ(PointOf("FORMINFO", "hittestleftbottompoint"), (Point{19, 93}));
+  EXPECT_EQ(PointOf("FORMINFO", "hittestrightbottompoint"), (Point{259, 101}));
+  EXPECT_EQ(IntOf("FORMINFO", "borderwidth"), 4);
+  EXPECT_EQ(Value("FORMINFO", "inactiveeffect"), "iebrightness");
+  for (const char* absent :
+       {"leftstretch", "rightstretch", "topstretch", "bottomstretch", "buttonsrect", "captionrect"})
+    EXPECT_FALSE(Has("FORMINFO", absent)) << absent;
+
+  EXPECT_EQ(IntOf("POPUPWINDOW", "windowpictureindex"), 1);
+  EXPECT_EQ(PointOf("POPUPWINDOW", "lefttoppoint"), (Point{38, 7}));
+  EXPECT_EQ(PointOf("POPUPWINDOW", "righttoppoint"), (Point{81, 7}));
+  EXPECT_EQ(PointOf("POPUPWINDOW", "leftbottompoint"), (Point{39, 73}));
+  EXPECT_EQ(PointOf("POPUPWINDOW", "rightbottompoint"), (Point{82, 74}));
+  EXPECT_EQ(RectOf("POPUPWINDOW", "itemsrect"), (Rect{2, 2, 86, 78}));
+  EXPECT_EQ(IntOf("HINTWINDOW", "windowpictureindex"), 3);
+  EXPECT_EQ(RectOf("HINTWINDOW", "clientrect"), (Rect{13, 1, 40, 21}));
+  EXPECT_EQ(Value("HINTWINDOW", "fontname"), "Arial");
+  EXPECT_EQ(IntOf("HINTWINDOW", "fontheight"), 14);
+  // The hint frame is only drawn when its corner points split it.
+  EXPECT_NE(PointOf("HINTWINDOW", "rightbottompoint").x, PointOf("HINTWINDOW", "lefttoppoint").x);
+  EXPECT_NE(PointOf("HINTWINDOW", "rightbottompoint").y, PointOf("HINTWINDOW", "lefttoppoint").y);
+}
+
+TEST_F(StoredSkinFolder, PushButtonAndCaptionKeepTheirFixedValues) {
+  EXPECT_EQ(IntOf("button", "pictureindex"), 4);
+  EXPECT_EQ(RectOf("button", "skinrect"), (Rect{0, 0, 24, 21}));
+  EXPECT_EQ(RectOf("button", "activeskinrect"), (Rect{48, 0, 72, 21}));
+  EXPECT_EQ(RectOf("button", "downskinrect"), (Rect{24, 0, 48, 21}));
+  EXPECT_EQ(RectOf("button", "disabledskinrect"), (Rect{33, 62, 57, 83}));
+  // Horizontal three-part: the console's 75 x 25 buttons come out 75 x 21.
+  EXPECT_EQ(PointOf("button", "lefttoppoint"), (Point{4, 8}));
+  EXPECT_EQ(PointOf("button", "righttoppoint"), (Point{18, 9}));
+  EXPECT_EQ(PointOf("button", "leftbottompoint"), (Point{0, 0}));
+  EXPECT_EQ(PointOf("button", "rightbottompoint"), (Point{0, 0}));
+  EXPECT_EQ(RectOf("button", "clientrect"), (Rect{2, 2, 22, 19}));
+  EXPECT_EQ(Value("button", "fontname"), "Arial");
+  EXPECT_EQ(IntOf("button", "fontheight"), 14);
+  EXPECT_EQ(IntOf("button", "disabledfontcolor"), 16777215);
+  EXPECT_EQ(IntOf("button", "morphing"), 1);
+  EXPECT_EQ(Value("button", "morphkind"), "mkgradient");
+
+  EXPECT_EQ(RectOf("caption", "skinrect"), (Rect{46, 16, 136, 35}));
+  EXPECT_EQ(RectOf("caption", "textrect"), (Rect{0, 0, 90, 19}));
+  EXPECT_FALSE(Has("caption", "activeskinrect"));  // the text is drawn straight onto the frame
+  EXPECT_EQ(Value("caption", "fontname"), "Arial");
+  EXPECT_EQ(IntOf("caption", "fontheight"), 16);
+  EXPECT_EQ(Value("caption", "fontstyle"), "fsbold");
+  EXPECT_EQ(IntOf("caption", "fontcolor"), 8404992);
+  EXPECT_EQ(IntOf("caption", "activefontcolor"), 16777215);
+  EXPECT_EQ(Value("caption", "alignment"), "taleftjustify");
+  EXPECT_EQ(IntOf("caption", "shadow"), 1);
+  EXPECT_EQ(IntOf("caption", "shadowcolor"), 0);
+  EXPECT_EQ(IntOf("caption", "activeshadowcolor"), 0);
+
+  const std::map<QString, std::pair<QString, QString>> commands = {
+      {"closebutton", {"cmclose", "Close"}},
+      {"minimizebutton", {"cmminimize", "Minimize"}},
+      {"maximizebutton", {"cmmaximize", "Maximize"}},
+      {"rollupbutton", {"cmrollup", "RollUp"}},
+      {"sysmenubutton", {"cmsysmenu", "System menu"}}};
+  for (const auto& [name, command] : commands) {
+    EXPECT_EQ(Value(name, "command"), command.first) << name.toStdString();
+    EXPECT_EQ(Value(name, "hint"), command.second) << name.toStdString();
+    EXPECT_EQ(IntOf(name, "activepictureindex"), 0) << name.toStdString();
+    EXPECT_EQ(IntOf(name, "morphing"), 1) << name.toStdString();
+    EXPECT_FALSE(Has(name, "skinrectinapicture")) << name.toStdString();
+  }
+}
+
+// Every rectangle and point either lies in a picture (which one follows from its section and
+// key) or is relative to another rectangle of its section; each must land on real pixels.
+TEST_F(StoredSkinFolder, EveryRectangleAndPointLiesInsideWhatItRefersTo) {
+  std::map<QString, QSize> sizes = {{MainPicture.file, {277, 116}}};
+  for (const PictureFile& picture : ActivePictures)
+    sizes[picture.file] = {picture.width, picture.height};
+
+  // Keys whose rectangle is relative to another rectangle of the same section.
+  const std::map<QString, QString> relativeTo = {
+      {"clientrect", "skinrect"},         {"textrect", "skinrect"},
+      {"imagerect", "skinrect"},          {"trackarea", "skinrect"},
+      {"progressarea", "skinrect"},       {"checkimagearea", "skinrect"},
+      {"textarea", "skinrect"},           {"itemsrect", "skinrect"},
+      {"itemtextrect", "itemrect"},       {"fixedcelltextrect", "fixedcellrect"},
+      {"celltextrect", "selectcellrect"},
+  };
+  int checked = 0;
+  const auto check = [&](const QString& section, const QString& key, const QSize& area,
+                         const std::string& what) {
+    const bool isPoint = key.endsWith("point");
+    ++checked;
+    if (isPoint) {
+      const Point p = PointOf(section, key);
+      EXPECT_TRUE(p.x >= 0 && p.y >= 0 && p.x <= area.width() && p.y <= area.height())
+          << section.toStdString() << "." << key.toStdString() << " = " << p << " outside " << what;
+    } else {
+      const Rect r = RectOf(section, key);
+      EXPECT_TRUE(Inside(r, area.width(), area.height()))
+          << section.toStdString() << "." << key.toStdString() << " = " << r << " outside " << what;
+    }
+  };
+  const auto checkSection = [&](const QString& section, const QString& picture,
+                                bool pointsInPicture,
+                                const std::function<QString(const QString&)>& pictureOfKey) {
+    for (const QString& key : ini_.ReadSection(section)) {
+      const QString lower = key.toLower();
+      if (!IsGeometryKey(lower)) {
+        EXPECT_FALSE(Numbers(Value(section, key), 4) || Numbers(Value(section, key), 2))
+            << section.toStdString() << "." << key.toStdString() << " looks like geometry";
+      } else if (lower.endsWith("point") && !pointsInPicture) {
+        const Rect skin = RectOf(section, "skinrect");
+        check(section, key, QSize(skin.Width(), skin.Height()), "its skinrect");
+      } else if (!pointsInPicture && relativeTo.count(lower)) {
+        const Rect base = RectOf(section, relativeTo.at(lower));
+        check(section, key, QSize(base.Width(), base.Height()), relativeTo.at(lower).toStdString());
+      } else {
+        const QString file = pictureOfKey ? pictureOfKey(lower) : picture;
+        ASSERT_TRUE(sizes.count(file)) << section.toStdString() << "." << key.toStdString();
+        check(section, key, sizes[file], file.toStdString());
+      }
+    }
+  };
+
+  checkSection("FORMINFO", MainPicture.file, true, nullptr);
+  checkSection("POPUPWINDOW", PictureAt("POPUPWINDOW", "windowpictureindex"), true, nullptr);
+  checkSection("HINTWINDOW", PictureAt("HINTWINDOW", "windowpictureindex"), true, nullptr);
+  for (const QString& entry : Entries("SKINOBJECTS")) {
+    const QString name = entry.section(':', 0, 0);
+    const bool menuItem = entry.section(':', 1) == "menuitem";
+    const QString active =
+        Has(name, "activepictureindex") ? PictureAt(name, "activepictureindex") : QString();
+    // The normal look lies in the frame picture unless the object keeps it in its own picture;
+    // menu items draw every look from their own picture.
+    const bool own = menuItem || IntOf(name, "skinrectinapicture") == 1;
+    checkSection(name, active, false, [&](const QString& key) {
+      return key == "skinrect" && !own ? QString(MainPicture.file) : active;
+    });
+  }
+  for (const QString& entry : Entries("SKINCONTROLS")) {
+    const QString name = entry.section(':', 0, 0);
+    if (!Has(name, "pictureindex")) {
+      for (const QString& key : ini_.ReadSection(name))
+        EXPECT_FALSE(IsGeometryKey(key.toLower()))
+            << name.toStdString() << " has geometry but no picture";
+      continue;
+    }
+    checkSection(name, PictureAt(name, "pictureindex"), false, nullptr);
+  }
+  EXPECT_GT(checked, 400);  // the walk reached every section
+}
+
+TEST_F(StoredSkinFolder, MaskKeepsTheMaskAreaAndStretchesWithoutSeams) {
+  const QImage mask = LoadPicture(MaskPicture);
+  ASSERT_FALSE(mask.isNull());
+  const Rect area = RectOf("FORMINFO", "maskrectarea");
+  for (int y = area.top; y < area.bottom; ++y)
+    for (int x = area.left; x < area.right; ++x)
+      ASSERT_EQ(mask.pixel(x, y), qRgb(0, 0, 0)) << "mask area pixel " << x << "," << y;
+  // The outline is shaped: the top corners are cut away, the top middle belongs to the window.
+  EXPECT_EQ(mask.pixel(0, 0), qRgb(255, 255, 255));
+  EXPECT_EQ(mask.pixel(276, 0), qRgb(255, 255, 255));
+  EXPECT_EQ(mask.pixel(138, 0), qRgb(0, 0, 0));
+
+  // The region of a resized window tiles these parts of the mask.
+  const Point lt = PointOf("FORMINFO", "lefttoppoint"), rt = PointOf("FORMINFO", "righttoppoint");
+  const Point lb = PointOf("FORMINFO", "leftbottompoint"),
+              rb = PointOf("FORMINFO", "rightbottompoint");
+  ExpectUniformRows(mask, {lt.x, 0, rt.x, area.top}, "mask top strip");
+  ExpectUniformRows(mask, {lb.x, area.bottom, rb.x, mask.height()}, "mask bottom strip");
+  ExpectUniformColumns(mask, {0, lt.y, area.left, lb.y}, "mask left strip");
+  ExpectUniformColumns(mask, {area.right, rt.y, mask.width(), rb.y}, "mask right strip");
+}
+
+TEST_F(StoredSkinFolder, TiledPartsOfTheFramePopupAndButtonsJoinWithoutSeams) {
+  const QImage frame = LoadPicture(MainPicture);
+  ASSERT_FALSE(frame.isNull());
+  const Rect cr = RectOf("FORMINFO", "clientrect");
+  // The client background is this rectangle tiled: it must be the console's plain money green.
+  for (int y = cr.top; y < cr.bottom; ++y)
+    for (int x = cr.left; x < cr.right; ++x)
+      ASSERT_EQ(frame.pixel(x, y), qRgb(192, 220, 192)) << "client pixel " << x << "," << y;
+  const Point lt = PointOf("FORMINFO", "lefttoppoint"), rt = PointOf("FORMINFO", "righttoppoint");
+  const Point lb = PointOf("FORMINFO", "leftbottompoint"),
+              rb = PointOf("FORMINFO", "rightbottompoint");
+  ExpectUniformRows(frame, {lt.x, 0, rt.x, cr.top}, "frame top edge");
+  ExpectUniformRows(frame, {lb.x, cr.bottom, rb.x, frame.height()}, "frame bottom edge");
+  ExpectUniformColumns(frame, {0, lt.y, cr.left, lb.y}, "frame left edge");
+  ExpectUniformColumns(frame, {cr.right, rt.y, frame.width(), rb.y}, "frame right edge");
+
+  const QImage popup = LoadByName(PictureAt("POPUPWINDOW", "windowpictureindex"));
+  const Rect items = RectOf("POPUPWINDOW", "itemsrect");
+  const Point plt = PointOf("POPUPWINDOW", "lefttoppoint"),
+              prt = PointOf("POPUPWINDOW", "righttoppoint");
+  const Point plb = PointOf("POPUPWINDOW", "leftbottompoint"),
+              prb = PointOf("POPUPWINDOW", "rightbottompoint");
+  ExpectUniformRows(popup, {plt.x, 0, prt.x, items.top}, "popup top edge");
+  ExpectUniformRows(popup, {plb.x, items.bottom, prb.x, popup.height()}, "popup bottom edge");
+  ExpectUniformColumns(popup, {0, plt.y, items.left, plb.y}, "popup left edge");
+  ExpectUniformColumns(popup, {items.right, prt.y, popup.width(), prb.y}, "popup right edge");
+
+  // Three-part looks tile their middle sideways.
+  const QImage controls = LoadByName(PictureAt("button", "pictureindex"));
+  const int left = PointOf("button", "lefttoppoint").x;
+  const int rightWidth =
+      RectOf("button", "skinrect").Width() - PointOf("button", "righttoppoint").x;
+  for (const char* key : {"skinrect", "activeskinrect", "downskinrect", "disabledskinrect"}) {
+    const Rect face = RectOf("button", key);
+    EXPECT_EQ(face.Width(), 24) << key;
+    EXPECT_EQ(face.Height(), 21) << key;
+    ExpectUniformRows(controls, {face.left + left, face.top, face.right - rightWidth, face.bottom},
+                      std::string("button ") + key);
+  }
+  const QImage items_picture = LoadByName(PictureAt("menuitem", "activepictureindex"));
+  for (const auto& [key, leftKey, rightKey] :
+       {std::tuple{"skinrect", "itemleftoffset", "itemrightoffset"},
+        std::tuple{"activeskinrect", "itemleftoffset", "itemrightoffset"},
+        std::tuple{"dividerrect", "dividerleftoffset", "dividerrightoffset"}}) {
+    const Rect r = RectOf("menuitem", key);
+    ExpectUniformRows(items_picture,
+                      {r.left + IntOf("menuitem", leftKey), r.top,
+                       r.right - IntOf("menuitem", rightKey), r.bottom},
+                      std::string("menu item ") + key);
+  }
+}
+
+TEST_F(StoredSkinFolder, CaptionButtonLooksReplaceTheirFramePiecesSeamlessly) {
+  const QImage frame = LoadPicture(MainPicture);
+  const QImage active = LoadByName(ActivePictures[0].file);
+  ASSERT_FALSE(frame.isNull());
+  ASSERT_FALSE(active.isNull());
+  for (const QString& entry : Entries("SKINOBJECTS")) {
+    if (entry.section(':', 1) != "stdbutton") continue;
+    const QString name = entry.section(':', 0, 0);
+    const Rect normal = RectOf(name, "skinrect");
+    for (const char* key : {"activeskinrect", "downrect"}) {
+      const Rect look = RectOf(name, key);
+      // Equal sizes are copied 1:1; any other size would be stretched over the frame.
+      ASSERT_EQ(look.Width(), normal.Width()) << name.toStdString() << "." << key;
+      ASSERT_EQ(look.Height(), normal.Height()) << name.toStdString() << "." << key;
+      // The look's rounded plate leaves its corners showing the frame behind the button.
+      for (const auto& [dx, dy] :
+           {std::pair{0, 0}, std::pair{normal.Width() - 1, 0}, std::pair{0, normal.Height() - 1},
+            std::pair{normal.Width() - 1, normal.Height() - 1}})
+        EXPECT_EQ(active.pixel(look.left + dx, look.top + dy),
+                  frame.pixel(normal.left + dx, normal.top + dy))
+            << name.toStdString() << "." << key << " corner " << dx << "," << dy;
+    }
+  }
+}
