@@ -1,0 +1,211 @@
+// lumetra-cli skin-render: a preview for skin authors. Draws a control skin or the window frame
+// at a given size exactly as the skinned controls and the frame engine will, and writes the
+// matching window region as a black (inside) and white (outside) picture.
+#include <QBuffer>
+#include <QFileInfo>
+#include <QPainter>
+#include <QRegularExpression>
+#include <optional>
+
+#include "cli/CliCommand.h"
+#include "platform/Bitmap.h"
+#include "skin/controls/EffectBmp.h"
+#include "skin/controls/SkinControlGeometry.h"
+#include "skin/controls/SkinDrawStrips.h"
+#include "skin/controls/SkinDrawTiling.h"
+#include "skin/controls/SkinRegion.h"
+#include "skin/data/CompressedStoredSkin.h"
+#include "skin/data/SkinCustomControls.h"
+#include "skin/data/SkinData.h"
+#include "skin/data/StoredSkinData.h"
+
+namespace {
+
+TSize ParseSize(const QString& text, const QString& option) {
+  static const QRegularExpression pattern(QStringLiteral("^(\\d{1,5})[xX](\\d{1,5})$"));
+  const QRegularExpressionMatch m = pattern.match(text);
+  const TSize size{m.hasMatch() ? m.captured(1).toInt() : 0, m.hasMatch() ? m.captured(2).toInt() : 0};
+  if (size.cx < 1 || size.cy < 1)
+    throw CliError(QStringLiteral("%1 needs a size WxH of at least 1x1, not \"%2\"").arg(option, text));
+  return size;
+}
+
+// Loads the skin folder named by --ini, else the skin built into the program.
+void LoadSkin(const QCommandLineParser& parser, TCompressedStoredSkin& stored, TSkinData& skin) {
+  if (parser.isSet(QStringLiteral("ini"))) {
+    const QString ini = parser.value(QStringLiteral("ini"));
+    if (!stored.LoadFromIniFile(ini)) throw CliError(QStringLiteral("%1 is not a skin description").arg(ini));
+  } else {
+    stored.SetCompressedData(StoredSkinCompressedData());
+    if (stored.IsEmpty()) throw CliError(QStringLiteral("this program was built without a stored skin; use --ini"));
+  }
+  skin.SetCompressedStoredSkin(&stored);
+  if (skin.Empty()) throw CliError(QStringLiteral("the skin could not be loaded"));
+}
+
+// "f.png" -> "f-region.png"
+QString RegionPath(const QString& out) {
+  const QString suffix = QFileInfo(out).suffix();
+  if (suffix.isEmpty()) return out + QStringLiteral("-region");
+  return out.chopped(suffix.size() + 1) + QStringLiteral("-region.") + suffix;
+}
+
+void SavePng(const QImage& image, const QString& path) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  if (!image.save(&buffer, "PNG")) throw CliError(QStringLiteral("cannot encode %1").arg(path));
+  WriteOutput(path, bytes);
+}
+
+// Writes the region next to the picture, or says why there is none.
+void SaveRegion(const std::optional<QRegion>& region, int width, int height, const QString& out) {
+  if (!region) {
+    PrintLine(QStringLiteral("no region: the window keeps its full rectangle"));
+    return;
+  }
+  QImage image(width, height, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  for (const QRect& r : *region) painter.fillRect(r, Qt::black);
+  painter.end();
+  const QString path = RegionPath(out);
+  SavePng(image, path);
+  PrintLine(QStringLiteral("%1: region %2 x %3").arg(path).arg(width).arg(height));
+}
+
+const TBitmap* PictureAt(const TSkinData& skin, int index) {
+  return index >= 0 && index < int(skin.ActivePictures.size()) ? skin.ActivePictures[std::size_t(index)].get()
+                                                                : nullptr;
+}
+
+QString SchemeName(TSizingScheme scheme) {
+  switch (scheme) {
+    case TSizingScheme::ssFixed: return QStringLiteral("fixed size");
+    case TSizingScheme::ssNinePart: return QStringLiteral("nine-part");
+    case TSizingScheme::ssHorzThreePart: return QStringLiteral("horizontal three-part");
+    case TSizingScheme::ssVertThreePart: return QStringLiteral("vertical three-part");
+    case TSizingScheme::ssNone: break;
+  }
+  return QStringLiteral("no skin rectangle");
+}
+
+void RenderControl(const TSkinData& skin, const QString& name, TSize size, const QString& out) {
+  const int index = skin.GetControlIndex(name);
+  if (index < 0) throw CliError(QStringLiteral("the skin has no control entry \"%1\"").arg(name));
+  const auto* entry = dynamic_cast<const TDataSkinCustomControl*>(skin.SkinControls[std::size_t(index)].get());
+  if (!entry) throw CliError(QStringLiteral("\"%1\" is not a picture-based control skin").arg(name));
+  const TBitmap* picture = PictureAt(skin, entry->PictureIndex);
+  if (!picture) throw CliError(QStringLiteral("\"%1\" names no picture (pictureindex %2)").arg(name).arg(entry->PictureIndex));
+
+  TSkinControlGeometry geometry = SkinControlGeometry(*entry);
+  if (geometry.Scheme == TSizingScheme::ssNone) throw CliError(QStringLiteral("\"%1\" has no skinrect").arg(name));
+  int width = size.cx, height = size.cy;
+  FitSizeToSkin(geometry, width, height);
+  TBitmap look(width, height);
+  PaintSkinRect(geometry, look, *picture, geometry.SkinRect, width, height);
+  SavePng(look.Image(), out);
+  PrintLine(QStringLiteral("%1: %2 x %3, %4").arg(out).arg(width).arg(height).arg(SchemeName(geometry.Scheme)));
+  if (const TBitmap* mask = PictureAt(skin, entry->MaskPictureIndex))
+    SaveRegion(SkinControlRegion(geometry, *mask, width, height), width, height, out);
+}
+
+// The client background: the skin's background picture, or its client piece, tiled from the
+// client area's top-left corner.
+void PaintClientBackground(const TSkinData& skin, TBitmap& frame, const TRect& client) {
+  if (const TBitmap* background = PictureAt(skin, skin.BGPictureIndex)) {
+    TileBoth(frame.Canvas, client, background->Image(), Rect(0, 0, background->Width(), background->Height()));
+  } else if (skin.ClientRect.IsEmpty()) {
+    frame.Canvas.Brush.Color = clBtnFace;
+    frame.Canvas.FillRect(client);
+  } else {
+    TileBoth(frame.Canvas, client, skin.Picture.Image(), skin.ClientRect);
+  }
+}
+
+void RenderFrame(const TSkinData& skin, TSize size, bool inactive, const QString& out) {
+  const TBitmap& picture = inactive && !skin.InActivePicture.Empty() ? skin.InActivePicture : skin.Picture;
+  if (picture.Empty()) throw CliError(QStringLiteral("the skin has no frame picture"));
+  const int PW = skin.Picture.Width(), PH = skin.Picture.Height();
+  const TRect& CR = skin.ClientRect;
+  const int W = size.cx, H = size.cy;
+  if (W < CR.Left + PW - CR.Right || H < CR.Top + PH - CR.Bottom)
+    throw CliError(QStringLiteral("the frame needs at least %1 x %2").arg(CR.Left + PW - CR.Right).arg(CR.Top + PH - CR.Bottom));
+
+  const NinePartSkin geometry{skin.LeftTopPoint, skin.RightTopPoint, skin.LeftBottomPoint, skin.RightBottomPoint, CR};
+  const NinePartSkin sized = ResizeLayout(geometry, PW, PH, W, H);
+  TBorderStrips strips;
+  BuildFrameStrips(geometry, sized, picture, Rect(0, 0, PW, PH), W, H,
+                   {skin.LeftStretch, skin.TopStretch, skin.RightStretch, skin.BottomStretch}, strips);
+  if (inactive) {
+    for (TBitmap* strip : {&strips.Top, &strips.Bottom, &strips.Left, &strips.Right}) {
+      if (strip->Empty()) continue;
+      TEffectBmp effect(*strip);
+      effect.ApplyInActiveEffect(skin.InActiveEffect);
+      strip->Assign(effect.ToImage());
+    }
+  }
+  TBitmap frame(W, H);
+  if (!sized.CR.IsEmpty()) PaintClientBackground(skin, frame, sized.CR);
+  DrawFrameStrips(frame.Canvas, strips, sized, W, H);
+  SavePng(frame.Image(), out);
+  PrintLine(QStringLiteral("%1: frame %2 x %3%4").arg(out).arg(W).arg(H).arg(inactive ? QStringLiteral(", inactive") : QString()));
+  if (inactive && !skin.AutoRenderingInActiveImage)
+    PrintLine(QStringLiteral("note: \"autorenderinginactiveimage\" is off in this skin, so an inactive window shows "
+                             "its frame without the effect"));
+
+  if (skin.MaskPicture.Empty()) {
+    PrintLine(QStringLiteral("no mask: the window keeps its full rectangle"));
+    return;
+  }
+  // The window outline: the mask's border strips around the moved mask area.
+  const NinePartSkin maskGeometry{geometry.LT, geometry.RT, geometry.LB, geometry.RB, skin.MaskRectArea};
+  const NinePartSkin maskSized = ResizeLayout(maskGeometry, PW, PH, W, H);
+  TBorderStrips maskStrips;
+  BuildNinePartMaskStrips(maskGeometry, maskSized, skin.MaskPicture, W, maskStrips);
+  SaveRegion(BorderStripsRegion(maskStrips, maskSized.CR), W, H, out);
+}
+
+int RunSkinRender(const QStringList& arguments) {
+  QCommandLineParser parser;
+  parser.setApplicationDescription(QStringLiteral(
+      "Draws a skin as the program will show it and writes it as a PNG; the matching window region\n"
+      "goes next to it as OUT-region.png (black inside, white outside).\n"
+      "  --control NAME --size WxH   the SKINCONTROLS entry NAME at that size (its sizing scheme may\n"
+      "                              keep the skin's width or height)\n"
+      "  --frame WxH                 the window frame at that outer size, with the client background;\n"
+      "                              --inactive applies the skin's \"inactiveeffect\" to the frame\n"
+      "The skin is the one built into the program, or the skin folder of --ini FILE."));
+  parser.addOption({QStringLiteral("control"), QStringLiteral("SKINCONTROLS entry to draw."), QStringLiteral("NAME")});
+  parser.addOption({QStringLiteral("size"), QStringLiteral("Control size."), QStringLiteral("WxH")});
+  parser.addOption({QStringLiteral("frame"), QStringLiteral("Draw the window frame at this outer size."),
+                    QStringLiteral("WxH")});
+  parser.addOption({QStringLiteral("inactive"), QStringLiteral("Draw the frame of an inactive window.")});
+  parser.addOption({QStringLiteral("ini"), QStringLiteral("Skin INI file of a skin folder."), QStringLiteral("FILE")});
+  parser.addOption({{QStringLiteral("o"), QStringLiteral("output")}, QStringLiteral("PNG file to write."),
+                    QStringLiteral("OUT.png")});
+  if (!ParseCommandLine(parser, arguments, 0)) return 0;
+
+  const bool control = parser.isSet(QStringLiteral("control"));
+  const bool frame = parser.isSet(QStringLiteral("frame"));
+  if (control == frame) throw CliError(QStringLiteral("give either --control NAME --size WxH or --frame WxH"));
+  if (control && !parser.isSet(QStringLiteral("size"))) throw CliError(QStringLiteral("--control needs --size WxH"));
+  if (control && parser.isSet(QStringLiteral("inactive"))) throw CliError(QStringLiteral("--inactive goes with --frame"));
+  if (frame && parser.isSet(QStringLiteral("size"))) throw CliError(QStringLiteral("--size goes with --control"));
+  const QString out = parser.value(QStringLiteral("output"));
+  if (out.isEmpty() || out == QStringLiteral("-")) throw CliError(QStringLiteral("-o OUT.png is required"));
+  const TSize size = control ? ParseSize(parser.value(QStringLiteral("size")), QStringLiteral("--size"))
+                             : ParseSize(parser.value(QStringLiteral("frame")), QStringLiteral("--frame"));
+
+  TCompressedStoredSkin stored;
+  TSkinData skin;
+  LoadSkin(parser, stored, skin);
+  if (control) RenderControl(skin, parser.value(QStringLiteral("control")), size, out);
+  else RenderFrame(skin, size, parser.isSet(QStringLiteral("inactive")), out);
+  return 0;
+}
+
+const CliRegistration registration{
+    {"skin-render", "Draw a control skin or the window frame with its region as PNG", RunSkinRender}};
+
+}  // namespace

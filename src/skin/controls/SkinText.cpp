@@ -1,0 +1,29 @@
+#include "skin/controls/SkinText.h"
+
+#include "platform/Canvas.h"
+
+int DrawTextAuto(TCanvas& canvas, const QString& text, TRect& rect, unsigned format) {
+  return canvas.DrawText(text, rect, format);
+}
+
+namespace {
+TRect MeasureText(TCanvas& canvas, const QString& text) {
+  TRect r{0, 0, 0, 0};
+  DrawTextAuto(canvas, text, r, DT_CALCRECT);
+  return r;
+}
+}  // namespace
+
+int MeasureTextWidth(TCanvas& canvas, const QString& text) { return MeasureText(canvas, text).Width(); }
+int MeasureTextHeight(TCanvas& canvas, const QString& text) { return MeasureText(canvas, text).Height(); }
+
+void EllipsizeToWidth(TCanvas& canvas, QString& text, int width) {
+  if (MeasureTextWidth(canvas, text) <= width) return;
+  const QString dots = QStringLiteral("...");
+  do {
+    qsizetype cut = text.size() - 1;
+    if (cut > 0 && text[cut].isLowSurrogate() && text[cut - 1].isHighSurrogate()) --cut;
+    text.truncate(cut);
+  } while (!text.isEmpty() && MeasureTextWidth(canvas, text + dots) > width);
+  text += dots;
+}

@@ -1,0 +1,19 @@
+#pragma once
+// Text drawing, measuring and shortening for skinned surfaces, in the canvas font.
+#include <QString>
+
+#include "platform/Types.h"
+
+class TCanvas;
+
+// Draws (or with DT_CALCRECT measures) wide text; returns the text height as DrawText does.
+int DrawTextAuto(TCanvas& canvas, const QString& text, TRect& rect, unsigned format);
+
+// Width and height of the text measured with DT_CALCRECT on an empty rectangle.
+int MeasureTextWidth(TCanvas& canvas, const QString& text);
+int MeasureTextHeight(TCanvas& canvas, const QString& text);
+
+// Leaves a text that fits `width` alone; otherwise drops characters from its end until the rest
+// plus "..." fits (or nothing is left) and appends "...". Characters outside the basic plane
+// are dropped whole, never split.
+void EllipsizeToWidth(TCanvas& canvas, QString& text, int width);
