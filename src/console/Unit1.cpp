@@ -16,6 +16,7 @@
 #include "console/WindowSettingsSink.h"
 #include "console/WorkingState.h"
 #include "platform/DialogService.h"
+#include "skin/data/StoredSkinData.h"
 
 namespace {
 
@@ -32,9 +33,18 @@ TForm1::TForm1() : CaptionFont(InitialCaptionFont()), ProgramFolder(QCoreApplica
   SetFont(ConsoleWindowFont());
   SetCaption(QStringLiteral("Lumetra2.0版"));
   CreateControls();
+  LoadStoredSkin();
   SetTabOrder();
   ConnectHandlers();
   FormCreate();
+}
+
+void TForm1::LoadStoredSkin() {
+  // A skin that cannot be read is reported, and the console runs on with its plain look.
+  CompressedStoredSkin1.Name = QStringLiteral("CompressedStoredSkin1");
+  SkinData1.Name = QStringLiteral("SkinData1");
+  CompressedStoredSkin1.SetCompressedData(StoredSkinCompressedData());
+  Application().Guard([this] { SkinData1.SetCompressedStoredSkin(&CompressedStoredSkin1); });
 }
 
 TForm1::~TForm1() = default;

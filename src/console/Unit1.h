@@ -17,6 +17,8 @@
 #include "platform/Form.h"
 #include "platform/Image.h"
 #include "platform/UpDown.h"
+#include "skin/data/CompressedStoredSkin.h"
+#include "skin/data/SkinData.h"
 
 class TForm1 : public TForm {
  public:
@@ -52,6 +54,11 @@ class TForm1 : public TForm {
   QPushButton* Button5;
   QPushButton* Button15;
   QPushButton* Button6;
+
+  // The skin components: the stored skin compiled into the program and the skin data that
+  // parses it at start-up for the skinned frame and buttons.
+  TCompressedStoredSkin CompressedStoredSkin1{this};
+  TSkinData SkinData1{this};
 
   // Console state beyond the controls.
   LineSettingTable LineSettings;
@@ -100,6 +107,7 @@ class TForm1 : public TForm {
 
  private:
   void CreateControls();
+  void LoadStoredSkin();
   void ConnectHandlers();
   void SetTabOrder();
   void CentreOnScreen();

@@ -134,3 +134,13 @@ TEST_F(ConsoleWindow, QuitButtonClosesTheWindow) {
   QTest::mouseClick(form->SkinButton4, Qt::LeftButton);
   EXPECT_FALSE(form->Visible());
 }
+
+TEST_F(ConsoleWindow, LoadsTheStoredSkinAtStartUp) {
+  EXPECT_FALSE(form->CompressedStoredSkin1.IsEmpty());
+  EXPECT_EQ(form->SkinData1.CompressedStoredSkin(), &form->CompressedStoredSkin1);
+  EXPECT_FALSE(form->SkinData1.Empty());
+  EXPECT_FALSE(form->SkinData1.SkinChanging());
+  EXPECT_EQ(form->SkinData1.SkinObjects.size(), 12u);
+  EXPECT_GE(form->SkinData1.GetControlIndex(QStringLiteral("button")), 0);
+  EXPECT_TRUE(dialogs->messages.isEmpty());
+}
