@@ -5,11 +5,12 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSet>
 #include <optional>
 
 #include "cli/CliCommand.h"
 #include "platform/Streams.h"
+#include "platform/IniFile.h"
+#include "skin/data/AnsiTextLines.h"
 #include "skin/data/BmpImage.h"
 #include "skin/data/CompressedStoredSkin.h"
 #include "skin/data/SkinData.h"
@@ -181,39 +182,36 @@ void PrintInfo(const SkinInfo& info) {
   for (const QString& line : KeysText(skin.SkinColors, TSkinColors::Keys())) PrintLine(line);
 }
 
-// A picture name from the skin, usable as a file inside the target folder only.
-QString FolderFileName(const QString& name, const QString& fallback) {
-  const QString file = name.isEmpty() ? fallback : name;
-  if (file.contains(QLatin1Char('/')) || file.contains(QLatin1Char('\\')) || file == QLatin1String(".") ||
-      file == QLatin1String(".."))
-    throw CliError(QStringLiteral("the skin names a picture \"%1\" outside its folder; nothing extracted").arg(name));
-  return file;
-}
-
-// Writes skin.ini (the INI text as stored) and every picture under the name the INI gives it.
-// Returns the number of files written.
+// Writes the pictures present as picture.bmp, inactivepicture.bmp, mask.bmp, active0.bmp, ...
+// (byte for byte as stored) and skin.ini: the stored INI with its PICTURES section naming those
+// files and every skin object and control written back through SaveToIni. Returns the number of
+// files written.
 qsizetype Extract(const SkinInfo& info, const QString& folder) {
   const TSkinData& skin = info.skin;
   if (skin.Empty()) throw CliError(QStringLiteral("no skin loaded; nothing to extract"));
-  std::vector<std::pair<QString, QByteArray>> files{{QStringLiteral("skin.ini"), info.package.iniText}};
-  const auto add = [&](const QString& name, const QString& fallback, const QByteArray& image) {
-    if (!image.isEmpty()) files.emplace_back(FolderFileName(name, fallback), image);
+  const QString pictures = QStringLiteral("PICTURES");
+  TMemIniFile ini(DecodeAnsiLines(SplitTextLines(info.package.iniText)));
+  std::vector<std::pair<QString, QByteArray>> files;
+  const auto add = [&](const QString& key, const QString& file, const QByteArray& image) {
+    ini.WriteString(pictures, key, image.isEmpty() ? QString() : file);
+    if (!image.isEmpty()) files.emplace_back(file, image);
   };
-  add(skin.PictureName, QStringLiteral("picture.bmp"), info.package.picture);
-  add(skin.InActivePictureName, QStringLiteral("inactivepicture.bmp"), info.package.inActivePicture);
-  add(skin.MaskPictureName, QStringLiteral("mask.bmp"), info.package.maskPicture);
-  for (std::size_t i = 0; i < info.package.activePictures.size(); ++i)
-    add(skin.ActivePictureNames.value(qsizetype(i)), QStringLiteral("active%1.bmp").arg(i), info.package.activePictures[i]);
-  // Checked before anything is written, so a bad skin leaves no half-written folder.
-  QSet<QString> seen;
-  for (const auto& [name, bytes] : files) {
-    if (seen.contains(name.toLower()))
-      throw CliError(QStringLiteral("the skin uses the file name \"%1\" twice; nothing extracted").arg(name));
-    seen.insert(name.toLower());
+  add(QStringLiteral("picture"), QStringLiteral("picture.bmp"), info.package.picture);
+  add(QStringLiteral("inactivepicture"), QStringLiteral("inactivepicture.bmp"), info.package.inActivePicture);
+  add(QStringLiteral("mask"), QStringLiteral("mask.bmp"), info.package.maskPicture);
+  QStringList activeNames;
+  for (std::size_t i = 0; i < info.package.activePictures.size(); ++i) {
+    activeNames << QStringLiteral("active%1.bmp").arg(i);
+    files.emplace_back(activeNames.back(), info.package.activePictures[i]);
   }
+  SkinIni::WriteList(ini, pictures, QStringLiteral("activepictures"), activeNames);
+  for (const auto& object : skin.SkinObjects) object->SaveToIni(ini);
+  for (const auto& control : skin.SkinControls) control->SaveToIni(ini);
+
   if (!QDir().mkpath(folder)) throw CliError(QStringLiteral("cannot create the folder %1").arg(folder));
   for (const auto& [name, bytes] : files) WriteOutput(QDir(folder).filePath(name), bytes);
-  return qsizetype(files.size());
+  ini.SaveToFile(QDir(folder).filePath(QStringLiteral("skin.ini")));
+  return qsizetype(files.size()) + 1;
 }
 
 QByteArray ReadWholeFile(const QString& path) {
