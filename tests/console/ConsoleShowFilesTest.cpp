@@ -4,6 +4,7 @@
 
 #include "support/ConsoleFixture.h"
 #include "support/FileBytes.h"
+#include "support/FileSizeLimit.h"
 
 namespace {
 
@@ -36,6 +37,23 @@ TEST_F(ConsoleShowFiles, SavesTheInitialShowAsEightLines) {
   QTest::mouseClick(form->SkinButton2, Qt::LeftButton);  // cancelled: nothing more is written
   EXPECT_EQ(QDir::current().entryList(QDir::Files).size(), 2);
   EXPECT_TRUE(dialogs->messages.isEmpty());
+}
+
+TEST_F(ConsoleShowFiles, ASaveThatFailsMidwayKeepsThePreviousFile) {
+  SetCaptions({"A"});
+  Save(QStringLiteral("show.lw"));
+  const QByteArray good = ReadBytes(QStringLiteral("show.lw"));
+  QStringList many;
+  for (int i = 0; i < 2000; ++i) many << QStringLiteral("第%1行字幕").arg(i);
+  SetCaptions(many);
+  {
+    const FileSizeLimit fullDisk(4096);  // the disk fills up part-way through the write
+    Save(QStringLiteral("show.lw"));
+  }
+  ASSERT_EQ(dialogs->messages.size(), 1);
+  EXPECT_EQ(dialogs->messages[0], QStringLiteral("Disk full."));
+  EXPECT_EQ(ReadBytes(QStringLiteral("show.lw")), good);
+  EXPECT_EQ(QDir::current().entryList(QDir::Files), QStringList{"show.lw"});  // no leftovers
 }
 
 TEST_F(ConsoleShowFiles, AnEmptyShowRoundTripsWithoutTouchingTheTable) {
