@@ -1,0 +1,16 @@
+// Start-up: building the console window, which also inflates and parses the compiled-in skin.
+#include <benchmark/benchmark.h>
+
+#include "console/Unit1.h"
+
+namespace {
+
+void CreateConsoleWindow(benchmark::State& state) {
+  for (auto _ : state) {
+    TForm1 form;
+    benchmark::DoNotOptimize(form.SkinData1.Empty());
+  }
+}
+BENCHMARK(CreateConsoleWindow)->Unit(benchmark::kMillisecond);
+
+}  // namespace
