@@ -16,6 +16,7 @@
 #include "console/WindowSettingsSink.h"
 #include "console/WorkingState.h"
 #include "platform/DialogService.h"
+#include "skin/controls/SkinChangeProtocol.h"
 #include "skin/data/StoredSkinData.h"
 
 namespace {
@@ -32,6 +33,7 @@ TForm1::TForm1() : CaptionFont(InitialCaptionFont()), ProgramFolder(QCoreApplica
   SetColor(clMoneyGreen);
   SetFont(ConsoleWindowFont());
   SetCaption(QStringLiteral("Lumetra2.0版"));
+  HookSkinChanges();
   CreateControls();
   LoadStoredSkin();
   SetTabOrder();
@@ -48,6 +50,26 @@ void TForm1::LoadStoredSkin() {
 }
 
 TForm1::~TForm1() = default;
+
+void TForm1::HookSkinChanges() {
+  const TWndMethod inherited = WindowProc;
+  WindowProc = [this, inherited](TMessage& message) {
+    ApplySkinMessageToForm(*this, message);
+    inherited(message);
+  };
+}
+
+TSkinButton* TForm1::MakeSkinButton(QWidget* parent, const TRect& bounds, const QString& caption) {
+  auto* button = new TSkinButton(parent);
+  button->SetSkinDataName(QStringLiteral("button"));
+  button->SetUseSkinSize(true);
+  button->UseSkinFont = true;
+  button->SetUseSkinFontColor(true);
+  button->SetCaption(caption);
+  button->SetBounds(bounds.Left, bounds.Top, bounds.Width(), bounds.Height());
+  button->SetSkinData(&SkinData1);
+  return button;
+}
 
 void TForm1::CreateControls() {
   QWidget* window = Client();
@@ -101,11 +123,11 @@ void TForm1::CreateControls() {
   UpDown3->setGeometry(Bounds(79, 45, 20, 24).ToQRect());
   UpDown3->SetRange(kMinPortNumber, kMaxPortNumber);
   UpDown3->SetAssociate(Edit3);
-  SkinButton4 = MakeCommandButton(GroupBox2, Bounds(164, 44, 75, 25), QStringLiteral("退出系统"));
+  SkinButton4 = MakeSkinButton(GroupBox2, Bounds(164, 44, 75, 25), QStringLiteral("退出系统"));
   // These three lie over the lower part of GroupBox2 and are drawn above it.
-  SkinButton1 = MakeCommandButton(window, Bounds(8, 272, 75, 25), QStringLiteral("调入文件"));
-  SkinButton2 = MakeCommandButton(window, Bounds(88, 272, 75, 25), QStringLiteral("保存文件"));
-  SkinButton3 = MakeCommandButton(window, Bounds(168, 272, 75, 25), QStringLiteral("字体设置"));
+  SkinButton1 = MakeSkinButton(window, Bounds(8, 272, 75, 25), QStringLiteral("调入文件"));
+  SkinButton2 = MakeSkinButton(window, Bounds(88, 272, 75, 25), QStringLiteral("保存文件"));
+  SkinButton3 = MakeSkinButton(window, Bounds(168, 272, 75, 25), QStringLiteral("字体设置"));
 
   Image2 = new TImage(window);
   Image2->setGeometry(Bounds(258, 310, 24, 24).ToQRect());
@@ -145,10 +167,10 @@ void TForm1::ConnectHandlers() {
   QObject::connect(Button5, &QPushButton::clicked, Window(), Guarded(&TForm1::Button5Click));
   QObject::connect(Button15, &QPushButton::clicked, Window(), Guarded(&TForm1::Button15Click));
   QObject::connect(Button6, &QPushButton::clicked, Window(), Guarded(&TForm1::Button6Click));
-  QObject::connect(SkinButton1, &QPushButton::clicked, Window(), Guarded(&TForm1::SkinButton1Click));
-  QObject::connect(SkinButton2, &QPushButton::clicked, Window(), Guarded(&TForm1::SkinButton2Click));
-  QObject::connect(SkinButton3, &QPushButton::clicked, Window(), Guarded(&TForm1::SkinButton3Click));
-  QObject::connect(SkinButton4, &QPushButton::clicked, Window(), Guarded(&TForm1::SkinButton4Click));
+  SkinButton1->OnClick = Guarded(&TForm1::SkinButton1Click);
+  SkinButton2->OnClick = Guarded(&TForm1::SkinButton2Click);
+  SkinButton3->OnClick = Guarded(&TForm1::SkinButton3Click);
+  SkinButton4->OnClick = Guarded(&TForm1::SkinButton4Click);
 }
 
 void TForm1::FormCreate() {

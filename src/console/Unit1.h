@@ -17,6 +17,7 @@
 #include "platform/Form.h"
 #include "platform/Image.h"
 #include "platform/UpDown.h"
+#include "skin/controls/SkinButton.h"
 #include "skin/data/CompressedStoredSkin.h"
 #include "skin/data/SkinData.h"
 
@@ -45,10 +46,10 @@ class TForm1 : public TForm {
   QLabel* Label6;
   QLineEdit* Edit3;
   TUpDown* UpDown3;
-  QPushButton* SkinButton4;
-  QPushButton* SkinButton1;
-  QPushButton* SkinButton2;
-  QPushButton* SkinButton3;
+  TSkinButton* SkinButton4;
+  TSkinButton* SkinButton1;
+  TSkinButton* SkinButton2;
+  TSkinButton* SkinButton3;
   TImage* Image2;
   QLabel* Label7;
   QPushButton* Button5;
@@ -107,6 +108,11 @@ class TForm1 : public TForm {
 
  private:
   void CreateControls();
+  // A command button drawn from the skin's "button" entry, its size and caption font and
+  // colours taken from the skin.
+  TSkinButton* MakeSkinButton(QWidget* parent, const TRect& bounds, const QString& caption);
+  // Passes skin changes on to the skinned buttons.
+  void HookSkinChanges();
   void LoadStoredSkin();
   void ConnectHandlers();
   void SetTabOrder();

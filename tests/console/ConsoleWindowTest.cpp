@@ -25,6 +25,7 @@ TEST_F(ConsoleWindow, HasTheDocumentedLayout) {
     const QWidget* parent;
   };
   const QWidget* window = form->Client();
+  // The skinned buttons are placed at 75 x 25; the skin's button keeps its own height of 21.
   const Expected table[] = {
       {form->Label4, {8, 2, 80, 16}, window},          {form->Memo1, {3, 21, 250, 235}, window},
       {form->Label5, {245, 1, 80, 16}, window},        {form->Image1, {329, 3, 192, 16}, window},
@@ -34,9 +35,9 @@ TEST_F(ConsoleWindow, HasTheDocumentedLayout) {
       {form->UpDown1, {246, 46, 17, 24}, form->GroupBox1}, {form->Edit2, {74, 44, 25, 24}, form->GroupBox1},
       {form->UpDown2, {99, 44, 17, 24}, form->GroupBox1}, {form->GroupBox2, {4, 256, 246, 73}, window},
       {form->Label6, {4, 47, 48, 16}, form->GroupBox2}, {form->Edit3, {46, 44, 31, 24}, form->GroupBox2},
-      {form->UpDown3, {79, 45, 20, 24}, form->GroupBox2}, {form->SkinButton4, {164, 44, 75, 25}, form->GroupBox2},
-      {form->SkinButton1, {8, 272, 75, 25}, window},   {form->SkinButton2, {88, 272, 75, 25}, window},
-      {form->SkinButton3, {168, 272, 75, 25}, window}, {form->Image2, {258, 310, 24, 24}, window},
+      {form->UpDown3, {79, 45, 20, 24}, form->GroupBox2}, {form->SkinButton4, {164, 44, 75, 21}, form->GroupBox2},
+      {form->SkinButton1, {8, 272, 75, 21}, window},   {form->SkinButton2, {88, 272, 75, 21}, window},
+      {form->SkinButton3, {168, 272, 75, 21}, window}, {form->Image2, {258, 310, 24, 24}, window},
       {form->Label7, {283, 311, 226, 21}, window},     {form->Button5, {615, 12, 70, 25}, window},
       {form->Button15, {616, 44, 70, 25}, window},     {form->Button6, {616, 76, 70, 25}, window},
   };
