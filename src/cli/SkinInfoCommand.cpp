@@ -11,7 +11,6 @@
 #include "platform/Streams.h"
 #include "platform/IniFile.h"
 #include "skin/data/AnsiTextLines.h"
-#include "skin/data/BmpImage.h"
 #include "skin/data/CompressedStoredSkin.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinEntryKinds.h"
@@ -21,40 +20,11 @@
 
 namespace {
 
-// The package as stored: the BMP file images byte for byte (empty = no picture) and the INI text.
+// The package as stored: the BMP file images byte for byte (empty = no picture) and the INI lines.
 struct StoredPackage {
   std::int32_t version = 0;
-  QByteArray picture;
-  QByteArray inActivePicture;
-  QByteArray maskPicture;
-  std::vector<QByteArray> activePictures;
-  QByteArray iniText;
+  SkinPackageImages images;
 };
-
-QByteArray ReadFlaggedImage(TStream& stream) {
-  char flag = 1;
-  stream.ReadBuffer(&flag, 1);
-  return flag == 0 ? ReadBmpFileImage(stream) : QByteArray();
-}
-
-// Walks the package layout keeping the raw images; a newer package is left unread.
-StoredPackage ReadStoredPackage(TStream& stream) {
-  StoredPackage package;
-  package.version = stream.ReadInt32();
-  if (package.version > SkinPackageVersion) return package;
-  package.picture = ReadFlaggedImage(stream);
-  package.inActivePicture = ReadFlaggedImage(stream);
-  package.maskPicture = ReadFlaggedImage(stream);
-  if (package.version == 2) {
-    ReadFlaggedImage(stream);
-    ReadFlaggedImage(stream);
-  }
-  const std::int32_t count = stream.ReadInt32();
-  for (std::int32_t i = 0; i < count; ++i) package.activePictures.push_back(ReadBmpFileImage(stream));
-  char piece[4096];
-  for (std::int32_t got; (got = stream.Read(piece, sizeof piece)) > 0;) package.iniText.append(piece, got);
-  return package;
-}
 
 // Bits per pixel from the BMP info header (the older 12-byte core header keeps it elsewhere).
 int BmpBitCount(const QByteArray& image) {
@@ -134,13 +104,13 @@ QByteArray InfoJson(const SkinInfo& info) {
   const TSkinData& skin = info.skin;
   QJsonArray active;
   for (std::size_t i = 0; i < skin.ActivePictures.size(); ++i)
-    active.append(PictureJson(*skin.ActivePictures[i], info.package.activePictures.at(i)));
+    active.append(PictureJson(*skin.ActivePictures[i], info.package.images.ActivePictures.at(i)));
   const QJsonObject root{
       {QStringLiteral("empty"), skin.Empty()},
       {QStringLiteral("version"), info.package.version},
-      {QStringLiteral("picture"), PictureJson(skin.Picture, info.package.picture)},
-      {QStringLiteral("inactivepicture"), PictureJson(skin.InActivePicture, info.package.inActivePicture)},
-      {QStringLiteral("mask"), PictureJson(skin.MaskPicture, info.package.maskPicture)},
+      {QStringLiteral("picture"), PictureJson(skin.Picture, info.package.images.Picture)},
+      {QStringLiteral("inactivepicture"), PictureJson(skin.InActivePicture, info.package.images.InActivePicture)},
+      {QStringLiteral("mask"), PictureJson(skin.MaskPicture, info.package.images.MaskPicture)},
       {QStringLiteral("activepictures"), active},
       {QStringLiteral("forminfo"), KeysJson(skin, TSkinData::FormInfoKeys())},
       {QStringLiteral("objects"), EntriesJson(Entries(skin.SkinObjects, &SkinObjectKeyword))},
@@ -166,14 +136,14 @@ void PrintInfo(const SkinInfo& info) {
     return;
   }
   PrintLine(QStringLiteral("skin \"%1\" by \"%2\"").arg(skin.SkinName, skin.SkinAuthor));
-  PrintLine(QStringLiteral("picture ") + PictureText(skin.PictureName, skin.Picture, info.package.picture));
+  PrintLine(QStringLiteral("picture ") + PictureText(skin.PictureName, skin.Picture, info.package.images.Picture));
   PrintLine(QStringLiteral("inactive picture ") +
-            PictureText(skin.InActivePictureName, skin.InActivePicture, info.package.inActivePicture));
-  PrintLine(QStringLiteral("mask ") + PictureText(skin.MaskPictureName, skin.MaskPicture, info.package.maskPicture));
+            PictureText(skin.InActivePictureName, skin.InActivePicture, info.package.images.InActivePicture));
+  PrintLine(QStringLiteral("mask ") + PictureText(skin.MaskPictureName, skin.MaskPicture, info.package.images.MaskPicture));
   PrintLine(QStringLiteral("active pictures: %1").arg(skin.ActivePictures.size()));
   for (std::size_t i = 0; i < skin.ActivePictures.size(); ++i)
     PrintLine(QStringLiteral("  %1 ").arg(i) + PictureText(skin.ActivePictureNames.value(qsizetype(i)),
-                                                            *skin.ActivePictures[i], info.package.activePictures.at(i)));
+                                                            *skin.ActivePictures[i], info.package.images.ActivePictures.at(i)));
   PrintLine(QStringLiteral("forminfo:"));
   for (const QString& line : KeysText(skin, TSkinData::FormInfoKeys())) PrintLine(line);
   PrintEntries(QStringLiteral("objects"), Entries(skin.SkinObjects, &SkinObjectKeyword));
@@ -190,19 +160,19 @@ qsizetype Extract(const SkinInfo& info, const QString& folder) {
   const TSkinData& skin = info.skin;
   if (skin.Empty()) throw CliError(QStringLiteral("no skin loaded; nothing to extract"));
   const QString pictures = QStringLiteral("PICTURES");
-  TMemIniFile ini(DecodeAnsiLines(SplitTextLines(info.package.iniText)));
+  TMemIniFile ini(DecodeAnsiLines(info.package.images.IniLines));
   std::vector<std::pair<QString, QByteArray>> files;
   const auto add = [&](const QString& key, const QString& file, const QByteArray& image) {
     ini.WriteString(pictures, key, image.isEmpty() ? QString() : file);
     if (!image.isEmpty()) files.emplace_back(file, image);
   };
-  add(QStringLiteral("picture"), QStringLiteral("picture.bmp"), info.package.picture);
-  add(QStringLiteral("inactivepicture"), QStringLiteral("inactivepicture.bmp"), info.package.inActivePicture);
-  add(QStringLiteral("mask"), QStringLiteral("mask.bmp"), info.package.maskPicture);
+  add(QStringLiteral("picture"), QStringLiteral("picture.bmp"), info.package.images.Picture);
+  add(QStringLiteral("inactivepicture"), QStringLiteral("inactivepicture.bmp"), info.package.images.InActivePicture);
+  add(QStringLiteral("mask"), QStringLiteral("mask.bmp"), info.package.images.MaskPicture);
   QStringList activeNames;
-  for (std::size_t i = 0; i < info.package.activePictures.size(); ++i) {
+  for (std::size_t i = 0; i < info.package.images.ActivePictures.size(); ++i) {
     activeNames << QStringLiteral("active%1.bmp").arg(i);
-    files.emplace_back(activeNames.back(), info.package.activePictures[i]);
+    files.emplace_back(activeNames.back(), info.package.images.ActivePictures[i]);
   }
   SkinIni::WriteList(ini, pictures, QStringLiteral("activepictures"), activeNames);
   for (const auto& object : skin.SkinObjects) object->SaveToIni(ini);
@@ -271,7 +241,8 @@ int RunSkinInfo(const QStringList& arguments) {
   TMemoryStream package;
   stored.DecompressToStream(package);
   package.SetPosition(0);
-  const StoredPackage raw = ReadStoredPackage(package);
+  StoredPackage raw;
+  ReadSkinPackageImages(package, raw.version, raw.images);
   const SkinInfo info{skin, raw, stored.CompressedData()};
 
   const bool json = parser.isSet(QStringLiteral("json"));

@@ -9,13 +9,6 @@ namespace {
 constexpr char PictureFollows = 0;
 constexpr char NoPicture = 1;
 
-// One flag byte, then the picture when the flag is 0; a picture left null means "none".
-void ReadFlaggedPicture(TStream& stream, QImage& picture) {
-  char flag = NoPicture;
-  stream.ReadBuffer(&flag, 1);
-  picture = flag == PictureFollows ? ReadBmpImage(stream) : QImage();
-}
-
 QByteArray ReadToEnd(TStream& stream) {
   QByteArray rest;
   char piece[4096];
@@ -29,26 +22,50 @@ void WriteFlaggedPicture(TStream& stream, const QByteArray& image) {
   if (!image.isEmpty()) stream.WriteBuffer(image.constData(), static_cast<std::int32_t>(image.size()));
 }
 
+// Walks the package layout, taking each picture with `readImage` (decoded or byte for byte) and
+// handing the text after the pictures to `takeText`. Every field is stored as soon as it is read.
+template <typename Image, typename ReadImage, typename TakeText>
+bool ReadPackageLayout(TStream& stream, std::int32_t& version, Image& picture, Image& inActivePicture,
+                       Image& maskPicture, std::vector<Image>& activePictures, ReadImage readImage,
+                       TakeText takeText) {
+  version = stream.ReadInt32();
+  if (version > SkinPackageVersion) return false;
+  // One flag byte, then the picture when the flag is 0; a picture left empty means "none".
+  const auto readFlagged = [&](Image& image) {
+    char flag = NoPicture;
+    stream.ReadBuffer(&flag, 1);
+    image = flag == PictureFollows ? readImage(stream) : Image();
+  };
+  readFlagged(picture);
+  readFlagged(inActivePicture);
+  readFlagged(maskPicture);
+  if (version == 2) {
+    // Version 2 carried two more pictures that no longer have a use.
+    Image dropped;
+    readFlagged(dropped);
+    readFlagged(dropped);
+  }
+  // The count is not trusted for allocation: a damaged one runs into the end of the stream.
+  const std::int32_t count = stream.ReadInt32();
+  for (std::int32_t i = 0; i < count; ++i) activePictures.push_back(readImage(stream));
+  takeText(SplitTextLines(ReadToEnd(stream)));
+  return true;
+}
+
 }  // namespace
 
 bool ReadSkinPackage(TStream& stream, SkinPackage& package) {
   package = SkinPackage{};
-  package.Version = stream.ReadInt32();
-  if (package.Version > SkinPackageVersion) return false;
-  ReadFlaggedPicture(stream, package.Picture);
-  ReadFlaggedPicture(stream, package.InActivePicture);
-  ReadFlaggedPicture(stream, package.MaskPicture);
-  if (package.Version == 2) {
-    // Version 2 carried two more pictures that no longer have a use.
-    QImage dropped;
-    ReadFlaggedPicture(stream, dropped);
-    ReadFlaggedPicture(stream, dropped);
-  }
-  // The count is not trusted for allocation: a damaged one runs into the end of the stream.
-  const std::int32_t count = stream.ReadInt32();
-  for (std::int32_t i = 0; i < count; ++i) package.ActivePictures.push_back(ReadBmpImage(stream));
-  package.IniLines = DecodeAnsiLines(SplitTextLines(ReadToEnd(stream)));
-  return true;
+  return ReadPackageLayout(stream, package.Version, package.Picture, package.InActivePicture, package.MaskPicture,
+                           package.ActivePictures, ReadBmpImage,
+                           [&](const std::vector<QByteArray>& lines) { package.IniLines = DecodeAnsiLines(lines); });
+}
+
+bool ReadSkinPackageImages(TStream& stream, std::int32_t& version, SkinPackageImages& package) {
+  package = SkinPackageImages{};
+  return ReadPackageLayout(stream, version, package.Picture, package.InActivePicture, package.MaskPicture,
+                           package.ActivePictures, ReadBmpFileImage,
+                           [&](std::vector<QByteArray> lines) { package.IniLines = std::move(lines); });
 }
 
 void WriteSkinPackage(TStream& stream, const SkinPackageImages& package) {

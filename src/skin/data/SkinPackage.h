@@ -46,5 +46,9 @@ struct SkinPackageImages {
   std::vector<QByteArray> IniLines;
 };
 
+// Reads a package keeping the BMP file images byte for byte, for tools that write them out again;
+// otherwise as ReadSkinPackage.
+bool ReadSkinPackageImages(TStream& stream, std::int32_t& version, SkinPackageImages& package);
+
 // Writes a version 3 package.
 void WriteSkinPackage(TStream& stream, const SkinPackageImages& package);
