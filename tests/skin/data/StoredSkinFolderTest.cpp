@@ -214,6 +214,16 @@ void ExpectUniformColumns(const QImage& image, const Rect& r, const std::string&
   ExpectUniform(image, r, false, what);
 }
 
+// The four edges of a nine-part picture, between its corner points and around its inner
+// rectangle, repeat without seams.
+void ExpectUniformEdges(const QImage& image, const Point& lt, const Point& rt, const Point& lb, const Point& rb,
+                        const Rect& inner, const std::string& what) {
+  ExpectUniformRows(image, {lt.x, 0, rt.x, inner.top}, what + " top edge");
+  ExpectUniformRows(image, {lb.x, inner.bottom, rb.x, image.height()}, what + " bottom edge");
+  ExpectUniformColumns(image, {0, lt.y, inner.left, lb.y}, what + " left edge");
+  ExpectUniformColumns(image, {inner.right, rt.y, image.width(), rb.y}, what + " right edge");
+}
+
 }  // namespace
 
 TEST_F(StoredSkinFolder, SectionsPicturesAndEntriesComeInTheStoredOrder) {
@@ -455,10 +465,7 @@ TEST_F(StoredSkinFolder, TiledPartsOfTheFramePopupAndButtonsJoinWithoutSeams) {
   const Point lt = PointOf("FORMINFO", "lefttoppoint"), rt = PointOf("FORMINFO", "righttoppoint");
   const Point lb = PointOf("FORMINFO", "leftbottompoint"),
               rb = PointOf("FORMINFO", "rightbottompoint");
-  ExpectUniformRows(frame, {lt.x, 0, rt.x, cr.top}, "frame top edge");
-  ExpectUniformRows(frame, {lb.x, cr.bottom, rb.x, frame.height()}, "frame bottom edge");
-  ExpectUniformColumns(frame, {0, lt.y, cr.left, lb.y}, "frame left edge");
-  ExpectUniformColumns(frame, {cr.right, rt.y, frame.width(), rb.y}, "frame right edge");
+  ExpectUniformEdges(frame, lt, rt, lb, rb, cr, "frame");
 
   const QImage popup = LoadByName(PictureAt("POPUPWINDOW", "windowpictureindex"));
   const Rect items = RectOf("POPUPWINDOW", "itemsrect");
@@ -466,10 +473,7 @@ TEST_F(StoredSkinFolder, TiledPartsOfTheFramePopupAndButtonsJoinWithoutSeams) {
               prt = PointOf("POPUPWINDOW", "righttoppoint");
   const Point plb = PointOf("POPUPWINDOW", "leftbottompoint"),
               prb = PointOf("POPUPWINDOW", "rightbottompoint");
-  ExpectUniformRows(popup, {plt.x, 0, prt.x, items.top}, "popup top edge");
-  ExpectUniformRows(popup, {plb.x, items.bottom, prb.x, popup.height()}, "popup bottom edge");
-  ExpectUniformColumns(popup, {0, plt.y, items.left, plb.y}, "popup left edge");
-  ExpectUniformColumns(popup, {items.right, prt.y, popup.width(), prb.y}, "popup right edge");
+  ExpectUniformEdges(popup, plt, prt, plb, prb, items, "popup");
 
   // Three-part looks tile their middle sideways.
   const QImage controls = LoadByName(PictureAt("button", "pictureindex"));
