@@ -1,10 +1,12 @@
 #include "console/CaptionFont.h"
 
-TFont InitialCaptionFont() {
+TFont ConsoleFont(int height, TColor color) {
   TFont font;
   font.Name = QStringLiteral("宋体");
   font.Charset = GB2312_CHARSET;
-  font.Color = clRed;
-  font.Height = -19;
+  font.Height = height;
+  font.Color = color;
   return font;
 }
+
+TFont InitialCaptionFont() { return ConsoleFont(-19, clRed); }

@@ -1,5 +1,8 @@
 #pragma once
-// The caption font the console starts with: "宋体", GB2312, pure red, 19 pixels.
+// The console's fonts: "宋体" in the GB2312 character set.
 #include "platform/Font.h"
 
+// "宋体", GB2312, at the given pixel height (platform sign convention) and colour.
+TFont ConsoleFont(int height, TColor color);
+// The caption font the console starts with: pure red, 19 pixels.
 TFont InitialCaptionFont();

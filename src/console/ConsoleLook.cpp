@@ -5,15 +5,6 @@
 #include <QPainter>
 #include <QPushButton>
 
-TFont ConsoleFont(int height, TColor color) {
-  TFont font;
-  font.Name = QStringLiteral("宋体");
-  font.Charset = GB2312_CHARSET;
-  font.Height = height;
-  font.Color = color;
-  return font;
-}
-
 TFont ConsoleWindowFont() { return ConsoleFont(-16, clWindowText); }
 
 void SetControlFont(QWidget* control, const TFont& font) {

@@ -3,7 +3,7 @@
 #include <QImage>
 #include <QString>
 
-#include "platform/Font.h"
+#include "console/CaptionFont.h"
 #include "platform/Types.h"
 
 class QGroupBox;
@@ -11,8 +11,6 @@ class QLabel;
 class QPushButton;
 class QWidget;
 
-// "宋体" in the GB2312 character set at the given pixel height and colour.
-TFont ConsoleFont(int height, TColor color);
 // The window font: 16 pixels, window-text colour.
 TFont ConsoleWindowFont();
 
