@@ -261,13 +261,19 @@ void TForm1::ListBox1KeyUp(int key) {
   ListBox1->SelectLineSilently(line == ListBox1->count() - 1 ? 0 : line + 1);
 }
 
-void TForm1::ComboBox1Click() {
+void TForm1::StoreCurrent(void (*store)(LineSetting& entry, const TForm1& form)) {
   if (CheckBox1->isChecked()) {
     StoreToAll();
     return;
   }
   const int line = ListBox1->SelectedLine();
-  if (HasLineSetting(line)) LineSettings[line] = LineSetting{CurrentSpeed(), CurrentDwell(), CurrentMode()};
+  if (HasLineSetting(line)) store(LineSettings[line], *this);
+}
+
+void TForm1::ComboBox1Click() {
+  StoreCurrent([](LineSetting& entry, const TForm1& form) {
+    entry = LineSetting{form.CurrentSpeed(), form.CurrentDwell(), form.CurrentMode()};
+  });
 }
 
 void TForm1::CheckBox1Click() {
@@ -275,21 +281,11 @@ void TForm1::CheckBox1Click() {
 }
 
 void TForm1::Edit1Change() {
-  if (CheckBox1->isChecked()) {
-    StoreToAll();
-    return;
-  }
-  const int line = ListBox1->SelectedLine();
-  if (HasLineSetting(line)) LineSettings[line].Speed = CurrentSpeed();
+  StoreCurrent([](LineSetting& entry, const TForm1& form) { entry.Speed = form.CurrentSpeed(); });
 }
 
 void TForm1::Edit2Change() {
-  if (CheckBox1->isChecked()) {
-    StoreToAll();
-    return;
-  }
-  const int line = ListBox1->SelectedLine();
-  if (HasLineSetting(line)) LineSettings[line].Dwell = CurrentDwell();
+  StoreCurrent([](LineSetting& entry, const TForm1& form) { entry.Dwell = form.CurrentDwell(); });
 }
 
 void TForm1::Button5Click() {

@@ -92,6 +92,9 @@ class TForm1 : public TForm {
   // Shared steps of the play list.
   void ShowLine(int line);
   void StoreToAll();
+  // After a change of the current values: with "全部应用" ticked every entry takes them, else
+  // `store` writes them into the selected line's entry (none beyond the table).
+  void StoreCurrent(void (*store)(LineSetting& entry, const TForm1& form));
 
   // The caption list as lines, and the current values the window shows.
   QStringList CaptionLines() const;
