@@ -4,6 +4,7 @@
 #include "console/DisplayPacket.h"
 #include "support/ConsoleFixture.h"
 #include "support/PtySign.h"
+#include "support/WideCaption.h"
 
 namespace {
 
@@ -37,10 +38,7 @@ TEST_F(ConsoleSend, DoubleClickSendsTheLineAndShowsItInThePreview) {
 }
 
 TEST_F(ConsoleSend, ScrollingModeSendsPagesThroughThePort) {
-  TBitmap probe = CreateLedFrame();
-  PrepareFrame(probe, form->CaptionFont);
-  QString caption;
-  while (MeasureCaption(probe, caption).cx <= 2 * kLedWidth) caption += QStringLiteral("字");
+  const QString caption = CaptionWiderThan(form->CaptionFont, 2 * kLedWidth);
   SetCaptions({caption});
   ClickLine(0);
   ChooseMode(1);
@@ -91,10 +89,7 @@ TEST_F(ConsoleSend, PortSelectorKeepsTypedNumbersInRange) {
 
 TEST_F(ConsoleSend, StalledDeviceEndsTheSendWithinItsBound) {
   sign.StopReading();
-  TBitmap probe = CreateLedFrame();
-  PrepareFrame(probe, form->CaptionFont);
-  QString caption;
-  while (MeasureCaption(probe, caption).cx <= 40 * kLedWidth) caption += QStringLiteral("字");
+  const QString caption = CaptionWiderThan(form->CaptionFont, 40 * kLedWidth);
   SetCaptions({caption});
   ClickLine(0);
   ChooseMode(1);  // over 30 kB: more than the terminal's buffer holds

@@ -2,6 +2,7 @@
 
 #include "console/CaptionFont.h"
 #include "console/DisplayPacket.h"
+#include "support/WideCaption.h"
 
 namespace {
 
@@ -14,10 +15,9 @@ QByteArray Trailer(int mode, bool last) {
 
 // A caption whose width lies in (384, 576]: three pages in the scrolling mode.
 QString ThreePageCaption() {
+  const QString caption = CaptionWiderThan(InitialCaptionFont(), 2 * kLedWidth);
   TBitmap frame = CreateLedFrame();
   PrepareFrame(frame, InitialCaptionFont());
-  QString caption;
-  while (MeasureCaption(frame, caption).cx <= 2 * kLedWidth) caption += QStringLiteral("字");
   EXPECT_LE(MeasureCaption(frame, caption).cx, 3 * kLedWidth);
   return caption;
 }

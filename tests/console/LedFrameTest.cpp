@@ -2,6 +2,7 @@
 
 #include "console/CaptionFont.h"
 #include "console/LedFrame.h"
+#include "support/WideCaption.h"
 
 namespace {
 
@@ -131,8 +132,7 @@ TEST(LedFrameRendering, PagesShowConsecutiveSlicesLeftAligned) {
   TBitmap frame = CreateLedFrame();
   PrepareFrame(frame, InitialCaptionFont());
   // Build a caption just over one page wide: its second page holds only the last columns.
-  QString caption;
-  while (MeasureCaption(frame, caption).cx <= kLedWidth) caption += u'W';
+  const QString caption = CaptionWiderThan(InitialCaptionFont(), kLedWidth, QStringLiteral("W"));
   const int width = MeasureCaption(frame, caption).cx;
   ASSERT_EQ(PageCount(width), 2);
 
