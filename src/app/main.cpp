@@ -3,10 +3,12 @@
 
 #include "console/Unit1.h"
 #include "platform/Application.h"
+#include "platform/QtTranslations.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setStyle(QStringLiteral("Fusion"));
+  InstallQtTranslations();
   Application().Title = QStringLiteral("Lumetra");
   QApplication::setApplicationDisplayName(QString());
   QApplication::setApplicationName(QStringLiteral("lumetra"));
