@@ -1,0 +1,180 @@
+// The console's dialogs through the real dialog service: each one opens as the operator sees it,
+// shows the parts the operator needs, and its answer reaches the console.
+#include <QAbstractItemView>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+
+#include "console/DisplayPacket.h"
+#include "platform/FontDialog.h"
+#include "support/ConsoleFixture.h"
+#include "support/FileBytes.h"
+#include "support/ModalDriver.h"
+#include "support/PtySign.h"
+
+namespace {
+
+constexpr int kSinglePagePacket = 779;
+
+void ClickRow(QListWidget* list, const QString& text) {
+  const QList<QListWidgetItem*> found = list->findItems(text, Qt::MatchExactly);
+  ASSERT_FALSE(found.isEmpty()) << text.toStdString();
+  list->scrollToItem(found.first());
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(found.first()).center());
+}
+
+void Retype(QLineEdit* edit, const QString& text) {
+  edit->setFocus();
+  edit->selectAll();
+  QTest::keyClicks(edit, text);
+}
+
+// Presses the file dialog's Open or Save button, as the operator does after typing a name.
+void Accept(QFileDialog* dialog) {
+  auto* buttons = dialog->findChild<QDialogButtonBox*>();
+  ASSERT_NE(buttons, nullptr);
+  QPushButton* accept = buttons->button(dialog->acceptMode() == QFileDialog::AcceptSave ? QDialogButtonBox::Save
+                                                                                         : QDialogButtonBox::Open);
+  ASSERT_TRUE(ShownInside(accept, dialog));
+  QTRY_VERIFY(accept->isEnabled());
+  QTest::mouseClick(accept, Qt::LeftButton);
+}
+
+}  // namespace
+
+class ConsoleRealDialogs : public ConsoleFixture {
+ protected:
+  void SetUp() override {
+    ConsoleFixture::SetUp();
+    SetDialogService(nullptr);  // the real dialogs, not the script
+    Application().Title = QStringLiteral("Lumetra");  // as the program sets it before the window
+  }
+};
+
+TEST_F(ConsoleRealDialogs, FontDialogShowsEveryPartInOneWindowAndItsChoiceDrawsTheNextSend) {
+  PtySign sign{1};
+  const TFont initial = form->CaptionFont;
+  auto driver = ModalDriver::For<TFontDialogWindow>([](TFontDialogWindow* dialog) {
+    for (const char* part : {"familyEdit", "familyList", "styleEdit", "styleList", "sizeEdit", "sizeList",
+                             "strikeOut", "underline", "colour", "sample", "ok", "cancel"})
+      EXPECT_TRUE(ShownInside(Find<QWidget>(dialog, part), dialog)) << part;
+    auto* families = Find<QListWidget>(dialog, "familyList");
+    ASSERT_NE(families->currentItem(), nullptr);
+    EXPECT_EQ(families->currentItem()->text(), QStringLiteral("宋体"));  // the name the operator knows
+    EXPECT_GT(families->count(), 1);
+    EXPECT_EQ(Find<QLineEdit>(dialog, "sizeEdit")->text(), QStringLiteral("14"));
+    EXPECT_EQ(Find<QComboBox>(dialog, "colour")->currentText(), QStringLiteral("红色"));
+
+    ClickRow(families, QStringLiteral("WenQuanYi Zen Hei"));
+    ClickRow(Find<QListWidget>(dialog, "styleList"), QStringLiteral("粗体"));
+    Retype(Find<QLineEdit>(dialog, "sizeEdit"), QStringLiteral("12"));
+    auto* underline = Find<QCheckBox>(dialog, "underline");
+    underline->setFocus();
+    QTest::keyClick(underline, Qt::Key_Space);
+    auto* colour = Find<QComboBox>(dialog, "colour");
+    colour->setFocus();
+    for (int i = 0; i < 3; ++i) QTest::keyClick(colour, Qt::Key_Down);  // red -> lime, yellow, blue
+    EXPECT_EQ(colour->currentText(), QStringLiteral("蓝色"));
+    EXPECT_EQ(Find<QLabel>(dialog, "sample")->font().underline(), true);
+    QTest::mouseClick(Find<QPushButton>(dialog, "ok"), Qt::LeftButton);
+  });
+  QTest::mouseClick(form->SkinButton3, Qt::LeftButton);
+  ASSERT_TRUE(driver->Ran());
+
+  TFont expected = initial;
+  expected.Name = QStringLiteral("WenQuanYi Zen Hei");
+  expected.Height = -16;
+  expected.Style = TFontStyle::fsBold | TFontStyle::fsUnderline;
+  expected.Color = clBlue;
+  EXPECT_EQ(form->CaptionFont, expected);
+  EXPECT_EQ(form->CaptionFont.Charset, GB2312_CHARSET);
+
+  SetCaptions({QStringLiteral("字幕ABC")});
+  DoubleClickLine(0);
+  const QByteArray sent = sign.Take(kSinglePagePacket);
+  EXPECT_EQ(sent, BuildDisplayPacket(QStringLiteral("字幕ABC"), expected, 0));
+  EXPECT_NE(sent, BuildDisplayPacket(QStringLiteral("字幕ABC"), initial, 0));
+}
+
+TEST_F(ConsoleRealDialogs, FontDialogCancelChangesNothingAndOkWithoutChangeKeepsTheFont) {
+  const TFont initial = form->CaptionFont;
+  auto cancel = ModalDriver::For<TFontDialogWindow>([](TFontDialogWindow* dialog) {
+    ClickRow(Find<QListWidget>(dialog, "familyList"), QStringLiteral("WenQuanYi Zen Hei"));
+    QTest::keyClick(Find<QCheckBox>(dialog, "strikeOut"), Qt::Key_Space);
+    QTest::mouseClick(Find<QPushButton>(dialog, "cancel"), Qt::LeftButton);
+  });
+  form->SkinButton3->click();
+  ASSERT_TRUE(cancel->Ran());
+  EXPECT_EQ(form->CaptionFont, initial);
+
+  auto confirm = ModalDriver::For<TFontDialogWindow>(
+      [](TFontDialogWindow* dialog) { QTest::keyClick(dialog, Qt::Key_Return); });
+  form->SkinButton3->click();
+  ASSERT_TRUE(confirm->Ran());
+  EXPECT_EQ(form->CaptionFont, initial);
+}
+
+TEST_F(ConsoleRealDialogs, OpenDialogLoadsTheChosenTextFile) {
+  WriteBytes(QStringLiteral("captions.txt"), "Act One\r\nScene 2\r\n");
+  auto driver = ModalDriver::For<QFileDialog>([](QFileDialog* dialog) {
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_GT(dialog->width(), 100);
+    EXPECT_TRUE(dialog->nameFilters().contains(QStringLiteral("文本文件;设置文件 (*.txt *.lw)")));
+    EXPECT_EQ(dialog->fileMode(), QFileDialog::ExistingFile);
+    auto* name = Find<QLineEdit>(dialog, "fileNameEdit");
+    ASSERT_TRUE(ShownInside(name, dialog));
+    EXPECT_EQ(dialog->directory(), QDir::current());  // it opens where the program was started
+    Retype(name, QStringLiteral("captions.txt"));
+    Accept(dialog);
+  });
+  QTest::mouseClick(form->SkinButton1, Qt::LeftButton);
+  ASSERT_TRUE(driver->Ran());
+  EXPECT_EQ(form->Memo1->toPlainText(), QStringLiteral("Act One\nScene 2\n"));
+  EXPECT_EQ(form->ListBox1->count(), 2);
+}
+
+TEST_F(ConsoleRealDialogs, SaveDialogWritesTheShowWhereTheOperatorSaid) {
+  SetCaptions({QStringLiteral("A")});
+  auto driver = ModalDriver::For<QFileDialog>([](QFileDialog* dialog) {
+    EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
+    EXPECT_TRUE(dialog->nameFilters().contains(QStringLiteral("设置文件 (*.lw)")));
+    auto* name = Find<QLineEdit>(dialog, "fileNameEdit");
+    ASSERT_TRUE(ShownInside(name, dialog));
+    Retype(name, QStringLiteral("tonight"));
+    Accept(dialog);
+  });
+  QTest::mouseClick(form->SkinButton2, Qt::LeftButton);
+  ASSERT_TRUE(driver->Ran());
+  EXPECT_TRUE(ReadBytes(QStringLiteral("tonight.lw")).endsWith("A\r\n0\r\n5\r\n0\r\n"));
+}
+
+TEST_F(ConsoleRealDialogs, AFailedLoadShowsTheMessageBoxWithItsOkButton) {
+  WriteBytes(QStringLiteral("broken.lw"), "x\r\n");
+  auto open = ModalDriver::For<QFileDialog>([](QFileDialog* dialog) {
+    auto* name = Find<QLineEdit>(dialog, "fileNameEdit");
+    Retype(name, QStringLiteral("broken.lw"));
+    Accept(dialog);
+  });
+  QString shown;
+  auto message = ModalDriver::For<QMessageBox>([&shown](QMessageBox* box) {
+    shown = box->text();
+    EXPECT_EQ(box->windowTitle(), QStringLiteral("Lumetra"));
+    QAbstractButton* ok = box->button(QMessageBox::Ok);
+    ASSERT_TRUE(ShownInside(ok, box));
+    QTest::mouseClick(ok, Qt::LeftButton);
+  });
+  QTest::mouseClick(form->SkinButton1, Qt::LeftButton);
+  ASSERT_TRUE(open->Ran());
+  QTRY_VERIFY(message->Ran());
+  EXPECT_EQ(shown, QStringLiteral("Invalid numeric input."));
+  EXPECT_TRUE(form->Visible());
+}
