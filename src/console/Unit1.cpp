@@ -26,7 +26,7 @@ constexpr int kClientHeight = 337;
 
 }  // namespace
 
-TForm1::TForm1() : CaptionFont(InitialCaptionFont()), ProgramFolder(QCoreApplication::applicationDirPath()) {
+TForm1::TForm1(const QString& programFolder) : CaptionFont(InitialCaptionFont()), ProgramFolder(programFolder) {
   Window()->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::MSWindowsFixedSizeDialogHint);
   SetClientSize(kClientWidth, kClientHeight);

@@ -2,6 +2,7 @@
 // The console's main window: every piece of console state lives in its controls or in a few
 // window-wide values, and its handlers do all of the console's work.
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,7 +24,9 @@
 
 class TForm1 : public TForm {
  public:
-  TForm1();
+  // The working state is written into `programFolder` on close: the program's own folder, or a
+  // folder of the caller's (tests, which must never write beside the test programs).
+  explicit TForm1(const QString& programFolder = QCoreApplication::applicationDirPath());
   ~TForm1() override;
 
   // Controls, by their form names.

@@ -1,4 +1,7 @@
+#include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QTest>
 
@@ -155,6 +158,20 @@ TEST_F(ConsoleShowFiles, CloseWritesTheWorkingStateBesideTheProgram) {
   EXPECT_FALSE(QFile::exists(QStringLiteral("lw1.ini")));
 }
 
+TEST_F(ConsoleShowFiles, TestsNeverWriteTheWorkingStateBesideTheTestProgram) {
+  // Parallel test processes would share that file and read each other's shows.
+  const QFileInfo besideProgram(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("lw1.ini")));
+  const bool existed = besideProgram.exists();
+  const QDateTime written = besideProgram.lastModified();
+  SetCaptions({"A"});
+  QTest::mouseClick(form->SkinButton4, Qt::LeftButton);
+  EXPECT_EQ(ReadBytes(QStringLiteral("lw1.ini")), kInitialShow);  // the test's own folder
+  const QFileInfo after(besideProgram.filePath());
+  EXPECT_EQ(after.exists(), existed);
+  EXPECT_EQ(after.lastModified(), written);
+  EXPECT_TRUE(qEnvironmentVariable("XDG_CONFIG_HOME").startsWith(QDir::currentPath()));
+}
+
 TEST_F(ConsoleShowFiles, AFailedCloseKeepsTheWindowOpen) {
   WriteBytes(QStringLiteral("not-a-folder"), "x");
   form->ProgramFolder = QDir::current().filePath(QStringLiteral("not-a-folder/program"));
@@ -169,8 +186,7 @@ TEST(ConsoleRestore, RestoresFromTheWorkingDirectoryAndShowsLineZero) {
   WriteBytes(QStringLiteral("lw1.ini"), "4\r\n14\r\n255\r\n" + kSongName + "\r\nSaved\r\n8\r\n6\r\n11\r\n");
   QDir().mkpath(QStringLiteral("program"));
   {
-    TForm1 form;
-    form.ProgramFolder = QDir(QStringLiteral("program")).absolutePath();
+    TForm1 form(QDir(QStringLiteral("program")).absolutePath());
     form.Show();
     EXPECT_EQ(form.CaptionLines(), (QStringList{"Saved"}));
     EXPECT_EQ(form.PortNumber(), 4);
@@ -186,7 +202,7 @@ TEST(ConsoleRestore, RestoresFromTheWorkingDirectoryAndShowsLineZero) {
 
 TEST(ConsoleRestore, WithoutAWorkingStateShowsTheDefaults) {
   ScriptedDialogs& dialogs = ScriptedDialogs::Install();
-  TForm1 form;
+  TForm1 form(QDir::currentPath());
   form.Show();
   EXPECT_TRUE(form.CaptionLines().isEmpty());
   EXPECT_EQ(form.CurrentDwell(), 5);
@@ -197,7 +213,7 @@ TEST(ConsoleRestore, WithoutAWorkingStateShowsTheDefaults) {
 TEST(ConsoleRestore, AFailedRestoreLeavesTheConsoleRunning) {
   ScriptedDialogs& dialogs = ScriptedDialogs::Install();
   WriteBytes(QStringLiteral("lw1.ini"), "2\r\n14\r\n255\r\n" + kSongName + "\r\nKept\r\nbad\r\n");
-  TForm1 form;
+  TForm1 form(QDir::currentPath());
   form.Show();
   ASSERT_EQ(dialogs.messages.size(), 1);
   EXPECT_EQ(dialogs.messages[0], QStringLiteral("Invalid numeric input."));

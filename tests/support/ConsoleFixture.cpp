@@ -2,11 +2,12 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QDir>
 #include <QKeyEvent>
 
 void ConsoleFixture::SetUp() {
   dialogs = &ScriptedDialogs::Install();
-  form = std::make_unique<TForm1>();
+  form = std::make_unique<TForm1>(QDir::currentPath());  // the test's own folder
   form->Show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(form->Window()));
 }
