@@ -4,16 +4,18 @@
 #include "console/Unit1.h"
 #include "platform/Application.h"
 #include "platform/QtTranslations.h"
+#include "platform/QuitSignals.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setStyle(QStringLiteral("Fusion"));
   InstallQtTranslations();
+  CloseMainFormOnQuitSignals();
   Application().Title = QStringLiteral("Lumetra");
   QApplication::setApplicationDisplayName(QString());
   QApplication::setApplicationName(QStringLiteral("lumetra"));
   TForm1 form;
   Application().MainForm = &form;
   form.Show();
-  return app.exec();
+  return Application().Run();
 }

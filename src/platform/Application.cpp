@@ -36,7 +36,17 @@ bool TApplication::Guard(const std::function<void()>& handler) {
 
 void TApplication::ProcessMessages() { QCoreApplication::processEvents(); }
 
-void TApplication::Terminate() { QCoreApplication::quit(); }
+void TApplication::Terminate(int exitCode) {
+  Terminated = true;
+  exitCode_ = exitCode;
+  QCoreApplication::exit(exitCode);
+}
+
+int TApplication::Run() {
+  if (Terminated) return exitCode_;
+  const int code = QCoreApplication::exec();
+  return Terminated ? exitCode_ : code;
+}
 
 namespace {
 QSize ScreenSize() {

@@ -18,7 +18,15 @@ class TApplication {
   // Returns false when the handler raised.
   bool Guard(const std::function<void()>& handler);
   void ProcessMessages();
-  void Terminate();
+  // Ends the message loop with `exitCode`. Asked before the loop runs (say from a dialog shown
+  // while the window is first shown), the loop does not start at all.
+  void Terminate(int exitCode = 0);
+  bool Terminated = false;
+  // Runs the message loop until Terminate; returns the program's exit code.
+  int Run();
+
+ private:
+  int exitCode_ = 0;
 };
 
 TApplication& Application();

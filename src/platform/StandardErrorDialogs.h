@@ -1,0 +1,12 @@
+#pragma once
+// A dialog service for when nobody is there to answer: messages go to standard error and every
+// question is answered with "cancel".
+#include "platform/DialogService.h"
+
+class StandardErrorDialogs : public DialogService {
+ public:
+  void ShowMessage(const QString& title, const QString& text) override;
+  bool ChooseFont(TFont&) override { return false; }
+  std::optional<QString> GetOpenFileName(const QString&) override { return std::nullopt; }
+  std::optional<QString> GetSaveFileName(const QString&) override { return std::nullopt; }
+};
