@@ -7,6 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev
   zlib1g-dev
+  libc-bin
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-arphic-uming fonts-wqy-zenhei fonts-liberation2
   xvfb xauth

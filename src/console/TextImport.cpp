@@ -1,18 +1,17 @@
 #include "console/TextImport.h"
 
 #include "console/CaptionLines.h"
-#include "console/ShowText.h"
+#include "console/TextEncoding.h"
 #include "platform/Exceptions.h"
 #include "platform/TextFile.h"
 
-QStringList DecodeCaptionText(const QByteArray& bytes) {
-  ShowTextDecoder decoder;
-  return SplitCaptionLines(decoder.Decode(bytes));
-}
+QStringList DecodeCaptionText(const QByteArray& bytes) { return SplitCaptionLines(DecodeImportedText(bytes)); }
 
-QStringList ImportTextFile(const QString& path) {
+QString ReadImportedText(const QString& path) {
   int error = 0;
   const std::optional<QByteArray> bytes = ReadFileBytes(path, error);
   if (!bytes) throw Exception(QStringLiteral("Cannot open file \"%1\". %2").arg(path, qt_error_string(error)));
-  return DecodeCaptionText(*bytes);
+  return DecodeImportedText(*bytes);
 }
+
+QStringList ImportTextFile(const QString& path) { return SplitCaptionLines(ReadImportedText(path)); }

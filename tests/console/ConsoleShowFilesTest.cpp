@@ -8,6 +8,7 @@
 #include "support/ConsoleFixture.h"
 #include "support/FileBytes.h"
 #include "support/FileSizeLimit.h"
+#include "support/Iconv.h"
 
 namespace {
 
@@ -130,6 +131,25 @@ TEST_F(ConsoleShowFiles, TellsSettingsFromTextByTheExactLwInThePath) {
   EXPECT_EQ(form->PortNumber(), 7);  // an import leaves port, font and table alone
   EXPECT_EQ(form->LineSettings[0], (LineSetting{4, 4, 4}));
   EXPECT_EQ(dialogs->filters.last(), QStringLiteral("文本文件;设置文件|*.txt;*.lw"));
+}
+
+TEST_F(ConsoleShowFiles, ImportsCaptionScriptsFromTodaysEditorsAndSavesThemAsBefore) {
+  const QStringList lines{QStringLiteral("第一幕"), QStringLiteral("朱镕基"), QStringLiteral("End")};
+  const QString script = lines.join(QStringLiteral("\r\n"));
+  WriteBytes(QStringLiteral("utf8.txt"), Iconv(script, QStringLiteral("UTF-8")));
+  WriteBytes(QStringLiteral("utf16.txt"), Iconv(QChar(0xFEFF) + script + u'\n', QStringLiteral("UTF-16BE")));
+  WriteBytes(QStringLiteral("old.txt"), Iconv(script, QStringLiteral("GBK")));
+  for (const QString& name : {QStringLiteral("utf8.txt"), QStringLiteral("utf16.txt"), QStringLiteral("old.txt")}) {
+    SetCaptions({});
+    Load(name);
+    EXPECT_EQ(form->CaptionLines(), lines) << name.toStdString();
+    EXPECT_EQ(form->ListBox1->Lines(), lines) << name.toStdString();
+  }
+  EXPECT_TRUE(dialogs->messages.isEmpty());
+  Save(QStringLiteral("act1"));
+  EXPECT_EQ(ReadBytes(QStringLiteral("act1.lw")),
+            "1\r\n14\r\n255\r\n" + kSongName + "\r\n" + Iconv(lines.join(QStringLiteral("\r\n0\r\n5\r\n0\r\n")) + QStringLiteral("\r\n0\r\n5\r\n0\r\n"),
+                                          QStringLiteral("GB18030")));
 }
 
 TEST_F(ConsoleShowFiles, AFailedLoadKeepsWhatWasReadAndSaysWhy) {
