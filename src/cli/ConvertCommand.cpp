@@ -1,6 +1,7 @@
-// lumetra-cli convert: loads a show into a fresh console and saves it as the console's save does.
+// lumetra-cli convert: loads a show (or a subtitle file) into a fresh console and saves it as the
+// console's save does.
 #include "cli/CliCommand.h"
-#include "console/ShowDocument.h"
+#include "cli/ShowInput.h"
 #include "console/ShowPaths.h"
 
 namespace {
@@ -9,13 +10,15 @@ int RunConvert(const QStringList& arguments) {
   QCommandLineParser parser;
   parser.setApplicationDescription(QStringLiteral(
       "Reads IN as the console's load does, starting from a fresh console, and writes it as a "
-      "settings file. OUT's extension is replaced by \".lw\"; the path written is printed."));
-  parser.addPositionalArgument(QStringLiteral("IN"), QStringLiteral("The show to read (settings or text file)."));
+      "settings file; a subtitle file (\".srt\") gives one caption line per text line of its cues. "
+      "OUT's extension is replaced by \".lw\"; the path written is printed."));
+  parser.addPositionalArgument(QStringLiteral("IN"),
+                               QStringLiteral("The show to read (settings, text or subtitle file)."));
   parser.addPositionalArgument(QStringLiteral("OUT"), QStringLiteral("The settings file to write."));
   if (!ParseCommandLine(parser, arguments, 2)) return 0;
 
   ShowDocument show;
-  show.Load(parser.positionalArguments()[0]);
+  LoadShowInput(show, parser.positionalArguments()[0]);
   const QString out = WithSettingsExtension(parser.positionalArguments()[1]);
   show.Save(out);
   PrintLine(out);

@@ -10,7 +10,7 @@
 #include "console/SettingsSink.h"
 #include "platform/Font.h"
 
-enum class ShowFileKind { Settings, Text };
+enum class ShowFileKind { Settings, Text, Subtitles };
 
 class ShowDocument : public SettingsSink {
  public:

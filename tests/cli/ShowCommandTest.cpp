@@ -6,6 +6,7 @@
 
 #include "support/CliRunner.h"
 #include "support/FileBytes.h"
+#include "support/Iconv.h"
 
 namespace {
 
@@ -18,7 +19,8 @@ QJsonObject ShowJson(const QString& path) {
   return document.object();
 }
 
-const QByteArray kInitialShow = "1\r\n14\r\n255\r\n\xcb\xce\xcc\xe5\r\nA\r\n0\r\n5\r\n0\r\n";
+const QByteArray kInitialHeader = "1\r\n14\r\n255\r\n\xcb\xce\xcc\xe5\r\n";
+const QByteArray kInitialShow = kInitialHeader + "A\r\n0\r\n5\r\n0\r\n";
 
 }  // namespace
 
@@ -81,4 +83,45 @@ TEST(CliConvert, WritesWhatTheConsoleSavesUnderALwName) {
   EXPECT_EQ(failed.exitCode, 1);
   EXPECT_TRUE(failed.err.contains("Invalid numeric input"));
   EXPECT_FALSE(QFile::exists(QStringLiteral("never.lw")));
+}
+
+TEST(CliConvert, ASubtitleFileGivesOneCaptionPerTextLine) {
+  // Two-line cues, tags, CR LF and no blank line at the end, as a Windows editor saves them.
+  const QString subtitles = QStringLiteral(
+      "1\r\n00:00:01,000 --> 00:00:03,000\r\n<i>第一幕</i>\r\n{\\an8}幕启\r\n\r\n"
+      "2\r\n00:00:04,000 --> 00:00:05,000\r\nEnd");
+  WriteBytes(QStringLiteral("act1.srt"), Iconv(QChar(0xFEFF) + subtitles, QStringLiteral("UTF-16LE")));
+  const CliRun run = RunCli({QStringLiteral("convert"), QStringLiteral("act1.srt"), QStringLiteral("act1")});
+  EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+  EXPECT_EQ(
+      ReadBytes(QStringLiteral("act1.lw")),
+      kInitialHeader + Iconv(QStringLiteral("第一幕\r\n0\r\n5\r\n0\r\n幕启\r\n0\r\n5\r\n0\r\nEnd\r\n0\r\n5\r\n0\r\n"),
+                             QStringLiteral("GB18030")));
+
+  const QJsonObject shown = ShowJson(QStringLiteral("act1.srt"));
+  EXPECT_EQ(shown[QStringLiteral("kind")].toString(), QStringLiteral("subtitles"));
+  EXPECT_EQ(shown[QStringLiteral("lines")].toArray().size(), 3);
+  const CliRun plain = RunCli({QStringLiteral("show"), QStringLiteral("act1.srt")});
+  EXPECT_TRUE(plain.out.startsWith("subtitle file\n3 lines")) << plain.out.toStdString();
+  EXPECT_TRUE(plain.out.contains("1: 0 5 0 幕启\n")) << plain.out.toStdString();
+
+  // A malformed file: one line naming the file and the line, and nothing written.
+  WriteBytes(QStringLiteral("bad.srt"), "1\r\n00:00:01,000 --> 00:00:02,000\r\nA\r\n\r\n2\r\nB\r\n");
+  for (const QStringList& command : {QStringList{"show", "bad.srt"}, QStringList{"convert", "bad.srt", "never"}}) {
+    const CliRun bad = RunCli(command);
+    EXPECT_EQ(bad.exitCode, 1);
+    EXPECT_TRUE(bad.out.isEmpty());
+    EXPECT_EQ(bad.err, "lumetra-cli " + command[0].toUtf8() +
+                           ": bad.srt, line 6: expected a time line such as \"00:00:01,000 --> 00:00:04,000\"\n");
+  }
+  EXPECT_FALSE(QFile::exists(QStringLiteral("never.lw")));
+}
+
+TEST(CliConvert, ACaptionScriptInUtf8IsSavedAsTheConsoleSavesIt) {
+  WriteBytes(QStringLiteral("script.txt"), Iconv(QStringLiteral("第一幕\n第二幕\n"), QStringLiteral("UTF-8")));
+  EXPECT_TRUE(RunCli({QStringLiteral("show"), QStringLiteral("script.txt")}).out.contains("0: 0 5 0 第一幕\n"));
+  EXPECT_EQ(RunCli({QStringLiteral("convert"), QStringLiteral("script.txt"), QStringLiteral("script")}).exitCode, 0);
+  EXPECT_EQ(ReadBytes(QStringLiteral("script.lw")),
+            kInitialHeader +
+                Iconv(QStringLiteral("第一幕\r\n0\r\n5\r\n0\r\n第二幕\r\n0\r\n5\r\n0\r\n"), QStringLiteral("GB18030")));
 }

@@ -1,0 +1,9 @@
+#include "cli/ShowInput.h"
+
+#include "console/SubtitleFile.h"
+
+ShowFileKind LoadShowInput(ShowDocument& show, const QString& path) {
+  if (!IsSubtitleFilePath(path)) return show.Load(path);
+  show.Lines = ImportSubtitleFile(path);
+  return ShowFileKind::Subtitles;
+}

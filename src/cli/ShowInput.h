@@ -1,0 +1,9 @@
+#pragma once
+// The show that lumetra-cli's show and convert commands read.
+#include <QString>
+
+#include "console/ShowDocument.h"
+
+// A subtitle file (a name ending in ".srt") gives the caption lines of a fresh console; any
+// other path is read as the console's load does.
+ShowFileKind LoadShowInput(ShowDocument& show, const QString& path);
