@@ -1,17 +1,26 @@
 #!/usr/bin/env bash
-# Installs every Debian package that building, testing and running the console needs.
-# Idempotent: installs only what is missing and prints nothing when nothing is.
+# Installs the Debian packages that building and running the console need; with --test also
+# those the test suite and benchmarks need. Idempotent: installs only what is missing and
+# prints nothing when nothing is.
 set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev
   zlib1g-dev
-  libc-bin
-  libgtest-dev libgmock-dev libbenchmark-dev
   fonts-arphic-uming fonts-wqy-zenhei fonts-liberation2
   xvfb xauth
 )
+test_packages=(
+  libgtest-dev libgmock-dev libbenchmark-dev
+  libc-bin
+)
+if [ "${1:-}" = "--test" ]; then
+  packages+=("${test_packages[@]}")
+elif [ $# -gt 0 ]; then
+  echo "usage: $0 [--test]" >&2
+  exit 2
+fi
 
 missing=()
 for p in "${packages[@]}"; do

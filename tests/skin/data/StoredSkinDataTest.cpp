@@ -11,10 +11,7 @@
 // empty stored skin with only a warning, so this is where a broken or stale skin shows.
 TEST(StoredSkinData, TheProgramCarriesItsSkinFolderPackedAsTheDesignerWould) {
   const QString ini = QStringLiteral(LUMETRA_SOURCE_DIR "/resources/skin/skin.ini");
-  if (!QFileInfo::exists(ini)) {
-    EXPECT_TRUE(StoredSkinCompressedData().isEmpty());
-    return;
-  }
+  ASSERT_TRUE(QFileInfo::exists(ini)) << "the program's skin folder is missing";
   TCompressedStoredSkin fresh;
   ASSERT_TRUE(fresh.LoadFromIniFile(ini)) << "the skin INI lacks a skin section";
   EXPECT_FALSE(StoredSkinCompressedData().isEmpty());
