@@ -1,0 +1,37 @@
+#pragma once
+// A top-level popup that never takes the activation: a borderless tool window above all others
+// that leaves the keyboard focus where it was and that the window manager does not place. Its
+// pixels live in a surface of its size that the owner paints; the window only shows them, so it
+// never erases a background of its own. It may be cut to a region.
+#include <QRegion>
+#include <QWidget>
+#include <optional>
+
+#include "platform/Bitmap.h"
+#include "platform/Types.h"
+
+class TPopupToolWindow : public QWidget {
+  Q_OBJECT
+ public:
+  TPopupToolWindow();
+
+  // Resizes the window and its surface; the surface keeps what fits.
+  void SetSize(int width, int height);
+  // Moves the window's top-left corner to the screen point and shows it on top without
+  // activating it.
+  void ShowAt(int x, int y);
+  // The window's outline; std::nullopt keeps the full rectangle.
+  void SetRegion(const std::optional<QRegion>& region);
+
+  TBitmap& Surface() { return surface_; }
+  const TBitmap& Surface() const { return surface_; }
+  // Shows what was drawn into the surface inside `rect` (window coordinates).
+  void SurfaceChanged(const TRect& rect);
+  void SurfaceChanged() { update(); }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  TBitmap surface_;
+};
