@@ -116,3 +116,7 @@ void TMenuItem::RethinkLines() {
   }
   if (pendingLine) pendingLine->lineReduced_ = true;
 }
+
+void TMenuItem::KeepAllLines() {
+  for (const auto& item : items_) item->lineReduced_ = false;
+}

@@ -78,6 +78,8 @@ class TMenuItem {
   // Leaves out redundant separators among the sub-items: one that comes first or last among the
   // visible ones, or right after another. It decides afresh each time and never touches Visible.
   void RethinkLines();
+  // Shows every visible separator again, for a menu that stopped reducing them.
+  void KeepAllLines();
   // Visible, and not a separator that RethinkLines left out.
   bool Showing() const { return Visible && !lineReduced_; }
 
