@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "cli/CliCommand.h"
+#include "cli/SkinSource.h"
 #include "platform/Streams.h"
 #include "platform/IniFile.h"
 #include "skin/data/AnsiTextLines.h"
@@ -15,8 +16,6 @@
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinEntryKinds.h"
 #include "skin/data/SkinPackage.h"
-#include "skin/data/StoredSkinData.h"
-#include "skin/data/ZlibStreams.h"
 
 namespace {
 
@@ -184,57 +183,19 @@ qsizetype Extract(const SkinInfo& info, const QString& folder) {
   return qsizetype(files.size()) + 1;
 }
 
-QByteArray ReadWholeFile(const QString& path) {
-  TMemoryStream bytes;
-  bytes.LoadFromFile(path);
-  return bytes.Memory();
-}
-
-// Fills the stored skin from the chosen source, as the form or the designer would.
-void LoadSource(const QCommandLineParser& parser, TCompressedStoredSkin& stored) {
-  const QStringList sources{QStringLiteral("ini"), QStringLiteral("package"), QStringLiteral("compressed")};
-  QStringList chosen;
-  for (const QString& s : sources)
-    if (parser.isSet(s)) chosen << s;
-  if (chosen.size() > 1) throw CliError(QStringLiteral("give only one of --ini, --package and --compressed"));
-  const QString source = chosen.value(0);
-  const QString path = source.isEmpty() ? QString() : parser.value(source);
-  if (source == QLatin1String("ini")) {
-    if (!stored.LoadFromIniFile(path))
-      throw CliError(QStringLiteral("%1 is not a skin description (it lacks one of the sections VERSION, "
-                                    "PICTURES, FORMINFO, SKINOBJECTS, SKINCONTROLS)")
-                         .arg(path));
-  } else if (source == QLatin1String("package")) {
-    TMemoryStream package;
-    package.Assign(ReadWholeFile(path));
-    CompressStream(package, stored.CompressedStream());
-  } else if (source == QLatin1String("compressed")) {
-    stored.LoadFromCompressedFile(path);
-    if (stored.IsEmpty()) throw CliError(QStringLiteral("%1 holds no skin package (or one of a newer version)").arg(path));
-  } else {
-    stored.SetCompressedData(StoredSkinCompressedData());
-    if (stored.IsEmpty()) throw CliError(QStringLiteral("this program was built without a stored skin"));
-  }
-}
-
 int RunSkinInfo(const QStringList& arguments) {
   QCommandLineParser parser;
   parser.setApplicationDescription(QStringLiteral(
       "Loads a skin as the main window does and prints what it holds. Without a source option the "
       "skin built into the program is used."));
-  parser.addOption({QStringLiteral("ini"), QStringLiteral("Load a skin folder through its skin INI file."),
-                    QStringLiteral("file")});
-  parser.addOption({QStringLiteral("package"), QStringLiteral("Load an uncompressed skin package."),
-                    QStringLiteral("file")});
-  parser.addOption({QStringLiteral("compressed"), QStringLiteral("Load a compressed skin file."),
-                    QStringLiteral("file")});
+  AddSkinSourceOptions(parser);
   parser.addOption({QStringLiteral("json"), QStringLiteral("Print one JSON object.")});
   parser.addOption({QStringLiteral("extract"),
                     QStringLiteral("Write the skin as a folder: skin.ini and its bitmaps."), QStringLiteral("dir")});
   if (!ParseCommandLine(parser, arguments, 0)) return 0;
 
   TCompressedStoredSkin stored;
-  LoadSource(parser, stored);
+  LoadSkinSource(parser, stored);
   TSkinData skin;
   skin.SetCompressedStoredSkin(&stored);
 

@@ -1,13 +1,14 @@
 // lumetra-cli skin-render: a preview for skin authors. Draws a control skin or the window frame
 // at a given size exactly as the skinned controls and the frame engine will, and writes the
-// matching window region as a black (inside) and white (outside) picture.
-#include <QBuffer>
-#include <QFileInfo>
-#include <QPainter>
-#include <QRegularExpression>
+// matching window region as a black (inside) and white (outside) picture. Menus are drawn by
+// MenuRender.cpp.
 #include <optional>
 
 #include "cli/CliCommand.h"
+#include "cli/CliGeometry.h"
+#include "cli/MenuRender.h"
+#include "cli/PngOutput.h"
+#include "cli/SkinSource.h"
 #include "platform/Bitmap.h"
 #include "skin/controls/EffectBmp.h"
 #include "skin/controls/SkinControlGeometry.h"
@@ -17,45 +18,14 @@
 #include "skin/data/CompressedStoredSkin.h"
 #include "skin/data/SkinCustomControls.h"
 #include "skin/data/SkinData.h"
-#include "skin/data/StoredSkinData.h"
 
 namespace {
 
-TSize ParseSize(const QString& text, const QString& option) {
-  static const QRegularExpression pattern(QStringLiteral("^(\\d{1,5})[xX](\\d{1,5})$"));
-  const QRegularExpressionMatch m = pattern.match(text);
-  const TSize size{m.hasMatch() ? m.captured(1).toInt() : 0, m.hasMatch() ? m.captured(2).toInt() : 0};
-  if (size.cx < 1 || size.cy < 1)
-    throw CliError(QStringLiteral("%1 needs a size WxH of at least 1x1, not \"%2\"").arg(option, text));
-  return size;
-}
-
-// Loads the skin folder named by --ini, else the skin built into the program.
+// Loads the chosen skin source, else the skin built into the program.
 void LoadSkin(const QCommandLineParser& parser, TCompressedStoredSkin& stored, TSkinData& skin) {
-  if (parser.isSet(QStringLiteral("ini"))) {
-    const QString ini = parser.value(QStringLiteral("ini"));
-    if (!stored.LoadFromIniFile(ini)) throw CliError(QStringLiteral("%1 is not a skin description").arg(ini));
-  } else {
-    stored.SetCompressedData(StoredSkinCompressedData());
-    if (stored.IsEmpty()) throw CliError(QStringLiteral("this program was built without a stored skin; use --ini"));
-  }
+  LoadSkinSource(parser, stored);
   skin.SetCompressedStoredSkin(&stored);
   if (skin.Empty()) throw CliError(QStringLiteral("the skin could not be loaded"));
-}
-
-// "f.png" -> "f-region.png"
-QString RegionPath(const QString& out) {
-  const QString suffix = QFileInfo(out).suffix();
-  if (suffix.isEmpty()) return out + QStringLiteral("-region");
-  return out.chopped(suffix.size() + 1) + QStringLiteral("-region.") + suffix;
-}
-
-void SavePng(const QImage& image, const QString& path) {
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  if (!image.save(&buffer, "PNG")) throw CliError(QStringLiteral("cannot encode %1").arg(path));
-  WriteOutput(path, bytes);
 }
 
 // Writes the region next to the picture, or says why there is none.
@@ -64,13 +34,7 @@ void SaveRegion(const std::optional<QRegion>& region, int width, int height, con
     PrintLine(QStringLiteral("no region: the window keeps its full rectangle"));
     return;
   }
-  QImage image(width, height, QImage::Format_RGB32);
-  image.fill(Qt::white);
-  QPainter painter(&image);
-  for (const QRect& r : *region) painter.fillRect(r, Qt::black);
-  painter.end();
-  const QString path = RegionPath(out);
-  SavePng(image, path);
+  const QString path = SaveRegionPicture(*region, width, height, out);
   PrintLine(QStringLiteral("%1: region %2 x %3").arg(path).arg(width).arg(height));
 }
 
@@ -175,16 +139,20 @@ int RunSkinRender(const QStringList& arguments) {
       "                              keep the skin's width or height)\n"
       "  --frame WxH                 the window frame at that outer size, with the client background;\n"
       "                              --inactive applies the skin's \"inactiveeffect\" to the frame\n"
-      "The skin is the one built into the program, or the skin folder of --ini FILE."));
+      "  --menu ITEMS                the level-0 popup of a menu with these items (see --menu below)\n"
+      "The skin is the one built into the program, or the one of --ini, --package or --compressed."));
   parser.addOption({QStringLiteral("control"), QStringLiteral("SKINCONTROLS entry to draw."), QStringLiteral("NAME")});
   parser.addOption({QStringLiteral("size"), QStringLiteral("Control size."), QStringLiteral("WxH")});
   parser.addOption({QStringLiteral("frame"), QStringLiteral("Draw the window frame at this outer size."),
                     QStringLiteral("WxH")});
   parser.addOption({QStringLiteral("inactive"), QStringLiteral("Draw the frame of an inactive window.")});
-  parser.addOption({QStringLiteral("ini"), QStringLiteral("Skin INI file of a skin folder."), QStringLiteral("FILE")});
+  AddSkinSourceOptions(parser);
+  AddMenuRenderOptions(parser);
   parser.addOption({{QStringLiteral("o"), QStringLiteral("output")}, QStringLiteral("PNG file to write."),
                     QStringLiteral("OUT.png")});
   if (!ParseCommandLine(parser, arguments, 0)) return 0;
+  if (parser.isSet(QStringLiteral("menu"))) return RunMenuRender(parser);
+  RejectMenuRenderOptions(parser);
 
   const bool control = parser.isSet(QStringLiteral("control"));
   const bool frame = parser.isSet(QStringLiteral("frame"));
@@ -206,6 +174,6 @@ int RunSkinRender(const QStringList& arguments) {
 }
 
 const CliRegistration registration{
-    {"skin-render", "Draw a control skin or the window frame with its region as PNG", RunSkinRender}};
+    {"skin-render", "Draw a control skin, the window frame or a menu with its region as PNG", RunSkinRender}};
 
 }  // namespace

@@ -1,0 +1,10 @@
+#pragma once
+// Sizes and rectangles given on the command line.
+#include <QString>
+
+#include "platform/Types.h"
+
+// "WxH" with both at least 1; CliError naming the option otherwise.
+TSize ParseSize(const QString& text, const QString& option);
+// "L,T,R,B" (whole numbers, negative allowed); CliError naming the option otherwise.
+TRect ParseRect(const QString& text, const QString& option);

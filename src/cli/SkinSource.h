@@ -1,0 +1,13 @@
+#pragma once
+// The skin sources the skin commands read: a skin folder (--ini), an uncompressed skin package
+// (--package), a compressed skin file (--compressed), or, without any of them, the skin built
+// into the program.
+#include <QCommandLineParser>
+
+class TCompressedStoredSkin;
+
+void AddSkinSourceOptions(QCommandLineParser& parser);
+
+// Fills the stored skin from the chosen source, as the form or the designer would; CliError when
+// more than one source is given or the source holds no skin.
+void LoadSkinSource(const QCommandLineParser& parser, TCompressedStoredSkin& stored);
