@@ -19,9 +19,9 @@ void TPopupToolWindow::SetSize(int width, int height) {
 }
 
 void TPopupToolWindow::ShowAt(int x, int y) {
+  // A window that appears is put above the others; stays-on-top keeps it there.
   move(x, y);
   show();
-  raise();
 }
 
 void TPopupToolWindow::SetRegion(const std::optional<QRegion>& region) {
