@@ -28,9 +28,10 @@ inline constexpr TRect kItemSkinRect{0, 0, 68, 22};
 inline constexpr TRect kItemActiveRect{0, 22, 68, 44};
 
 // A skin folder with a 40 × 30 popup frame (picture 0, tag 1) cut by a mask (picture 1) that
-// leaves out the frame's four corner pixels, and a menu item look in picture 2 (60 × 40, tag 5):
-// normal 0,0,60,16, active 0,16,60,32, divider 0,32,60,36, text 20,0,56,16. `itemPicture` is the
-// item object's picture index.
+// leaves out the frame's four corner pixels, and a menu item look in picture 2 (60 × 72, tag 5):
+// normal 0,0,60,16, active 0,16,60,32, divider 0,32,60,36, text 20,0,56,16, and below them room
+// for two stacked 16-pixel animation frames (36..68). `itemPicture` is the item object's picture
+// index; `itemExtra` adds keys to its section.
 inline void WriteMenuSkin(int itemPicture = 2, const QString& itemExtra = {}) {
   ASSERT_TRUE(CodedPicture(20, 20).Image().save("main.bmp", "BMP"));
   ASSERT_TRUE(CodedPicture(40, 30, 1).Image().save("frame.bmp", "BMP"));
@@ -38,7 +39,7 @@ inline void WriteMenuSkin(int itemPicture = 2, const QString& itemExtra = {}) {
   mask.fill(Qt::black);
   for (const QPoint corner : {QPoint(0, 0), QPoint(39, 0), QPoint(0, 29), QPoint(39, 29)}) mask.setPixel(corner, qRgb(255, 255, 255));
   ASSERT_TRUE(mask.save("framemask.bmp", "BMP"));
-  ASSERT_TRUE(CodedPicture(60, 40, 5).Image().save("items.bmp", "BMP"));
+  ASSERT_TRUE(CodedPicture(60, 72, 5).Image().save("items.bmp", "BMP"));
   QFile ini("skin.ini");
   ASSERT_TRUE(ini.open(QIODevice::WriteOnly | QIODevice::Truncate));
   const QString text =

@@ -155,3 +155,27 @@ TEST_F(SkinMenuItemPaintTest, ScrollMarkersDarkenInTheDirectionThatScrolls) {
   content.Paint(popup);
   EXPECT_EQ(At(popup, cx, tip), kBlack);
 }
+
+TEST_F(SkinMenuItemPaintTest, AFrameAnimationPlaysForwardOnSelectingAndBackOnLeaving) {
+  WriteMenuSkin(2, QStringLiteral("animateskinrect=0,36,60,68\nframecount=2\nanimateinterval=30\ninactiveanimation=1"));
+  TCompressedStoredSkin stored;
+  TSkinData skin;
+  LoadFolderSkin(stored, skin);
+  menu.Items().Add(QStringLiteral("Anim"));
+  ASSERT_EQ(Line(0, &skin).Height(), 16);
+  ASSERT_TRUE(content.Look().AnimationOn());
+  TSkinMenuItem& item = content.Item(0);
+  // Where the face's top-left pixel comes from in the item picture, as (x, y).
+  const auto source = [&] { return From(PaintNow(0), 0, 0); };
+  EXPECT_EQ(source(), (TPoint{0, 0}));
+  item.Highlighted = true;
+  std::vector<int> rows;
+  while (item.StepEffects(content.Look())) rows.push_back(source().Y);
+  EXPECT_EQ(rows, (std::vector<int>{36, 52}));
+  // Leaving starts past the last frame and plays back down to the normal face.
+  item.Highlighted = false;
+  item.AnimateFrame = 3;
+  rows.clear();
+  while (item.StepEffects(content.Look())) rows.push_back(source().Y);
+  EXPECT_EQ(rows, (std::vector<int>{52, 36, 0}));
+}
