@@ -4,7 +4,10 @@
 #include <QPalette>
 
 #include "platform/Application.h"
+#include "platform/Canvas.h"
 #include "platform/Forms.h"
+#include "platform/MoveSizeLoop.h"
+#include "platform/NonClientMessages.h"
 
 TFormWindow::TFormWindow(TForm& form) : QWidget(nullptr), form_(form) {}
 
@@ -20,24 +23,31 @@ void TFormWindow::showEvent(QShowEvent* event) {
   form_.WindowShown();
 }
 
+void TFormWindow::hideEvent(QHideEvent* event) {
+  QWidget::hideEvent(event);
+  if (!event->spontaneous()) form_.Perform(WM_SHOWWINDOW, 0, 0);
+}
+
 void TFormWindow::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
-  if (event->type() == QEvent::ActivationChange)
-    form_.Perform(WM_ACTIVATE, isActiveWindow() ? 1 : 0, 0);
+  if (event->type() != QEvent::ActivationChange) return;
+  const WPARAM active = isActiveWindow() ? 1 : 0;
+  if (form_.HasCustomFrame()) form_.Perform(WM_NCACTIVATE, active, 0);
+  form_.Perform(WM_ACTIVATE, active, 0);
 }
 
 void TFormWindow::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  if (form_.HasSystemFrame()) form_.client_->setGeometry(rect());
-  form_.Perform(WM_SIZE, 0, LPARAM((height() << 16) | (width() & 0xFFFF)));
+  form_.SyncFrame();
 }
 
-TForm::TForm() : window_(std::make_unique<TFormWindow>(*this)) {
-  client_ = new QWidget(window_.get());
+TForm::TForm() : window_(std::make_unique<TFormWindow>(*this)), loop_(std::make_unique<TMoveSizeLoop>(*this)) {
+  client_ = new TFormClient(*this, window_.get());
   client_->setAutoFillBackground(true);
   WindowProc = [this](TMessage& m) { WndProc(m); };
   SetColor(color_);
   SetFont(font_);
+  shortCutFilter_ = MakeShortCutFilter();
   RegisterForm(this);
 }
 
@@ -56,12 +66,23 @@ int TForm::Height() const { return window_->frameGeometry().height(); }
 void TForm::SetLeft(int left) { window_->move(left, Top()); }
 void TForm::SetTop(int top) { window_->move(Left(), top); }
 
+void TForm::SetBounds(int left, int top, int width, int height) {
+  // Outer bounds: the system frame's decoration is what the window system adds around the widget.
+  const QSize decoration = window_->frameGeometry().size() - window_->size();
+  const QSize size(std::max(width - decoration.width(), 0), std::max(height - decoration.height(), 0));
+  window_->move(left, top);
+  if (window_->minimumSize() == window_->maximumSize()) window_->setFixedSize(size);
+  else window_->resize(size);
+  SyncFrame();
+}
+
 void TForm::SetClientSize(int width, int height) {
   if (HasSystemFrame()) {
     window_->setFixedSize(width, height);
     client_->setGeometry(0, 0, width, height);
+    SyncFrame();
   } else {
-    client_->resize(width, height);
+    SetBounds(Left(), Top(), Width() - ClientWidth() + width, Height() - ClientHeight() + height);
   }
 }
 int TForm::ClientWidth() const { return client_->width(); }
@@ -82,6 +103,57 @@ void TForm::SetFont(const TFont& font) {
   client_->setPalette(palette);
 }
 
+void TForm::SetBorderStyle(TFormBorderStyle style) {
+  if (style == borderStyle_) return;
+  borderStyle_ = style;
+  if (customFrame_) {
+    // The frame engine sizes the frame by the border style: ask it again.
+    syncedSize_ = QSize();
+    SyncFrame();
+  } else {
+    ApplyWindowFlags();
+  }
+}
+
+void TForm::SetStyle(std::uint32_t style) {
+  const bool captionChanged = (style ^ style_) & WS_CAPTION;
+  style_ = style;
+  if (captionChanged) RecreateWnd();
+}
+
+void TForm::ApplyWindowFlags() {
+  const bool visible = window_->isVisible();
+  Qt::WindowFlags flags = Qt::Window;
+  if (customFrame_ || borderStyle_ == TFormBorderStyle::bsNone) {
+    flags |= Qt::FramelessWindowHint;
+  } else if (borderStyle_ == TFormBorderStyle::bsSingle || borderStyle_ == TFormBorderStyle::bsDialog) {
+    flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint;
+  } else if (borderStyle_ == TFormBorderStyle::bsToolWindow || borderStyle_ == TFormBorderStyle::bsSizeToolWin) {
+    flags = Qt::Tool;
+  }
+  if (window_->windowFlags() == flags) return;
+  window_->setWindowFlags(flags);
+  if (visible) window_->show();
+}
+
+void TForm::RecreateWnd() {
+  const QRect outer = window_->frameGeometry();
+  customFrame_ = !HasSystemFrame();
+  ApplyWindowFlags();
+  if (customFrame_) {
+    // The frame is now the window's own: no fixed size from the system-frame days, and the
+    // window keeps its outer bounds.
+    window_->setMinimumSize(0, 0);
+    window_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    window_->setGeometry(outer);
+    window_->setMouseTracking(true);
+  }
+  client_->setAutoFillBackground(!customFrame_);
+  frameDirty_ = true;
+  syncedSize_ = QSize();
+  SyncFrame();
+}
+
 LRESULT TForm::Perform(unsigned msg, WPARAM wParam, LPARAM lParam) {
   TMessage message{msg, wParam, lParam, 0};
   WindowProc(message);
@@ -89,7 +161,23 @@ LRESULT TForm::Perform(unsigned msg, WPARAM wParam, LPARAM lParam) {
 }
 
 void TForm::WndProc(TMessage& message) {
-  if (message.Msg == WM_CLOSE) HandleCloseMessage();
+  switch (message.Msg) {
+    case WM_CLOSE: HandleCloseMessage(); break;
+    case WM_ACTIVATE: active_ = LOWORD(LPARAM(message.WParam)) != 0; break;
+    case WM_NCACTIVATE: message.Result = 1; break;
+    case WM_NCHITTEST: message.Result = HTCLIENT; break;
+    case WM_SETCURSOR: DefaultSetCursor(LOWORD(message.LParam)); break;
+    case WM_NCLBUTTONDOWN: DefaultNonClientButtonDown(int(message.WParam), PointFromLParam(message.LParam)); break;
+    case WM_ERASEBKGND:
+      if (auto* canvas = reinterpret_cast<TCanvas*>(message.WParam)) {
+        canvas->Brush.Color = color_;
+        canvas->Brush.Style = TBrushStyle::bsSolid;
+        canvas->FillRect(Rect(0, 0, ClientWidth(), ClientHeight()));
+        message.Result = 1;
+      }
+      break;
+    default: break;
+  }
 }
 
 void TForm::HandleCloseMessage() {

@@ -1,0 +1,215 @@
+// The custom-frame half of the form: the non-client protocol it runs through the window
+// procedure once a component has taken the frame over.
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWindow>
+
+#include "platform/Canvas.h"
+#include "platform/Form.h"
+#include "platform/MoveSizeLoop.h"
+#include "platform/NonClientMessages.h"
+
+namespace {
+
+Qt::Edges EdgesOf(int hitCode) {
+  switch (hitCode) {
+    case HTLEFT: return Qt::LeftEdge;
+    case HTRIGHT: return Qt::RightEdge;
+    case HTTOP: return Qt::TopEdge;
+    case HTBOTTOM: return Qt::BottomEdge;
+    case HTTOPLEFT: return Qt::TopEdge | Qt::LeftEdge;
+    case HTTOPRIGHT: return Qt::TopEdge | Qt::RightEdge;
+    case HTBOTTOMLEFT: return Qt::BottomEdge | Qt::LeftEdge;
+    case HTBOTTOMRIGHT: return Qt::BottomEdge | Qt::RightEdge;
+    default: return {};
+  }
+}
+
+Qt::CursorShape CursorOf(int hitCode) {
+  switch (hitCode) {
+    case HTLEFT:
+    case HTRIGHT: return Qt::SizeHorCursor;
+    case HTTOP:
+    case HTBOTTOM: return Qt::SizeVerCursor;
+    case HTTOPLEFT:
+    case HTBOTTOMRIGHT: return Qt::SizeFDiagCursor;
+    case HTTOPRIGHT:
+    case HTBOTTOMLEFT: return Qt::SizeBDiagCursor;
+    default: return Qt::ArrowCursor;
+  }
+}
+
+}  // namespace
+
+void TFormWindow::paintEvent(QPaintEvent* event) {
+  if (!form_.HasCustomFrame()) {
+    QWidget::paintEvent(event);
+    return;
+  }
+  form_.PaintFrameImageIfDirty();
+  QPainter painter(this);
+  painter.drawImage(0, 0, form_.frameImage_);
+}
+
+void TFormWindow::mouseMoveEvent(QMouseEvent* event) {
+  if (!form_.NonClientMouse(event, WM_MOUSEMOVE, WM_NCMOUSEMOVE)) QWidget::mouseMoveEvent(event);
+}
+
+void TFormWindow::mousePressEvent(QMouseEvent* event) {
+  const bool right = event->button() == Qt::RightButton;
+  if (!form_.NonClientMouse(event, right ? WM_RBUTTONDOWN : WM_LBUTTONDOWN,
+                            right ? WM_NCRBUTTONDOWN : WM_NCLBUTTONDOWN))
+    QWidget::mousePressEvent(event);
+}
+
+void TFormWindow::mouseReleaseEvent(QMouseEvent* event) {
+  const bool right = event->button() == Qt::RightButton;
+  if (!form_.NonClientMouse(event, right ? WM_RBUTTONUP : WM_LBUTTONUP, right ? WM_NCRBUTTONUP : WM_NCLBUTTONUP))
+    QWidget::mouseReleaseEvent(event);
+}
+
+void TFormWindow::mouseDoubleClickEvent(QMouseEvent* event) {
+  const bool right = event->button() == Qt::RightButton;
+  if (!form_.NonClientMouse(event, right ? WM_RBUTTONDBLCLK : WM_LBUTTONDBLCLK,
+                            right ? WM_NCRBUTTONDBLCLK : WM_NCLBUTTONDBLCLK))
+    QWidget::mouseDoubleClickEvent(event);
+}
+
+bool TFormWindow::event(QEvent* event) {
+  // The window system's own move or size loop holds the pointer until it ends; the first
+  // pointer event the window sees again marks that end.
+  if (form_.systemLoop_ && (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove ||
+                            event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease))
+    form_.EndSystemLoop();
+  if (event->type() == QEvent::KeyPress && form_.loop_->Active() &&
+      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+    form_.loop_->Cancel();
+    return true;
+  }
+  return QWidget::event(event);
+}
+
+void TFormClient::paintEvent(QPaintEvent* event) {
+  if (!form_.HasCustomFrame()) {
+    QWidget::paintEvent(event);
+    return;
+  }
+  form_.PaintClientBackground(form_.clientImage_);
+  QPainter painter(this);
+  painter.drawImage(0, 0, form_.clientImage_);
+}
+
+void TForm::SyncFrame() {
+  const QSize size = window_->size();
+  if (size == syncedSize_) return;
+  syncedSize_ = size;
+  if (customFrame_) {
+    TNCCalcSizeParams params;
+    params.rgrc[0] = Bounds(Left(), Top(), size.width(), size.height());
+    params.rgrc[1] = params.rgrc[0];
+    params.rgrc[2] = params.rgrc[0];
+    Perform(WM_NCCALCSIZE, 1, reinterpret_cast<LPARAM>(&params));
+    TRect client = params.rgrc[0];
+    client = {client.Left - Left(), client.Top - Top(), client.Right - Left(), client.Bottom - Top()};
+    client.Right = std::max(client.Right, client.Left);
+    client.Bottom = std::max(client.Bottom, client.Top);
+    client_->setGeometry(client.ToQRect());
+    frameDirty_ = true;
+    window_->update();
+  } else {
+    client_->setGeometry(window_->rect());
+  }
+  Perform(WM_SIZE, 0, MAKELPARAM(client_->width(), client_->height()));
+}
+
+QImage& TForm::FrameImage() {
+  const QSize size = window_->size();
+  if (frameImage_.size() != size) {
+    frameImage_ = QImage(size, QImage::Format_RGB32);
+    frameImage_.fill(ToQColor(color_));
+    frameDirty_ = true;
+  }
+  return frameImage_;
+}
+
+void TForm::FramePainted() {
+  if (!inFramePaint_) window_->update();
+}
+
+void TForm::PaintFrameImageIfDirty() {
+  FrameImage();
+  if (!frameDirty_) return;
+  frameDirty_ = false;
+  inFramePaint_ = true;
+  Perform(WM_NCPAINT, 1, 0);
+  inFramePaint_ = false;
+}
+
+void TForm::RedrawFrame() {
+  if (!customFrame_) return;
+  frameDirty_ = true;
+  PaintFrameImageIfDirty();
+  window_->update();
+}
+
+void TForm::SetWindowRgn(const std::optional<QRegion>& region, bool redraw) {
+  region_ = region;
+  if (region) window_->setMask(*region);
+  else window_->clearMask();
+  if (redraw) RedrawFrame();
+}
+
+void TForm::PaintClientBackground(QImage& image) {
+  if (image.size() != client_->size()) image = QImage(client_->size(), QImage::Format_RGB32);
+  TCanvas canvas(&image);
+  Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(&canvas), 0);
+}
+
+bool TForm::InMoveSizeLoop() const { return systemLoop_ || loop_->Active(); }
+
+bool TForm::NonClientMouse(QMouseEvent* event, unsigned clientMessage, unsigned nonClientMessage) {
+  if (!customFrame_) return false;
+  const QPoint global = event->globalPosition().toPoint();
+  if (loop_->Active()) {
+    if (event->type() == QEvent::MouseButtonRelease) loop_->Finish();
+    else loop_->Follow(global);
+    return true;
+  }
+  if (captured_) {
+    const QPoint local = client_->mapFromGlobal(global);
+    Perform(clientMessage, 0, MAKELPARAM(local.x(), local.y()));
+    return true;
+  }
+  const LPARAM screen = PointToLParam({global.x(), global.y()});
+  const int code = int(Perform(WM_NCHITTEST, 0, screen));
+  const unsigned mouseMessage = clientMessage;
+  Perform(WM_SETCURSOR, reinterpret_cast<WPARAM>(window_.get()), MAKELPARAM(code, int(mouseMessage)));
+  if (code != HTCLIENT) Perform(nonClientMessage, WPARAM(code), screen);
+  return true;
+}
+
+void TForm::DefaultSetCursor(int hitCode) {
+  if (!customFrame_) return;
+  if (hitCode == HTCLIENT) window_->setCursor(client_->cursor());
+  else window_->setCursor(CursorOf(hitCode));
+}
+
+void TForm::DefaultNonClientButtonDown(int hitCode, TPoint screen) {
+  if (!customFrame_ || InMoveSizeLoop()) return;
+  if (hitCode != HTCAPTION && SizingEdgeOf(hitCode) == 0) return;
+  Perform(WM_ENTERSIZEMOVE);
+  QWindow* handle = window_->windowHandle();
+  const bool system = handle && (hitCode == HTCAPTION ? handle->startSystemMove()
+                                                      : handle->startSystemResize(EdgesOf(hitCode)));
+  if (system) {
+    systemLoop_ = true;
+    return;
+  }
+  loop_->Start(hitCode, QPoint(screen.X, screen.Y));
+}
+
+void TForm::EndSystemLoop() {
+  if (!systemLoop_) return;
+  systemLoop_ = false;
+  Perform(WM_EXITSIZEMOVE);
+}
