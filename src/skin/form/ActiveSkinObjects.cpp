@@ -1,0 +1,260 @@
+#include "skin/form/ActiveSkinObjects.h"
+
+#include <QPainter>
+#include <algorithm>
+
+#include "platform/Canvas.h"
+#include "skin/controls/EffectBmp.h"
+#include "skin/controls/SkinDrawTiling.h"
+#include "skin/data/SkinData.h"
+#include "skin/data/SkinObjects.h"
+#include "skin/form/SkinForm.h"
+
+// Construction from a data object: the common keys; an active picture index that names no
+// picture leaves the object without active look (and so without morph); the object starts at
+// its skin rectangle.
+TActiveSkinObject::TActiveSkinObject(TSkinForm& skinForm, const TDataSkinObject* data)
+    : SkinForm(skinForm), SkinDataRef(skinForm.SkinData()) {
+  if (SkinDataRef) FramePicture = &SkinDataRef->Picture;
+  if (!data) return;
+  IDName = data->IDName;
+  Hint = data->Hint;
+  SkinRectInAPicture = data->SkinRectInAPicture;
+  SkinRect = data->SkinRect;
+  ActiveSkinRect = data->ActiveSkinRect;
+  InActiveSkinRect = data->InActiveSkinRect;
+  Morphing = data->Morphing;
+  MorphKind = data->MorphKind;
+  const int index = data->ActivePictureIndex;
+  if (SkinDataRef && index >= 0 && index < int(SkinDataRef->ActivePictures.size()))
+    ActivePicture = SkinDataRef->ActivePictures[std::size_t(index)].get();
+  else
+    ActiveSkinRect = {};
+  if (Morphing && ActiveSkinRect.IsEmpty()) Morphing = false;
+  ObjectRect = SkinRect;
+}
+
+TObjectPlace TActiveSkinObject::Place() const {
+  return {Kind(), Command(), SkinRectInAPicture, Visible, Enabled, SkinRect, ObjectRect};
+}
+
+bool TActiveSkinObject::MorphEnabled() const {
+  const TSkinData* skin = SkinForm.SkinData();
+  return Morphing && skin && !skin->Empty() && skin->EnableSkinEffects;
+}
+
+bool TActiveSkinObject::NeedsMorphStep() const {
+  return (Active && MorphProgress < 1) || (!Active && MorphProgress > 0);
+}
+
+bool TActiveSkinObject::MorphUnderWay() const {
+  return (Active && MorphProgress != 1) || (!Active && MorphProgress != 0);
+}
+
+void TActiveSkinObject::StartMorph() {
+  if (MorphEnabled()) SkinForm.FrameMorphTimer().start();
+  else RepaintAlone();
+}
+
+void TActiveSkinObject::MorphStep() {
+  SetMorphProgress(MorphProgress + (Active ? 0.2 : -0.2));
+  RepaintAlone();
+}
+
+void TActiveSkinObject::SetMorphProgress(double value) { MorphProgress = std::clamp(value, 0.0, 1.0); }
+
+void TActiveSkinObject::RepaintAlone() { SkinForm.PaintObject(*this); }
+
+void TActiveSkinObject::DrawLook(TCanvas& canvas, const TBitmap* picture, const TRect& source) const {
+  if (picture && !source.IsEmpty()) CopyPiece(canvas, ObjectRect, picture->Image(), source);
+}
+
+void TActiveSkinObject::DrawMorph(TCanvas& canvas, const TBitmap* normalPicture, const TRect& normal,
+                                  const TRect& active) const {
+  if (!normalPicture || !ActivePicture || ObjectRect.IsEmpty()) return;
+  const int w = ObjectRect.Width(), h = ObjectRect.Height();
+  TBitmap normalLook(w, h), activeLook(w, h);
+  CopyPiece(normalLook.Canvas, Rect(0, 0, w, h), normalPicture->Image(), normal);
+  CopyPiece(activeLook.Canvas, Rect(0, 0, w, h), ActivePicture->Image(), active);
+  TEffectBmp blended(normalLook);
+  blended.Morph(MorphKind, TEffectBmp(activeLook), MorphProgress);
+  blended.Draw(canvas, ObjectRect.Left, ObjectRect.Top);
+}
+
+// The base look, first match: the inactive look of an inactive window; a morph frame; the normal
+// look (nothing in the frame pass when the frame picture already shows it); the active look.
+void TActiveSkinObject::Draw(TCanvas& canvas, bool singleRepaint) {
+  if (Enabled && !SkinForm.IsFormActive() && !InActiveSkinRect.IsEmpty()) {
+    DrawLook(canvas, ActivePicture, InActiveSkinRect);
+    return;
+  }
+  const TBitmap* normalPicture = SkinRectInAPicture ? ActivePicture : FramePicture;
+  if (MorphEnabled() && MorphUnderWay()) {
+    DrawMorph(canvas, normalPicture, SkinRect, ActiveSkinRect);
+    return;
+  }
+  if (!Active || ActiveSkinRect.IsEmpty()) {
+    if (!singleRepaint && !SkinRectInAPicture) return;
+    DrawLook(canvas, normalPicture, SkinRect);
+    return;
+  }
+  DrawLook(canvas, ActivePicture, ActiveSkinRect);
+}
+
+void TActiveSkinObject::MouseDown(int x, int y, TMouseButton button) {
+  if (SkinForm.OnMouseDownEvent) SkinForm.OnMouseDownEvent(IDName, x, y, ObjectRect, button);
+}
+
+void TActiveSkinObject::MouseUp(int x, int y, TMouseButton button) {
+  if (MouseIn && SkinForm.OnMouseUpEvent) SkinForm.OnMouseUpEvent(IDName, x, y, ObjectRect, button);
+}
+
+void TActiveSkinObject::MouseMove(int x, int y) {
+  if (SkinForm.OnMouseMoveEvent) SkinForm.OnMouseMoveEvent(IDName, x, y, ObjectRect);
+}
+
+void TActiveSkinObject::MouseEnter() {
+  MouseIn = Active = true;
+  if (!ActiveSkinRect.IsEmpty()) StartMorph();
+  if (SkinForm.OnMouseEnterEvent) SkinForm.OnMouseEnterEvent(IDName);
+}
+
+void TActiveSkinObject::MouseLeave() {
+  MouseIn = Active = false;
+  if (!ActiveSkinRect.IsEmpty()) StartMorph();
+  if (SkinForm.OnMouseLeaveEvent) SkinForm.OnMouseLeaveEvent(IDName);
+}
+
+void TUserObject::Draw(TCanvas& canvas, bool) {
+  if (SkinForm.OnPaintEvent) SkinForm.OnPaintEvent(IDName, canvas, ObjectRect);
+}
+
+TSkinButtonObject::TSkinButtonObject(TSkinForm& skinForm, const TDataSkinObject* data)
+    : TActiveSkinObject(skinForm, data) {
+  if (const auto* button = dynamic_cast<const TDataSkinButton*>(data)) {
+    DownRect = button->DownRect;
+    DisableSkinRect = button->DisableSkinRect;
+  }
+}
+
+bool TSkinButtonObject::NeedsMorphStep() const {
+  // A button whose menu is open stays as it is.
+  if (MenuItem && Down) return false;
+  return TActiveSkinObject::NeedsMorphStep();
+}
+
+void TSkinButtonObject::Draw(TCanvas& canvas, bool singleRepaint) {
+  if (!Enabled && !DisableSkinRect.IsEmpty()) {
+    DrawLook(canvas, ActivePicture, DisableSkinRect);
+    return;
+  }
+  if (Down && !DownRect.IsEmpty() && MouseIn) {
+    DrawLook(canvas, ActivePicture, DownRect);
+    return;
+  }
+  TActiveSkinObject::Draw(canvas, singleRepaint);
+}
+
+TSkinStdButtonObject::TSkinStdButtonObject(TSkinForm& skinForm, const TDataSkinObject* data)
+    : TSkinButtonObject(skinForm, data), SkinSupport(true) {
+  if (const auto* button = dynamic_cast<const TDataSkinStdButton*>(data)) {
+    command_ = button->Command;
+    RestoreRect = button->RestoreRect;
+    RestoreActiveRect = button->RestoreActiveRect;
+    RestoreInActiveRect = button->RestoreInActiveRect;
+    RestoreDownRect = button->RestoreDownRect;
+  }
+}
+
+TSkinStdButtonObject::TSkinStdButtonObject(TSkinForm& skinForm, const QString& idName, SkinCommand command)
+    : TSkinButtonObject(skinForm, nullptr), command_(command) {
+  IDName = idName;
+  SkinRectInAPicture = true;
+  SkinRect = ActiveSkinRect = InActiveSkinRect = ObjectRect = DownRect = {0, 0, 1, 1};
+}
+
+bool TSkinStdButtonObject::NeedsMorphStep() const {
+  if (command_ == SkinCommand::cmSysMenu && SkinForm.ShowIcon() && SkinRectInAPicture) return false;
+  return TSkinButtonObject::NeedsMorphStep();
+}
+
+void TSkinStdButtonObject::Draw(TCanvas& canvas, bool singleRepaint) {
+  if (!SkinSupport) {
+    DrawDefaultLook(canvas);
+    return;
+  }
+  if (command_ == SkinCommand::cmSysMenu && SkinForm.ShowIcon() && SkinRectInAPicture) {
+    QPainter painter(canvas.Target());
+    painter.drawPixmap(ObjectRect.Left, ObjectRect.Top, SkinForm.SmallIcon());
+    MorphProgress = 0;
+    return;
+  }
+  if (Enabled && SkinForm.InRestoreState(command_) && !RestoreRect.IsEmpty()) {
+    if (!SkinForm.LastNcActive() && !RestoreInActiveRect.IsEmpty()) {
+      DrawLook(canvas, ActivePicture, RestoreInActiveRect);
+    } else if (Down && !RestoreDownRect.IsEmpty() && MouseIn) {
+      DrawLook(canvas, ActivePicture, RestoreDownRect);
+    } else if (MorphEnabled() && MorphUnderWay()) {
+      DrawMorph(canvas, ActivePicture, RestoreRect, RestoreActiveRect);
+    } else {
+      DrawLook(canvas, ActivePicture, !Active || RestoreActiveRect.IsEmpty() ? RestoreRect : RestoreActiveRect);
+    }
+    return;
+  }
+  TSkinButtonObject::Draw(canvas, singleRepaint);
+}
+
+TSkinAnimateObject::TSkinAnimateObject(TSkinForm& skinForm, const TDataSkinObject* data)
+    : TActiveSkinObject(skinForm, data) {
+  Morphing = false;
+  if (const auto* animate = dynamic_cast<const TDataSkinAnimate*>(data)) {
+    TimerInterval = std::max(animate->TimerInterval, 25);
+    CountFrames = animate->CountFrames;
+    Cycle = animate->Cycle;
+    ButtonStyle = animate->ButtonStyle;
+    command_ = animate->Command;
+    DownSkinRect = animate->DownSkinRect;
+    RestoreRect = animate->RestoreRect;
+    RestoreActiveRect = animate->RestoreActiveRect;
+    RestoreInActiveRect = animate->RestoreInActiveRect;
+    RestoreDownRect = animate->RestoreDownRect;
+  }
+}
+
+TRect TSkinAnimateObject::FrameRect(const TRect& first, int k) const {
+  const int w = SkinRect.Width(), h = SkinRect.Height();
+  return {first.Left + w * (k - 1), first.Top, first.Left + w * k, first.Top + h};
+}
+
+void TSkinAnimateObject::Draw(TCanvas& canvas, bool) {
+  // In the restore state the restore looks stand for the normal ones.
+  const bool restore = SkinForm.InRestoreState(command_) && !RestoreRect.IsEmpty();
+  const TRect active = restore ? RestoreActiveRect : ActiveSkinRect;
+  const TRect down = restore ? RestoreDownRect : DownSkinRect;
+  const TRect inactive = restore ? RestoreInActiveRect : InActiveSkinRect;
+  if (MenuOpen) {
+    if (!down.IsEmpty()) {
+      DrawLook(canvas, ActivePicture, down);
+    } else {
+      AnimateFrame = CountFrames;
+      DrawLook(canvas, ActivePicture, FrameRect(active, CountFrames));
+    }
+    return;
+  }
+  if (!SkinForm.IsFormActive() && !inactive.IsEmpty()) DrawLook(canvas, ActivePicture, inactive);
+  else if (Down && MouseIn && !down.IsEmpty()) DrawLook(canvas, ActivePicture, down);
+  else DrawLook(canvas, ActivePicture, FrameRect(active, AnimateFrame));
+}
+
+std::unique_ptr<TActiveSkinObject> CreateActiveSkinObject(TSkinForm& skinForm, const TDataSkinObject& data) {
+  // Menu entries belong to the menus.
+  if (dynamic_cast<const TDataSkinMainMenuItem*>(&data) || dynamic_cast<const TDataSkinMenuItem*>(&data) ||
+      dynamic_cast<const TDataSkinMainMenuBarButton*>(&data))
+    return nullptr;
+  if (dynamic_cast<const TDataSkinStdButton*>(&data)) return std::make_unique<TSkinStdButtonObject>(skinForm, &data);
+  if (dynamic_cast<const TDataSkinButton*>(&data)) return std::make_unique<TSkinButtonObject>(skinForm, &data);
+  if (dynamic_cast<const TDataSkinCaption*>(&data)) return std::make_unique<TSkinCaptionObject>(skinForm, &data);
+  if (dynamic_cast<const TDataSkinAnimate*>(&data)) return std::make_unique<TSkinAnimateObject>(skinForm, &data);
+  if (dynamic_cast<const TDataUserObject*>(&data)) return std::make_unique<TUserObject>(skinForm, &data);
+  return nullptr;
+}

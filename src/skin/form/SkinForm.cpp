@@ -1,0 +1,352 @@
+#include "skin/form/SkinForm.h"
+
+#include <QApplication>
+#include <QStyle>
+
+#include "platform/Exceptions.h"
+#include "platform/NonClientMessages.h"
+#include "skin/controls/SkinChangeProtocol.h"
+#include "skin/controls/SkinHint.h"
+#include "skin/controls/SkinWindowOS.h"
+#include "skin/data/ResourceStrData.h"
+#include "skin/data/SkinData.h"
+
+namespace {
+
+TForm& RequireForm(TForm* owner) {
+  if (!owner) throw Exception(QStringLiteral("Invalid class typecast"));
+  return *owner;
+}
+
+TFont CaptionFont(TColor colour) {
+  TFont font;
+  font.Name = QStringLiteral("Arial");
+  font.Height = 14;
+  font.Style = TFontStyle::fsBold;
+  font.Color = colour;
+  return font;
+}
+
+}  // namespace
+
+// Attaching, in order: defaults and owned parts; the form gives up its border icons, its
+// shortcuts and its auto-sizing; then the window procedure is taken over, the window recreated
+// and its system caption removed.
+TSkinForm::TSkinForm(TForm* owner)
+    : TComponent(owner),
+      form_(RequireForm(owner)),
+      defCaptionFont_(CaptionFont(clBtnText)),
+      defInActiveCaptionFont_(CaptionFont(clBtnShadow)) {
+  DefMenuItemFont.Name = QStringLiteral("Arial");
+  DefMenuItemFont.Height = 14;
+  hoverTimer_.setInterval(50);
+  frameMorphTimer_.setInterval(25);
+  frameAnimateTimer_.setInterval(25);
+  QObject::connect(&hoverTimer_, &QTimer::timeout, [this] { HoverTimerTick(); });
+  QObject::connect(&frameMorphTimer_, &QTimer::timeout, [this] { FrameMorphTimerTick(); });
+
+  savedShortCut_ = form_.OnShortCut;
+  form_.OnShortCut = [this](TWMKey& message, bool& handled) { HandleShortCut(message, handled); };
+
+  if (Designing()) return;
+  savedWindowProc_ = form_.WindowProc;
+  form_.WindowProc = [this](TMessage& message) { WndProc(message); };
+  form_.RecreateWnd();
+  form_.SetStyle(form_.Style() & ~WS_CAPTION);
+}
+
+TSkinForm::~TSkinForm() {
+  if (!Designing() && savedWindowProc_) {
+    form_.WindowProc = savedWindowProc_;
+    form_.OnShortCut = savedShortCut_;
+  }
+  hoverTimer_.stop();
+  frameMorphTimer_.stop();
+  frameAnimateTimer_.stop();
+  objectList_.clear();
+}
+
+void TSkinForm::SetReference(TComponent*& slot, TComponent* value) {
+  if (slot && slot != value) RemoveFreeNotification(slot);
+  slot = value;
+  if (value) FreeNotification(value);
+}
+
+void TSkinForm::SetMenusSkinData(TSkinData* skinData) {
+  TComponent* slot = menusSkinData_;
+  SetReference(slot, skinData);
+  menusSkinData_ = skinData;
+}
+
+void TSkinForm::SetSkinHint(TSkinHint* hint) {
+  TComponent* slot = skinHint_;
+  SetReference(slot, hint);
+  skinHint_ = hint;
+}
+
+void TSkinForm::Notification(TComponent* component, TOperation operation) {
+  TComponent::Notification(component, operation);
+  if (operation != TOperation::opRemove) return;
+  // The frame keeps what it last built from a skin data that goes, until the next skin change.
+  if (component == skinData_) skinData_ = nullptr;
+  if (component == menusSkinData_) menusSkinData_ = nullptr;
+  if (component == skinHint_) skinHint_ = nullptr;
+  for (TComponent** slot : {&statusBar_, &trayIcon_, &mainMenuBar_, &mdiTabsBar_, &systemMenu_})
+    if (*slot == component) *slot = nullptr;
+}
+
+void TSkinForm::SetSkinData(TSkinData* skinData) {
+  TComponent* slot = skinData_;
+  SetReference(slot, skinData);
+  skinData_ = skinData;
+  if (!Designing()) ChangeSkinData();
+}
+
+void TSkinForm::SetBorderIcons(TBorderIcons icons) {
+  borderIcons_ = icons;
+  if (Designing() || Loading()) return;
+  ApplyBorderIcons();
+  form_.Perform(WM_NCPAINT);
+}
+
+void TSkinForm::SetShowIcon(bool value) {
+  showIcon_ = value;
+  if (!Designing() && !Loading()) form_.Perform(WM_NCPAINT);
+}
+
+void TSkinForm::SetDefCaptionFont(const TFont& font) {
+  defCaptionFont_ = font;
+  if (!Designing() && !Loading() && !skinned_) form_.Perform(WM_NCPAINT);
+}
+
+void TSkinForm::SetDefInActiveCaptionFont(const TFont& font) {
+  defInActiveCaptionFont_ = font;
+  if (!Designing() && !Loading() && !skinned_) form_.Perform(WM_NCPAINT);
+}
+
+// Rebuilding for the current skin data, in order: objects (or none and no region); the minimum
+// size enforced with the position kept (or a nudge, so the frame is measured anew); layout and
+// region; repaint and activation look; the client size the component asks for.
+void TSkinForm::ChangeSkinData() {
+  hoverIndex_ = oldHoverIndex_ = captureIndex_ = -1;
+  skinned_ = skinData_ && !skinData_->Empty();
+  if (skinned_) {
+    geometry_ = FrameSkinGeometryOf(*skinData_);
+    CreateSkinObjects();
+    ApplyBorderIcons();
+  } else {
+    ClearSkinObjects();
+    SetRegion(false);
+  }
+  inChangeSkinData_ = true;
+  const int minWidth = GetMinWidth(), minHeight = GetMinHeight();
+  const bool narrow = form_.Width() < minWidth, low = form_.Height() < minHeight;
+  if (narrow && low) form_.SetBounds(form_.Left(), form_.Top(), minWidth, minHeight);
+  else if (low) form_.SetHeight(minHeight);
+  else if (narrow) form_.SetWidth(minWidth);
+  else NudgeWidth();
+  // Rolled-up and minimised windows keep their collapsed size (window states).
+  if (rollUpState_ || skinWindowState_ == TSkinWindowState::Minimized) {
+    if (form_.Height() != GetMinHeight()) form_.SetHeight(GetMinHeight());
+    if (skinWindowState_ == TSkinWindowState::Minimized) form_.SetWidth(GetMinWidth());
+  }
+  frameWidth_ = form_.Width();
+  frameHeight_ = form_.Height();
+  if (skinned_) UpdateFrame(true);
+  form_.Client()->update();
+  form_.RedrawFrame();
+  ActivationChanged(true);
+  hoverTimer_.start();
+  if (OnChangeSkinData) OnChangeSkinData(this);
+  inChangeSkinData_ = false;
+  if (!rollUpState_) {
+    if (ClientWidth > 0) form_.SetClientSize(ClientWidth, form_.ClientHeight());
+    if (ClientHeight > 0) form_.SetClientSize(form_.ClientWidth(), ClientHeight);
+  }
+}
+
+void TSkinForm::CreateSkinObjects() {
+  ClearSkinObjects();
+  if (!skinData_) return;
+  for (const auto& data : skinData_->SkinObjects)
+    if (auto object = CreateActiveSkinObject(*this, *data)) objectList_.push_back(std::move(object));
+}
+
+void TSkinForm::ClearSkinObjects() {
+  objectList_.clear();
+  hoverIndex_ = oldHoverIndex_ = captureIndex_ = -1;
+}
+
+void TSkinForm::CreateDefaultButtons() {
+  const std::pair<const char*, SkinCommand> buttons[] = {
+      {"closebutton", SkinCommand::cmClose},       {"maxbutton", SkinCommand::cmMaximize},
+      {"minbutton", SkinCommand::cmMinimize},      {"rollupbutton", SkinCommand::cmRollUp},
+      {"sysmenubutton", SkinCommand::cmSysMenu},   {"traybutton", SkinCommand::cmMinimizeToTray},
+  };
+  for (const auto& [name, command] : buttons)
+    objectList_.push_back(std::make_unique<TSkinStdButtonObject>(*this, QLatin1String(name), command));
+  ApplyBorderIcons();
+}
+
+namespace {
+
+unsigned IconOf(SkinCommand command) {
+  switch (command) {
+    case SkinCommand::cmMaximize: return biMaximize;
+    case SkinCommand::cmMinimize: return biMinimize;
+    case SkinCommand::cmSysMenu: return biSystemMenu;
+    case SkinCommand::cmRollUp: return biRollUp;
+    case SkinCommand::cmMinimizeToTray: return biMinimizeToTray;
+    default: return 0;
+  }
+}
+
+}  // namespace
+
+void TSkinForm::ApplyBorderIcons() {
+  for (auto& object : objectList_) {
+    const bool animate = object->Kind() == TFrameObjectKind::Animate;
+    if (object->Kind() != TFrameObjectKind::StdButton && !animate) continue;
+    if (HideCaptionButtons) {
+      // A button drawn in the frame picture cannot vanish: it stays visible and inert.
+      object->Enabled = false;
+      object->Visible = !object->SkinRectInAPicture;
+      continue;
+    }
+    if (animate && !static_cast<TSkinAnimateObject&>(*object).ButtonStyle) continue;
+    const SkinCommand command = object->Command();
+    if (command == SkinCommand::cmClose) continue;
+    if (command == SkinCommand::cmDefault) {
+      bool visible = false;
+      if (OnActivateCustomObject) OnActivateCustomObject(object->IDName, visible);
+      object->Visible = visible;
+      continue;
+    }
+    const bool on = (borderIcons_ & IconOf(command)) != 0;
+    object->Enabled = on;
+    object->Visible = object->SkinRectInAPicture ? on : true;
+  }
+  SetDefaultHints();
+}
+
+void TSkinForm::SetDefaultHints() {
+  if (!UseDefaultObjectHint || !skinData_) return;
+  struct DefaultHint {
+    SkinCommand command;
+    const char* key;
+    const char* text;
+  };
+  static constexpr DefaultHint kHints[] = {
+      {SkinCommand::cmClose, "CLOSEBUTTON_HINT", "Close"},
+      {SkinCommand::cmMaximize, "MAXBUTTON_HINT", "Maximize"},
+      {SkinCommand::cmMinimize, "MINBUTTON_HINT", "Minimize"},
+      {SkinCommand::cmSysMenu, "MENUBUTTON_HINT", "System menu"},
+      {SkinCommand::cmRollUp, "ROLLUPBUTTON_HINT", "Roll Up"},
+      {SkinCommand::cmMinimizeToTray, "TRAYBUTTON_HINT", "Minimize to Tray"},
+  };
+  const TResourceStrData* strings = skinData_->ResourceStrData();
+  for (auto& object : objectList_) {
+    if (object->Kind() != TFrameObjectKind::StdButton && object->Kind() != TFrameObjectKind::Animate) continue;
+    for (const DefaultHint& hint : kHints) {
+      if (hint.command != object->Command()) continue;
+      object->Hint = strings ? strings->GetResStr(QLatin1String(hint.key)) : QString::fromLatin1(hint.text);
+    }
+  }
+}
+
+bool TSkinForm::IsFormActive() const { return form_.Active(); }
+
+void TSkinForm::ActivationChanged(bool animate) {
+  const bool active = IsFormActive();
+  // Only the first caption object whose state differs follows.
+  for (auto& object : objectList_) {
+    if (object->Kind() != TFrameObjectKind::Caption || object->Active == active) continue;
+    object->Active = active;
+    if (animate) {
+      form_.Perform(WM_NCPAINT);
+      if (object->MorphEnabled()) frameMorphTimer_.start();
+    } else if (object->MorphEnabled()) {
+      object->SetMorphProgress(active ? 1.0 : 0.0);
+    }
+    break;
+  }
+  if (active && OnActivate) OnActivate(this);
+  if (!active && OnDeActivate) OnDeActivate(this);
+}
+
+void TSkinForm::ResetObjectStates() {
+  for (auto& object : objectList_) {
+    if (object->Kind() == TFrameObjectKind::Animate) {
+      auto& animate = static_cast<TSkinAnimateObject&>(*object);
+      animate.MouseIn = animate.Active = false;
+      animate.AnimateFrame = 1;
+    } else if (object->Kind() != TFrameObjectKind::Caption) {
+      object->Active = object->MouseIn = false;
+      object->MorphProgress = 0;
+    }
+  }
+}
+
+// The frame height without the client area: the skin's bands, or the default caption and borders.
+int TSkinForm::GetMinWidth() const {
+  if (!skinned_) return MinWidth > 0 ? MinWidth : 120;
+  if (geometry_.PW < MinWidth && skinWindowState_ != TSkinWindowState::Minimized) return MinWidth;
+  return skinData_->FormMinWidth > 0 ? skinData_->FormMinWidth : geometry_.PW;
+}
+
+int TSkinForm::GetMinHeight() const {
+  const int frame = skinned_ ? geometry_.PH - geometry_.ClientRect.Height()
+                             : DefaultCaptionHeight(form_.BorderStyle()) + 6;
+  if (frame >= MinHeight || rollUpState_ || skinWindowState_ == TSkinWindowState::Minimized) return frame;
+  return MinHeight;
+}
+
+int TSkinForm::GetMaxWidth() const {
+  const int area = WorkAreaForWindow(form_.Window(), !MaximizeOnFullScreen).Width();
+  return MaxWidth != 0 && MaxWidth < area ? MaxWidth : area;
+}
+
+int TSkinForm::GetMaxHeight() const {
+  const int area = WorkAreaForWindow(form_.Window(), !MaximizeOnFullScreen).Height();
+  return MaxHeight != 0 && MaxHeight < area ? MaxHeight : area;
+}
+
+void TSkinForm::NudgeWidth() {
+  const int width = form_.Width();
+  form_.SetWidth(width - 1 < GetMinWidth() ? width + 1 : width - 1);
+  form_.SetWidth(width);
+}
+
+TPoint TSkinForm::ScreenToWindow(TPoint p) const { return {p.X - form_.Left(), p.Y - form_.Top()}; }
+
+bool TSkinForm::InRestoreState(SkinCommand command) const {
+  switch (command) {
+    case SkinCommand::cmMaximize: return skinWindowState_ == TSkinWindowState::Maximized;
+    case SkinCommand::cmMinimize: return skinWindowState_ == TSkinWindowState::Minimized;
+    case SkinCommand::cmRollUp: return rollUpState_;
+    default: return false;
+  }
+}
+
+const QPixmap& TSkinForm::SmallIcon() {
+  if (smallIcon_.isNull()) {
+    QIcon icon = form_.Window()->windowIcon();
+    if (icon.isNull()) icon = QApplication::windowIcon();
+    if (icon.isNull()) icon = QApplication::style()->standardIcon(QStyle::SP_TitleBarMenuButton);
+    const TSize size = SmallIconSize();
+    smallIcon_ = icon.pixmap(size.cx, size.cy);
+  }
+  return smallIcon_;
+}
+
+void TSkinForm::TellSkinControls(const TMessage& message) { ApplySkinMessageToForm(form_, message); }
+
+// Alt+Space opens the system menu under the system-menu object (window states); every other key
+// goes to a skinned menu bar, which this window does not place.
+void TSkinForm::HandleShortCut(TWMKey& message, bool& handled) {
+  if (OnShortCut) {
+    OnShortCut(message, handled);
+    if (handled) return;
+  }
+  if (message.Shift == ssAlt && message.CharCode == VK_SPACE) handled = true;
+}
