@@ -16,7 +16,6 @@
 #include "console/WindowSettingsSink.h"
 #include "console/WorkingState.h"
 #include "platform/DialogService.h"
-#include "skin/controls/SkinChangeProtocol.h"
 #include "skin/data/StoredSkinData.h"
 
 namespace {
@@ -27,15 +26,16 @@ constexpr int kClientHeight = 337;
 }  // namespace
 
 TForm1::TForm1(const QString& programFolder) : CaptionFont(InitialCaptionFont()), ProgramFolder(programFolder) {
-  Window()->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::MSWindowsFixedSizeDialogHint);
+  SetBorderStyle(TFormBorderStyle::bsSingle);
   SetClientSize(kClientWidth, kClientHeight);
   SetColor(clMoneyGreen);
   SetFont(ConsoleWindowFont());
   SetCaption(QStringLiteral("Lumetra2.0版"));
-  HookSkinChanges();
   CreateControls();
+  SetUpSkinForm();
   LoadStoredSkin();
+  // The window's client size holds under whatever frame the skin gives it.
+  SetClientSize(kClientWidth, kClientHeight);
   SetTabOrder();
   ConnectHandlers();
   FormCreate();
@@ -51,12 +51,13 @@ void TForm1::LoadStoredSkin() {
 
 TForm1::~TForm1() = default;
 
-void TForm1::HookSkinChanges() {
-  const TWndMethod inherited = WindowProc;
-  WindowProc = [this, inherited](TMessage& message) {
-    ApplySkinMessageToForm(*this, message);
-    inherited(message);
-  };
+void TForm1::SetUpSkinForm() {
+  SkinForm1.Name = QStringLiteral("SkinForm1");
+  SkinForm1.SetBorderIcons(biRollUp);
+  SkinForm1.UseSkinFontInMenu = true;
+  SkinForm1.SetDefMenuItemHeight(20);
+  SkinForm1.DefMenuItemFont.Color = clWindowText;
+  SkinForm1.SetSkinData(&SkinData1);
 }
 
 TSkinButton* TForm1::MakeSkinButton(QWidget* parent, const TRect& bounds, const QString& caption) {

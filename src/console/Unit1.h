@@ -21,6 +21,7 @@
 #include "skin/controls/SkinButton.h"
 #include "skin/data/CompressedStoredSkin.h"
 #include "skin/data/SkinData.h"
+#include "skin/form/SkinForm.h"
 
 class TForm1 : public TForm {
  public:
@@ -59,8 +60,10 @@ class TForm1 : public TForm {
   QPushButton* Button15;
   QPushButton* Button6;
 
-  // The skin components: the stored skin compiled into the program and the skin data that
-  // parses it at start-up for the skinned frame and buttons.
+  // The skin components: the frame skinner (it takes the window's frame over as it is made), the
+  // stored skin compiled into the program and the skin data that parses it at start-up for the
+  // skinned frame and buttons.
+  TSkinForm SkinForm1{this};
   TCompressedStoredSkin CompressedStoredSkin1{this};
   TSkinData SkinData1{this};
 
@@ -117,8 +120,8 @@ class TForm1 : public TForm {
   // A command button drawn from the skin's "button" entry, its size and caption font and
   // colours taken from the skin.
   TSkinButton* MakeSkinButton(QWidget* parent, const TRect& bounds, const QString& caption);
-  // Passes skin changes on to the skinned buttons.
-  void HookSkinChanges();
+  // The frame skinner's settings; it shows its default frame until the stored skin is loaded.
+  void SetUpSkinForm();
   void LoadStoredSkin();
   void ConnectHandlers();
   void SetTabOrder();

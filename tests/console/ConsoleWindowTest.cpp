@@ -105,6 +105,18 @@ TEST_F(ConsoleWindow, StartsWithTheDefaults) {
     for (int x = 0; x < 192; ++x) ASSERT_EQ(QColor(preview.pixel(x, y)), QColor(Qt::black));
 }
 
+TEST_F(ConsoleWindow, WearsTheSkinsFrameAroundItsClientArea) {
+  EXPECT_TRUE(form->SkinForm1.Skinned());
+  EXPECT_EQ(form->SkinForm1.SkinData(), &form->SkinData1);
+  EXPECT_EQ(form->SkinForm1.BorderIcons(), TBorderIcons(biRollUp));
+  EXPECT_TRUE(form->Window()->windowFlags() & Qt::FramelessWindowHint);
+  EXPECT_EQ(form->Width(), 555);
+  EXPECT_EQ(form->Height(), 392);
+  EXPECT_EQ(form->Client()->geometry(), QRect(13, 46, 530, 337));
+  ASSERT_TRUE(form->WindowRgn().has_value());
+  EXPECT_FALSE(form->WindowRgn()->contains(QPoint(0, 0)));
+}
+
 TEST_F(ConsoleWindow, IsCentredByOuterSize) {
   const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
   EXPECT_EQ(form->Left(), (screen.width() - form->Width()) / 2);
