@@ -16,8 +16,7 @@
 
 namespace {
 
-const QStringList kMenuOnlyOptions{QStringLiteral("select"), QStringLiteral("max-items"), QStringLiteral("no-skin"),
-                                   QStringLiteral("json")};
+const QStringList kMenuOnlyOptions{QStringLiteral("select"), QStringLiteral("max-items"), QStringLiteral("json")};
 
 // One ITEMS entry as a menu item.
 std::unique_ptr<TMenuItem> ParseEntry(QString entry) {
@@ -78,7 +77,6 @@ void AddMenuRenderOptions(QCommandLineParser& parser) {
                     QStringLiteral("I")});
   parser.addOption({QStringLiteral("max-items"), QStringLiteral("At most N lines in the popup; the rest scroll."),
                     QStringLiteral("N")});
-  parser.addOption({QStringLiteral("no-skin"), QStringLiteral("Draw the menu in the built-in look.")});
   parser.addOption({QStringLiteral("json"), QStringLiteral("Print the popup's geometry as one JSON object.")});
 }
 

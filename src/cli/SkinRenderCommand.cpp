@@ -6,6 +6,7 @@
 
 #include "cli/CliCommand.h"
 #include "cli/CliGeometry.h"
+#include "cli/FrameRender.h"
 #include "cli/MenuRender.h"
 #include "cli/PngOutput.h"
 #include "cli/SkinSource.h"
@@ -74,60 +75,15 @@ void RenderControl(const TSkinData& skin, const QString& name, TSize size, const
     SaveRegion(SkinControlRegion(geometry, *mask, width, height), width, height, out);
 }
 
-// The client background: the skin's background picture, or its client piece, tiled from the
-// client area's top-left corner.
-void PaintClientBackground(const TSkinData& skin, TBitmap& frame, const TRect& client) {
-  if (const TBitmap* background = PictureAt(skin, skin.BGPictureIndex)) {
-    TileBoth(frame.Canvas, client, background->Image(), Rect(0, 0, background->Width(), background->Height()));
-  } else if (skin.ClientRect.IsEmpty()) {
-    frame.Canvas.Brush.Color = clBtnFace;
-    frame.Canvas.FillRect(client);
-  } else {
-    TileBoth(frame.Canvas, client, skin.Picture.Image(), skin.ClientRect);
-  }
-}
-
-void RenderFrame(const TSkinData& skin, TSize size, bool inactive, const QString& out) {
-  const TBitmap& picture = inactive && !skin.InActivePicture.Empty() ? skin.InActivePicture : skin.Picture;
-  if (picture.Empty()) throw CliError(QStringLiteral("the skin has no frame picture"));
-  const int PW = skin.Picture.Width(), PH = skin.Picture.Height();
-  const TRect& CR = skin.ClientRect;
-  const int W = size.cx, H = size.cy;
-  if (W < CR.Left + PW - CR.Right || H < CR.Top + PH - CR.Bottom)
-    throw CliError(QStringLiteral("the frame needs at least %1 x %2").arg(CR.Left + PW - CR.Right).arg(CR.Top + PH - CR.Bottom));
-
-  const NinePartSkin geometry{skin.LeftTopPoint, skin.RightTopPoint, skin.LeftBottomPoint, skin.RightBottomPoint, CR};
-  const NinePartSkin sized = ResizeLayout(geometry, PW, PH, W, H);
-  TBorderStrips strips;
-  BuildFrameStrips(geometry, sized, picture, Rect(0, 0, PW, PH), W, H,
-                   {skin.LeftStretch, skin.TopStretch, skin.RightStretch, skin.BottomStretch}, strips);
-  if (inactive) {
-    for (TBitmap* strip : {&strips.Top, &strips.Bottom, &strips.Left, &strips.Right}) {
-      if (strip->Empty()) continue;
-      TEffectBmp effect(*strip);
-      effect.ApplyInActiveEffect(skin.InActiveEffect);
-      strip->Assign(effect.ToImage());
-    }
-  }
-  TBitmap frame(W, H);
-  if (!sized.CR.IsEmpty()) PaintClientBackground(skin, frame, sized.CR);
-  DrawFrameStrips(frame.Canvas, strips, sized, W, H);
-  SavePng(frame.Image(), out);
-  PrintLine(QStringLiteral("%1: frame %2 x %3%4").arg(out).arg(W).arg(H).arg(inactive ? QStringLiteral(", inactive") : QString()));
-  if (inactive && !skin.AutoRenderingInActiveImage)
+void RenderFrame(TSkinData* skin, TSize size, bool inactive, const QString& caption, const QString& out) {
+  const RenderedFrame frame = RenderFrameThroughEngine(skin, size, inactive, caption);
+  SavePng(frame.picture, out);
+  PrintLine(QStringLiteral("%1: frame %2 x %3%4").arg(out).arg(size.cx).arg(size.cy).arg(inactive ? QStringLiteral(", inactive") : QString()));
+  if (inactive && skin && !skin->AutoRenderingInActiveImage)
     PrintLine(QStringLiteral("note: \"autorenderinginactiveimage\" is off in this skin, so an inactive window shows "
                              "its frame without the effect"));
-
-  if (skin.MaskPicture.Empty()) {
-    PrintLine(QStringLiteral("no mask: the window keeps its full rectangle"));
-    return;
-  }
-  // The window outline: the mask's border strips around the moved mask area.
-  const NinePartSkin maskGeometry{geometry.LT, geometry.RT, geometry.LB, geometry.RB, skin.MaskRectArea};
-  const NinePartSkin maskSized = ResizeLayout(maskGeometry, PW, PH, W, H);
-  TBorderStrips maskStrips;
-  BuildNinePartMaskStrips(maskGeometry, maskSized, skin.MaskPicture, W, maskStrips);
-  SaveRegion(BorderStripsRegion(maskStrips, maskSized.CR), W, H, out);
+  if (frame.region) SaveRegion(frame.region, size.cx, size.cy, out);
+  else PrintLine(QStringLiteral("no mask: the window keeps its full rectangle"));
 }
 
 int RunSkinRender(const QStringList& arguments) {
@@ -137,8 +93,9 @@ int RunSkinRender(const QStringList& arguments) {
       "goes next to it as OUT-region.png (black inside, white outside).\n"
       "  --control NAME --size WxH   the SKINCONTROLS entry NAME at that size (its sizing scheme may\n"
       "                              keep the skin's width or height)\n"
-      "  --frame WxH                 the window frame at that outer size, with the client background;\n"
-      "                              --inactive applies the skin's \"inactiveeffect\" to the frame\n"
+      "  --frame WxH                 the window frame at that outer size as the window paints it, with\n"
+      "                              the client background; --caption TEXT, --inactive for the look of\n"
+      "                              an inactive window, --no-skin for the default frame\n"
       "  --menu ITEMS                the level-0 popup of a menu with these items (see --menu below)\n"
       "The skin is the one built into the program, or the one of --ini, --package or --compressed."));
   parser.addOption({QStringLiteral("control"), QStringLiteral("SKINCONTROLS entry to draw."), QStringLiteral("NAME")});
@@ -146,6 +103,9 @@ int RunSkinRender(const QStringList& arguments) {
   parser.addOption({QStringLiteral("frame"), QStringLiteral("Draw the window frame at this outer size."),
                     QStringLiteral("WxH")});
   parser.addOption({QStringLiteral("inactive"), QStringLiteral("Draw the frame of an inactive window.")});
+  parser.addOption({QStringLiteral("caption"), QStringLiteral("Window caption on the frame."), QStringLiteral("TEXT")});
+  parser.addOption({QStringLiteral("no-skin"),
+                    QStringLiteral("Draw without a skin: the default frame, or the menu's built-in look.")});
   AddSkinSourceOptions(parser);
   AddMenuRenderOptions(parser);
   parser.addOption({{QStringLiteral("o"), QStringLiteral("output")}, QStringLiteral("PNG file to write."),
@@ -158,7 +118,9 @@ int RunSkinRender(const QStringList& arguments) {
   const bool frame = parser.isSet(QStringLiteral("frame"));
   if (control == frame) throw CliError(QStringLiteral("give either --control NAME --size WxH or --frame WxH"));
   if (control && !parser.isSet(QStringLiteral("size"))) throw CliError(QStringLiteral("--control needs --size WxH"));
-  if (control && parser.isSet(QStringLiteral("inactive"))) throw CliError(QStringLiteral("--inactive goes with --frame"));
+  for (const char* option : {"inactive", "caption", "no-skin"})
+    if (control && parser.isSet(QLatin1String(option)))
+      throw CliError(QStringLiteral("--%1 goes with --frame").arg(QLatin1String(option)));
   if (frame && parser.isSet(QStringLiteral("size"))) throw CliError(QStringLiteral("--size goes with --control"));
   const QString out = parser.value(QStringLiteral("output"));
   if (out.isEmpty() || out == QStringLiteral("-")) throw CliError(QStringLiteral("-o OUT.png is required"));
@@ -167,9 +129,11 @@ int RunSkinRender(const QStringList& arguments) {
 
   TCompressedStoredSkin stored;
   TSkinData skin;
-  LoadSkin(parser, stored, skin);
+  const bool noSkin = frame && parser.isSet(QStringLiteral("no-skin"));
+  if (!noSkin) LoadSkin(parser, stored, skin);
   if (control) RenderControl(skin, parser.value(QStringLiteral("control")), size, out);
-  else RenderFrame(skin, size, parser.isSet(QStringLiteral("inactive")), out);
+  else RenderFrame(noSkin ? nullptr : &skin, size, parser.isSet(QStringLiteral("inactive")),
+                   parser.value(QStringLiteral("caption")), out);
   return 0;
 }
 

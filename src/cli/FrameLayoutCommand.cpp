@@ -1,0 +1,168 @@
+// lumetra-cli frame-layout: runs the frame engine on an off-screen window of a given outer size
+// and prints where everything lands: the client area, the moved skin geometry, the frame
+// objects and the hit-test codes of chosen points.
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+
+#include "cli/CliCommand.h"
+#include "cli/OffscreenFrame.h"
+#include "cli/SkinSource.h"
+#include "skin/data/CompressedStoredSkin.h"
+#include "skin/data/SkinData.h"
+#include "skin/form/FrameHitTest.h"
+
+namespace {
+
+TSize ParseFrameSize(const QString& text) {
+  static const QRegularExpression pattern(QStringLiteral("^(\\d{1,5})[xX](\\d{1,5})$"));
+  const QRegularExpressionMatch m = pattern.match(text);
+  const TSize size{m.hasMatch() ? m.captured(1).toInt() : 0, m.hasMatch() ? m.captured(2).toInt() : 0};
+  if (size.cx < 1 || size.cy < 1) throw CliError(QStringLiteral("--size needs WxH of at least 1x1, not \"%1\"").arg(text));
+  return size;
+}
+
+TPoint ParsePoint(const QString& text) {
+  static const QRegularExpression pattern(QStringLiteral("^(-?\\d{1,5}),(-?\\d{1,5})$"));
+  const QRegularExpressionMatch m = pattern.match(text);
+  if (!m.hasMatch()) throw CliError(QStringLiteral("--hit needs X,Y, not \"%1\"").arg(text));
+  return {m.captured(1).toInt(), m.captured(2).toInt()};
+}
+
+QJsonArray RectJson(const TRect& r) { return {r.Left, r.Top, r.Right, r.Bottom}; }
+QString RectText(const TRect& r) { return QStringLiteral("%1,%2,%3,%4").arg(r.Left).arg(r.Top).arg(r.Right).arg(r.Bottom); }
+
+QString KindName(TFrameObjectKind kind) {
+  switch (kind) {
+    case TFrameObjectKind::Caption: return QStringLiteral("caption");
+    case TFrameObjectKind::StdButton: return QStringLiteral("stdbutton");
+    case TFrameObjectKind::Button: return QStringLiteral("button");
+    case TFrameObjectKind::Animate: return QStringLiteral("animate");
+    case TFrameObjectKind::User: break;
+  }
+  return QStringLiteral("userobject");
+}
+
+struct Hit {
+  TPoint at;
+  int code;
+};
+
+void PrintJson(OffscreenFrame& frame, const std::vector<Hit>& hits) {
+  TSkinForm& engine = frame.engine;
+  const TFrameLayout& layout = engine.Layout();
+  QJsonArray points;
+  for (const TPoint& p : layout.NewHitTestPoints) points.append(QJsonArray{p.X, p.Y});
+  QJsonArray objects;
+  for (const auto& o : engine.ObjectList())
+    objects.append(QJsonObject{{QStringLiteral("name"), o->IDName},
+                               {QStringLiteral("kind"), KindName(o->Kind())},
+                               {QStringLiteral("rect"), RectJson(o->ObjectRect)},
+                               {QStringLiteral("visible"), o->Visible},
+                               {QStringLiteral("enabled"), o->Enabled}});
+  QJsonArray hitList;
+  for (const Hit& h : hits)
+    hitList.append(QJsonObject{{QStringLiteral("x"), h.at.X},
+                               {QStringLiteral("y"), h.at.Y},
+                               {QStringLiteral("code"), HitTestName(h.code)},
+                               {QStringLiteral("value"), h.code}});
+  const QJsonObject root{
+      {QStringLiteral("skinned"), engine.Skinned()},
+      {QStringLiteral("size"), QJsonArray{frame.form.Width(), frame.form.Height()}},
+      {QStringLiteral("client"), RectJson(frame.ClientRect())},
+      {QStringLiteral("min"), QJsonArray{engine.GetMinWidth(), engine.GetMinHeight()}},
+      {QStringLiteral("caption_rect"), RectJson(layout.NewCaptionRect)},
+      {QStringLiteral("buttons_rect"), RectJson(layout.NewButtonsRect)},
+      {QStringLiteral("hit_test_points"), points},
+      {QStringLiteral("mask_rect_area"), RectJson(layout.NewMaskRectArea)},
+      {QStringLiteral("objects"), objects},
+      {QStringLiteral("hits"), hitList},
+  };
+  WriteOutput(QStringLiteral("-"), QJsonDocument(root).toJson(QJsonDocument::Compact) + '\n');
+}
+
+void PrintSummary(OffscreenFrame& frame, const std::vector<Hit>& hits) {
+  TSkinForm& engine = frame.engine;
+  const TFrameLayout& layout = engine.Layout();
+  const TRect client = frame.ClientRect();
+  PrintLine(QStringLiteral("%1 frame, window %2 x %3 (at least %4 x %5)")
+                .arg(engine.Skinned() ? QStringLiteral("skinned") : QStringLiteral("default"))
+                .arg(frame.form.Width())
+                .arg(frame.form.Height())
+                .arg(engine.GetMinWidth())
+                .arg(engine.GetMinHeight()));
+  PrintLine(QStringLiteral("client %1 (%2 x %3); frame left %4, top %5, right %6, bottom %7")
+                .arg(RectText(client))
+                .arg(client.Width())
+                .arg(client.Height())
+                .arg(client.Left)
+                .arg(client.Top)
+                .arg(frame.form.Width() - client.Right)
+                .arg(frame.form.Height() - client.Bottom));
+  if (engine.Skinned()) {
+    PrintLine(QStringLiteral("caption rect %1, buttons rect %2, mask area %3")
+                  .arg(RectText(layout.NewCaptionRect), RectText(layout.NewButtonsRect), RectText(layout.NewMaskRectArea)));
+  }
+  PrintLine(QStringLiteral("objects: %1").arg(engine.ObjectList().size()));
+  for (const auto& o : engine.ObjectList())
+    PrintLine(QStringLiteral("  %1 (%2) %3%4%5")
+                  .arg(o->IDName, KindName(o->Kind()), RectText(o->ObjectRect))
+                  .arg(o->Visible ? QString() : QStringLiteral(", hidden"))
+                  .arg(o->Enabled ? QString() : QStringLiteral(", disabled")));
+  for (const Hit& h : hits) PrintLine(QStringLiteral("hit %1,%2: %3").arg(h.at.X).arg(h.at.Y).arg(HitTestName(h.code)));
+}
+
+int RunFrameLayout(const QStringList& arguments) {
+  QCommandLineParser parser;
+  parser.setApplicationDescription(QStringLiteral(
+      "Runs the frame engine on an off-screen window of the given outer size and prints its layout: the\n"
+      "client area, the moved skin geometry, the frame objects and the hit-test codes of --hit points\n"
+      "(window coordinates). The skin is the one built into the program unless a source is given;\n"
+      "--no-skin shows the default frame."));
+  parser.addOption({QStringLiteral("size"), QStringLiteral("Outer window size."), QStringLiteral("WxH")});
+  parser.addOption({QStringLiteral("border-style"),
+                    QStringLiteral("bsSingle (default), bsSizeable, bsToolWindow, bsSizeToolWin or bsNone."),
+                    QStringLiteral("style")});
+  parser.addOption({QStringLiteral("caption"), QStringLiteral("Window caption."), QStringLiteral("text")});
+  parser.addOption({QStringLiteral("hit"), QStringLiteral("A point to hit-test (repeatable)."), QStringLiteral("X,Y")});
+  parser.addOption({QStringLiteral("no-skin"), QStringLiteral("No skin: the default frame.")});
+  parser.addOption({QStringLiteral("json"), QStringLiteral("Print one JSON object.")});
+  AddSkinSourceOptions(parser);
+  if (!ParseCommandLine(parser, arguments, 0)) return 0;
+  if (!parser.isSet(QStringLiteral("size"))) throw CliError(QStringLiteral("--size WxH is required"));
+  const TSize size = ParseFrameSize(parser.value(QStringLiteral("size")));
+  const bool noSkin = parser.isSet(QStringLiteral("no-skin"));
+  for (const char* source : {"ini", "package", "compressed"})
+    if (noSkin && parser.isSet(QLatin1String(source))) throw CliError(QStringLiteral("--no-skin takes no skin source"));
+  std::vector<TPoint> points;
+  for (const QString& text : parser.values(QStringLiteral("hit"))) points.push_back(ParsePoint(text));
+
+  TCompressedStoredSkin stored;
+  TSkinData skin;
+  if (!noSkin) {
+    LoadSkinSource(parser, stored);
+    skin.SetCompressedStoredSkin(&stored);
+    if (skin.Empty()) throw CliError(QStringLiteral("the skin could not be loaded"));
+  }
+  OffscreenFrameSetup setup;
+  setup.skin = noSkin ? nullptr : &skin;
+  setup.borderStyle = parser.isSet(QStringLiteral("border-style"))
+                          ? BorderStyleFromName(parser.value(QStringLiteral("border-style")))
+                          : TFormBorderStyle::bsSingle;
+  setup.caption = parser.value(QStringLiteral("caption"));
+  setup.size = size;
+  OffscreenFrame frame(setup);
+  frame.engine.CalcLayout();
+  if (frame.engine.Skinned()) frame.engine.ArrangeObjects();
+  std::vector<Hit> hits;
+  for (const TPoint& p : points) hits.push_back({p, frame.HitTest(p)});
+  if (parser.isSet(QStringLiteral("json"))) PrintJson(frame, hits);
+  else PrintSummary(frame, hits);
+  return 0;
+}
+
+const CliRegistration registration{
+    {"frame-layout", "Print the window frame's layout and hit tests at a given size", RunFrameLayout}};
+
+}  // namespace
