@@ -188,6 +188,7 @@ class TForm {
   void DefaultNonClientButtonDown(int hitCode, TPoint screen);
   void DefaultSetCursor(int hitCode);
   void EndSystemLoop();
+  void FallBackToOwnLoop();
   std::unique_ptr<QObject> MakeShortCutFilter();
 
   std::unique_ptr<TFormWindow> window_;
@@ -206,6 +207,8 @@ class TForm {
   bool frameDirty_ = true;
   bool inFramePaint_ = false;
   bool systemLoop_ = false;
+  int systemLoopCode_ = 0;
+  QPoint systemLoopStart_;
   std::optional<QRegion> region_;
   std::unique_ptr<TMoveSizeLoop> loop_;
   std::unique_ptr<QObject> shortCutFilter_;

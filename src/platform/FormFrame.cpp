@@ -77,9 +77,14 @@ void TFormWindow::mouseDoubleClickEvent(QMouseEvent* event) {
 
 bool TFormWindow::event(QEvent* event) {
   // The window system's own move or size loop holds the pointer until it ends; the first
-  // pointer event the window sees again marks that end.
-  if (form_.systemLoop_ && (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove ||
-                            event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease))
+  // pointer event the window sees again marks that end. A move with the button still held means
+  // the window system took the request but not the pointer: the form's own loop follows it.
+  if (form_.systemLoop_ && event->type() == QEvent::MouseMove &&
+      (static_cast<QMouseEvent*>(event)->buttons() & Qt::LeftButton))
+    form_.FallBackToOwnLoop();
+  else if (form_.systemLoop_ && (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove ||
+                                 event->type() == QEvent::MouseButtonPress ||
+                                 event->type() == QEvent::MouseButtonRelease))
     form_.EndSystemLoop();
   if (event->type() == QEvent::KeyPress && form_.loop_->Active() &&
       static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
@@ -180,6 +185,10 @@ bool TForm::NonClientMouse(QMouseEvent* event, unsigned clientMessage, unsigned 
     Perform(clientMessage, 0, MAKELPARAM(local.x(), local.y()));
     return true;
   }
+  // The pointer knows where the window really is; a window manager that placed it without a
+  // word to the toolkit would otherwise shift every hit test.
+  const QPoint origin = global - event->position().toPoint();
+  if (origin != window_->pos()) window_->move(origin);
   const LPARAM screen = PointToLParam({global.x(), global.y()});
   const int code = int(Perform(WM_NCHITTEST, 0, screen));
   const unsigned mouseMessage = clientMessage;
@@ -203,9 +212,16 @@ void TForm::DefaultNonClientButtonDown(int hitCode, TPoint screen) {
                                                       : handle->startSystemResize(EdgesOf(hitCode)));
   if (system) {
     systemLoop_ = true;
+    systemLoopCode_ = hitCode;
+    systemLoopStart_ = QPoint(screen.X, screen.Y);
     return;
   }
   loop_->Start(hitCode, QPoint(screen.X, screen.Y));
+}
+
+void TForm::FallBackToOwnLoop() {
+  systemLoop_ = false;
+  loop_->Start(systemLoopCode_, systemLoopStart_);
 }
 
 void TForm::EndSystemLoop() {
