@@ -39,6 +39,11 @@ Qt::CursorShape CursorOf(int hitCode) {
   }
 }
 
+// The right button's message stands three after the left one's, client and non-client alike.
+unsigned ForButton(unsigned leftMessage, const QMouseEvent* event) {
+  return leftMessage + (event->button() == Qt::RightButton ? 3 : 0);
+}
+
 }  // namespace
 
 void TFormWindow::paintEvent(QPaintEvent* event) {
@@ -56,22 +61,17 @@ void TFormWindow::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void TFormWindow::mousePressEvent(QMouseEvent* event) {
-  const bool right = event->button() == Qt::RightButton;
-  if (!form_.NonClientMouse(event, right ? WM_RBUTTONDOWN : WM_LBUTTONDOWN,
-                            right ? WM_NCRBUTTONDOWN : WM_NCLBUTTONDOWN))
+  if (!form_.NonClientMouse(event, ForButton(WM_LBUTTONDOWN, event), ForButton(WM_NCLBUTTONDOWN, event)))
     QWidget::mousePressEvent(event);
 }
 
 void TFormWindow::mouseReleaseEvent(QMouseEvent* event) {
-  const bool right = event->button() == Qt::RightButton;
-  if (!form_.NonClientMouse(event, right ? WM_RBUTTONUP : WM_LBUTTONUP, right ? WM_NCRBUTTONUP : WM_NCLBUTTONUP))
+  if (!form_.NonClientMouse(event, ForButton(WM_LBUTTONUP, event), ForButton(WM_NCLBUTTONUP, event)))
     QWidget::mouseReleaseEvent(event);
 }
 
 void TFormWindow::mouseDoubleClickEvent(QMouseEvent* event) {
-  const bool right = event->button() == Qt::RightButton;
-  if (!form_.NonClientMouse(event, right ? WM_RBUTTONDBLCLK : WM_LBUTTONDBLCLK,
-                            right ? WM_NCRBUTTONDBLCLK : WM_NCLBUTTONDBLCLK))
+  if (!form_.NonClientMouse(event, ForButton(WM_LBUTTONDBLCLK, event), ForButton(WM_NCLBUTTONDBLCLK, event)))
     QWidget::mouseDoubleClickEvent(event);
 }
 
