@@ -9,13 +9,13 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev
   zlib1g-dev
   fonts-arphic-uming fonts-wqy-zenhei fonts-liberation2
-  xvfb xauth openbox xdotool imagemagick
-  libxcb1-dev libxcb-damage0-dev
+  xvfb xauth
 )
 test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libc-bin
   openbox xdotool imagemagick
+  libxcb1-dev libxcb-damage0-dev
 )
 if [ "${1:-}" = "--test" ]; then
   packages+=("${test_packages[@]}")
