@@ -3,6 +3,7 @@
 // face each state shows, the caption colour, the glyph cell and the frames of its animation.
 #include <QString>
 
+#include "skin/data/SkinFont.h"
 #include "platform/Color.h"
 #include "platform/Font.h"
 #include "platform/Types.h"
@@ -13,8 +14,8 @@ class TDataSkinButtonControl;
 
 // The button's values from its control skin, with the fall-backs already applied.
 struct TSkinButtonLook {
-  QString FontName = QStringLiteral("Arial");
-  int FontHeight = 14;
+  QString FontName = SkinFontName();
+  int FontHeight = kSkinFontHeight;
   TFontStyles FontStyle;
   TColor FontColor = clBlack;
   TColor ActiveFontColor = clBlack;

@@ -1,3 +1,4 @@
+#include "skin/data/SkinFont.h"
 #include "skin/controls/SkinCustomControl.h"
 
 #include "skin/controls/SkinDrawStrips.h"
@@ -12,10 +13,8 @@ const TBitmap* PictureAt(const TSkinData& skin, int index) {
 
 }  // namespace
 
-TSkinCustomControl::TSkinCustomControl(QWidget* parent, TForm* owner) : TSkinControl(parent, owner) {
-  defaultFont_.Name = QStringLiteral("Arial");
-  defaultFont_.Height = 14;
-}
+TSkinCustomControl::TSkinCustomControl(QWidget* parent, TForm* owner)
+    : TSkinControl(parent, owner), defaultFont_(SkinDefaultFont(TFont().Color)) {}
 
 TSkinCustomControl::~TSkinCustomControl() = default;
 

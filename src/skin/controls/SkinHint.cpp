@@ -1,3 +1,4 @@
+#include "skin/data/SkinFont.h"
 #include "skin/controls/SkinHint.h"
 
 #include <QCursor>
@@ -27,8 +28,7 @@ TSkinHint* routedHint = nullptr;
 }  // namespace
 
 TSkinHint::TSkinHint(TForm* owner) : TComponent(owner), window_(std::make_unique<TSkinHintWindow>(this)) {
-  DefaultFont.Name = QStringLiteral("Arial");
-  DefaultFont.Height = 14;
+  DefaultFont = SkinDefaultFont(DefaultFont.Color);
   Hints().push_back(this);
   ApplicationHints().SetHintWindowClass([] { return std::make_unique<TSkinHintWindow>(); });
   RecreateHintWindow();

@@ -52,85 +52,76 @@ constexpr auto kBevelKeys = std::to_array<TSkinKey<TDataSkinBevel>>({
 // Tree views, list views and rich edits carry the same keys.
 template <class C>
 constexpr auto TextViewKeys() {
-  return std::to_array<TSkinKey<C>>({
-      StringKey("fontname", &C::FontName, "Arial"),
-      IntegerKey("fontheight", &C::FontHeight, 14),
-      FontStyleKey("fontstyle", &C::FontStyle),
-      ColorKey("fontcolor", &C::FontColor),
-      ColorKey("bgcolor", &C::BGColor),
-  });
+  return JoinKeys(FontKeys<C>(), std::to_array<TSkinKey<C>>({ColorKey("bgcolor", &C::BGColor)}));
 }
 
 constexpr auto kTreeViewKeys = TextViewKeys<TDataSkinTreeView>();
 constexpr auto kListViewKeys = TextViewKeys<TDataSkinListView>();
 constexpr auto kRichEditKeys = TextViewKeys<TDataSkinRichEdit>();
 
-constexpr auto kTabControlKeys = std::to_array<TSkinKey<TDataSkinTabControl>>({
-    RectKey("tabrect", &TDataSkinTabControl::TabRect),
-    RectKey("activetabrect", &TDataSkinTabControl::ActiveTabRect),
-    RectKey("focustabrect", &TDataSkinTabControl::FocusTabRect),
-    RectKey("mouseintabrect", &TDataSkinTabControl::MouseInTabRect),
-    RectKey("clientrect", &TDataSkinTabControl::ClientRect),
-    IntegerKey("bgpictureindex", &TDataSkinTabControl::BGPictureIndex, -1),
-    PointKey("lefttoppoint", &TDataSkinTabControl::LeftTopPoint),
-    PointKey("righttoppoint", &TDataSkinTabControl::RightTopPoint),
-    PointKey("leftbottompoint", &TDataSkinTabControl::LeftBottomPoint),
-    PointKey("rightbottompoint", &TDataSkinTabControl::RightBottomPoint),
-    IntegerKey("tableftoffset", &TDataSkinTabControl::TabLeftOffset),
-    IntegerKey("tabrightoffset", &TDataSkinTabControl::TabRightOffset),
-    RectKey("tabsbgrect", &TDataSkinTabControl::TabsBGRect),
-    BooleanKey("tabstretcheffect", &TDataSkinTabControl::TabStretchEffect),
-    BooleanKey("leftstretch", &TDataSkinTabControl::LeftStretch),
-    BooleanKey("topstretch", &TDataSkinTabControl::TopStretch),
-    BooleanKey("rightstretch", &TDataSkinTabControl::RightStretch),
-    BooleanKey("bottomstretch", &TDataSkinTabControl::BottomStretch),
-    StringKey("fontname", &TDataSkinTabControl::FontName, "Arial"),
-    IntegerKey("fontheight", &TDataSkinTabControl::FontHeight, 14),
-    FontStyleKey("fontstyle", &TDataSkinTabControl::FontStyle),
-    ColorKey("fontcolor", &TDataSkinTabControl::FontColor),
-    ColorKey("activefontcolor", &TDataSkinTabControl::ActiveFontColor),
-    ColorKey("focusfontcolor", &TDataSkinTabControl::FocusFontColor),
-    ColorKey("mouseinfontcolor", &TDataSkinTabControl::MouseInFontColor),
-    StringKey("updown", &TDataSkinTabControl::UpDown),
-    BooleanKey("showfocus", &TDataSkinTabControl::ShowFocus),
-    IntegerKey("focusoffsetx", &TDataSkinTabControl::FocusOffsetX),
-    IntegerKey("focusoffsety", &TDataSkinTabControl::FocusOffsetY),
-});
+constexpr auto kTabControlKeys = JoinKeys(
+    std::to_array<TSkinKey<TDataSkinTabControl>>({
+        RectKey("tabrect", &TDataSkinTabControl::TabRect),
+        RectKey("activetabrect", &TDataSkinTabControl::ActiveTabRect),
+        RectKey("focustabrect", &TDataSkinTabControl::FocusTabRect),
+        RectKey("mouseintabrect", &TDataSkinTabControl::MouseInTabRect),
+        RectKey("clientrect", &TDataSkinTabControl::ClientRect),
+        IntegerKey("bgpictureindex", &TDataSkinTabControl::BGPictureIndex, -1),
+        PointKey("lefttoppoint", &TDataSkinTabControl::LeftTopPoint),
+        PointKey("righttoppoint", &TDataSkinTabControl::RightTopPoint),
+        PointKey("leftbottompoint", &TDataSkinTabControl::LeftBottomPoint),
+        PointKey("rightbottompoint", &TDataSkinTabControl::RightBottomPoint),
+        IntegerKey("tableftoffset", &TDataSkinTabControl::TabLeftOffset),
+        IntegerKey("tabrightoffset", &TDataSkinTabControl::TabRightOffset),
+        RectKey("tabsbgrect", &TDataSkinTabControl::TabsBGRect),
+        BooleanKey("tabstretcheffect", &TDataSkinTabControl::TabStretchEffect),
+        BooleanKey("leftstretch", &TDataSkinTabControl::LeftStretch),
+        BooleanKey("topstretch", &TDataSkinTabControl::TopStretch),
+        BooleanKey("rightstretch", &TDataSkinTabControl::RightStretch),
+        BooleanKey("bottomstretch", &TDataSkinTabControl::BottomStretch),
+    }),
+    FontKeys<TDataSkinTabControl>(),
+    std::to_array<TSkinKey<TDataSkinTabControl>>({
+        ColorKey("activefontcolor", &TDataSkinTabControl::ActiveFontColor),
+        ColorKey("focusfontcolor", &TDataSkinTabControl::FocusFontColor),
+        ColorKey("mouseinfontcolor", &TDataSkinTabControl::MouseInFontColor),
+        StringKey("updown", &TDataSkinTabControl::UpDown),
+        BooleanKey("showfocus", &TDataSkinTabControl::ShowFocus),
+        IntegerKey("focusoffsetx", &TDataSkinTabControl::FocusOffsetX),
+        IntegerKey("focusoffsety", &TDataSkinTabControl::FocusOffsetY),
+    }));
 
-constexpr auto kGridControlKeys = std::to_array<TSkinKey<TDataSkinGridControl>>({
-    RectKey("fixedcellrect", &TDataSkinGridControl::FixedCellRect),
-    RectKey("selectcellrect", &TDataSkinGridControl::SelectCellRect),
-    RectKey("focuscellrect", &TDataSkinGridControl::FocusCellRect),
-    IntegerKey("fixedcellleftoffset", &TDataSkinGridControl::FixedCellLeftOffset),
-    IntegerKey("fixedcellrightoffset", &TDataSkinGridControl::FixedCellRightOffset),
-    RectKey("fixedcelltextrect", &TDataSkinGridControl::FixedCellTextRect),
-    IntegerKey("cellleftoffset", &TDataSkinGridControl::CellLeftOffset),
-    IntegerKey("cellrightoffset", &TDataSkinGridControl::CellRightOffset),
-    RectKey("celltextrect", &TDataSkinGridControl::CellTextRect),
-    ColorKey("linescolor", &TDataSkinGridControl::LinesColor),
-    ColorKey("bgcolor", &TDataSkinGridControl::BGColor),
-    StringKey("fontname", &TDataSkinGridControl::FontName, "Arial"),
-    IntegerKey("fontheight", &TDataSkinGridControl::FontHeight, 14),
-    FontStyleKey("fontstyle", &TDataSkinGridControl::FontStyle),
-    ColorKey("fontcolor", &TDataSkinGridControl::FontColor),
-    ColorKey("selectfontcolor", &TDataSkinGridControl::SelectFontColor),
-    ColorKey("focusfontcolor", &TDataSkinGridControl::FocusFontColor),
-    StringKey("fixedfontname", &TDataSkinGridControl::FixedFontName, "Arial"),
-    IntegerKey("fixedfontheight", &TDataSkinGridControl::FixedFontHeight, 14),
-    FontStyleKey("fixedfontstyle", &TDataSkinGridControl::FixedFontStyle),
-    ColorKey("fixedfontcolor", &TDataSkinGridControl::FixedFontColor),
-    BooleanKey("cellstretcheffect", &TDataSkinGridControl::CellStretchEffect),
-    BooleanKey("fixedcellstretcheffect", &TDataSkinGridControl::FixedCellStretchEffect),
-    BooleanKey("showfocus", &TDataSkinGridControl::ShowFocus),
-});
+constexpr auto kGridControlKeys = JoinKeys(
+    std::to_array<TSkinKey<TDataSkinGridControl>>({
+        RectKey("fixedcellrect", &TDataSkinGridControl::FixedCellRect),
+        RectKey("selectcellrect", &TDataSkinGridControl::SelectCellRect),
+        RectKey("focuscellrect", &TDataSkinGridControl::FocusCellRect),
+        IntegerKey("fixedcellleftoffset", &TDataSkinGridControl::FixedCellLeftOffset),
+        IntegerKey("fixedcellrightoffset", &TDataSkinGridControl::FixedCellRightOffset),
+        RectKey("fixedcelltextrect", &TDataSkinGridControl::FixedCellTextRect),
+        IntegerKey("cellleftoffset", &TDataSkinGridControl::CellLeftOffset),
+        IntegerKey("cellrightoffset", &TDataSkinGridControl::CellRightOffset),
+        RectKey("celltextrect", &TDataSkinGridControl::CellTextRect),
+        ColorKey("linescolor", &TDataSkinGridControl::LinesColor),
+        ColorKey("bgcolor", &TDataSkinGridControl::BGColor),
+    }),
+    FontKeys<TDataSkinGridControl>(),
+    std::to_array<TSkinKey<TDataSkinGridControl>>({
+        ColorKey("selectfontcolor", &TDataSkinGridControl::SelectFontColor),
+        ColorKey("focusfontcolor", &TDataSkinGridControl::FocusFontColor),
+    }),
+    FixedFontKeys<TDataSkinGridControl>(),
+    std::to_array<TSkinKey<TDataSkinGridControl>>({
+        BooleanKey("cellstretcheffect", &TDataSkinGridControl::CellStretchEffect),
+        BooleanKey("fixedcellstretcheffect", &TDataSkinGridControl::FixedCellStretchEffect),
+        BooleanKey("showfocus", &TDataSkinGridControl::ShowFocus),
+    }));
 
-constexpr auto kStdLabelControlKeys = std::to_array<TSkinKey<TDataSkinStdLabelControl>>({
-    StringKey("fontname", &TDataSkinStdLabelControl::FontName, "Arial"),
-    IntegerKey("fontheight", &TDataSkinStdLabelControl::FontHeight, 14),
-    FontStyleKey("fontstyle", &TDataSkinStdLabelControl::FontStyle),
-    ColorKey("fontcolor", &TDataSkinStdLabelControl::FontColor),
-    ColorKey("activefontcolor", &TDataSkinStdLabelControl::ActiveFontColor, 16711680),
-});
+constexpr auto kStdLabelControlKeys = JoinKeys(
+    FontKeys<TDataSkinStdLabelControl>(),
+    std::to_array<TSkinKey<TDataSkinStdLabelControl>>({
+        ColorKey("activefontcolor", &TDataSkinStdLabelControl::ActiveFontColor, 16711680),
+    }));
 
 }  // namespace
 

@@ -4,75 +4,70 @@
 
 namespace {
 
-constexpr auto kButtonControlKeys = std::to_array<TSkinKey<TDataSkinButtonControl>>({
-    StringKey("fontname", &TDataSkinButtonControl::FontName, "Arial"),
-    IntegerKey("fontheight", &TDataSkinButtonControl::FontHeight, 14),
-    FontStyleKey("fontstyle", &TDataSkinButtonControl::FontStyle),
-    ColorKey("fontcolor", &TDataSkinButtonControl::FontColor),
-    ColorKey("activefontcolor", &TDataSkinButtonControl::ActiveFontColor),
-    ColorKey("downfontcolor", &TDataSkinButtonControl::DownFontColor),
-    ColorKey("disabledfontcolor", &TDataSkinButtonControl::DisabledFontColor),
-    RectKey("activeskinrect", &TDataSkinButtonControl::ActiveSkinRect),
-    RectKey("downskinrect", &TDataSkinButtonControl::DownSkinRect),
-    RectKey("disabledskinrect", &TDataSkinButtonControl::DisabledSkinRect),
-    BooleanKey("morphing", &TDataSkinButtonControl::Morphing),
-    MorphKindKey("morphkind", &TDataSkinButtonControl::MorphKind),
-    RectKey("animateskinrect", &TDataSkinButtonControl::AnimateSkinRect),
-    IntegerKey("framecount", &TDataSkinButtonControl::FrameCount),
-    IntegerKey("animateinterval", &TDataSkinButtonControl::AnimateInterval, 25),
-    BooleanKey("showfocus", &TDataSkinButtonControl::ShowFocus),
-    RectKey("menumarkerflatrect", &TDataSkinButtonControl::MenuMarkerFlatRect),
-    RectKey("menumarkerrect", &TDataSkinButtonControl::MenuMarkerRect),
-    RectKey("menumarkeractiverect", &TDataSkinButtonControl::MenuMarkerActiveRect),
-    RectKey("menumarkerdownrect", &TDataSkinButtonControl::MenuMarkerDownRect),
-    ColorKey("menumarkertransparentcolor", &TDataSkinButtonControl::MenuMarkerTransparentColor),
-});
+// The two arrow buttons of up-down, spin-edit, list-box and scroll-bar skins, each in its
+// normal, hot and pressed look.
+template <class C>
+constexpr std::array<TSkinKey<C>, 6> UpDownButtonKeys() {
+  return {RectKey("upbuttonrect", &C::UpButtonRect),           RectKey("activeupbuttonrect", &C::ActiveUpButtonRect),
+          RectKey("downupbuttonrect", &C::DownUpButtonRect),   RectKey("downbuttonrect", &C::DownButtonRect),
+          RectKey("activedownbuttonrect", &C::ActiveDownButtonRect),
+          RectKey("downdownbuttonrect", &C::DownDownButtonRect)};
+}
+
+constexpr auto kButtonControlKeys = JoinKeys(
+    FontKeys<TDataSkinButtonControl>(),
+    std::to_array<TSkinKey<TDataSkinButtonControl>>({
+        ColorKey("activefontcolor", &TDataSkinButtonControl::ActiveFontColor),
+        ColorKey("downfontcolor", &TDataSkinButtonControl::DownFontColor),
+        ColorKey("disabledfontcolor", &TDataSkinButtonControl::DisabledFontColor),
+        RectKey("activeskinrect", &TDataSkinButtonControl::ActiveSkinRect),
+        RectKey("downskinrect", &TDataSkinButtonControl::DownSkinRect),
+        RectKey("disabledskinrect", &TDataSkinButtonControl::DisabledSkinRect),
+        BooleanKey("morphing", &TDataSkinButtonControl::Morphing),
+        MorphKindKey("morphkind", &TDataSkinButtonControl::MorphKind),
+        RectKey("animateskinrect", &TDataSkinButtonControl::AnimateSkinRect),
+        IntegerKey("framecount", &TDataSkinButtonControl::FrameCount),
+        IntegerKey("animateinterval", &TDataSkinButtonControl::AnimateInterval, 25),
+        BooleanKey("showfocus", &TDataSkinButtonControl::ShowFocus),
+        RectKey("menumarkerflatrect", &TDataSkinButtonControl::MenuMarkerFlatRect),
+        RectKey("menumarkerrect", &TDataSkinButtonControl::MenuMarkerRect),
+        RectKey("menumarkeractiverect", &TDataSkinButtonControl::MenuMarkerActiveRect),
+        RectKey("menumarkerdownrect", &TDataSkinButtonControl::MenuMarkerDownRect),
+        ColorKey("menumarkertransparentcolor", &TDataSkinButtonControl::MenuMarkerTransparentColor),
+    }));
 
 constexpr auto kMenuButtonControlKeys = std::to_array<TSkinKey<TDataSkinMenuButtonControl>>({
     RectKey("trackbuttonrect", &TDataSkinMenuButtonControl::TrackButtonRect),
 });
 
-constexpr auto kUpDownControlKeys = std::to_array<TSkinKey<TDataSkinUpDownControl>>({
-    RectKey("upbuttonrect", &TDataSkinUpDownControl::UpButtonRect),
-    RectKey("activeupbuttonrect", &TDataSkinUpDownControl::ActiveUpButtonRect),
-    RectKey("downupbuttonrect", &TDataSkinUpDownControl::DownUpButtonRect),
-    RectKey("downbuttonrect", &TDataSkinUpDownControl::DownButtonRect),
-    RectKey("activedownbuttonrect", &TDataSkinUpDownControl::ActiveDownButtonRect),
-    RectKey("downdownbuttonrect", &TDataSkinUpDownControl::DownDownButtonRect),
-});
+constexpr auto kUpDownControlKeys = UpDownButtonKeys<TDataSkinUpDownControl>();
 
-constexpr auto kListBoxKeys = std::to_array<TSkinKey<TDataSkinListBox>>({
-    RectKey("itemrect", &TDataSkinListBox::ItemRect),
-    RectKey("activeitemrect", &TDataSkinListBox::ActiveItemRect),
-    RectKey("focusitemrect", &TDataSkinListBox::FocusItemRect),
-    IntegerKey("itemleftoffset", &TDataSkinListBox::ItemLeftOffset),
-    IntegerKey("itemrightoffset", &TDataSkinListBox::ItemRightOffset),
-    RectKey("itemtextrect", &TDataSkinListBox::ItemTextRect),
-    StringKey("fontname", &TDataSkinListBox::FontName, "Arial"),
-    IntegerKey("fontheight", &TDataSkinListBox::FontHeight, 14),
-    FontStyleKey("fontstyle", &TDataSkinListBox::FontStyle),
-    ColorKey("fontcolor", &TDataSkinListBox::FontColor),
-    ColorKey("activefontcolor", &TDataSkinListBox::ActiveFontColor),
-    ColorKey("focusfontcolor", &TDataSkinListBox::FocusFontColor),
-    RectKey("captionrect", &TDataSkinListBox::CaptionRect),
-    StringKey("captionfontname", &TDataSkinListBox::CaptionFontName, "Arial"),
-    IntegerKey("captionfontheight", &TDataSkinListBox::CaptionFontHeight, 14),
-    FontStyleKey("captionfontstyle", &TDataSkinListBox::CaptionFontStyle),
-    ColorKey("captionfontcolor", &TDataSkinListBox::CaptionFontColor),
-    RectKey("upbuttonrect", &TDataSkinListBox::UpButtonRect),
-    RectKey("activeupbuttonrect", &TDataSkinListBox::ActiveUpButtonRect),
-    RectKey("downupbuttonrect", &TDataSkinListBox::DownUpButtonRect),
-    RectKey("downbuttonrect", &TDataSkinListBox::DownButtonRect),
-    RectKey("activedownbuttonrect", &TDataSkinListBox::ActiveDownButtonRect),
-    RectKey("downdownbuttonrect", &TDataSkinListBox::DownDownButtonRect),
-    RectKey("checkbuttonrect", &TDataSkinListBox::CheckButtonRect),
-    RectKey("activecheckbuttonrect", &TDataSkinListBox::ActiveCheckButtonRect),
-    RectKey("downcheckbuttonrect", &TDataSkinListBox::DownCheckButtonRect),
-    StringKey("vscrollbarname", &TDataSkinListBox::VScrollBarName, "vscrollbar"),
-    StringKey("hscrollbarname", &TDataSkinListBox::HScrollBarName, "hscrollbar"),
-    StringKey("bothhscrollbarname", &TDataSkinListBox::BothHScrollBarName, "bothhscrollbar"),
-    BooleanKey("showfocus", &TDataSkinListBox::ShowFocus),
-});
+constexpr auto kListBoxKeys = JoinKeys(
+    std::to_array<TSkinKey<TDataSkinListBox>>({
+        RectKey("itemrect", &TDataSkinListBox::ItemRect),
+        RectKey("activeitemrect", &TDataSkinListBox::ActiveItemRect),
+        RectKey("focusitemrect", &TDataSkinListBox::FocusItemRect),
+        IntegerKey("itemleftoffset", &TDataSkinListBox::ItemLeftOffset),
+        IntegerKey("itemrightoffset", &TDataSkinListBox::ItemRightOffset),
+        RectKey("itemtextrect", &TDataSkinListBox::ItemTextRect),
+    }),
+    FontKeys<TDataSkinListBox>(),
+    std::to_array<TSkinKey<TDataSkinListBox>>({
+        ColorKey("activefontcolor", &TDataSkinListBox::ActiveFontColor),
+        ColorKey("focusfontcolor", &TDataSkinListBox::FocusFontColor),
+        RectKey("captionrect", &TDataSkinListBox::CaptionRect),
+    }),
+    CaptionFontKeys<TDataSkinListBox>(),
+    UpDownButtonKeys<TDataSkinListBox>(),
+    std::to_array<TSkinKey<TDataSkinListBox>>({
+        RectKey("checkbuttonrect", &TDataSkinListBox::CheckButtonRect),
+        RectKey("activecheckbuttonrect", &TDataSkinListBox::ActiveCheckButtonRect),
+        RectKey("downcheckbuttonrect", &TDataSkinListBox::DownCheckButtonRect),
+        StringKey("vscrollbarname", &TDataSkinListBox::VScrollBarName, "vscrollbar"),
+        StringKey("hscrollbarname", &TDataSkinListBox::HScrollBarName, "hscrollbar"),
+        StringKey("bothhscrollbarname", &TDataSkinListBox::BothHScrollBarName, "bothhscrollbar"),
+        BooleanKey("showfocus", &TDataSkinListBox::ShowFocus),
+    }));
 
 constexpr auto kCheckListBoxKeys = std::to_array<TSkinKey<TDataSkinCheckListBox>>({
     RectKey("itemcheckrect", &TDataSkinCheckListBox::ItemCheckRect),
@@ -80,29 +75,29 @@ constexpr auto kCheckListBoxKeys = std::to_array<TSkinKey<TDataSkinCheckListBox>
     RectKey("uncheckimagerect", &TDataSkinCheckListBox::UncheckImageRect),
 });
 
-constexpr auto kComboBoxKeys = std::to_array<TSkinKey<TDataSkinComboBox>>({
-    RectKey("activeskinrect", &TDataSkinComboBox::ActiveSkinRect),
-    RectKey("itemrect", &TDataSkinComboBox::ItemRect),
-    RectKey("activeitemrect", &TDataSkinComboBox::ActiveItemRect),
-    RectKey("focusitemrect", &TDataSkinComboBox::FocusItemRect),
-    IntegerKey("itemleftoffset", &TDataSkinComboBox::ItemLeftOffset),
-    IntegerKey("itemrightoffset", &TDataSkinComboBox::ItemRightOffset),
-    RectKey("itemtextrect", &TDataSkinComboBox::ItemTextRect),
-    StringKey("fontname", &TDataSkinComboBox::FontName, "Arial"),
-    IntegerKey("fontheight", &TDataSkinComboBox::FontHeight, 14),
-    FontStyleKey("fontstyle", &TDataSkinComboBox::FontStyle),
-    ColorKey("fontcolor", &TDataSkinComboBox::FontColor),
-    ColorKey("focusfontcolor", &TDataSkinComboBox::FocusFontColor),
-    ColorKey("activefontcolor", &TDataSkinComboBox::ActiveFontColor),
-    StringKey("listboxname", &TDataSkinComboBox::ListBoxName),
-    RectKey("buttonrect", &TDataSkinComboBox::ButtonRect),
-    RectKey("activebuttonrect", &TDataSkinComboBox::ActiveButtonRect),
-    RectKey("downbuttonrect", &TDataSkinComboBox::DownButtonRect),
-    RectKey("unenabledbuttonrect", &TDataSkinComboBox::UnEnabledButtonRect),
-    BooleanKey("itemstretcheffect", &TDataSkinComboBox::ItemStretchEffect),
-    BooleanKey("focusitemstretcheffect", &TDataSkinComboBox::FocusItemStretchEffect),
-    BooleanKey("showfocus", &TDataSkinComboBox::ShowFocus),
-});
+constexpr auto kComboBoxKeys = JoinKeys(
+    std::to_array<TSkinKey<TDataSkinComboBox>>({
+        RectKey("activeskinrect", &TDataSkinComboBox::ActiveSkinRect),
+        RectKey("itemrect", &TDataSkinComboBox::ItemRect),
+        RectKey("activeitemrect", &TDataSkinComboBox::ActiveItemRect),
+        RectKey("focusitemrect", &TDataSkinComboBox::FocusItemRect),
+        IntegerKey("itemleftoffset", &TDataSkinComboBox::ItemLeftOffset),
+        IntegerKey("itemrightoffset", &TDataSkinComboBox::ItemRightOffset),
+        RectKey("itemtextrect", &TDataSkinComboBox::ItemTextRect),
+    }),
+    FontKeys<TDataSkinComboBox>(),
+    std::to_array<TSkinKey<TDataSkinComboBox>>({
+        ColorKey("focusfontcolor", &TDataSkinComboBox::FocusFontColor),
+        ColorKey("activefontcolor", &TDataSkinComboBox::ActiveFontColor),
+        StringKey("listboxname", &TDataSkinComboBox::ListBoxName),
+        RectKey("buttonrect", &TDataSkinComboBox::ButtonRect),
+        RectKey("activebuttonrect", &TDataSkinComboBox::ActiveButtonRect),
+        RectKey("downbuttonrect", &TDataSkinComboBox::DownButtonRect),
+        RectKey("unenabledbuttonrect", &TDataSkinComboBox::UnEnabledButtonRect),
+        BooleanKey("itemstretcheffect", &TDataSkinComboBox::ItemStretchEffect),
+        BooleanKey("focusitemstretcheffect", &TDataSkinComboBox::FocusItemStretchEffect),
+        BooleanKey("showfocus", &TDataSkinComboBox::ShowFocus),
+    }));
 
 constexpr auto kControlBarKeys = std::to_array<TSkinKey<TDataSkinControlBar>>({
     RectKey("itemrect", &TDataSkinControlBar::ItemRect),
@@ -113,67 +108,53 @@ constexpr auto kControlBarKeys = std::to_array<TSkinKey<TDataSkinControlBar>>({
     IntegerKey("gripoffset2", &TDataSkinControlBar::GripOffset2),
 });
 
-constexpr auto kSpinEditControlKeys = std::to_array<TSkinKey<TDataSkinSpinEditControl>>({
-    RectKey("activeskinrect", &TDataSkinSpinEditControl::ActiveSkinRect),
-    StringKey("fontname", &TDataSkinSpinEditControl::FontName, "Arial"),
-    IntegerKey("fontheight", &TDataSkinSpinEditControl::FontHeight, 14),
-    FontStyleKey("fontstyle", &TDataSkinSpinEditControl::FontStyle),
-    ColorKey("fontcolor", &TDataSkinSpinEditControl::FontColor),
-    ColorKey("activefontcolor", &TDataSkinSpinEditControl::ActiveFontColor),
-    ColorKey("disabledfontcolor", &TDataSkinSpinEditControl::DisabledFontColor),
-    RectKey("upbuttonrect", &TDataSkinSpinEditControl::UpButtonRect),
-    RectKey("activeupbuttonrect", &TDataSkinSpinEditControl::ActiveUpButtonRect),
-    RectKey("downupbuttonrect", &TDataSkinSpinEditControl::DownUpButtonRect),
-    RectKey("downbuttonrect", &TDataSkinSpinEditControl::DownButtonRect),
-    RectKey("activedownbuttonrect", &TDataSkinSpinEditControl::ActiveDownButtonRect),
-    RectKey("downdownbuttonrect", &TDataSkinSpinEditControl::DownDownButtonRect),
-});
+constexpr auto kSpinEditControlKeys = JoinKeys(
+    std::to_array<TSkinKey<TDataSkinSpinEditControl>>({
+        RectKey("activeskinrect", &TDataSkinSpinEditControl::ActiveSkinRect),
+    }),
+    FontKeys<TDataSkinSpinEditControl>(),
+    std::to_array<TSkinKey<TDataSkinSpinEditControl>>({
+        ColorKey("activefontcolor", &TDataSkinSpinEditControl::ActiveFontColor),
+        ColorKey("disabledfontcolor", &TDataSkinSpinEditControl::DisabledFontColor),
+    }),
+    UpDownButtonKeys<TDataSkinSpinEditControl>());
 
-constexpr auto kEditControlKeys = std::to_array<TSkinKey<TDataSkinEditControl>>({
-    RectKey("activeskinrect", &TDataSkinEditControl::ActiveSkinRect),
-    StringKey("fontname", &TDataSkinEditControl::FontName, "Arial"),
-    IntegerKey("fontheight", &TDataSkinEditControl::FontHeight, 14),
-    FontStyleKey("fontstyle", &TDataSkinEditControl::FontStyle),
-    ColorKey("fontcolor", &TDataSkinEditControl::FontColor),
-    ColorKey("disabledfontcolor", &TDataSkinEditControl::DisabledFontColor),
-    ColorKey("activefontcolor", &TDataSkinEditControl::ActiveFontColor),
-    RectKey("buttonrect", &TDataSkinEditControl::ButtonRect),
-    RectKey("activebuttonrect", &TDataSkinEditControl::ActiveButtonRect),
-    RectKey("downbuttonrect", &TDataSkinEditControl::DownButtonRect),
-    RectKey("unenabledbuttonrect", &TDataSkinEditControl::UnEnabledButtonRect),
-});
+constexpr auto kEditControlKeys = JoinKeys(
+    std::to_array<TSkinKey<TDataSkinEditControl>>({
+        RectKey("activeskinrect", &TDataSkinEditControl::ActiveSkinRect),
+    }),
+    FontKeys<TDataSkinEditControl>(),
+    std::to_array<TSkinKey<TDataSkinEditControl>>({
+        ColorKey("disabledfontcolor", &TDataSkinEditControl::DisabledFontColor),
+        ColorKey("activefontcolor", &TDataSkinEditControl::ActiveFontColor),
+        RectKey("buttonrect", &TDataSkinEditControl::ButtonRect),
+        RectKey("activebuttonrect", &TDataSkinEditControl::ActiveButtonRect),
+        RectKey("downbuttonrect", &TDataSkinEditControl::DownButtonRect),
+        RectKey("unenabledbuttonrect", &TDataSkinEditControl::UnEnabledButtonRect),
+    }));
 
 constexpr auto kMemoControlKeys = std::to_array<TSkinKey<TDataSkinMemoControl>>({
     ColorKey("bgcolor", &TDataSkinMemoControl::BGColor),
     ColorKey("activebgcolor", &TDataSkinMemoControl::ActiveBGColor),
 });
 
-constexpr auto kLabelControlKeys = std::to_array<TSkinKey<TDataSkinLabelControl>>({
-    StringKey("fontname", &TDataSkinLabelControl::FontName, "Arial"),
-    IntegerKey("fontheight", &TDataSkinLabelControl::FontHeight, 14),
-    FontStyleKey("fontstyle", &TDataSkinLabelControl::FontStyle),
-    ColorKey("fontcolor", &TDataSkinLabelControl::FontColor),
-});
+constexpr auto kLabelControlKeys = FontKeys<TDataSkinLabelControl>();
 
-constexpr auto kScrollBarControlKeys = std::to_array<TSkinKey<TDataSkinScrollBarControl>>({
-    RectKey("trackarea", &TDataSkinScrollBarControl::TrackArea),
-    RectKey("upbuttonrect", &TDataSkinScrollBarControl::UpButtonRect),
-    RectKey("activeupbuttonrect", &TDataSkinScrollBarControl::ActiveUpButtonRect),
-    RectKey("downupbuttonrect", &TDataSkinScrollBarControl::DownUpButtonRect),
-    RectKey("downbuttonrect", &TDataSkinScrollBarControl::DownButtonRect),
-    RectKey("activedownbuttonrect", &TDataSkinScrollBarControl::ActiveDownButtonRect),
-    RectKey("downdownbuttonrect", &TDataSkinScrollBarControl::DownDownButtonRect),
-    RectKey("thumbrect", &TDataSkinScrollBarControl::ThumbRect),
-    RectKey("activethumbrect", &TDataSkinScrollBarControl::ActiveThumbRect),
-    RectKey("downthumbrect", &TDataSkinScrollBarControl::DownThumbRect),
-    IntegerKey("thumboffset1", &TDataSkinScrollBarControl::ThumbOffset1),
-    IntegerKey("thumboffset2", &TDataSkinScrollBarControl::ThumbOffset2),
-    BooleanKey("thumbtransparent", &TDataSkinScrollBarControl::ThumbTransparent),
-    ColorKey("thumbtransparentcolor", &TDataSkinScrollBarControl::ThumbTransparentColor),
-    RectKey("glyphrect", &TDataSkinScrollBarControl::GlyphRect),
-    RectKey("activeglyphrect", &TDataSkinScrollBarControl::ActiveGlyphRect),
-    RectKey("downglyphrect", &TDataSkinScrollBarControl::DownGlyphRect),
-});
+constexpr auto kScrollBarControlKeys = JoinKeys(
+    std::to_array<TSkinKey<TDataSkinScrollBarControl>>({RectKey("trackarea", &TDataSkinScrollBarControl::TrackArea)}),
+    UpDownButtonKeys<TDataSkinScrollBarControl>(),
+    std::to_array<TSkinKey<TDataSkinScrollBarControl>>({
+        RectKey("thumbrect", &TDataSkinScrollBarControl::ThumbRect),
+        RectKey("activethumbrect", &TDataSkinScrollBarControl::ActiveThumbRect),
+        RectKey("downthumbrect", &TDataSkinScrollBarControl::DownThumbRect),
+        IntegerKey("thumboffset1", &TDataSkinScrollBarControl::ThumbOffset1),
+        IntegerKey("thumboffset2", &TDataSkinScrollBarControl::ThumbOffset2),
+        BooleanKey("thumbtransparent", &TDataSkinScrollBarControl::ThumbTransparent),
+        ColorKey("thumbtransparentcolor", &TDataSkinScrollBarControl::ThumbTransparentColor),
+        RectKey("glyphrect", &TDataSkinScrollBarControl::GlyphRect),
+        RectKey("activeglyphrect", &TDataSkinScrollBarControl::ActiveGlyphRect),
+        RectKey("downglyphrect", &TDataSkinScrollBarControl::DownGlyphRect),
+    }));
 
 constexpr auto kTrackBarControlKeys = std::to_array<TSkinKey<TDataSkinTrackBarControl>>({
     RectKey("trackarea", &TDataSkinTrackBarControl::TrackArea),
@@ -190,149 +171,146 @@ constexpr auto kSplitterControlKeys = std::to_array<TSkinKey<TDataSkinSplitterCo
     ColorKey("grippertransparentcolor", &TDataSkinSplitterControl::GripperTransparentColor),
 });
 
-constexpr auto kGaugeControlKeys = std::to_array<TSkinKey<TDataSkinGaugeControl>>({
-    RectKey("progressarea", &TDataSkinGaugeControl::ProgressArea),
-    RectKey("progressrect", &TDataSkinGaugeControl::ProgressRect),
-    IntegerKey("beginoffset", &TDataSkinGaugeControl::BeginOffset),
-    IntegerKey("endoffset", &TDataSkinGaugeControl::EndOffset),
-    BooleanKey("vertical", &TDataSkinGaugeControl::Vertical),
-    StringKey("fontname", &TDataSkinGaugeControl::FontName, "Arial"),
-    IntegerKey("fontheight", &TDataSkinGaugeControl::FontHeight, 14),
-    FontStyleKey("fontstyle", &TDataSkinGaugeControl::FontStyle),
-    ColorKey("fontcolor", &TDataSkinGaugeControl::FontColor),
-    BooleanKey("progresstransparent", &TDataSkinGaugeControl::ProgressTransparent),
-    ColorKey("progresstransparentcolor", &TDataSkinGaugeControl::ProgressTransparentColor),
-    BooleanKey("progressstretch", &TDataSkinGaugeControl::ProgressStretch),
-});
+constexpr auto kGaugeControlKeys = JoinKeys(
+    std::to_array<TSkinKey<TDataSkinGaugeControl>>({
+        RectKey("progressarea", &TDataSkinGaugeControl::ProgressArea),
+        RectKey("progressrect", &TDataSkinGaugeControl::ProgressRect),
+        IntegerKey("beginoffset", &TDataSkinGaugeControl::BeginOffset),
+        IntegerKey("endoffset", &TDataSkinGaugeControl::EndOffset),
+        BooleanKey("vertical", &TDataSkinGaugeControl::Vertical),
+    }),
+    FontKeys<TDataSkinGaugeControl>(),
+    std::to_array<TSkinKey<TDataSkinGaugeControl>>({
+        BooleanKey("progresstransparent", &TDataSkinGaugeControl::ProgressTransparent),
+        ColorKey("progresstransparentcolor", &TDataSkinGaugeControl::ProgressTransparentColor),
+        BooleanKey("progressstretch", &TDataSkinGaugeControl::ProgressStretch),
+    }));
 
 constexpr auto kScrollBoxControlKeys = std::to_array<TSkinKey<TDataSkinScrollBoxControl>>({
     IntegerKey("bgpictureindex", &TDataSkinScrollBoxControl::BGPictureIndex, -1),
 });
 
-constexpr auto kPanelControlKeys = std::to_array<TSkinKey<TDataSkinPanelControl>>({
-    IntegerKey("bgpictureindex", &TDataSkinPanelControl::BGPictureIndex, -1),
-    RectKey("captionrect", &TDataSkinPanelControl::CaptionRect),
-    AlignmentKey("alignment", &TDataSkinPanelControl::Alignment),
-    StringKey("fontname", &TDataSkinPanelControl::FontName, "Arial"),
-    IntegerKey("fontheight", &TDataSkinPanelControl::FontHeight, 14),
-    FontStyleKey("fontstyle", &TDataSkinPanelControl::FontStyle),
-    ColorKey("fontcolor", &TDataSkinPanelControl::FontColor),
-    RectKey("checkimagerect", &TDataSkinPanelControl::CheckImageRect),
-    RectKey("uncheckimagerect", &TDataSkinPanelControl::UncheckImageRect),
-    RectKey("markframerect", &TDataSkinPanelControl::MarkFrameRect),
-    RectKey("framerect", &TDataSkinPanelControl::FrameRect),
-    RectKey("frametextrect", &TDataSkinPanelControl::FrameTextRect),
-    IntegerKey("frameleftoffset", &TDataSkinPanelControl::FrameLeftOffset),
-    IntegerKey("framerightoffset", &TDataSkinPanelControl::FrameRightOffset),
-    RectKey("gripperrect", &TDataSkinPanelControl::GripperRect),
-    BooleanKey("grippertransparent", &TDataSkinPanelControl::GripperTransparent),
-    ColorKey("grippertransparentcolor", &TDataSkinPanelControl::GripperTransparentColor),
-});
+constexpr auto kPanelControlKeys = JoinKeys(
+    std::to_array<TSkinKey<TDataSkinPanelControl>>({
+        IntegerKey("bgpictureindex", &TDataSkinPanelControl::BGPictureIndex, -1),
+        RectKey("captionrect", &TDataSkinPanelControl::CaptionRect),
+        AlignmentKey("alignment", &TDataSkinPanelControl::Alignment),
+    }),
+    FontKeys<TDataSkinPanelControl>(),
+    std::to_array<TSkinKey<TDataSkinPanelControl>>({
+        RectKey("checkimagerect", &TDataSkinPanelControl::CheckImageRect),
+        RectKey("uncheckimagerect", &TDataSkinPanelControl::UncheckImageRect),
+        RectKey("markframerect", &TDataSkinPanelControl::MarkFrameRect),
+        RectKey("framerect", &TDataSkinPanelControl::FrameRect),
+        RectKey("frametextrect", &TDataSkinPanelControl::FrameTextRect),
+        IntegerKey("frameleftoffset", &TDataSkinPanelControl::FrameLeftOffset),
+        IntegerKey("framerightoffset", &TDataSkinPanelControl::FrameRightOffset),
+        RectKey("gripperrect", &TDataSkinPanelControl::GripperRect),
+        BooleanKey("grippertransparent", &TDataSkinPanelControl::GripperTransparent),
+        ColorKey("grippertransparentcolor", &TDataSkinPanelControl::GripperTransparentColor),
+    }));
 
-constexpr auto kCheckRadioControlKeys = std::to_array<TSkinKey<TDataSkinCheckRadioControl>>({
-    StringKey("fontname", &TDataSkinCheckRadioControl::FontName, "Arial"),
-    IntegerKey("fontheight", &TDataSkinCheckRadioControl::FontHeight, 14),
-    FontStyleKey("fontstyle", &TDataSkinCheckRadioControl::FontStyle),
-    ColorKey("fontcolor", &TDataSkinCheckRadioControl::FontColor),
-    ColorKey("activefontcolor", &TDataSkinCheckRadioControl::ActiveFontColor),
-    ColorKey("unenabledfontcolor", &TDataSkinCheckRadioControl::UnEnabledFontColor),
-    ColorKey("framefontcolor", &TDataSkinCheckRadioControl::FrameFontColor),
-    RectKey("activeskinrect", &TDataSkinCheckRadioControl::ActiveSkinRect),
-    RectKey("checkimagearea", &TDataSkinCheckRadioControl::CheckImageArea),
-    RectKey("textarea", &TDataSkinCheckRadioControl::TextArea),
-    RectKey("checkimagerect", &TDataSkinCheckRadioControl::CheckImageRect),
-    RectKey("uncheckimagerect", &TDataSkinCheckRadioControl::UncheckImageRect),
-    RectKey("activecheckimagerect", &TDataSkinCheckRadioControl::ActiveCheckImageRect),
-    RectKey("activeuncheckimagerect", &TDataSkinCheckRadioControl::ActiveUncheckImageRect),
-    RectKey("unenabledcheckimagerect", &TDataSkinCheckRadioControl::UnEnabledCheckImageRect),
-    RectKey("unenableduncheckimagerect", &TDataSkinCheckRadioControl::UnEnabledUncheckImageRect),
-    BooleanKey("morphing", &TDataSkinCheckRadioControl::Morphing),
-    MorphKindKey("morphkind", &TDataSkinCheckRadioControl::MorphKind),
-});
+constexpr auto kCheckRadioControlKeys = JoinKeys(
+    FontKeys<TDataSkinCheckRadioControl>(),
+    std::to_array<TSkinKey<TDataSkinCheckRadioControl>>({
+        ColorKey("activefontcolor", &TDataSkinCheckRadioControl::ActiveFontColor),
+        ColorKey("unenabledfontcolor", &TDataSkinCheckRadioControl::UnEnabledFontColor),
+        ColorKey("framefontcolor", &TDataSkinCheckRadioControl::FrameFontColor),
+        RectKey("activeskinrect", &TDataSkinCheckRadioControl::ActiveSkinRect),
+        RectKey("checkimagearea", &TDataSkinCheckRadioControl::CheckImageArea),
+        RectKey("textarea", &TDataSkinCheckRadioControl::TextArea),
+        RectKey("checkimagerect", &TDataSkinCheckRadioControl::CheckImageRect),
+        RectKey("uncheckimagerect", &TDataSkinCheckRadioControl::UncheckImageRect),
+        RectKey("activecheckimagerect", &TDataSkinCheckRadioControl::ActiveCheckImageRect),
+        RectKey("activeuncheckimagerect", &TDataSkinCheckRadioControl::ActiveUncheckImageRect),
+        RectKey("unenabledcheckimagerect", &TDataSkinCheckRadioControl::UnEnabledCheckImageRect),
+        RectKey("unenableduncheckimagerect", &TDataSkinCheckRadioControl::UnEnabledUncheckImageRect),
+        BooleanKey("morphing", &TDataSkinCheckRadioControl::Morphing),
+        MorphKindKey("morphkind", &TDataSkinCheckRadioControl::MorphKind),
+    }));
 
-constexpr auto kExPanelControlKeys = std::to_array<TSkinKey<TDataSkinExPanelControl>>({
-    RectKey("rollhskinrect", &TDataSkinExPanelControl::RollHSkinRect),
-    RectKey("rollvskinrect", &TDataSkinExPanelControl::RollVSkinRect),
-    IntegerKey("rollleftoffset", &TDataSkinExPanelControl::RollLeftOffset),
-    IntegerKey("rollrightoffset", &TDataSkinExPanelControl::RollRightOffset),
-    IntegerKey("rolltopoffset", &TDataSkinExPanelControl::RollTopOffset),
-    IntegerKey("rollbottomoffset", &TDataSkinExPanelControl::RollBottomOffset),
-    RectKey("rollvcaptionrect", &TDataSkinExPanelControl::RollVCaptionRect),
-    RectKey("rollhcaptionrect", &TDataSkinExPanelControl::RollHCaptionRect),
-    RectKey("closebuttonrect", &TDataSkinExPanelControl::CloseButtonRect),
-    RectKey("closebuttonactiverect", &TDataSkinExPanelControl::CloseButtonActiveRect),
-    RectKey("closebuttondownrect", &TDataSkinExPanelControl::CloseButtonDownRect),
-    RectKey("hrollbuttonrect", &TDataSkinExPanelControl::HRollButtonRect),
-    RectKey("hrollbuttonactiverect", &TDataSkinExPanelControl::HRollButtonActiveRect),
-    RectKey("hrollbuttondownrect", &TDataSkinExPanelControl::HRollButtonDownRect),
-    RectKey("hrestorebuttonrect", &TDataSkinExPanelControl::HRestoreButtonRect),
-    RectKey("hrestorebuttonactiverect", &TDataSkinExPanelControl::HRestoreButtonActiveRect),
-    RectKey("hrestorebuttondownrect", &TDataSkinExPanelControl::HRestoreButtonDownRect),
-    RectKey("vrollbuttonrect", &TDataSkinExPanelControl::VRollButtonRect),
-    RectKey("vrollbuttonactiverect", &TDataSkinExPanelControl::VRollButtonActiveRect),
-    RectKey("vrollbuttondownrect", &TDataSkinExPanelControl::VRollButtonDownRect),
-    RectKey("vrestorebuttonrect", &TDataSkinExPanelControl::VRestoreButtonRect),
-    RectKey("vrestorebuttonactiverect", &TDataSkinExPanelControl::VRestoreButtonActiveRect),
-    RectKey("vrestorebuttondownrect", &TDataSkinExPanelControl::VRestoreButtonDownRect),
-    RectKey("captionrect", &TDataSkinExPanelControl::CaptionRect),
-    StringKey("fontname", &TDataSkinExPanelControl::FontName, "Arial"),
-    IntegerKey("fontheight", &TDataSkinExPanelControl::FontHeight, 14),
-    FontStyleKey("fontstyle", &TDataSkinExPanelControl::FontStyle),
-    ColorKey("fontcolor", &TDataSkinExPanelControl::FontColor),
-});
-
-constexpr auto kCheckListBoxWriteKeys = MovedAfter(kCheckListBoxKeys, "checkimagerect", "uncheckimagerect");
-constexpr auto kComboBoxWriteKeys = MovedAfter(kComboBoxKeys, "listboxname", "unenabledbuttonrect");
-constexpr auto kCheckRadioControlWriteKeys = MovedAfter(kCheckRadioControlKeys, "framefontcolor", "fontcolor");
-
-}  // namespace
-
-std::span<const TSkinKey<TDataSkinButtonControl>> TDataSkinButtonControl::Keys() { return kButtonControlKeys; }
-
-std::span<const TSkinKey<TDataSkinMenuButtonControl>> TDataSkinMenuButtonControl::Keys() { return kMenuButtonControlKeys; }
-
-std::span<const TSkinKey<TDataSkinUpDownControl>> TDataSkinUpDownControl::Keys() { return kUpDownControlKeys; }
-
-std::span<const TSkinKey<TDataSkinListBox>> TDataSkinListBox::Keys() { return kListBoxKeys; }
-
-std::span<const TSkinKey<TDataSkinCheckListBox>> TDataSkinCheckListBox::Keys() { return kCheckListBoxKeys; }
-
-std::span<const TSkinKey<TDataSkinComboBox>> TDataSkinComboBox::Keys() { return kComboBoxKeys; }
-
-std::span<const TSkinKey<TDataSkinControlBar>> TDataSkinControlBar::Keys() { return kControlBarKeys; }
-
-std::span<const TSkinKey<TDataSkinSpinEditControl>> TDataSkinSpinEditControl::Keys() { return kSpinEditControlKeys; }
-
-std::span<const TSkinKey<TDataSkinEditControl>> TDataSkinEditControl::Keys() { return kEditControlKeys; }
-
-std::span<const TSkinKey<TDataSkinMemoControl>> TDataSkinMemoControl::Keys() { return kMemoControlKeys; }
-
-std::span<const TSkinKey<TDataSkinLabelControl>> TDataSkinLabelControl::Keys() { return kLabelControlKeys; }
-
-std::span<const TSkinKey<TDataSkinScrollBarControl>> TDataSkinScrollBarControl::Keys() { return kScrollBarControlKeys; }
-
-std::span<const TSkinKey<TDataSkinTrackBarControl>> TDataSkinTrackBarControl::Keys() { return kTrackBarControlKeys; }
-
-std::span<const TSkinKey<TDataSkinSplitterControl>> TDataSkinSplitterControl::Keys() { return kSplitterControlKeys; }
-
-std::span<const TSkinKey<TDataSkinGaugeControl>> TDataSkinGaugeControl::Keys() { return kGaugeControlKeys; }
-
-std::span<const TSkinKey<TDataSkinScrollBoxControl>> TDataSkinScrollBoxControl::Keys() { return kScrollBoxControlKeys; }
-
-std::span<const TSkinKey<TDataSkinPanelControl>> TDataSkinPanelControl::Keys() { return kPanelControlKeys; }
-
-std::span<const TSkinKey<TDataSkinCheckRadioControl>> TDataSkinCheckRadioControl::Keys() { return kCheckRadioControlKeys; }
-
-std::span<const TSkinKey<TDataSkinExPanelControl>> TDataSkinExPanelControl::Keys() { return kExPanelControlKeys; }
-
-
-std::span<const TSkinKey<TDataSkinCheckListBox>> TDataSkinCheckListBox::WriteKeys() { return kCheckListBoxWriteKeys; }
-std::span<const TSkinKey<TDataSkinComboBox>> TDataSkinComboBox::WriteKeys() { return kComboBoxWriteKeys; }
-std::span<const TSkinKey<TDataSkinCheckRadioControl>> TDataSkinCheckRadioControl::WriteKeys() {
-  return kCheckRadioControlWriteKeys;
-}
-
-void TDataSkinUpDownControl::AfterLoad() {
-  LeftTopPoint = RightTopPoint = LeftBottomPoint = RightBottomPoint = TPoint{};
-  ClientRect = TRect{};
-}
+constexpr auto kExPanelControlKeys = JoinKeys(
+    std::to_array<TSkinKey<TDataSkinExPanelControl>>({
+        RectKey("rollhskinrect", &TDataSkinExPanelControl::RollHSkinRect),
+        RectKey("rollvskinrect", &TDataSkinExPanelControl::RollVSkinRect),
+        IntegerKey("rollleftoffset", &TDataSkinExPanelControl::RollLeftOffset),
+        IntegerKey("rollrightoffset", &TDataSkinExPanelControl::RollRightOffset),
+        IntegerKey("rolltopoffset", &TDataSkinExPanelControl::RollTopOffset),
+        IntegerKey("rollbottomoffset", &TDataSkinExPanelControl::RollBottomOffset),
+        RectKey("rollvcaptionrect", &TDataSkinExPanelControl::RollVCaptionRect),
+        RectKey("rollhcaptionrect", &TDataSkinExPanelControl::RollHCaptionRect),
+        RectKey("closebuttonrect", &TDataSkinExPanelControl::CloseButtonRect),
+        RectKey("closebuttonactiverect", &TDataSkinExPanelControl::CloseButtonActiveRect),
+        RectKey("closebuttondownrect", &TDataSkinExPanelControl::CloseButtonDownRect),
+        RectKey("hrollbuttonrect", &TDataSkinExPanelControl::HRollButtonRect),
+        RectKey("hrollbuttonactiverect", &TDataSkinExPanelControl::HRollButtonActiveRect),
+        RectKey("hrollbuttondownrect", &TDataSkinExPanelControl::HRollButtonDownRect),
+        RectKey("hrestorebuttonrect", &TDataSkinExPanelControl::HRestoreButtonRect),
+        RectKey("hrestorebuttonactiverect", &TDataSkinExPanelControl::HRestoreButtonActiveRect),
+        RectKey("hrestorebuttondownrect", &TDataSkinExPanelControl::HRestoreButtonDownRect),
+        RectKey("vrollbuttonrect", &TDataSkinExPanelControl::VRollButtonRect),
+        RectKey("vrollbuttonactiverect", &TDataSkinExPanelControl::VRollButtonActiveRect),
+        RectKey("vrollbuttondownrect", &TDataSkinExPanelControl::VRollButtonDownRect),
+        RectKey("vrestorebuttonrect", &TDataSkinExPanelControl::VRestoreButtonRect),
+        RectKey("vrestorebuttonactiverect", &TDataSkinExPanelControl::VRestoreButtonActiveRect),
+        RectKey("vrestorebuttondownrect", &TDataSkinExPanelControl::VRestoreButtonDownRect),
+        RectKey("captionrect", &TDataSkinExPanelControl::CaptionRect),
+    }),
+    FontKeys<TDataSkinExPanelControl>());
+        
+        constexpr auto kCheckListBoxWriteKeys = MovedAfter(kCheckListBoxKeys, "checkimagerect", "uncheckimagerect");
+        constexpr auto kComboBoxWriteKeys = MovedAfter(kComboBoxKeys, "listboxname", "unenabledbuttonrect");
+        constexpr auto kCheckRadioControlWriteKeys = MovedAfter(kCheckRadioControlKeys, "framefontcolor", "fontcolor");
+        
+        }  // namespace
+        
+        std::span<const TSkinKey<TDataSkinButtonControl>> TDataSkinButtonControl::Keys() { return kButtonControlKeys; }
+        
+        std::span<const TSkinKey<TDataSkinMenuButtonControl>> TDataSkinMenuButtonControl::Keys() { return kMenuButtonControlKeys; }
+        
+        std::span<const TSkinKey<TDataSkinUpDownControl>> TDataSkinUpDownControl::Keys() { return kUpDownControlKeys; }
+        
+        std::span<const TSkinKey<TDataSkinListBox>> TDataSkinListBox::Keys() { return kListBoxKeys; }
+        
+        std::span<const TSkinKey<TDataSkinCheckListBox>> TDataSkinCheckListBox::Keys() { return kCheckListBoxKeys; }
+        
+        std::span<const TSkinKey<TDataSkinComboBox>> TDataSkinComboBox::Keys() { return kComboBoxKeys; }
+        
+        std::span<const TSkinKey<TDataSkinControlBar>> TDataSkinControlBar::Keys() { return kControlBarKeys; }
+        
+        std::span<const TSkinKey<TDataSkinSpinEditControl>> TDataSkinSpinEditControl::Keys() { return kSpinEditControlKeys; }
+        
+        std::span<const TSkinKey<TDataSkinEditControl>> TDataSkinEditControl::Keys() { return kEditControlKeys; }
+        
+        std::span<const TSkinKey<TDataSkinMemoControl>> TDataSkinMemoControl::Keys() { return kMemoControlKeys; }
+        
+        std::span<const TSkinKey<TDataSkinLabelControl>> TDataSkinLabelControl::Keys() { return kLabelControlKeys; }
+        
+        std::span<const TSkinKey<TDataSkinScrollBarControl>> TDataSkinScrollBarControl::Keys() { return kScrollBarControlKeys; }
+        
+        std::span<const TSkinKey<TDataSkinTrackBarControl>> TDataSkinTrackBarControl::Keys() { return kTrackBarControlKeys; }
+        
+        std::span<const TSkinKey<TDataSkinSplitterControl>> TDataSkinSplitterControl::Keys() { return kSplitterControlKeys; }
+        
+        std::span<const TSkinKey<TDataSkinGaugeControl>> TDataSkinGaugeControl::Keys() { return kGaugeControlKeys; }
+        
+        std::span<const TSkinKey<TDataSkinScrollBoxControl>> TDataSkinScrollBoxControl::Keys() { return kScrollBoxControlKeys; }
+        
+        std::span<const TSkinKey<TDataSkinPanelControl>> TDataSkinPanelControl::Keys() { return kPanelControlKeys; }
+        
+        std::span<const TSkinKey<TDataSkinCheckRadioControl>> TDataSkinCheckRadioControl::Keys() { return kCheckRadioControlKeys; }
+        
+        std::span<const TSkinKey<TDataSkinExPanelControl>> TDataSkinExPanelControl::Keys() { return kExPanelControlKeys; }
+        
+        
+        std::span<const TSkinKey<TDataSkinCheckListBox>> TDataSkinCheckListBox::WriteKeys() { return kCheckListBoxWriteKeys; }
+        std::span<const TSkinKey<TDataSkinComboBox>> TDataSkinComboBox::WriteKeys() { return kComboBoxWriteKeys; }
+        std::span<const TSkinKey<TDataSkinCheckRadioControl>> TDataSkinCheckRadioControl::WriteKeys() {
+        return kCheckRadioControlWriteKeys;
+        }
+        
+        void TDataSkinUpDownControl::AfterLoad() {
+        LeftTopPoint = RightTopPoint = LeftBottomPoint = RightBottomPoint = TPoint{};
+        ClientRect = TRect{};
+        }
+        

@@ -7,6 +7,7 @@
 // the base class's keys first, then Self::Keys(); a class that writes in another order gives
 // Self::WriteKeys(), and one that forces values after reading gives AfterLoad().
 #include <QString>
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <span>
@@ -14,6 +15,7 @@
 #include <variant>
 
 #include "platform/IniFile.h"
+#include "skin/data/SkinFont.h"
 #include "skin/data/SkinIniValues.h"
 
 enum class TSkinValueKind {
@@ -85,6 +87,36 @@ constexpr TSkinKey<C> MorphKindKey(const char* name, TMorphKind C::*field) {
 template <class C>
 constexpr TSkinKey<C> CommandKey(const char* name, SkinCommand C::*field) {
   return {name, TSkinValueKind::Command, field};
+}
+
+// The four keys of a font in a skin entry (name, height, style, colour), in that order, for the
+// fields FontName, FontHeight, FontStyle and FontColor; an entry's second font carries a prefix
+// ("captionfontname" -> CaptionFontName, "fixedfontname" -> FixedFontName).
+template <class C>
+constexpr std::array<TSkinKey<C>, 4> FontKeys() {
+  return {StringKey("fontname", &C::FontName, kSkinFontName), IntegerKey("fontheight", &C::FontHeight, kSkinFontHeight),
+          FontStyleKey("fontstyle", &C::FontStyle), ColorKey("fontcolor", &C::FontColor)};
+}
+template <class C>
+constexpr std::array<TSkinKey<C>, 4> CaptionFontKeys() {
+  return {StringKey("captionfontname", &C::CaptionFontName, kSkinFontName),
+          IntegerKey("captionfontheight", &C::CaptionFontHeight, kSkinFontHeight),
+          FontStyleKey("captionfontstyle", &C::CaptionFontStyle), ColorKey("captionfontcolor", &C::CaptionFontColor)};
+}
+template <class C>
+constexpr std::array<TSkinKey<C>, 4> FixedFontKeys() {
+  return {StringKey("fixedfontname", &C::FixedFontName, kSkinFontName),
+          IntegerKey("fixedfontheight", &C::FixedFontHeight, kSkinFontHeight),
+          FontStyleKey("fixedfontstyle", &C::FixedFontStyle), ColorKey("fixedfontcolor", &C::FixedFontColor)};
+}
+
+// Key lists joined in order into one table.
+template <class C, std::size_t... N>
+constexpr std::array<TSkinKey<C>, (N + ...)> JoinKeys(const std::array<TSkinKey<C>, N>&... parts) {
+  std::array<TSkinKey<C>, (N + ...)> joined{};
+  std::size_t next = 0;
+  ((std::copy(parts.begin(), parts.end(), joined.begin() + next), next += N), ...);
+  return joined;
 }
 
 // The same keys with one key moved to stand right after another; for the classes whose written

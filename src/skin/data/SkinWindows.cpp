@@ -20,23 +20,23 @@ constexpr auto kPopupWindowKeys = std::to_array<TSkinKey<TDataSkinPopupWindow>>(
     BooleanKey("bottomstretch", &TDataSkinPopupWindow::BottomStretch),
 });
 
-constexpr auto kHintWindowKeys = std::to_array<TSkinKey<TDataSkinHintWindow>>({
-    IntegerKey("windowpictureindex", &TDataSkinHintWindow::WindowPictureIndex, -1),
-    IntegerKey("maskpictureindex", &TDataSkinHintWindow::MaskPictureIndex, -1),
-    PointKey("lefttoppoint", &TDataSkinHintWindow::LeftTopPoint),
-    PointKey("righttoppoint", &TDataSkinHintWindow::RightTopPoint),
-    PointKey("leftbottompoint", &TDataSkinHintWindow::LeftBottomPoint),
-    PointKey("rightbottompoint", &TDataSkinHintWindow::RightBottomPoint),
-    RectKey("clientrect", &TDataSkinHintWindow::ClientRect),
-    StringKey("fontname", &TDataSkinHintWindow::FontName, "Arial"),
-    IntegerKey("fontheight", &TDataSkinHintWindow::FontHeight, 14),
-    FontStyleKey("fontstyle", &TDataSkinHintWindow::FontStyle),
-    ColorKey("fontcolor", &TDataSkinHintWindow::FontColor),
-    BooleanKey("leftstretch", &TDataSkinHintWindow::LeftStretch),
-    BooleanKey("rightstretch", &TDataSkinHintWindow::RightStretch),
-    BooleanKey("topstretch", &TDataSkinHintWindow::TopStretch),
-    BooleanKey("bottomstretch", &TDataSkinHintWindow::BottomStretch),
-});
+constexpr auto kHintWindowKeys = JoinKeys(
+    std::to_array<TSkinKey<TDataSkinHintWindow>>({
+        IntegerKey("windowpictureindex", &TDataSkinHintWindow::WindowPictureIndex, -1),
+        IntegerKey("maskpictureindex", &TDataSkinHintWindow::MaskPictureIndex, -1),
+        PointKey("lefttoppoint", &TDataSkinHintWindow::LeftTopPoint),
+        PointKey("righttoppoint", &TDataSkinHintWindow::RightTopPoint),
+        PointKey("leftbottompoint", &TDataSkinHintWindow::LeftBottomPoint),
+        PointKey("rightbottompoint", &TDataSkinHintWindow::RightBottomPoint),
+        RectKey("clientrect", &TDataSkinHintWindow::ClientRect),
+    }),
+    FontKeys<TDataSkinHintWindow>(),
+    std::to_array<TSkinKey<TDataSkinHintWindow>>({
+        BooleanKey("leftstretch", &TDataSkinHintWindow::LeftStretch),
+        BooleanKey("rightstretch", &TDataSkinHintWindow::RightStretch),
+        BooleanKey("topstretch", &TDataSkinHintWindow::TopStretch),
+        BooleanKey("bottomstretch", &TDataSkinHintWindow::BottomStretch),
+    }));
 
 }  // namespace
 

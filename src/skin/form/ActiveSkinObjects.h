@@ -10,6 +10,7 @@
 #include <QString>
 #include <memory>
 
+#include "skin/data/SkinFont.h"
 #include "platform/Bitmap.h"
 #include "platform/Types.h"
 #include "skin/data/SkinIniValues.h"
@@ -173,8 +174,8 @@ class TSkinCaptionObject : public TActiveSkinObject {
   // A caption animation applies: effects on and an animation strip given.
   bool HasCaptionAnimation() const;
 
-  QString FontName = QStringLiteral("Arial");
-  int FontHeight = 14;
+  QString FontName = SkinFontName();
+  int FontHeight = kSkinFontHeight;
   TFontStyles FontStyle;
   TColor FontColor = 0;
   TColor ActiveFontColor = 0;

@@ -1,3 +1,4 @@
+#include "skin/data/SkinFont.h"
 #include "skin/form/SkinForm.h"
 
 #include <QApplication>
@@ -18,15 +19,6 @@ TForm& RequireForm(TForm* owner) {
   return *owner;
 }
 
-TFont CaptionFont(TColor colour) {
-  TFont font;
-  font.Name = QStringLiteral("Arial");
-  font.Height = 14;
-  font.Style = TFontStyle::fsBold;
-  font.Color = colour;
-  return font;
-}
-
 }  // namespace
 
 // Attaching, in order: defaults and owned parts; the form gives up its border icons, its
@@ -35,10 +27,9 @@ TFont CaptionFont(TColor colour) {
 TSkinForm::TSkinForm(TForm* owner)
     : TComponent(owner),
       form_(RequireForm(owner)),
-      defCaptionFont_(CaptionFont(clBtnText)),
-      defInActiveCaptionFont_(CaptionFont(clBtnShadow)) {
-  DefMenuItemFont.Name = QStringLiteral("Arial");
-  DefMenuItemFont.Height = 14;
+      defCaptionFont_(SkinDefaultFont(clBtnText, TFontStyle::fsBold)),
+      defInActiveCaptionFont_(SkinDefaultFont(clBtnShadow, TFontStyle::fsBold)) {
+  DefMenuItemFont = SkinDefaultFont();
   hoverTimer_.setInterval(50);
   frameMorphTimer_.setInterval(25);
   frameAnimateTimer_.setInterval(25);

@@ -1,3 +1,4 @@
+#include "skin/data/SkinFont.h"
 #include "skin/menus/SkinMenuLook.h"
 
 #include "skin/data/ResourceStrData.h"
@@ -71,12 +72,7 @@ std::optional<TMenuItemLook> ItemLookOf(const TSkinData& skin) {
 
 }  // namespace
 
-TFont TSkinMenuSettings::DefaultMenuItemFont() {
-  TFont font;
-  font.Name = QStringLiteral("Arial");
-  font.Height = 14;
-  return font;
-}
+TFont TSkinMenuSettings::DefaultMenuItemFont() { return SkinDefaultFont(TFont().Color); }
 
 TSkinMenuLook SkinMenuLookOf(const TSkinData* skin, const TSkinMenuSettings& settings) {
   TSkinMenuLook look;
