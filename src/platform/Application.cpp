@@ -6,6 +6,7 @@
 
 #include "platform/DialogService.h"
 #include "platform/Exceptions.h"
+#include "platform/Screens.h"
 
 TApplication& Application() {
   static TApplication application;
@@ -48,12 +49,5 @@ int TApplication::Run() {
   return Terminated ? exitCode_ : code;
 }
 
-namespace {
-QSize ScreenSize() {
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  return screen ? screen->geometry().size() : QSize(1024, 768);
-}
-}  // namespace
-
-int ScreenWidth() { return ScreenSize().width(); }
-int ScreenHeight() { return ScreenSize().height(); }
+int ScreenWidth() { return ScreenRectOf(nullptr).width(); }
+int ScreenHeight() { return ScreenRectOf(nullptr).height(); }

@@ -7,6 +7,8 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "platform/Screens.h"
+
 class TApplicationHints::Filter : public QObject {
  public:
   explicit Filter(TApplicationHints& hints) : hints_(hints) {}
@@ -74,7 +76,7 @@ void TApplicationHints::ActivateHint(QWidget* control, const QPoint& pos, const 
   QString hint = text;
   bool canShow = true;
   THintInfo info{control, pos, 0};
-  const QRect screen = control && control->screen() ? control->screen()->geometry() : QRect(0, 0, 1024, 768);
+  const QRect screen = ScreenRectOf(control);
   info.HintMaxWidth = screen.width();
   if (OnShowHint) OnShowHint(hint, canShow, info);
   if (!canShow || hint.isEmpty()) {

@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include "platform/Screens.h"
 #include "skin/controls/SkinHint.h"
 #include "skin/controls/SkinRegion.h"
 #include "skin/controls/SkinWindowOS.h"
@@ -103,9 +104,7 @@ void TSkinHintWindow::ActivateHint(const TRect& rect, const QString& text) {
   // 5. At the rectangle's top-left corner, moved to the other side of it where it would leave
   // the screen.
   int left = rect.Left, top = rect.Top;
-  const QScreen* screen = QGuiApplication::screenAt(QPoint(left, top));
-  if (!screen) screen = QGuiApplication::primaryScreen();
-  const QRect area = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
+  const QRect area = ScreenRectAt(QPoint(left, top));
   if (left + size.cx > area.x() + area.width()) left -= size.cx + 2;
   if (top + size.cy > area.y() + area.height()) top -= size.cy + 2;
   // 6. Translucency.

@@ -1,0 +1,13 @@
+#pragma once
+// The screens as the platform's Screen object sees them. Without any screen (a display going
+// away, a process without one) every answer is one 1024 x 768 screen at the origin, so that
+// placing and centring windows always works on a real size.
+#include <QPoint>
+#include <QRect>
+
+class QWidget;
+
+// The screen that holds `point`, else the primary one; its work area or its whole area.
+QRect ScreenRectAt(QPoint point, bool workArea = false);
+// The screen that holds the widget's centre, else the widget's own screen, else the primary one.
+QRect ScreenRectOf(const QWidget* widget, bool workArea = false);
