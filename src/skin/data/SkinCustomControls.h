@@ -2,6 +2,7 @@
 // The control skins built on the nine-part base (TDataSkinCustomControl).
 #include <QString>
 #include <span>
+#include <tuple>
 
 #include "skin/data/SkinControls.h"
 
@@ -384,3 +385,14 @@ class TDataSkinExPanelControl : public TSkinKeyed<TDataSkinExPanelControl, TData
   TFontStyles FontStyle{};
   TColor FontColor{};
 };
+
+// Every class of the control family that a skin can name; each needs its keyword in the keyword
+// table, which the compiler checks.
+using TSkinControlClasses =
+    std::tuple<TDataSkinPanelControl, TDataSkinExPanelControl, TDataSkinMenuButtonControl, TDataSkinButtonControl,
+               TDataSkinCheckRadioControl, TDataSkinGaugeControl, TDataSkinSplitterControl, TDataSkinTrackBarControl,
+               TDataSkinLabelControl, TDataSkinStdLabelControl, TDataSkinUpDownControl, TDataSkinGridControl,
+               TDataSkinBevel, TDataSkinListView, TDataSkinTabControl, TDataSkinMainMenuBar, TDataSkinControlBar,
+               TDataSkinMemoControl, TDataSkinEditControl, TDataSkinCheckListBox, TDataSkinListBox,
+               TDataSkinComboBox, TDataSkinScrollBarControl, TDataSkinSpinEditControl, TDataSkinScrollBoxControl,
+               TDataSkinTreeView, TDataSkinSlider, TDataSkinRichEdit>;

@@ -2,13 +2,33 @@
 
 #include <array>
 #include <cstring>
+#include <tuple>
+#include <type_traits>
 
 #include "skin/data/SkinCustomControls.h"
 
 namespace {
 
+template <class Root>
+struct FamilyOf;
+template <>
+struct FamilyOf<TDataSkinObject> {
+  using Classes = TSkinObjectClasses;
+};
+template <>
+struct FamilyOf<TDataSkinControl> {
+  using Classes = TSkinControlClasses;
+};
+
+template <class C, class... Classes>
+constexpr bool IsOneOf(std::tuple<Classes...>*) {
+  return (std::is_same_v<C, Classes> || ...);
+}
+
 template <class Root, class C>
 constexpr TSkinEntryKind<Root> Kind(const char* keyword) {
+  static_assert(IsOneOf<C>(static_cast<typename FamilyOf<Root>::Classes*>(nullptr)),
+                "a keyword must name a class of its family's list");
   return {keyword, C::kClassName, [](const QString& name) -> std::unique_ptr<Root> { return std::make_unique<C>(name); }};
 }
 
@@ -22,8 +42,8 @@ constexpr auto kObjectKinds = std::to_array<TSkinEntryKind<TDataSkinObject>>({
     Kind<TDataSkinObject, TDataSkinAnimate>("animate"),
     Kind<TDataSkinObject, TDataUserObject>("userobject"),
 });
-// Every class of the object family that a skin can name.
-static_assert(kObjectKinds.size() == 8);
+// With every keyword naming a class of the list, as many keywords as classes leaves none out.
+static_assert(kObjectKinds.size() == std::tuple_size_v<TSkinObjectClasses>);
 
 constexpr auto kControlKinds = std::to_array<TSkinEntryKind<TDataSkinControl>>({
     Kind<TDataSkinControl, TDataSkinPanelControl>("panel"),
@@ -55,8 +75,7 @@ constexpr auto kControlKinds = std::to_array<TSkinEntryKind<TDataSkinControl>>({
     Kind<TDataSkinControl, TDataSkinSlider>("slider"),
     Kind<TDataSkinControl, TDataSkinRichEdit>("richedit"),
 });
-// Every class of the control family that a skin can name.
-static_assert(kControlKinds.size() == 28);
+static_assert(kControlKinds.size() == std::tuple_size_v<TSkinControlClasses>);
 
 template <class Root>
 std::unique_ptr<Root> Create(std::span<const TSkinEntryKind<Root>> kinds, const QString& keyword,

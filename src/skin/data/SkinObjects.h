@@ -8,6 +8,7 @@
 // picture index points into the skin's active pictures, -1 for none.
 #include <QString>
 #include <span>
+#include <tuple>
 
 #include "platform/IniFile.h"
 #include "skin/data/SkinKeyTable.h"
@@ -199,3 +200,9 @@ class TDataSkinCaption : public TSkinKeyed<TDataSkinCaption, TDataSkinObject> {
   bool InActiveAnimation{};
   bool FullFrame{};
 };
+
+// Every class of the object family that a skin can name; each needs its keyword in the keyword
+// table, which the compiler checks.
+using TSkinObjectClasses = std::tuple<TDataSkinMenuItem, TDataSkinMainMenuBarItem, TDataSkinStdButton,
+                                      TDataSkinMainMenuBarButton, TDataSkinButton, TDataSkinCaption,
+                                      TDataSkinAnimate, TDataUserObject>;
