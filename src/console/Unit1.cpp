@@ -84,7 +84,7 @@ void TForm1::CreateControls() {
   SetTextColours(Memo1, clBlack, clRed);
   Label5 = MakeLabel(window, Bounds(245, 1, 80, 16), QStringLiteral("播放信息："));
   Image1 = new TImage(window);
-  Image1->setGeometry(Bounds(329, 3, 192, 16).ToQRect());
+  Image1->setGeometry(Bounds(329, 3, kLedWidth, kLedHeight).ToQRect());
   ListBox1 = new PlayList(window);
   ListBox1->setGeometry(Bounds(274, 21, 250, 235).ToQRect());
   SetControlFont(ListBox1, ConsoleFont(-16, clRed));

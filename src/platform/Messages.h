@@ -105,7 +105,6 @@ constexpr unsigned CM_VISIBLECHANGED = CM_BASE + 16;
 constexpr unsigned CM_MOUSEENTER = CM_BASE + 19;
 constexpr unsigned CM_MOUSELEAVE = CM_BASE + 20;
 constexpr unsigned CM_TEXTCHANGED = CM_BASE + 18;
-constexpr unsigned CM_DIALOGCHANGED = CM_BASE + 45;  // not used by the console
 
 // Hit-test codes.
 constexpr int HTERROR = -2;

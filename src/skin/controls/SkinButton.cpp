@@ -236,8 +236,6 @@ void TSkinButton::Paint(TCanvas& canvas) {
     PaintThroughBitmap(canvas);
     return;
   }
-  int w = width(), h = height();
-  FitSizeToSkin(w, h);
   TBitmap face(width(), height());
   const TButtonState state = State();
   if (ShowsMorphFrame(state)) {
