@@ -13,3 +13,7 @@ const QStringList& DisplayModeNames() {
   Q_ASSERT(names.size() == kDisplayModeCount);
   return names;
 }
+
+QString DisplayModeName(int modeIndex) {
+  return modeIndex >= 0 && modeIndex < kDisplayModeCount ? DisplayModeNames()[modeIndex] : QString();
+}

@@ -8,3 +8,5 @@ constexpr int kDisplayModeCount = 20;
 constexpr int kScrollInFromRightMode = 1;
 
 const QStringList& DisplayModeNames();
+// The name of a mode byte as the packet carries it; empty for a byte outside the table.
+QString DisplayModeName(int modeIndex);

@@ -4,16 +4,15 @@
 
 namespace {
 
-bool WriteBytes(ByteSink& sink, std::initializer_list<std::uint8_t> bytes) {
+template <std::size_t Size>
+bool WriteBytes(ByteSink& sink, const std::array<std::uint8_t, Size>& bytes) {
   for (std::uint8_t b : bytes)
     if (!sink.WriteByte(b)) return false;
   return true;
 }
 
-// The picture twice, then mode, 00, 01, C8 on the last page (00 before it), 01.
 bool WritePageRecord(const TBitmap& frame, int modeIndex, bool lastPage, ByteSink& sink) {
-  return PackFrame(frame, sink) && PackFrame(frame, sink) &&
-         WriteBytes(sink, {std::uint8_t(modeIndex), 0x00, 0x01, std::uint8_t(lastPage ? 0xC8 : 0x00), 0x01});
+  return PackFrame(frame, sink) && PackFrame(frame, sink) && WriteBytes(sink, PageTrailer(modeIndex, lastPage));
 }
 
 class ByteArraySink : public ByteSink {
@@ -27,8 +26,12 @@ class ByteArraySink : public ByteSink {
 
 }  // namespace
 
+std::array<std::uint8_t, kPageTrailerSize> PageTrailer(int modeIndex, bool lastPage) {
+  return {std::uint8_t(modeIndex), 0x00, 0x01, std::uint8_t(lastPage ? kLastPageMark : 0x00), 0x01};
+}
+
 bool WriteDisplayPacket(TBitmap& frame, const QString& caption, int modeIndex, ByteSink& sink) {
-  if (!WriteBytes(sink, {0x01, 0x55, 0xAA, 0x55, 0xAA})) return false;
+  if (!WriteBytes(sink, kPacketHeader)) return false;
   const int pages = PageCount(MeasureCaption(frame, caption).cx);
   if (modeIndex == kScrollInFromRightMode) {
     if (!sink.WriteByte(std::uint8_t(pages))) return false;

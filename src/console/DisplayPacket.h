@@ -2,8 +2,19 @@
 // The bytes of one send: header, page count, and per page the packed frame twice and a trailer
 // that carries the mode index.
 #include <QByteArray>
+#include <array>
 
 #include "console/LedFrame.h"
+
+// After the header comes the page count N (1..255), then N page records: the packed frame
+// twice and a five-byte trailer.
+constexpr std::array<std::uint8_t, 5> kPacketHeader = {0x01, 0x55, 0xAA, 0x55, 0xAA};
+constexpr int kPageTrailerSize = 5;
+constexpr int kPageRecordSize = 2 * kPackedFrameSize + kPageTrailerSize;  // 773
+constexpr std::uint8_t kLastPageMark = 0xC8;
+
+// Mode index (low 8 bits), 00, 01, C8 on the last page (00 before it), 01.
+std::array<std::uint8_t, kPageTrailerSize> PageTrailer(int modeIndex, bool lastPage);
 
 // Writes the packet for a caption whose centred picture is already in `frame` (RenderCentred).
 // In the scrolling mode the pages are drawn into `frame` one after the other. Stops early and

@@ -1,0 +1,23 @@
+#pragma once
+// Display packets as the sign decodes them, for tests that check what reached it.
+#include <gtest/gtest.h>
+#include <QByteArray>
+#include <QImage>
+#include <ostream>
+#include <vector>
+
+#include "console/DisplayPacketDecoder.h"
+#include "platform/Font.h"
+
+// Every report of a whole stream, flushed at its end.
+std::vector<PacketReport> DecodePackets(const QByteArray& stream);
+// The packet the console sends for a caption, decoded.
+PacketReport ExpectedPacket(const QString& caption, const TFont& font, int modeIndex);
+// The same packet, wherever each stood in its stream.
+::testing::AssertionResult SamePacket(const PacketReport& actual, const PacketReport& expected);
+// The frame's picture as a packet carries it.
+LedPage PageOfFrame(const TBitmap& frame);
+// A picture of the LED frame read back: lit where it has any red.
+LedPage PageOfImage(const QImage& image);
+
+void PrintTo(const PacketReport& report, std::ostream* os);
