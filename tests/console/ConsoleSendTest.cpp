@@ -4,15 +4,8 @@
 #include "console/DisplayPacket.h"
 #include "support/ConsoleFixture.h"
 #include "support/PtySign.h"
+#include "support/SignPackets.h"
 #include "support/WideCaption.h"
-
-namespace {
-
-constexpr int kSinglePagePacket = 779;
-
-int ModeByteOf(const QByteArray& packet) { return quint8(packet.at(packet.size() - 5)); }
-
-}  // namespace
 
 class ConsoleSend : public ConsoleFixture {
  protected:
@@ -26,12 +19,18 @@ class ConsoleSend : public ConsoleFixture {
 TEST_F(ConsoleSend, DoubleClickSendsTheLineAndShowsItInThePreview) {
   SetCaptions({QString(), QStringLiteral("第二行")});
   DoubleClickLine(0);
-  const QByteArray empty = sign.Take(kSinglePagePacket);
-  EXPECT_EQ(empty, QByteArray::fromHex("0155aa55aa01") + QByteArray(768, char(0xFF)) +
-                       QByteArray::fromHex("000001c801"));
+  const PacketReport empty = sign.TakePacket();
+  EXPECT_TRUE(empty.valid) << empty.error.toStdString();
+  EXPECT_EQ(empty.bytes, 779);
+  EXPECT_EQ(empty.mode, 0);
+  ASSERT_EQ(empty.pages.size(), 1u);
+  EXPECT_EQ(empty.pages[0], LedPage()) << "nothing lit";
 
   DoubleClickLine(1);
-  EXPECT_EQ(sign.Take(kSinglePagePacket), BuildDisplayPacket(QStringLiteral("第二行"), form->CaptionFont, 0));
+  const PacketReport second = sign.TakePacket();
+  EXPECT_TRUE(SamePacket(second, ExpectedPacket(QStringLiteral("第二行"), form->CaptionFont, 0)));
+  ASSERT_EQ(second.pages.size(), 1u);
+  EXPECT_EQ(second.pages[0], PageOfFrame(form->LedFrame));
   EXPECT_EQ(form->LastCaption, QStringLiteral("第二行"));
   EXPECT_EQ(form->Image1->Picture().Image().copy(0, 0, 192, 16), form->LedFrame.Image().copy());
   EXPECT_EQ(form->Caption(), QStringLiteral("Lumetra2.0版"));
@@ -43,14 +42,13 @@ TEST_F(ConsoleSend, ScrollingModeSendsPagesThroughThePort) {
   ClickLine(0);
   ChooseMode(1);
   DoubleClickLine(0);
-  const QByteArray packet = sign.Take(2325);
-  ASSERT_EQ(packet.size(), 2325);
-  EXPECT_EQ(quint8(packet.at(5)), 3);
-  EXPECT_EQ(quint8(packet.at(6 + 773 * 0 + 771)), 0x00);
-  EXPECT_EQ(quint8(packet.at(6 + 773 * 1 + 771)), 0x00);
-  EXPECT_EQ(quint8(packet.at(6 + 773 * 2 + 771)), 0xC8);
-  // Bytes such as 0x0A arrive unchanged: the line is raw.
-  EXPECT_EQ(packet, BuildDisplayPacket(caption, form->CaptionFont, 1));
+  // The decoder checks the page count, the C8 on the last page only and the mode in every
+  // trailer. Bytes such as 0x0A arrive unchanged: the line is raw.
+  const PacketReport packet = sign.TakePacket();
+  EXPECT_TRUE(packet.valid) << packet.error.toStdString();
+  EXPECT_EQ(packet.bytes, 2325);
+  EXPECT_EQ(packet.pages.size(), 3u);
+  EXPECT_TRUE(SamePacket(packet, ExpectedPacket(caption, form->CaptionFont, 1)));
 }
 
 TEST_F(ConsoleSend, MissingDeviceShowsComErrorForTheRestOfTheRun) {
@@ -70,7 +68,7 @@ TEST_F(ConsoleSend, MissingDeviceShowsComErrorForTheRestOfTheRun) {
   form->Edit3->selectAll();
   QTest::keyClicks(form->Edit3, QStringLiteral("1"));
   DoubleClickLine(0);
-  EXPECT_EQ(sign.Take(kSinglePagePacket).size(), kSinglePagePacket);
+  EXPECT_TRUE(sign.TakePacket().valid);
   EXPECT_EQ(form->Caption(), QStringLiteral("Com error"));
 }
 
@@ -104,10 +102,10 @@ TEST_F(ConsoleSend, EnterSendsAndStepsOnWrappingToTheFirstLine) {
   SetCaptions({QStringLiteral("一"), QStringLiteral("二"), QStringLiteral("三")});
   ClickLine(1);
   PressKeyInPlayList(Qt::Key_Return);
-  EXPECT_EQ(sign.Take(kSinglePagePacket), BuildDisplayPacket(QStringLiteral("二"), form->CaptionFont, 0));
+  EXPECT_TRUE(SamePacket(sign.TakePacket(), ExpectedPacket(QStringLiteral("二"), form->CaptionFont, 0)));
   EXPECT_EQ(form->ListBox1->SelectedLine(), 2);
   PressKeyInPlayList(Qt::Key_Return);
-  EXPECT_EQ(sign.Take(kSinglePagePacket), BuildDisplayPacket(QStringLiteral("三"), form->CaptionFont, 0));
+  EXPECT_TRUE(SamePacket(sign.TakePacket(), ExpectedPacket(QStringLiteral("三"), form->CaptionFont, 0)));
   EXPECT_EQ(form->ListBox1->SelectedLine(), 0);
 
   // Other keys only move the selection as the list box does.
@@ -130,7 +128,9 @@ TEST_F(ConsoleSend, EnterOnAOneLineListSendsThatLineEachTime) {
   ClickLine(0);
   PressKeyInPlayList(Qt::Key_Return);
   PressKeyInPlayList(Qt::Key_Return);
-  EXPECT_EQ(sign.Take(2 * kSinglePagePacket).size(), 2 * kSinglePagePacket);
+  const PacketReport expected = ExpectedPacket(QStringLiteral("独"), form->CaptionFont, 0);
+  EXPECT_TRUE(SamePacket(sign.TakePacket(), expected));
+  EXPECT_TRUE(SamePacket(sign.TakePacket(), expected));
   EXPECT_EQ(form->ListBox1->SelectedLine(), 0);
 }
 
@@ -157,12 +157,12 @@ TEST_F(ConsoleSend, EnterKeepsTheModeOfTheLineJustSent) {
   EXPECT_EQ(form->CurrentMode(), 5);
 
   PressKeyInPlayList(Qt::Key_Return);
-  EXPECT_EQ(ModeByteOf(sign.Take(kSinglePagePacket)), 5);
+  EXPECT_EQ(sign.TakePacket().mode, 5);
   EXPECT_EQ(form->ListBox1->SelectedLine(), 4);
   EXPECT_EQ(form->LineSettings[4].Mode, 0);
   EXPECT_EQ(form->ComboBox1->currentIndex(), 5);
   PressKeyInPlayList(Qt::Key_Return);
-  EXPECT_EQ(ModeByteOf(sign.Take(kSinglePagePacket)), 5);
+  EXPECT_EQ(sign.TakePacket().mode, 5);
   EXPECT_EQ(form->LineSettings[4].Mode, 0);
 
   // A click on the selected line shows it again.
@@ -181,7 +181,9 @@ TEST_F(ConsoleSend, BackspaceInTheModeSelectorSendsNoModeAsFF) {
   EXPECT_EQ(form->CurrentMode(), -1);
   EXPECT_EQ(form->LineSettings[0].Mode, 0);  // no handler ran
   PressKeyInPlayList(Qt::Key_Return);  // a click would show the line's own mode again
-  EXPECT_EQ(ModeByteOf(sign.Take(kSinglePagePacket)), 0xFF);
+  const PacketReport packet = sign.TakePacket();
+  EXPECT_TRUE(packet.valid);
+  EXPECT_EQ(packet.mode, 0xFF);
 }
 
 TEST_F(ConsoleSend, LinesBeyondTheTableSendWithoutSettings) {
@@ -195,6 +197,5 @@ TEST_F(ConsoleSend, LinesBeyondTheTableSendWithoutSettings) {
   ChooseMode(8);                       // nothing to store for it either
   EXPECT_EQ(form->LineSettings[1000].Mode, 0);
   DoubleClickLine(1002);
-  const QByteArray packet = sign.Take(kSinglePagePacket);
-  EXPECT_EQ(packet, BuildDisplayPacket(QStringLiteral("1002"), form->CaptionFont, 8));
+  EXPECT_TRUE(SamePacket(sign.TakePacket(), ExpectedPacket(QStringLiteral("1002"), form->CaptionFont, 8)));
 }

@@ -40,19 +40,30 @@ void PtySign::ReadLoop() {
     if (n > 0) {
       std::lock_guard lock(mutex_);
       received_.append(buffer, n);
+      for (PacketReport& report : decoder_.Feed(QByteArray::fromRawData(buffer, n)))
+        packets_.push_back(std::move(report));
     }
   }
 }
 
-QByteArray PtySign::Take(int size) {
+PacketReport PtySign::TakePacket() {
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
   for (;;) {
     {
       std::lock_guard lock(mutex_);
-      if (received_.size() >= size || std::chrono::steady_clock::now() > deadline) {
-        QByteArray bytes = received_;
-        received_.clear();
-        return bytes;
+      const bool late = std::chrono::steady_clock::now() > deadline;
+      if (late)
+        for (PacketReport& report : decoder_.Flush()) packets_.push_back(std::move(report));
+      if (!packets_.empty()) {
+        PacketReport packet = std::move(packets_.front());
+        packets_.pop_front();
+        received_.remove(0, qsizetype(packet.bytes));
+        return packet;
+      }
+      if (late) {
+        PacketReport nothing;
+        nothing.error = QStringLiteral("nothing arrived");
+        return nothing;
       }
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(5));

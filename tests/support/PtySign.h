@@ -1,11 +1,15 @@
 #pragma once
 // Plays the sign: a pseudo-terminal whose slave side the console opens as "com<n>" (through
-// LUMETRA_COM<n>) while the test reads everything written to it from the master side.
+// LUMETRA_COM<n>) while the test reads everything written to it from the master side and
+// decodes it as the sign does.
 #include <QByteArray>
 #include <QString>
 #include <atomic>
+#include <deque>
 #include <mutex>
 #include <thread>
+
+#include "console/DisplayPacketDecoder.h"
 
 class PtySign {
  public:
@@ -15,10 +19,10 @@ class PtySign {
   PtySign& operator=(const PtySign&) = delete;
 
   QString DevicePath() const { return slavePath_; }
-  // Waits until at least `size` bytes arrived (or a few seconds passed), then returns all
-  // bytes received so far and forgets them.
-  QByteArray Take(int size);
-  // Bytes received so far without waiting.
+  // Waits (a few seconds at most) for the next packet to arrive whole and returns it decoded;
+  // when none came, what arrived of it, or a report that says nothing did.
+  PacketReport TakePacket();
+  // Bytes received and not yet taken as a packet, without waiting.
   QByteArray Received();
   // Stops reading (the device "stalls"): writes then fill the terminal's buffer.
   void StopReading();
@@ -32,6 +36,8 @@ class PtySign {
   QString slavePath_;
   std::mutex mutex_;
   QByteArray received_;
+  DisplayPacketDecoder decoder_;
+  std::deque<PacketReport> packets_;
   std::atomic<bool> stop_{false};
   std::atomic<bool> paused_{false};
   std::thread reader_;
