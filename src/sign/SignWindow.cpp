@@ -1,0 +1,78 @@
+#include "sign/SignWindow.h"
+
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include "console/DisplayModes.h"
+
+namespace {
+
+QLabel* StatusLabel(QWidget* parent) {
+  auto* label = new QLabel(parent);
+  label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  return label;
+}
+
+}  // namespace
+
+SignWindow::SignWindow(const QString& listeningOn, QWidget* parent)
+    : QWidget(parent),
+      matrix_(new LedMatrixWidget(this)),
+      mode_(StatusLabel(this)),
+      count_(StatusLabel(this)),
+      error_(StatusLabel(this)),
+      line_(StatusLabel(this)),
+      listeningOn_(listeningOn) {
+  setWindowTitle(QStringLiteral("Lumetra sign (simulation)"));
+  setStyleSheet(QStringLiteral("SignWindow, QLabel { background: #141414; color: #d8d8d8; }"));
+  setAttribute(Qt::WA_StyledBackground);
+
+  auto* status = new QHBoxLayout;
+  status->addWidget(mode_, 2);
+  status->addWidget(count_, 1);
+  status->addWidget(error_, 3);
+  auto* note =
+      new QLabel(QStringLiteral("Simulation: shows what the sign receives. The entry effects are an approximation; "
+                                "the sign's controller decides the real ones."),
+                 this);
+  note->setWordWrap(true);
+  note->setStyleSheet(QStringLiteral("color: #9a9a9a;"));
+  line_->setStyleSheet(note->styleSheet());
+  line_->setText(QStringLiteral("Listening on %1").arg(listeningOn_));
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(matrix_, 1);
+  layout->addLayout(status);
+  layout->addWidget(note);
+  layout->addWidget(line_);
+
+  connect(&player_, &SignPlayer::FrameChanged, this, [this] { matrix_->SetFrame(player_.Frame()); });
+  mode_->setText(QStringLiteral("Mode: -"));
+  error_->setText(QStringLiteral("Last error: none"));
+  ShowCount();
+}
+
+void SignWindow::Receive(const PacketReport& report) {
+  if (!report.stray) ++packets_;
+  if (report.valid) {
+    const QString name = DisplayModeName(report.mode);
+    mode_->setText(QStringLiteral("Mode: %1 %2")
+                       .arg(report.mode)
+                       .arg(name.isEmpty() ? QStringLiteral("(not a known effect)") : name));
+    player_.Play(report);
+  } else {
+    ++faults_;
+    error_->setText(QStringLiteral("Last error: %1").arg(report.error));
+  }
+  ShowCount();
+}
+
+void SignWindow::ShowStalled(std::int64_t bytes) {
+  line_->setText(QStringLiteral("Listening on %1; stopped reading after %2 bytes, as a sign that hangs")
+                     .arg(listeningOn_)
+                     .arg(bytes));
+}
+
+void SignWindow::ShowEnded(const QString& why) { line_->setText(QStringLiteral("The line ended: %1").arg(why)); }
+
+void SignWindow::ShowCount() { count_->setText(QStringLiteral("Packets: %1   Faults: %2").arg(packets_).arg(faults_)); }
