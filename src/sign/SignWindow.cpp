@@ -24,8 +24,11 @@ SignWindow::SignWindow(const QString& listeningOn, QWidget* parent)
       line_(StatusLabel(this)),
       listeningOn_(listeningOn) {
   setWindowTitle(QStringLiteral("Lumetra sign (simulation)"));
-  setStyleSheet(QStringLiteral("SignWindow, QLabel { background: #141414; color: #d8d8d8; }"));
-  setAttribute(Qt::WA_StyledBackground);
+  QPalette dark = palette();
+  dark.setColor(QPalette::Window, QColor(20, 20, 20));
+  dark.setColor(QPalette::WindowText, QColor(216, 216, 216));
+  setPalette(dark);
+  setAutoFillBackground(true);
 
   auto* status = new QHBoxLayout;
   status->addWidget(mode_, 2);
@@ -36,8 +39,9 @@ SignWindow::SignWindow(const QString& listeningOn, QWidget* parent)
                                 "the sign's controller decides the real ones."),
                  this);
   note->setWordWrap(true);
-  note->setStyleSheet(QStringLiteral("color: #9a9a9a;"));
-  line_->setStyleSheet(note->styleSheet());
+  dark.setColor(QPalette::WindowText, QColor(154, 154, 154));
+  note->setPalette(dark);
+  line_->setPalette(dark);
   line_->setText(QStringLiteral("Listening on %1").arg(listeningOn_));
 
   auto* layout = new QVBoxLayout(this);
