@@ -14,16 +14,14 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "console/DisplayPacket.h"
 #include "platform/FontDialog.h"
 #include "support/ConsoleFixture.h"
 #include "support/FileBytes.h"
 #include "support/ModalDriver.h"
 #include "support/PtySign.h"
+#include "support/SignPackets.h"
 
 namespace {
-
-constexpr int kSinglePagePacket = 779;
 
 void ClickRow(QListWidget* list, const QString& text) {
   const QList<QListWidgetItem*> found = list->findItems(text, Qt::MatchExactly);
@@ -100,9 +98,9 @@ TEST_F(ConsoleRealDialogs, FontDialogShowsEveryPartInOneWindowAndItsChoiceDrawsT
 
   SetCaptions({QStringLiteral("字幕ABC")});
   DoubleClickLine(0);
-  const QByteArray sent = sign.Take(kSinglePagePacket);
-  EXPECT_EQ(sent, BuildDisplayPacket(QStringLiteral("字幕ABC"), expected, 0));
-  EXPECT_NE(sent, BuildDisplayPacket(QStringLiteral("字幕ABC"), initial, 0));
+  const PacketReport sent = sign.TakePacket();
+  EXPECT_TRUE(SamePacket(sent, ExpectedPacket(QStringLiteral("字幕ABC"), expected, 0)));
+  EXPECT_FALSE(SamePacket(sent, ExpectedPacket(QStringLiteral("字幕ABC"), initial, 0)));
 }
 
 TEST_F(ConsoleRealDialogs, FontDialogCancelChangesNothingAndOkWithoutChangeKeepsTheFont) {
