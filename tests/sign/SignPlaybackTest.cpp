@@ -4,6 +4,7 @@
 
 #include "sign/SignEffects.h"
 #include "sign/SignPlayer.h"
+#include "support/SignPackets.h"
 
 namespace {
 
@@ -21,14 +22,6 @@ int LitCount(const LedPage& page) {
   for (int y = 0; y < kLedHeight; ++y)
     for (int x = 0; x < kLedWidth; ++x) lit += page.IsLit(x, y);
   return lit;
-}
-
-PacketReport PacketOf(int mode, const std::vector<LedPage>& pages) {
-  PacketReport packet;
-  packet.mode = mode;
-  packet.valid = true;
-  packet.pages = pages;
-  return packet;
 }
 
 }  // namespace
@@ -89,7 +82,7 @@ TEST(SignPlayer, PlaysThePagesInTurnAndKeepsTheLast) {
   int changes = 0;
   QObject::connect(&player, &SignPlayer::FrameChanged, [&] { ++changes; });
 
-  player.Play(PacketOf(0, {first, second}));
+  player.Play(ValidPacket(0, {first, second}));
   EXPECT_EQ(player.Frame(), first);
   for (int tick = 0; tick < SignPlayer::kHoldTicks; ++tick) player.Tick();
   EXPECT_EQ(player.Frame(), first) << "a page stays a while";
@@ -99,17 +92,17 @@ TEST(SignPlayer, PlaysThePagesInTurnAndKeepsTheLast) {
   EXPECT_EQ(changes, 2) << "only changes are announced";
 
   // An effect plays to its end; the scrolling mode goes through all pages in one run.
-  player.Play(PacketOf(6, {first}));
+  player.Play(ValidPacket(6, {first}));
   EXPECT_TRUE(player.Moving());
   while (player.Moving()) player.Tick();
   EXPECT_EQ(player.Frame(), first);
-  player.Play(PacketOf(1, {first, second}));
+  player.Play(ValidPacket(1, {first, second}));
   int ticks = 0;
   for (; player.Moving(); ++ticks) player.Tick();
   EXPECT_EQ(ticks, ScrollSteps(2));
   EXPECT_EQ(player.Frame(), second);
 
   // A packet without pages leaves the matrix as it is.
-  player.Play(PacketOf(0, {}));
+  player.Play(ValidPacket(0, {}));
   EXPECT_EQ(player.Frame(), second);
 }

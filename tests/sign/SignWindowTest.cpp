@@ -8,17 +8,9 @@
 #include "sign/HeadlessReport.h"
 #include "sign/SignWindow.h"
 #include "support/QtPrinters.h"
+#include "support/SignPackets.h"
 
 namespace {
-
-PacketReport OnePage(int mode, const LedPage& page) {
-  PacketReport packet;
-  packet.bytes = 779;
-  packet.mode = mode;
-  packet.valid = true;
-  packet.pages = {page};
-  return packet;
-}
 
 LedPage Diagonal() {
   LedPage page;
@@ -40,7 +32,7 @@ TEST(SignWindow, PlaysWhatArrivesAndTellsAboutIt) {
   window.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
 
-  window.Receive(OnePage(2, Diagonal()));
+  window.Receive(ValidPacket(2, {Diagonal()}));
   EXPECT_EQ(window.ModeText(), QStringLiteral("Mode: 2 从左向右移入"));
   while (window.Player().Moving()) window.Player().Tick();
   EXPECT_EQ(window.Matrix()->Frame(), Diagonal());
@@ -53,7 +45,7 @@ TEST(SignWindow, PlaysWhatArrivesAndTellsAboutIt) {
   stray.stray = true;
   stray.error = QStringLiteral("3 bytes outside any packet at offset 300");
   window.Receive(stray);
-  window.Receive(OnePage(255, Diagonal()));
+  window.Receive(ValidPacket(255, {Diagonal()}));
   EXPECT_EQ(window.CountText(), QStringLiteral("Packets: 3   Faults: 2"));
   EXPECT_EQ(window.ErrorText(), QStringLiteral("Last error: 3 bytes outside any packet at offset 300"));
   EXPECT_EQ(window.ModeText(), QStringLiteral("Mode: 255 (not a known effect)"));
@@ -75,7 +67,7 @@ TEST(SignWindow, PlaysWhatArrivesAndTellsAboutIt) {
 
 TEST(HeadlessReport, OneJsonLinePerReportAndAPngPerPage) {
   EXPECT_EQ(
-      ReportJsonLine(OnePage(2, LedPage())),
+      ReportJsonLine(ValidPacket(2, {LedPage()})),
       QByteArray(
           "{\"bytes\":779,\"pages\":1,\"mode\":2,\"mode_name\":\"从左向右移入\",\"valid\":true,\"error\":null}\n"));
   PacketReport odd;
@@ -92,7 +84,7 @@ TEST(HeadlessReport, OneJsonLinePerReportAndAPngPerPage) {
   EXPECT_EQ(parsed["mode_name"].toString(), QString());
   EXPECT_FALSE(parsed["valid"].toBool());
 
-  PacketReport two = OnePage(1, Diagonal());
+  PacketReport two = ValidPacket(1, {Diagonal()});
   two.pages.push_back(LedPage());
   ASSERT_TRUE(QDir().mkdir("pngs"));
   EXPECT_EQ(WritePagePngs("pngs", 4, two), QString());

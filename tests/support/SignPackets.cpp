@@ -32,6 +32,15 @@ PacketReport ExpectedPacket(const QString& caption, const TFont& font, int modeI
   return reports.empty() ? PacketReport{} : reports.front();
 }
 
+PacketReport ValidPacket(int modeIndex, const std::vector<LedPage>& pages) {
+  PacketReport packet;
+  packet.bytes = std::int64_t(kPacketHeader.size()) + 1 + std::int64_t(pages.size()) * kPageRecordSize;
+  packet.mode = modeIndex;
+  packet.valid = true;
+  packet.pages = pages;
+  return packet;
+}
+
 ::testing::AssertionResult SamePacket(const PacketReport& actual, const PacketReport& expected) {
   PacketReport moved = actual;
   moved.offset = expected.offset;

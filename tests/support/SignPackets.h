@@ -13,6 +13,8 @@
 std::vector<PacketReport> DecodePackets(const QByteArray& stream);
 // The packet the console sends for a caption, decoded.
 PacketReport ExpectedPacket(const QString& caption, const TFont& font, int modeIndex);
+// A whole, valid packet of these pages, as the decoder reports one.
+PacketReport ValidPacket(int modeIndex, const std::vector<LedPage>& pages);
 // The same packet, wherever each stood in its stream.
 ::testing::AssertionResult SamePacket(const PacketReport& actual, const PacketReport& expected);
 // The frame's picture as a packet carries it.
