@@ -273,81 +273,67 @@ TEST_F(StoredSkinFolder, PicturesHaveTheirSizesAndDepths) {
           << x << "," << y;
 }
 
-TEST_F(StoredSkinFolder, WindowLevelValuesAreTheOnesTheConsoleIsLaidOutFor) {
-  EXPECT_EQ(PointOf("FORMINFO", "lefttoppoint"), (Point{111, 46}));
-  EXPECT_EQ(PointOf("FORMINFO", "righttoppoint"), (Point{128, 46}));
-  EXPECT_EQ(PointOf("FORMINFO", "leftbottompoint"), (Point{20, 93}));
-  EXPECT_EQ(PointOf("FORMINFO", "rightbottompoint"), (Point{261, 104}));
-  EXPECT_EQ(RectOf("FORMINFO", "clientrect"), (Rect{13, 46, 265, 107}));
-  EXPECT_EQ(RectOf("FORMINFO", "maskrectarea"), (Rect{9, 17, 273, 112}));
-  EXPECT_EQ(PointOf("FORMINFO", "hittestlefttoppoint"), (Point{9, 24}));
-  EXPECT_EQ(PointOf("FORMINFO", "hittestrighttoppoint"), (Point{260, 14}));
-  EXPECT_EQ(PointOf("FORMINFO", "hittestleftbottompoint"), (Point{19, 93}));
-  EXPECT_EQ(PointOf("FORMINFO", "hittestrightbottompoint"), (Point{259, 101}));
-  EXPECT_EQ(IntOf("FORMINFO", "borderwidth"), 4);
-  EXPECT_EQ(Value("FORMINFO", "inactiveeffect"), "iebrightness");
+TEST_F(StoredSkinFolder, TheFrameGivesTheConsoleItsFrameThicknessAndRolledUpHeight) {
+  // The console is laid out for a frame 13, 46, 12 and 9 pixels thick; rolled up it keeps the
+  // frame only, 55 pixels high.
+  const Rect client = RectOf("FORMINFO", "clientrect");
+  const int width = MainPicture.width, height = MainPicture.height;
+  EXPECT_EQ(client.left, 13);
+  EXPECT_EQ(client.top, 46);
+  EXPECT_EQ(width - client.right, 12);
+  EXPECT_EQ(height - client.bottom, 9);
+  EXPECT_EQ(height - client.Height(), 55);
+  // Objects are placed by the four-corner rule alone: no button row, no caption rectangle.
   for (const char* absent :
        {"leftstretch", "rightstretch", "topstretch", "bottomstretch", "buttonsrect", "captionrect"})
     EXPECT_FALSE(Has("FORMINFO", absent)) << absent;
-
-  EXPECT_EQ(IntOf("POPUPWINDOW", "windowpictureindex"), 1);
-  EXPECT_EQ(PointOf("POPUPWINDOW", "lefttoppoint"), (Point{38, 7}));
-  EXPECT_EQ(PointOf("POPUPWINDOW", "righttoppoint"), (Point{81, 7}));
-  EXPECT_EQ(PointOf("POPUPWINDOW", "leftbottompoint"), (Point{39, 73}));
-  EXPECT_EQ(PointOf("POPUPWINDOW", "rightbottompoint"), (Point{82, 74}));
-  EXPECT_EQ(RectOf("POPUPWINDOW", "itemsrect"), (Rect{2, 2, 86, 78}));
-  EXPECT_EQ(IntOf("HINTWINDOW", "windowpictureindex"), 3);
-  EXPECT_EQ(RectOf("HINTWINDOW", "clientrect"), (Rect{13, 1, 40, 21}));
-  EXPECT_EQ(Value("HINTWINDOW", "fontname"), "Arial");
-  EXPECT_EQ(IntOf("HINTWINDOW", "fontheight"), 14);
   // The hint frame is only drawn when its corner points split it.
   EXPECT_NE(PointOf("HINTWINDOW", "rightbottompoint").x, PointOf("HINTWINDOW", "lefttoppoint").x);
   EXPECT_NE(PointOf("HINTWINDOW", "rightbottompoint").y, PointOf("HINTWINDOW", "lefttoppoint").y);
 }
 
-TEST_F(StoredSkinFolder, PushButtonAndCaptionKeepTheirFixedValues) {
-  EXPECT_EQ(IntOf("button", "pictureindex"), 4);
-  EXPECT_EQ(RectOf("button", "skinrect"), (Rect{0, 0, 24, 21}));
-  EXPECT_EQ(RectOf("button", "activeskinrect"), (Rect{48, 0, 72, 21}));
-  EXPECT_EQ(RectOf("button", "downskinrect"), (Rect{24, 0, 48, 21}));
-  EXPECT_EQ(RectOf("button", "disabledskinrect"), (Rect{33, 62, 57, 83}));
-  // Horizontal three-part: the console's 75 x 25 buttons come out 75 x 21.
-  EXPECT_EQ(PointOf("button", "lefttoppoint"), (Point{4, 8}));
-  EXPECT_EQ(PointOf("button", "righttoppoint"), (Point{18, 9}));
+TEST_F(StoredSkinFolder, CaptionButtonsSitWhereTheyFollowTheirCornerOfTheWindow) {
+  // Close, minimise and maximise follow the right edge (top-right area), roll-up and the system
+  // menu stay at the left (top-left area), and the caption reaches from one into the other so it
+  // widens with the window.
+  const Point lt = PointOf("FORMINFO", "lefttoppoint"), rt = PointOf("FORMINFO", "righttoppoint");
+  const auto inLeftTop = [&](Point p) { return p.x < lt.x && p.y < lt.y; };
+  const auto inRightTop = [&](Point p) { return p.x >= rt.x && p.y < rt.y; };
+  const auto corners = [&](const char* name) {
+    const Rect r = RectOf(name, "skinrect");
+    return std::pair{Point{r.left, r.top}, Point{r.right, r.bottom}};
+  };
+  for (const char* name : {"closebutton", "minimizebutton", "maximizebutton"}) {
+    const auto [tl, br] = corners(name);
+    EXPECT_TRUE(inRightTop(tl) && inRightTop(br)) << name;
+  }
+  for (const char* name : {"rollupbutton", "sysmenubutton"}) {
+    const auto [tl, br] = corners(name);
+    EXPECT_TRUE(inLeftTop(tl) && inLeftTop(br)) << name;
+  }
+  const auto [tl, br] = corners("caption");
+  EXPECT_TRUE(inLeftTop(tl) && inRightTop(br));
+
+  // Each caption button carries the command its name promises.
+  const std::map<QString, QString> commands = {{"closebutton", "cmclose"},
+                                               {"minimizebutton", "cmminimize"},
+                                               {"maximizebutton", "cmmaximize"},
+                                               {"rollupbutton", "cmrollup"},
+                                               {"sysmenubutton", "cmsysmenu"}};
+  for (const auto& [name, command] : commands) EXPECT_EQ(Value(name, "command"), command) << name.toStdString();
+}
+
+TEST_F(StoredSkinFolder, PushButtonStretchesSidewaysOnly) {
+  // A horizontal three-part button: its corner points split the width only, so the console's
+  // 75-pixel-wide buttons keep the skin's own height, and its pressed and hot looks are the
+  // same size as the normal one.
+  const Rect normal = RectOf("button", "skinrect");
   EXPECT_EQ(PointOf("button", "leftbottompoint"), (Point{0, 0}));
   EXPECT_EQ(PointOf("button", "rightbottompoint"), (Point{0, 0}));
-  EXPECT_EQ(RectOf("button", "clientrect"), (Rect{2, 2, 22, 19}));
-  EXPECT_EQ(Value("button", "fontname"), "Arial");
-  EXPECT_EQ(IntOf("button", "fontheight"), 14);
-  EXPECT_EQ(IntOf("button", "disabledfontcolor"), 16777215);
-  EXPECT_EQ(IntOf("button", "morphing"), 1);
-  EXPECT_EQ(Value("button", "morphkind"), "mkgradient");
-
-  EXPECT_EQ(RectOf("caption", "skinrect"), (Rect{46, 16, 136, 35}));
-  EXPECT_EQ(RectOf("caption", "textrect"), (Rect{0, 0, 90, 19}));
-  EXPECT_FALSE(Has("caption", "activeskinrect"));  // the text is drawn straight onto the frame
-  EXPECT_EQ(Value("caption", "fontname"), "Arial");
-  EXPECT_EQ(IntOf("caption", "fontheight"), 16);
-  EXPECT_EQ(Value("caption", "fontstyle"), "fsbold");
-  EXPECT_EQ(IntOf("caption", "fontcolor"), 8404992);
-  EXPECT_EQ(IntOf("caption", "activefontcolor"), 16777215);
-  EXPECT_EQ(Value("caption", "alignment"), "taleftjustify");
-  EXPECT_EQ(IntOf("caption", "shadow"), 1);
-  EXPECT_EQ(IntOf("caption", "shadowcolor"), 0);
-  EXPECT_EQ(IntOf("caption", "activeshadowcolor"), 0);
-
-  const std::map<QString, std::pair<QString, QString>> commands = {
-      {"closebutton", {"cmclose", "Close"}},
-      {"minimizebutton", {"cmminimize", "Minimize"}},
-      {"maximizebutton", {"cmmaximize", "Maximize"}},
-      {"rollupbutton", {"cmrollup", "RollUp"}},
-      {"sysmenubutton", {"cmsysmenu", "System menu"}}};
-  for (const auto& [name, command] : commands) {
-    EXPECT_EQ(Value(name, "command"), command.first) << name.toStdString();
-    EXPECT_EQ(Value(name, "hint"), command.second) << name.toStdString();
-    EXPECT_EQ(IntOf(name, "activepictureindex"), 0) << name.toStdString();
-    EXPECT_EQ(IntOf(name, "morphing"), 1) << name.toStdString();
-    EXPECT_FALSE(Has(name, "skinrectinapicture")) << name.toStdString();
+  EXPECT_LT(PointOf("button", "lefttoppoint").x, PointOf("button", "righttoppoint").x);
+  for (const char* look : {"activeskinrect", "downskinrect", "disabledskinrect"}) {
+    EXPECT_EQ(RectOf("button", look).Width(), normal.Width()) << look;
+    EXPECT_EQ(RectOf("button", look).Height(), normal.Height()) << look;
   }
 }
 
