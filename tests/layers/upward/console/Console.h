@@ -1,0 +1,2 @@
+#pragma once
+// The header the upward include points at.
