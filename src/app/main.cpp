@@ -1,12 +1,15 @@
 // The console: one window, everything on the GUI thread.
 #include <QApplication>
+#include <QIcon>
 
 #include "console/Unit1.h"
 #include "platform/Application.h"
+#include "platform/ProgramVersion.h"
 #include "platform/QtTranslations.h"
 #include "platform/QuitSignals.h"
 
 int main(int argc, char** argv) {
+  if (PrintVersionIfAsked(argc, argv, "lumetra")) return 0;
   QApplication app(argc, argv);
   QApplication::setStyle(QStringLiteral("Fusion"));
   InstallQtTranslations();
@@ -14,6 +17,10 @@ int main(int argc, char** argv) {
   Application().Title = QStringLiteral("Lumetra");
   QApplication::setApplicationDisplayName(QString());
   QApplication::setApplicationName(QStringLiteral("lumetra"));
+  // Lets the desktop match the window to its menu entry; the installed icon (none in a build
+  // folder) also marks the frame.
+  QGuiApplication::setDesktopFileName(QStringLiteral("lumetra"));
+  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("lumetra"), QIcon()));
   TForm1 form;
   Application().MainForm = &form;
   form.Show();

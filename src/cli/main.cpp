@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "cli/CliCommand.h"
+#include "platform/ProgramVersion.h"
 
 namespace {
 
@@ -14,7 +15,7 @@ void PrintUsage() {
   std::sort(commands.begin(), commands.end(),
             [](const CliCommand& a, const CliCommand& b) { return std::strcmp(a.name, b.name) < 0; });
   for (const CliCommand& c : commands) std::printf("  %-12s %s\n", c.name, c.summary);
-  std::puts("\n'lumetra-cli COMMAND --help' describes a command.");
+  std::puts("\n'lumetra-cli COMMAND --help' describes a command; 'lumetra-cli --version' names the version.");
 }
 
 // Qt's own diagnostics (missing runtime directory and the like) would break the one-line error
@@ -27,6 +28,7 @@ void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& m
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (PrintVersionIfAsked(argc, argv, "lumetra-cli")) return 0;
   // Rendering needs fonts but no screen.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   qInstallMessageHandler(QuietQtMessages);
