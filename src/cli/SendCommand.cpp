@@ -3,6 +3,7 @@
 #include "cli/CliCommand.h"
 #include "console/LedFrame.h"
 #include "console/PortNumber.h"
+#include "console/SerialAdvice.h"
 #include "console/ShowDocument.h"
 #include "console/SignLink.h"
 
@@ -66,7 +67,11 @@ int RunSend(const QStringList& arguments) {
   RenderCentred(frame, caption.font, caption.text);
   const SignSendResult result =
       SendToSign(frame, caption.text, caption.mode, caption.port, parser.value(QStringLiteral("device")));
-  if (!result.complete) throw CliError(QStringLiteral("Com error: ") + result.error);
+  if (!result.complete) {
+    const QString advice = result.opened ? QString()
+                                         : SerialOpenAdvice(result.device, result.errorCode, DeviceUserGroup(result.device));
+    throw CliError(QStringLiteral("Com error: ") + result.error + (advice.isEmpty() ? QString() : QStringLiteral(". ") + advice));
+  }
   return 0;
 }
 

@@ -23,8 +23,10 @@ SignSendResult SendToSign(TBitmap& frame, const QString& caption, int modeIndex,
   SignSendResult result;
   TCommPort port;
   result.opened = devicePath.isEmpty() ? port.Open(PortNameFor(portNumber)) : port.OpenDevice(devicePath);
+  result.device = port.Device();
   if (!result.opened) {
     result.error = port.ErrorString();
+    result.errorCode = port.ErrorCode();
     return result;
   }
   TDCB dcb;
@@ -37,6 +39,9 @@ SignSendResult SendToSign(TBitmap& frame, const QString& caption, int modeIndex,
   PortSink sink(port);
   WriteDisplayPacket(frame, caption, modeIndex, sink);
   result.complete = port.Close();
-  if (!result.complete) result.error = port.ErrorString();
+  if (!result.complete) {
+    result.error = port.ErrorString();
+    result.errorCode = port.ErrorCode();
+  }
   return result;
 }

@@ -9,6 +9,8 @@ struct SignSendResult {
   bool opened = false;
   bool complete = false;  // every byte reached the device
   QString error;          // the system's reason when not complete
+  int errorCode = 0;      // the system's error number behind it, 0 when none
+  QString device;         // the device the port resolved to
 };
 
 // "com" followed by the port number in decimal.

@@ -72,13 +72,17 @@ QStringList TCommPort::AvailableDevices() {
 
 bool TCommPort::Fail(const QString& what, int error) {
   error_ = error ? QStringLiteral("%1: %2").arg(what, SystemMessage(error)) : what;
+  errorCode_ = error;
   failed_ = true;
   return false;
 }
 
 bool TCommPort::Open(const QString& portName) {
   const QString device = QDir::isAbsolutePath(portName) ? portName : DeviceForName(portName);
-  if (device.isEmpty()) return Fail(QStringLiteral("%1: no such port").arg(portName), 0);
+  if (device.isEmpty()) {
+    device_.clear();
+    return Fail(QStringLiteral("%1: no such port").arg(portName), 0);
+  }
   return OpenDevice(device);
 }
 
@@ -86,6 +90,8 @@ bool TCommPort::OpenDevice(const QString& devicePath) {
   Close();
   failed_ = false;
   error_.clear();
+  errorCode_ = 0;
+  device_ = devicePath;
   const QByteArray path = QFile::encodeName(devicePath);
   const int fd = ::open(path.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) return Fail(devicePath, errno);

@@ -47,8 +47,12 @@ class TCommPort {
   bool Open(const QString& portName);
   bool OpenDevice(const QString& devicePath);
   bool IsOpen() const { return fd_ >= 0; }
-  // Why the last Open or write failed, in the system's words.
+  // Why the last Open or write failed, in the system's words, and the system's error number
+  // (0 when the failure was not the system's).
   QString ErrorString() const { return error_; }
+  int ErrorCode() const { return errorCode_; }
+  // The device the last Open tried.
+  QString Device() const { return device_; }
 
   bool GetCommState(TDCB& dcb);
   bool SetCommState(const TDCB& dcb);
@@ -65,4 +69,6 @@ class TCommPort {
   int fd_ = -1;
   bool failed_ = false;
   QString error_;
+  int errorCode_ = 0;
+  QString device_;
 };
