@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building and running the console need; with --test also
-# those the test suite and benchmarks need. Idempotent: installs only what is missing and
+# Installs the Debian packages that building and running the console need; with --package also
+# those that making the Debian package needs, with --test also those the test suite (which
+# checks the package too) and benchmarks need. Idempotent: installs only what is missing and
 # prints nothing when nothing is.
 set -euo pipefail
 
@@ -16,11 +17,15 @@ test_packages=(
   libc-bin
   openbox xdotool imagemagick
   libxcb1-dev libxcb-damage0-dev
+  lintian desktop-file-utils man-db
 )
+package_packages=(dpkg-dev file)
 if [ "${1:-}" = "--test" ]; then
-  packages+=("${test_packages[@]}")
+  packages+=("${test_packages[@]}" "${package_packages[@]}")
+elif [ "${1:-}" = "--package" ]; then
+  packages+=("${package_packages[@]}")
 elif [ $# -gt 0 ]; then
-  echo "usage: $0 [--test]" >&2
+  echo "usage: $0 [--test | --package]" >&2
   exit 2
 fi
 

@@ -1,0 +1,120 @@
+#!/usr/bin/env bash
+# Builds the Debian package from a build folder and checks it as an operator's machine sees it:
+# lintian finds nothing wrong, the desktop entry, icons and man pages are sound, the unpacked
+# programs run, and the installed console, whose folder it may not write, keeps its working
+# state in the per-user folder.
+#   check-package.sh BUILD_DIR VERSION
+set -euo pipefail
+build=$1 version=$2
+work=$(mktemp -d)
+pids=()
+cleanup() {
+  for pid in "${pids[@]}"; do kill -KILL "$pid" 2>/dev/null || true; done
+  chmod -R u+w "$work" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+# Runs the test (a command string) every 0.1 s until it holds; fails after SECONDS seconds.
+wait_for() {
+  local seconds=$1 what=$2 test=$3
+  for _ in $(seq $((seconds * 10))); do
+    if eval "$test"; then return 0; fi
+    sleep 0.1
+  done
+  fail "$what (waited ${seconds} s)"
+}
+
+echo "== building the package"
+cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work/cpack" >"$work/cpack.log" 2>&1 ||
+  { cat "$work/cpack.log" >&2; fail "cpack did not build the package"; }
+deb=$(find "$work/cpack" -maxdepth 1 -name '*.deb' -print -quit)
+[ -n "$deb" ] || fail "cpack made no .deb"
+
+echo "== lintian"
+lintian_status=0
+lintian --fail-on error,warning "$deb" >"$work/lintian.log" 2>&1 || lintian_status=$?
+grep -v 'running with root privileges' "$work/lintian.log" || true
+[ "$lintian_status" -eq 0 ] || fail "lintian reports errors or warnings"
+dpkg-deb -f "$deb" Depends | grep -q 'fonts-arphic-uming' || fail "the package does not depend on the caption fonts"
+dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' || fail "the package's library dependencies were not computed"
+[ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "the package's version is not $version"
+
+root="$work/root"
+dpkg-deb -x "$deb" "$root"
+bin="$root/usr/bin" share="$root/usr/share"
+mapfile -t programs < <(ls "$bin")
+for program in lumetra lumetra-cli; do
+  [[ " ${programs[*]} " == *" $program "* ]] || fail "the package lacks $program: ${programs[*]}"
+done
+
+echo "== programs and man pages: ${programs[*]}"
+for program in "${programs[@]}"; do
+  [ -x "$bin/$program" ] || fail "$program is not installed"
+  printed=$(env -u DISPLAY -u WAYLAND_DISPLAY "$bin/$program" --version)
+  [ "$printed" = "$program $version" ] || fail "$program --version printed \"$printed\""
+  page="$share/man/man1/$program.1.gz"
+  [ -f "$page" ] || fail "$program has no man page"
+  warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$page" 2>&1 >/dev/null)
+  [ -z "$warnings" ] || fail "man page of $program: $warnings"
+  LC_ALL=C.UTF-8 man -l "$page" 2>/dev/null | grep -q "$version" || fail "man page of $program lacks the version"
+done
+
+echo "== desktop entry, icons, completion, documents"
+desktop-file-validate "$share/applications/lumetra.desktop" || fail "desktop-file-validate"
+grep -qx 'Icon=lumetra' "$share/applications/lumetra.desktop" || fail "the desktop entry names another icon"
+for size in 16 22 24 32 48 64 128 256; do
+  icon="$share/icons/hicolor/${size}x${size}/apps/lumetra.png"
+  file -b "$icon" | grep -q "PNG image data, $size x $size," || fail "icon $icon is not a $size-pixel PNG"
+done
+grep -q '<svg' "$share/icons/hicolor/scalable/apps/lumetra.svg" || fail "no scalable icon"
+completed=$(PATH="$bin:$PATH" bash -c 'source "$1"; COMP_WORDS=(lumetra-cli se); COMP_CWORD=1; _lumetra_cli
+                                       echo "${COMPREPLY[*]}"; COMP_WORDS=(lumetra-cli send --dev); COMP_CWORD=2
+                                       _lumetra_cli; echo "${COMPREPLY[*]}"' _ "$share/bash-completion/completions/lumetra-cli")
+[ "$completed" = $'send\n--device' ] || fail "bash completion offered \"$completed\""
+head -1 "$share/doc/lumetra/serial-port.md" | grep -qx '# The serial port' || fail "no serial-port page"
+grep -q 'usermod -aG dialout' "$share/doc/lumetra/serial-port.md" || fail "the serial-port page does not say how to join dialout"
+
+if [[ " ${programs[*]} " == *" lumetra-sign "* ]]; then
+  echo "== a send to the virtual sign"
+  "$bin/lumetra-sign" --headless >"$work/sign.out" 2>"$work/sign.err" &
+  pids+=($!)
+  wait_for 20 "the sign names its device" '[ -s "$work/sign.out" ]'
+  device=$(head -1 "$work/sign.out")
+  "$bin/lumetra-cli" send "Hi" --device "$device" --mode 2 || fail "lumetra-cli send to the virtual sign"
+  wait_for 20 "the sign reports the packet" '[ "$(wc -l <"$work/sign.out")" -ge 2 ]'
+  sed -n 2p "$work/sign.out" | grep -q '"mode": *2' || fail "the sign decoded $(sed -n 2p "$work/sign.out")"
+fi
+
+echo "== the installed console keeps its working state in the per-user folder"
+home="$work/home" show="$work/show"
+mkdir -p "$home/config" "$show"
+# The show to restore: port 3, the initial font, the caption "Hi" in mode 2 (GB18030, CR LF).
+printf '3\r\n14\r\n255\r\n\xcb\xce\xcc\xe5\r\nHi\r\n0\r\n5\r\n2\r\n' >"$show/lw1.ini"
+operator=()
+if [ "$(id -u)" -eq 0 ]; then
+  # Root may write anywhere, the program's folder included; the operator is an ordinary user.
+  chmod 755 "$work"
+  chown -R 65534:65534 "$home"
+  operator=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+else
+  chmod a-w "$bin"
+fi
+(cd "$show" && exec "${operator[@]}" env HOME="$home" XDG_CONFIG_HOME="$home/config" \
+   QT_QPA_PLATFORM=offscreen "$bin/lumetra" 2>"$work/console.err") &
+console=$!
+pids+=("$console")
+# Until the console catches SIGTERM (bit 15 of SigCgt) the signal would end it unsaved.
+catches_term() { local mask; mask=$(awk '/^SigCgt:/ {print $2}' "/proc/$console/status" 2>/dev/null) &&
+                 (( (0x$mask >> 14) & 1 )); }
+wait_for 30 "the console starts" catches_term
+kill -TERM "$console"
+wait_for 30 "the console ends on SIGTERM" '! kill -0 "$console" 2>/dev/null'
+status=0
+wait "$console" || status=$?
+[ "$status" -eq 0 ] || { cat "$work/console.err" >&2; fail "the console ended with status $status"; }
+[ ! -e "$bin/lw1.ini" ] || fail "lw1.ini was written into the program's folder"
+saved="$home/config/lumetra/lw1.ini"
+[ -f "$saved" ] || { cat "$work/console.err" >&2; fail "no lw1.ini in the per-user folder"; }
+cmp "$show/lw1.ini" "$saved" || fail "the saved working state differs from the restored one"
+echo "PASS"
