@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "platform/ProgramVersion.h"
 #include "sign/HeadlessReport.h"
 #include "sign/SignLineReader.h"
 #include "sign/SignOptions.h"
@@ -35,6 +36,7 @@ void ReportWithoutWindow(SignLineReader& reader, const QString& pngFolder, bool 
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (PrintVersionIfAsked(argc, argv, "lumetra-sign")) return 0;
   QStringList arguments;
   for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
   SignOptions options;
