@@ -9,7 +9,9 @@ build=$1 version=$2
 work=$(mktemp -d)
 pids=()
 cleanup() {
-  for pid in "${pids[@]}"; do kill -KILL "$pid" 2>/dev/null || true; done
+  for pid in "${pids[@]}"; do
+    kill -KILL "$pid" 2>/dev/null && wait "$pid" 2>/dev/null || true
+  done
   chmod -R u+w "$work" 2>/dev/null || true
   rm -rf "$work"
 }
