@@ -6,6 +6,8 @@
 
 #include "platform/DialogService.h"
 #include "platform/Exceptions.h"
+#include "platform/Form.h"
+#include "platform/Forms.h"
 #include "platform/Screens.h"
 
 TApplication& Application() {
@@ -47,6 +49,22 @@ int TApplication::Run() {
   if (Terminated) return exitCode_;
   const int code = QCoreApplication::exec();
   return Terminated ? exitCode_ : code;
+}
+
+// A filter that outlives Qt's application object is skipped by it once deleted.
+TApplication::~TApplication() = default;
+
+// The window system minimises each visible window; restoring shows them again and gives the
+// main form the activation.
+void TApplication::Minimize() {
+  for (TForm* form : Forms())
+    if (form->Visible()) form->Window()->showMinimized();
+}
+
+void TApplication::Restore() {
+  for (TForm* form : Forms())
+    if (form->Window()->isMinimized()) form->Window()->showNormal();
+  if (MainForm && MainForm->Visible()) MainForm->Window()->activateWindow();
 }
 
 int ScreenWidth() { return ScreenRectOf(nullptr).width(); }

@@ -3,8 +3,18 @@
 #include <QString>
 #include <exception>
 #include <functional>
+#include <memory>
 
+#include "platform/Messages.h"
+
+class QObject;
 class TForm;
+
+// The application's message hook: sees each key press and wheel turn of the application before
+// the window that would get it, as WM_KEYDOWN (WM_SYSKEYDOWN for Alt, F10 and keys pressed with
+// Alt, which belong to the window system's menu keys) with the virtual key in WParam, or as
+// WM_MOUSEWHEEL; a message it marks handled goes no further.
+using TMessageHook = std::function<void(TMessage& message, bool& handled)>;
 
 class TApplication {
  public:
@@ -24,9 +34,21 @@ class TApplication {
   bool Terminated = false;
   // Runs the message loop until Terminate; returns the program's exit code.
   int Run();
+  ~TApplication();
+
+  // Minimises the application (its visible forms go to the window system's minimised state)
+  // and brings it back.
+  void Minimize();
+  void Restore();
+
+  const TMessageHook& OnMessage() const { return onMessage_; }
+  // Setting no hook stops the application's messages from being looked at at all.
+  void SetOnMessage(TMessageHook hook);
 
  private:
   int exitCode_ = 0;
+  TMessageHook onMessage_;
+  std::unique_ptr<QObject> messageFilter_;
 };
 
 TApplication& Application();

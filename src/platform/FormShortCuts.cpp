@@ -1,26 +1,15 @@
-// Keys offered to the form before its focused control, as the platform's forms see shortcuts.
+// Keys offered to the form before its focused control, as the platform's forms see shortcuts,
+// and the menu keys of a custom-frame window (F10, or Alt pressed and released alone), which
+// become WM_SYSCOMMAND SC_KEYMENU for the frame's owner to handle.
 #include <QApplication>
 #include <QKeyEvent>
 #include <QWidget>
 
 #include "platform/Form.h"
+#include "platform/NonClientMessages.h"
+#include "platform/VirtualKeys.h"
 
 namespace {
-
-// The virtual key code of a Qt key; 0 for keys without one here.
-int VirtualKeyOf(int key) {
-  if (key == Qt::Key_Space) return VK_SPACE;
-  if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9)) return key;
-  if (key >= Qt::Key_F1 && key <= Qt::Key_F24) return 0x70 + (key - Qt::Key_F1);
-  switch (key) {
-    case Qt::Key_Escape: return VK_ESCAPE;
-    case Qt::Key_Return:
-    case Qt::Key_Enter: return VK_RETURN;
-    case Qt::Key_Tab: return VK_TAB;
-    case Qt::Key_Delete: return VK_DELETE;
-    default: return 0;
-  }
-}
 
 class ShortCutFilter : public QObject {
  public:
@@ -28,11 +17,21 @@ class ShortCutFilter : public QObject {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() != QEvent::KeyPress || !form_.OnShortCut) return false;
+    const QEvent::Type type = event->type();
+    if (type == QEvent::MouseButtonPress) altAlone_ = false;  // Alt with a drag is no menu key
+    if (type != QEvent::KeyPress && type != QEvent::KeyRelease) return false;
     auto* widget = qobject_cast<QWidget*>(watched);
     if (!widget || widget->window() != window_) return false;
     const auto* key = static_cast<QKeyEvent*>(event);
-    TWMKey message{VirtualKeyOf(key->key()), 0};
+    if (type == QEvent::KeyRelease) return MenuKeyReleased(*key);
+    if (key->key() != Qt::Key_Alt) altAlone_ = false;
+    else if (!key->isAutoRepeat()) altAlone_ = (key->modifiers() & ~Qt::AltModifier) == Qt::NoModifier;
+    if (form_.HasCustomFrame() && key->key() == Qt::Key_F10 && key->modifiers() == Qt::NoModifier) {
+      form_.Perform(WM_SYSCOMMAND, SC_KEYMENU);
+      return true;
+    }
+    if (!form_.OnShortCut) return false;
+    TWMKey message{VirtualKeyOf(*key), 0};
     if (message.CharCode == 0) return false;
     const Qt::KeyboardModifiers mods = key->modifiers();
     if (mods & Qt::ShiftModifier) message.Shift |= ssShift;
@@ -44,8 +43,16 @@ class ShortCutFilter : public QObject {
   }
 
  private:
+  bool MenuKeyReleased(const QKeyEvent& key) {
+    if (key.key() != Qt::Key_Alt || key.isAutoRepeat() || !altAlone_) return false;
+    altAlone_ = false;
+    if (form_.HasCustomFrame()) form_.Perform(WM_SYSCOMMAND, SC_KEYMENU);
+    return false;
+  }
+
   TForm& form_;
   QWidget* window_;
+  bool altAlone_ = false;
 };
 
 }  // namespace

@@ -1,0 +1,53 @@
+// The application's message hook: an application-wide event filter that turns key presses and
+// wheel turns into the messages the hook looks at, installed only while a hook is set.
+#include <QApplication>
+#include <QKeyEvent>
+
+#include "platform/Application.h"
+#include "platform/VirtualKeys.h"
+
+namespace {
+
+class MessageHookFilter : public QObject {
+ public:
+  explicit MessageHookFilter(const TMessageHook& hook) : hook_(hook) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    // The window delivers each event to its widget as well; look once, at the widget.
+    if (!watched->isWidgetType() || !hook_) return false;
+    TMessage message;
+    if (event->type() == QEvent::KeyPress) {
+      const auto* key = static_cast<QKeyEvent*>(event);
+      const bool system =
+          key->key() == Qt::Key_Alt || key->key() == Qt::Key_F10 || (key->modifiers() & Qt::AltModifier);
+      message.Msg = system ? WM_SYSKEYDOWN : WM_KEYDOWN;
+      message.WParam = WPARAM(VirtualKeyOf(*key));
+    } else if (event->type() == QEvent::Wheel) {
+      message.Msg = WM_MOUSEWHEEL;
+      message.WParam = WPARAM(std::uint32_t(std::int16_t(static_cast<QWheelEvent*>(event)->angleDelta().y())) << 16);
+    } else {
+      return false;
+    }
+    bool handled = false;
+    const TMessageHook hook = hook_;  // the hook may replace itself
+    hook(message, handled);
+    return handled;
+  }
+
+ private:
+  const TMessageHook& hook_;
+};
+
+}  // namespace
+
+void TApplication::SetOnMessage(TMessageHook hook) {
+  onMessage_ = std::move(hook);
+  if (onMessage_ && !messageFilter_ && qApp) {
+    messageFilter_ = std::make_unique<MessageHookFilter>(onMessage_);
+    qApp->installEventFilter(messageFilter_.get());
+  } else if (!onMessage_ && messageFilter_) {
+    if (qApp) qApp->removeEventFilter(messageFilter_.get());
+    messageFilter_.reset();
+  }
+}
