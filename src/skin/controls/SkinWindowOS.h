@@ -11,6 +11,11 @@ TRect WorkAreaForWindow(const QWidget* window, bool workArea);
 // Sets the window's opacity to alpha / 255 (alpha clamped to 0..255).
 void SetWindowAlphaLevel(QWidget* window, int alpha);
 
+// Raises the window's alpha from 0 to `alpha` in steps of 10, one step whenever more than 5 ms
+// have passed, the last one capped at `alpha`; the user interface waits meanwhile (it takes
+// about 5 ms a step, so at most some 130 ms). The window is repainted after each step.
+void FadeWindowIn(QWidget* window, int alpha);
+
 // Per-window transparency and drop shadows are always available here.
 bool IsLayeredWindowOS();
 bool IsXPOrLaterOS();

@@ -19,11 +19,13 @@ void TSkinPopupMenu::Notification(TComponent* component, TOperation operation) {
   if (operation == TOperation::opRemove && component == skinData_) skinData_ = nullptr;
 }
 
-void TSkinPopupMenu::Popup(int x, int y) {
-  TPopupMenu::Popup(x, y);
+void TSkinPopupMenu::Popup(int x, int y) { PopupUnder({x, y, x, y}, false); }
+
+void TSkinPopupMenu::PopupUnder(const TRect& rect, bool popupUp) {
+  TPopupMenu::Popup(rect.Left, rect.Bottom);
   TSkinMenuHost* host = SkinMenuHostOf(Owner());
   if (!host) return;
   TSkinMenu& menu = host->HostMenu();
   TSkinData* skin = skinData_ ? skinData_ : host->MenusSkin();
-  if (menu.PopupAt(skin, &Items(), x, y)) menu.OnMenuClose = OnMenuClose;
+  if (menu.Popup(nullptr, skin, popupUp, &Items(), rect)) menu.OnMenuClose = OnMenuClose;
 }

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "platform/Menus.h"
+#include "platform/Types.h"
 
 class TSkinData;
 
@@ -20,6 +21,8 @@ class TSkinPopupMenu : public TPopupMenu {
   std::function<void()> OnMenuClose;
 
   void Popup(int x, int y) override;
+  // Opens under the screen rectangle (above it with popupUp), as for a button the menu belongs to.
+  void PopupUnder(const TRect& rect, bool popupUp);
 
  protected:
   void Notification(TComponent* component, TOperation operation) override;

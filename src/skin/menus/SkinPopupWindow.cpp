@@ -2,8 +2,6 @@
 
 #include <QCoreApplication>
 #include <QCursor>
-#include <QElapsedTimer>
-#include <QThread>
 #include <algorithm>
 
 #include "skin/controls/SkinWindowOS.h"
@@ -43,7 +41,7 @@ void TSkinPopupWindow::Open(const TRect& rect, TMenuItem& root, bool popupUp, bo
   // 4.
   ShowAt(screenX_, screenY_);
   // 5.
-  if (fadeIn) FadeIn(alpha);
+  if (fadeIn) FadeWindowIn(this, alpha);
   // 6.
   lastPointer_ = QCursor::pos();
   pointerPoll_.Start();
@@ -52,22 +50,6 @@ void TSkinPopupWindow::Open(const TRect& rect, TMenuItem& root, bool popupUp, bo
     content_.Item(first).PreSelected = true;
     selected_ = first;
     SelectItem(first, false);
-  }
-}
-
-void TSkinPopupWindow::FadeIn(int alpha) {
-  QElapsedTimer clock;
-  clock.start();
-  qint64 lastStep = 0;
-  for (int level = 0; level < alpha;) {
-    if (clock.elapsed() - lastStep <= 5) {
-      QThread::msleep(1);
-      continue;
-    }
-    lastStep = clock.elapsed();
-    level = std::min(level + 10, alpha);
-    SetWindowAlphaLevel(this, level);
-    repaint();
   }
 }
 

@@ -83,7 +83,6 @@ class TSkinPopupWindow : public TPopupToolWindow {
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
-  void FadeIn(int alpha);
   // Redraws a line now, or lets the item effect timer do it when the line fades or animates.
   void RedrawItem(int index);
   void PaintItemNow(int index);
