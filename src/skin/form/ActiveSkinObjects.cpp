@@ -52,7 +52,7 @@ bool TActiveSkinObject::MorphUnderWay() const {
 }
 
 void TActiveSkinObject::StartMorph() {
-  if (MorphEnabled()) SkinForm.FrameMorphTimer().start();
+  if (MorphEnabled()) SkinForm.FrameMorphTimer().Start();
   else RepaintAlone();
 }
 
@@ -61,7 +61,14 @@ void TActiveSkinObject::MorphStep() {
   RepaintAlone();
 }
 
-void TActiveSkinObject::SetMorphProgress(double value) { MorphProgress = std::clamp(value, 0.0, 1.0); }
+void TActiveSkinObject::SetMorphProgress(double value) {
+  // Steps of 0.2 do not add up exactly in binary; a step that lands a hair short of an end is at
+  // that end, so a morph takes five steps either way.
+  constexpr double kHair = 1e-9;
+  if (value < kHair) value = 0.0;
+  if (value > 1.0 - kHair) value = 1.0;
+  MorphProgress = value;
+}
 
 void TActiveSkinObject::RepaintAlone() { SkinForm.PaintObject(*this); }
 
@@ -127,123 +134,6 @@ void TActiveSkinObject::MouseLeave() {
 
 void TUserObject::Draw(TCanvas& canvas, bool) {
   if (SkinForm.OnPaintEvent) SkinForm.OnPaintEvent(IDName, canvas, ObjectRect);
-}
-
-TSkinButtonObject::TSkinButtonObject(TSkinForm& skinForm, const TDataSkinObject* data)
-    : TActiveSkinObject(skinForm, data) {
-  if (const auto* button = dynamic_cast<const TDataSkinButton*>(data)) {
-    DownRect = button->DownRect;
-    DisableSkinRect = button->DisableSkinRect;
-  }
-}
-
-bool TSkinButtonObject::NeedsMorphStep() const {
-  // A button whose menu is open stays as it is.
-  if (MenuItem && Down) return false;
-  return TActiveSkinObject::NeedsMorphStep();
-}
-
-void TSkinButtonObject::Draw(TCanvas& canvas, bool singleRepaint) {
-  if (!Enabled && !DisableSkinRect.IsEmpty()) {
-    DrawLook(canvas, ActivePicture, DisableSkinRect);
-    return;
-  }
-  if (Down && !DownRect.IsEmpty() && MouseIn) {
-    DrawLook(canvas, ActivePicture, DownRect);
-    return;
-  }
-  TActiveSkinObject::Draw(canvas, singleRepaint);
-}
-
-TSkinStdButtonObject::TSkinStdButtonObject(TSkinForm& skinForm, const TDataSkinObject* data)
-    : TSkinButtonObject(skinForm, data), SkinSupport(true) {
-  if (const auto* button = dynamic_cast<const TDataSkinStdButton*>(data)) {
-    command_ = button->Command;
-    RestoreRect = button->RestoreRect;
-    RestoreActiveRect = button->RestoreActiveRect;
-    RestoreInActiveRect = button->RestoreInActiveRect;
-    RestoreDownRect = button->RestoreDownRect;
-  }
-}
-
-TSkinStdButtonObject::TSkinStdButtonObject(TSkinForm& skinForm, const QString& idName, SkinCommand command)
-    : TSkinButtonObject(skinForm, nullptr), command_(command) {
-  IDName = idName;
-  SkinRectInAPicture = true;
-  SkinRect = ActiveSkinRect = InActiveSkinRect = ObjectRect = DownRect = {0, 0, 1, 1};
-}
-
-bool TSkinStdButtonObject::NeedsMorphStep() const {
-  if (command_ == SkinCommand::cmSysMenu && SkinForm.ShowIcon() && SkinRectInAPicture) return false;
-  return TSkinButtonObject::NeedsMorphStep();
-}
-
-void TSkinStdButtonObject::Draw(TCanvas& canvas, bool singleRepaint) {
-  if (!SkinSupport) {
-    DrawDefaultLook(canvas);
-    return;
-  }
-  if (command_ == SkinCommand::cmSysMenu && SkinForm.ShowIcon() && SkinRectInAPicture) {
-    QPainter painter(canvas.Target());
-    painter.drawPixmap(ObjectRect.Left, ObjectRect.Top, SkinForm.SmallIcon());
-    MorphProgress = 0;
-    return;
-  }
-  if (Enabled && SkinForm.InRestoreState(command_) && !RestoreRect.IsEmpty()) {
-    if (!SkinForm.LastNcActive() && !RestoreInActiveRect.IsEmpty()) {
-      DrawLook(canvas, ActivePicture, RestoreInActiveRect);
-    } else if (Down && !RestoreDownRect.IsEmpty() && MouseIn) {
-      DrawLook(canvas, ActivePicture, RestoreDownRect);
-    } else if (MorphEnabled() && MorphUnderWay()) {
-      DrawMorph(canvas, ActivePicture, RestoreRect, RestoreActiveRect);
-    } else {
-      DrawLook(canvas, ActivePicture, !Active || RestoreActiveRect.IsEmpty() ? RestoreRect : RestoreActiveRect);
-    }
-    return;
-  }
-  TSkinButtonObject::Draw(canvas, singleRepaint);
-}
-
-TSkinAnimateObject::TSkinAnimateObject(TSkinForm& skinForm, const TDataSkinObject* data)
-    : TActiveSkinObject(skinForm, data) {
-  Morphing = false;
-  if (const auto* animate = dynamic_cast<const TDataSkinAnimate*>(data)) {
-    TimerInterval = std::max(animate->TimerInterval, 25);
-    CountFrames = animate->CountFrames;
-    Cycle = animate->Cycle;
-    ButtonStyle = animate->ButtonStyle;
-    command_ = animate->Command;
-    DownSkinRect = animate->DownSkinRect;
-    RestoreRect = animate->RestoreRect;
-    RestoreActiveRect = animate->RestoreActiveRect;
-    RestoreInActiveRect = animate->RestoreInActiveRect;
-    RestoreDownRect = animate->RestoreDownRect;
-  }
-}
-
-TRect TSkinAnimateObject::FrameRect(const TRect& first, int k) const {
-  const int w = SkinRect.Width(), h = SkinRect.Height();
-  return {first.Left + w * (k - 1), first.Top, first.Left + w * k, first.Top + h};
-}
-
-void TSkinAnimateObject::Draw(TCanvas& canvas, bool) {
-  // In the restore state the restore looks stand for the normal ones.
-  const bool restore = SkinForm.InRestoreState(command_) && !RestoreRect.IsEmpty();
-  const TRect active = restore ? RestoreActiveRect : ActiveSkinRect;
-  const TRect down = restore ? RestoreDownRect : DownSkinRect;
-  const TRect inactive = restore ? RestoreInActiveRect : InActiveSkinRect;
-  if (MenuOpen) {
-    if (!down.IsEmpty()) {
-      DrawLook(canvas, ActivePicture, down);
-    } else {
-      AnimateFrame = CountFrames;
-      DrawLook(canvas, ActivePicture, FrameRect(active, CountFrames));
-    }
-    return;
-  }
-  if (!SkinForm.IsFormActive() && !inactive.IsEmpty()) DrawLook(canvas, ActivePicture, inactive);
-  else if (Down && MouseIn && !down.IsEmpty()) DrawLook(canvas, ActivePicture, down);
-  else DrawLook(canvas, ActivePicture, FrameRect(active, AnimateFrame));
 }
 
 std::unique_ptr<TActiveSkinObject> CreateActiveSkinObject(TSkinForm& skinForm, const TDataSkinObject& data) {

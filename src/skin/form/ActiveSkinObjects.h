@@ -7,6 +7,13 @@
 // Draw runs in two modes: in the frame pass (singleRepaint false) the frame picture already lies
 // under the object, so an object whose normal look is part of that picture draws nothing in its
 // normal state; alone (singleRepaint true) it always draws its current look.
+//
+// The pointer: the engine tells an object that the pointer entered or left it, and passes it the
+// presses, releases, moves and double clicks it routes. Hover morphs run in five steps of 0.2 on
+// the engine's morph timer. Buttons show their pressed look while pressed with the pointer over
+// them, and std buttons run their command when the left button is released over them.
+// ActiveSkinObjects.cpp holds the base and the user object, SkinButtonObjects.cpp the buttons and
+// their commands, SkinAnimateObject.cpp the animate object, SkinCaptionObject.cpp the caption.
 #include <QString>
 #include <memory>
 
@@ -17,6 +24,7 @@
 #include "skin/form/FrameLayout.h"
 
 class TCanvas;
+class TMenuItem;
 class TDataSkinObject;
 class TDataSkinCaption;
 class TSkinData;
@@ -97,13 +105,23 @@ class TSkinButtonObject : public TActiveSkinObject {
   TFrameObjectKind Kind() const override { return TFrameObjectKind::Button; }
   bool NeedsMorphStep() const override;
   void Draw(TCanvas& canvas, bool singleRepaint) override;
+  void MouseDown(int x, int y, TMouseButton button) override;
+  void MouseUp(int x, int y, TMouseButton button) override;
+  void MouseEnter() override;
+  void MouseLeave() override;
+
+  // Pressed or released; the pressed look follows at once (no morph between the active and the
+  // pressed look).
+  void SetDown(bool down);
+  // Pops up the menu item's sub-items under the button, when it has any.
+  void ShowMenu();
 
   bool Down = false;
   bool PopupUp = false;
   TRect DisableSkinRect{};
   TRect DownRect{};
-  // The menu whose items pop up on a press (none at creation).
-  void* MenuItem = nullptr;
+  // The menu whose items pop up on a press (none at creation); not owned.
+  TMenuItem* MenuItem = nullptr;
 };
 
 class TSkinStdButtonObject : public TSkinButtonObject {
@@ -115,6 +133,9 @@ class TSkinStdButtonObject : public TSkinButtonObject {
   SkinCommand Command() const override { return command_; }
   bool NeedsMorphStep() const override;
   void Draw(TCanvas& canvas, bool singleRepaint) override;
+  void DblClick() override;
+  void MouseDown(int x, int y, TMouseButton button) override;
+  void MouseUp(int x, int y, TMouseButton button) override;
 
   bool SkinSupport = false;
   TRect RestoreRect{};
@@ -135,11 +156,22 @@ class TSkinAnimateObject : public TActiveSkinObject {
   TFrameObjectKind Kind() const override { return TFrameObjectKind::Animate; }
   SkinCommand Command() const override { return command_; }
   void Draw(TCanvas& canvas, bool singleRepaint) override;
+  void DblClick() override;
+  void MouseDown(int x, int y, TMouseButton button) override;
+  void MouseUp(int x, int y, TMouseButton button) override;
+  void MouseEnter() override;
+  void MouseLeave() override;
+
+  // One 25 ms tick of the engine's animation timer; false when the object neither counted nor
+  // stepped.
+  bool AnimateTick();
+  // Its menu closed: it plays backwards to frame 1.
+  void MenuClosed();
 
   int AnimateFrame = 1;
   int AnimateCounter = 25;
   int TimerInterval = 25;
-  void* MenuItem = nullptr;
+  TMenuItem* MenuItem = nullptr;
   bool PopupUp = false;
   bool Down = false;
   bool MenuOpen = false;
@@ -157,6 +189,11 @@ class TSkinAnimateObject : public TActiveSkinObject {
   TRect FrameRect(const TRect& first, int k) const;
 
  private:
+  void RunCommand();
+  // Plays towards the last frame or back to the first: the timer, or a repaint while the
+  // pressed look shows.
+  void Animate(bool forward);
+
   SkinCommand command_ = SkinCommand::cmDefault;
 };
 
@@ -173,6 +210,10 @@ class TSkinCaptionObject : public TActiveSkinObject {
 
   // A caption animation applies: effects on and an animation strip given.
   bool HasCaptionAnimation() const;
+  // The window became active (frames 1 onwards) or inactive (backwards, when the skin asks).
+  void StartCaptionAnimation(bool active);
+  // One 25 ms tick of the engine's animation timer; false when it neither counted nor stepped.
+  bool AnimateTick();
 
   QString FontName = SkinFontName();
   int FontHeight = kSkinFontHeight;
@@ -212,6 +253,10 @@ class TSkinCaptionObject : public TActiveSkinObject {
   TBitmap LookWithText(const TBitmap* picture, const TRect& source, bool activeLook) const;
   void DrawInactiveEffectAndPlace(TCanvas& canvas, TBitmap& look) const;
 };
+
+// A caption button's command on the window: close, maximise or restore, minimise (or to the
+// tray), roll up or down, minimise to the tray; nothing for the system-menu and default ones.
+void RunFrameCommand(TSkinForm& skinForm, SkinCommand command);
 
 // The object a skin entry makes: std buttons before buttons; menu entries and unknown kinds make
 // none.

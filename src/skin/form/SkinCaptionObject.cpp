@@ -46,6 +46,30 @@ bool TSkinCaptionObject::HasCaptionAnimation() const {
   return skin && !skin->Empty() && skin->EnableSkinEffects && !AnimateSkinRect.IsEmpty();
 }
 
+void TSkinCaptionObject::StartCaptionAnimation(bool active) {
+  if (!HasCaptionAnimation()) return;
+  AnimateCounter = 25;
+  AnimateFrame = active ? 1 : (InActiveAnimation ? FrameCount : 0);
+  SkinForm.FrameAnimateTimer().Start();
+}
+
+// Every 25 ms: the counter runs up to the animation's interval, then one frame is stepped,
+// forward while active (past the last frame, where the normal active look takes over) or back
+// to 0 while inactive.
+bool TSkinCaptionObject::AnimateTick() {
+  if (!HasCaptionAnimation()) return false;
+  if (AnimateCounter < AnimateInterval) {
+    AnimateCounter += 25;
+    return true;
+  }
+  if (Active && AnimateFrame <= FrameCount) ++AnimateFrame;
+  else if (!Active && AnimateFrame > 0) --AnimateFrame;
+  else return false;
+  RepaintAlone();
+  AnimateCounter = 25;
+  return true;
+}
+
 void TSkinCaptionObject::MouseDown(int x, int y, TMouseButton button) {
   if (SkinForm.OnMouseDownEvent) SkinForm.OnMouseDownEvent(IDName, x, y, ObjectRect, button);
 }

@@ -5,12 +5,15 @@
 #include <QStyle>
 
 #include "platform/Exceptions.h"
+#include "platform/Menus.h"
 #include "platform/NonClientMessages.h"
 #include "skin/controls/SkinChangeProtocol.h"
 #include "skin/controls/SkinHint.h"
 #include "skin/controls/SkinWindowOS.h"
 #include "skin/data/ResourceStrData.h"
 #include "skin/data/SkinData.h"
+#include "skin/menus/SkinMenu.h"
+#include "skin/menus/SkinPopupMenu.h"
 
 namespace {
 
@@ -22,22 +25,27 @@ TForm& RequireForm(TForm* owner) {
 }  // namespace
 
 // Attaching, in order: defaults and owned parts; the form gives up its border icons, its
-// shortcuts and its auto-sizing; then the window procedure is taken over, the window recreated
-// and its system caption removed.
+// shortcuts and its auto-sizing; the menus (system, tray, the skinned menu engine); then the
+// window procedure is taken over, the window recreated and its system caption removed.
 TSkinForm::TSkinForm(TForm* owner)
     : TComponent(owner),
       form_(RequireForm(owner)),
       defCaptionFont_(SkinDefaultFont(clBtnText, TFontStyle::fsBold)),
       defInActiveCaptionFont_(SkinDefaultFont(clBtnShadow, TFontStyle::fsBold)) {
   DefMenuItemFont = SkinDefaultFont();
-  hoverTimer_.setInterval(50);
-  frameMorphTimer_.setInterval(25);
-  frameAnimateTimer_.setInterval(25);
-  QObject::connect(&hoverTimer_, &QTimer::timeout, [this] { HoverTimerTick(); });
-  QObject::connect(&frameMorphTimer_, &QTimer::timeout, [this] { FrameMorphTimerTick(); });
+  hoverTimer_.OnTimer = [this] { HoverTimerTick(); };
+  frameMorphTimer_.OnTimer = [this] { FrameMorphTimerTick(); };
+  frameAnimateTimer_.OnTimer = [this] { FrameAnimateTimerTick(); };
+  alphaTimer_.OnTimer = [this] { form_.Perform(WM_TIMER, 1); };
 
   savedShortCut_ = form_.OnShortCut;
   form_.OnShortCut = [this](TWMKey& message, bool& handled) { HandleShortCut(message, handled); };
+
+  defaultSystemMenu_ = std::make_unique<TPopupMenu>(&form_);
+  trayMenu_ = std::make_unique<TSkinPopupMenu>(&form_);
+  FillTrayMenu();
+  skinMenu_ = std::make_unique<TSkinMenu>(&form_);
+  RegisterSkinMenuHost(&form_, this);
 
   if (Designing()) return;
   savedWindowProc_ = form_.WindowProc;
@@ -51,9 +59,10 @@ TSkinForm::~TSkinForm() {
     form_.WindowProc = savedWindowProc_;
     form_.OnShortCut = savedShortCut_;
   }
-  hoverTimer_.stop();
-  frameMorphTimer_.stop();
-  frameAnimateTimer_.stop();
+  if (SkinMenuHostOf(&form_) == this) RegisterSkinMenuHost(&form_, nullptr);
+  if (appHookSaved_) Application().SetOnMessage(std::move(savedAppMessageHook_));
+  for (TWindowTimer* timer : {&hoverTimer_, &frameMorphTimer_, &frameAnimateTimer_, &alphaTimer_}) timer->Stop();
+  skinMenu_.reset();
   objectList_.clear();
 }
 
@@ -82,14 +91,24 @@ void TSkinForm::Notification(TComponent* component, TOperation operation) {
   if (component == skinData_) skinData_ = nullptr;
   if (component == menusSkinData_) menusSkinData_ = nullptr;
   if (component == skinHint_) skinHint_ = nullptr;
-  for (TComponent** slot : {&statusBar_, &trayIcon_, &mainMenuBar_, &mdiTabsBar_, &systemMenu_})
+  if (component == trayIcon_) trayIcon_ = nullptr;
+  if (component == systemMenu_) systemMenu_ = nullptr;
+  for (TComponent** slot : {&statusBar_, &mainMenuBar_, &mdiTabsBar_})
     if (*slot == component) *slot = nullptr;
+}
+
+void TSkinForm::SetSystemMenu(TPopupMenu* menu) {
+  TComponent* slot = systemMenu_;
+  SetReference(slot, menu);
+  systemMenu_ = menu;
 }
 
 void TSkinForm::SetSkinData(TSkinData* skinData) {
   TComponent* slot = skinData_;
   SetReference(slot, skinData);
   skinData_ = skinData;
+  trayMenu_->SetSkinData(skinData);
+  FillTrayMenu();  // its captions may come from the skin's texts
   if (!Designing()) ChangeSkinData();
 }
 
@@ -147,7 +166,7 @@ void TSkinForm::ChangeSkinData() {
   form_.Client()->update();
   form_.RedrawFrame();
   ActivationChanged(true);
-  hoverTimer_.start();
+  hoverTimer_.Start();
   if (OnChangeSkinData) OnChangeSkinData(this);
   inChangeSkinData_ = false;
   if (!rollUpState_) {
@@ -235,13 +254,10 @@ void TSkinForm::SetDefaultHints() {
       {SkinCommand::cmRollUp, "ROLLUPBUTTON_HINT", "Roll Up"},
       {SkinCommand::cmMinimizeToTray, "TRAYBUTTON_HINT", "Minimize to Tray"},
   };
-  const TResourceStrData* strings = skinData_->ResourceStrData();
   for (auto& object : objectList_) {
     if (object->Kind() != TFrameObjectKind::StdButton && object->Kind() != TFrameObjectKind::Animate) continue;
-    for (const DefaultHint& hint : kHints) {
-      if (hint.command != object->Command()) continue;
-      object->Hint = strings ? strings->GetResStr(QLatin1String(hint.key)) : QString::fromLatin1(hint.text);
-    }
+    for (const DefaultHint& hint : kHints)
+      if (hint.command == object->Command()) object->Hint = ResourceText(hint.key, hint.text);
   }
 }
 
@@ -254,8 +270,9 @@ void TSkinForm::ActivationChanged(bool animate) {
     if (object->Kind() != TFrameObjectKind::Caption || object->Active == active) continue;
     object->Active = active;
     if (animate) {
+      static_cast<TSkinCaptionObject&>(*object).StartCaptionAnimation(active);
       form_.Perform(WM_NCPAINT);
-      if (object->MorphEnabled()) frameMorphTimer_.start();
+      if (object->MorphEnabled()) frameMorphTimer_.Start();
     } else if (object->MorphEnabled()) {
       object->SetMorphProgress(active ? 1.0 : 0.0);
     }
@@ -310,6 +327,11 @@ void TSkinForm::NudgeWidth() {
 
 TPoint TSkinForm::ScreenToWindow(TPoint p) const { return {p.X - form_.Left(), p.Y - form_.Top()}; }
 
+TRect TSkinForm::WindowToScreen(const TRect& r) const {
+  const int x = form_.Left(), y = form_.Top();
+  return {r.Left + x, r.Top + y, r.Right + x, r.Bottom + y};
+}
+
 bool TSkinForm::InRestoreState(SkinCommand command) const {
   switch (command) {
     case SkinCommand::cmMaximize: return skinWindowState_ == TSkinWindowState::Maximized;
@@ -332,12 +354,23 @@ const QPixmap& TSkinForm::SmallIcon() {
 
 void TSkinForm::TellSkinControls(const TMessage& message) { ApplySkinMessageToForm(form_, message); }
 
-// Alt+Space opens the system menu under the system-menu object (window states); every other key
-// goes to a skinned menu bar, which this window does not place.
+// Alt+Space opens the system menu under the enabled system-menu object (nothing opens while it
+// is disabled, and the key is still used); a system-menu item's shortcut (Alt+F4) runs that
+// item; every other key would go to a skinned menu bar, which this window does not place.
 void TSkinForm::HandleShortCut(TWMKey& message, bool& handled) {
   if (OnShortCut) {
     OnShortCut(message, handled);
     if (handled) return;
   }
-  if (message.Shift == ssAlt && message.CharCode == VK_SPACE) handled = true;
+  if (message.Shift == ssAlt && message.CharCode == VK_SPACE) {
+    for (const auto& object : objectList_) {
+      const bool menuObject = object->Kind() == TFrameObjectKind::StdButton ||
+                              object->Kind() == TFrameObjectKind::Animate;
+      if (menuObject && object->Command() == SkinCommand::cmSysMenu && object->Enabled)
+        PopupSystemMenuIn(WindowToScreen(object->ObjectRect));
+    }
+    handled = true;
+    return;
+  }
+  handled = SystemMenuShortCut(message);
 }

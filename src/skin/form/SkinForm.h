@@ -4,28 +4,44 @@
 // client background, answers the hit tests so that the caption moves the window, and routes the
 // frame's mouse to the active skin objects. Without a loaded skin it shows a plain default frame.
 //
+// It also runs the window states the system would otherwise run: roll-up, minimise, maximise and
+// restore, the first placement, the window's outline from the skin's mask, the skinned system
+// menu with its keys, transparency with a fade-in, snapping to the work area's edges and the
+// tray icon's calls.
+//
 // The work is split by concern: this file and SkinForm.cpp (attaching, skin changes, properties,
 // size limits), SkinFormWndProc.cpp (the message table and mouse routing), SkinFormPaint.cpp
 // (layout, painting, hit testing on the window), SkinFormTracking.cpp (hover and press tracking
-// of the objects), WindowStates.cpp (window region and mask), ActiveSkinObjects.* (the objects).
+// of the objects, the morph and animation timers), WindowRegion.cpp (window region and mask),
+// WindowStates.cpp (roll-up, minimise, maximise, restore, placement), SystemMenu.cpp (the system
+// menu, the menu state and its keys), WindowExtras.cpp (alpha, snapping, tray),
+// ActiveSkinObjects.* and the object files (the objects).
 #include <QPixmap>
-#include <QTimer>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
 
+#include "platform/Application.h"
 #include "platform/Bitmap.h"
 #include "platform/Component.h"
 #include "platform/Font.h"
 #include "platform/Form.h"
+#include "platform/WindowTimer.h"
 #include "skin/controls/SkinDrawStrips.h"
 #include "skin/form/ActiveSkinObjects.h"
 #include "skin/form/FrameHitTest.h"
 #include "skin/form/FrameLayout.h"
+#include "skin/form/FrameLinks.h"
+#include "skin/form/MagneticSnap.h"
+#include "skin/menus/SkinMenuHost.h"
 
+class TMenuItem;
+class TPopupMenu;
 class TSkinData;
 class TSkinHint;
+class TSkinMenu;
+class TSkinPopupMenu;
 
 enum class TPositionInMonitor { spDefault, spScreenCenter, spDesktopCenter };
 
@@ -57,7 +73,7 @@ using TMouseMoveHandler = std::function<void(const QString& idName, int x, int y
 using TPaintHandler = std::function<void(const QString& idName, TCanvas& canvas, const TRect& objectRect)>;
 using TActivateCustomObjectHandler = std::function<void(const QString& idName, bool& objectVisible)>;
 
-class TSkinForm : public TComponent {
+class TSkinForm : public TComponent, public TSkinMenuHost {
  public:
   // Attaches to the owner form; fails with "Invalid class typecast" without one.
   explicit TSkinForm(TForm* owner);
@@ -82,9 +98,13 @@ class TSkinForm : public TComponent {
   bool ShowIcon() const { return showIcon_; }
   void SetShowIcon(bool value);
   bool MaximizeOnFullScreen = false;
-  bool AlphaBlend = false;
+  // Window transparency: on at run time it applies AlphaBlendValue at once; showing the window
+  // with either flag fades it in from invisible.
+  bool AlphaBlend() const { return alphaBlend_; }
+  void SetAlphaBlend(bool on);
+  int AlphaBlendValue() const { return alphaBlendValue_; }
+  void SetAlphaBlendValue(int value);
   bool AlphaBlendAnimation = false;
-  int AlphaBlendValue = 200;
   bool ShowObjectHint = false;
   bool UseDefaultObjectHint = true;
   bool MenusAlphaBlend = false;
@@ -116,16 +136,20 @@ class TSkinForm : public TComponent {
   // cleared when the component goes.
   TSkinHint* SkinHint() const { return skinHint_; }
   void SetSkinHint(TSkinHint* hint);
+  // A status bar that is a TStatusBarGrip has its size grip hidden while maximised.
   TComponent* StatusBar() const { return statusBar_; }
   void SetStatusBar(TComponent* c) { SetReference(statusBar_, c); }
-  TComponent* TrayIcon() const { return trayIcon_; }
-  void SetTrayIcon(TComponent* c) { SetReference(trayIcon_, c); }
+  TTrayIcon* TrayIcon() const { return trayIcon_; }
+  // Hides the icon unless AlwaysShowInTray, gives it the tray menu when it has none, and lets
+  // its restore request bring the window back.
+  void SetTrayIcon(TTrayIcon* icon);
   TComponent* MainMenuBar() const { return mainMenuBar_; }
   void SetMainMenuBar(TComponent* c) { SetReference(mainMenuBar_, c); }
   TComponent* MDITabsBar() const { return mdiTabsBar_; }
   void SetMDITabsBar(TComponent* c) { SetReference(mdiTabsBar_, c); }
-  TComponent* SystemMenu() const { return systemMenu_; }
-  void SetSystemMenu(TComponent* c) { SetReference(systemMenu_, c); }
+  // A system menu of the program's own; with UseDefaultSysMenu the standard items join it.
+  TPopupMenu* SystemMenu() const { return systemMenu_; }
+  void SetSystemMenu(TPopupMenu* menu);
 
   TBorderIcons BorderIcons() const { return borderIcons_; }
   void SetBorderIcons(TBorderIcons icons);
@@ -173,6 +197,39 @@ class TSkinForm : public TComponent {
   void SetRegion(bool stretch);
   bool MaskHitTest(TPoint p) const;
 
+  // --- Window states (WindowStates.cpp) -------------------------------------------------------
+  void SetWindowState(TSkinWindowState state);
+  // Refused without biRollUp, while minimised, and for a window rolled up before it was
+  // maximised.
+  void SetRollUp(bool rolledUp);
+  // A double click on the caption: restore or maximise a sizeable window, else roll up or down.
+  void CaptionDoubleClick();
+  // The form's Close, with a failure reported and the window left open.
+  void CloseForm();
+  // The form's place from the screen's point of view: window rectangle to screen coordinates.
+  TRect WindowToScreen(const TRect& r) const;
+
+  // --- System menu (SystemMenu.cpp) ---------------------------------------------------------
+  // The system menu's items for the current state (the default menu is rebuilt each time).
+  TMenuItem* GetSystemMenuItems();
+  void PopupSystemMenuAt(TPoint screen);
+  void PopupSystemMenuIn(const TRect& screen);
+  // Pops up a caption button's menu under its window rectangle, in the menu state.
+  void PopupObjectMenu(TMenuItem& item, const TRect& objectRect, bool popupUp);
+  void MenuOpening();
+  void MenuClosed();
+  bool SkinMenuOpen() const { return skinMenuOpen_; }
+  TSkinMenu& SkinMenu() { return *skinMenu_; }
+  TPopupMenu& DefaultSystemMenu() { return *defaultSystemMenu_; }
+  TSkinPopupMenu& TrayMenu() { return *trayMenu_; }
+  // TSkinMenuHost: the menus of this window show through SkinMenu.
+  TSkinMenu& HostMenu() override { return *skinMenu_; }
+  TSkinData* MenusSkin() const override { return menusSkinData_ ? menusSkinData_ : skinData_; }
+
+  // --- Tray (WindowExtras.cpp) --------------------------------------------------------------
+  void MinimizeToTray();
+  void RestoreFromTray();
+
   // --- State read by the objects, layout and tests --------------------------------------------
   bool Skinned() const { return skinned_; }
   bool InSkinChange() const { return inSkinChange_; }
@@ -190,11 +247,20 @@ class TSkinForm : public TComponent {
   bool InRestoreState(SkinCommand command) const;
   TSkinWindowState SkinWindowState() const { return skinWindowState_; }
   bool RollUpState() const { return rollUpState_; }
+  bool RolledUpWhileMaximized() const { return rolledUpWhileMaximized_; }
+  int HeightBeforeRollUp() const { return heightBeforeRollUp_; }
+  // The bounds before a minimise or maximise; empty otherwise.
+  const TRect& RestoreBounds() const { return restoreBounds_; }
+  bool FirstShow() const { return firstShow_; }
+  const TSnapState& SnapState() const { return snapState_; }
   // The small icon the system-menu button shows with ShowIcon.
   const QPixmap& SmallIcon();
   static TSize SmallIconSize() { return {16, 16}; }
-  QTimer& FrameMorphTimer() { return frameMorphTimer_; }
-  QTimer& HoverTimer() { return hoverTimer_; }
+  TWindowTimer& HoverTimer() { return hoverTimer_; }
+  TWindowTimer& FrameMorphTimer() { return frameMorphTimer_; }
+  TWindowTimer& FrameAnimateTimer() { return frameAnimateTimer_; }
+  // Starts the alpha fade-in a moment after the window shows (WM_TIMER 1).
+  TWindowTimer& AlphaTimer() { return alphaTimer_; }
   const TBorderStrips& MaskStrips() const { return maskStrips_; }
 
  protected:
@@ -221,9 +287,42 @@ class TSkinForm : public TComponent {
   void MouseDownAt(TPoint p, TMouseButton button);
   void MouseUpAt(TPoint p, TMouseButton button);
   void MouseMoveAt(TPoint p);
+  // A move while a press holds the pointer (client coordinates).
+  void CapturedMoveAt(TPoint clientPoint);
   void DoubleClickAt();
   void HoverTimerTick();
   void FrameMorphTimerTick();
+  void FrameAnimateTimerTick();
+
+  // Window states (WindowStates.cpp).
+  void Minimize();
+  void Maximize();
+  void Restore();
+  void FirstShowPlacement();
+  void CentreByPosition();
+  void ShowStatusBarGrip(bool visible);
+
+  // Menu state and keys (SystemMenu.cpp).
+  void FillDefaultItems(TMenuItem& root, bool merge);
+  // The engine's application message hook while a menu is open.
+  void MenuMessageHook(TMessage& message, bool& handled);
+  void MenuKeyDown(int key);
+  // Closes an open menu for the messages that end it (press, move, size, activation, ...).
+  void MenuClosingFilter(const TMessage& message);
+  void KeyMenu();
+  // A system-menu item's shortcut (Alt+F4) runs the item.
+  bool SystemMenuShortCut(const TWMKey& key);
+  void FillTrayMenu();
+  // The menus take the window's menu settings at each opening.
+  void ApplyMenuSettings();
+  // A text of the skin's resource strings, or the program's own without them.
+  QString ResourceText(const char* key, const char* text) const;
+
+  // Alpha and snapping (WindowExtras.cpp).
+  void ShowAlphaSetUp();
+  void AlphaFadeIn();
+  void ClearLayered();
+  void Snap(TRect& proposed);
 
   TForm& form_;
   TWndMethod savedWindowProc_;
@@ -241,15 +340,31 @@ class TSkinForm : public TComponent {
   int hoverIndex_ = -1;
   int oldHoverIndex_ = -1;
   int captureIndex_ = -1;
-  QTimer hoverTimer_;
-  QTimer frameMorphTimer_;
-  QTimer frameAnimateTimer_;
+  TWindowTimer hoverTimer_{50};
+  TWindowTimer frameMorphTimer_{25};
+  TWindowTimer frameAnimateTimer_{25};
+  TWindowTimer alphaTimer_{1};
   bool inSizeMove_ = false;
   bool dragFullWindows_ = true;
   bool firstShow_ = true;
   bool lastNcActive_ = false;
   TSkinWindowState skinWindowState_ = TSkinWindowState::Normal;
   bool rollUpState_ = false;
+  bool rolledUpWhileMaximized_ = false;
+  bool rolledUpAtMaximize_ = false;
+  int heightBeforeRollUp_ = 0;
+  TRect restoreBounds_{};
+  bool skinMenuOpen_ = false;
+  bool menuBarMode_ = false;  // a skinned menu bar's keyboard mode; this window has no bar
+  bool appHookSaved_ = false;
+  TMessageHook savedAppMessageHook_;
+  TSnapState snapState_;
+  bool layered_ = false;
+  bool alphaBlend_ = false;
+  int alphaBlendValue_ = 200;
+  std::unique_ptr<TPopupMenu> defaultSystemMenu_;
+  std::unique_ptr<TSkinPopupMenu> trayMenu_;
+  std::unique_ptr<TSkinMenu> skinMenu_;
   std::optional<QRegion> windowRegion_;
   TBorderStrips maskStrips_;
   TBorderStrips frameStrips_;
@@ -260,10 +375,10 @@ class TSkinForm : public TComponent {
   TSkinData* menusSkinData_ = nullptr;
   TSkinHint* skinHint_ = nullptr;
   TComponent* statusBar_ = nullptr;
-  TComponent* trayIcon_ = nullptr;
+  TTrayIcon* trayIcon_ = nullptr;
   TComponent* mainMenuBar_ = nullptr;
   TComponent* mdiTabsBar_ = nullptr;
-  TComponent* systemMenu_ = nullptr;
+  TPopupMenu* systemMenu_ = nullptr;
   TBorderIcons borderIcons_ = biSystemMenu | biMinimize | biMaximize | biRollUp;
   bool showIcon_ = false;
   int maxMenuItemsInWindow_ = 0;

@@ -1,8 +1,9 @@
 // The engine's side of the objects' mouse: which object is under the pointer (hover tracking),
-// which one holds a press (capture), and the two timers that poll the pointer and step the hover
-// morphs.
-#include <QCursor>
+// which one holds a press (capture), and the three timers that poll the pointer, step the hover
+// morphs and play the animations.
+#include <QWidget>
 
+#include "platform/GlobalCoordinates.h"
 #include "skin/controls/SkinHint.h"
 #include "skin/form/SkinForm.h"
 
@@ -63,6 +64,13 @@ void TSkinForm::MouseMoveAt(TPoint p) {
   if (index >= 0 && index < int(objectList_.size())) objectList_[std::size_t(index)]->MouseMove(p.X, p.Y);
 }
 
+void TSkinForm::CapturedMoveAt(TPoint clientPoint) {
+  const QPoint origin = form_.Client()->pos();
+  const TPoint p{clientPoint.X + origin.x(), clientPoint.Y + origin.y()};
+  TrackHover(p, true);
+  MouseMoveAt(p);
+}
+
 void TSkinForm::DoubleClickAt() {
   if (hoverIndex_ >= 0 && hoverIndex_ < int(objectList_.size())) objectList_[std::size_t(hoverIndex_)]->DblClick();
 }
@@ -72,11 +80,10 @@ void TSkinForm::DoubleClickAt() {
 void TSkinForm::HoverTimerTick() {
   if (!IsFormActive()) return;
   if (inSizeMove_ || form_.InMoveSizeLoop()) {
-    hoverTimer_.stop();
+    hoverTimer_.Stop();
     return;
   }
-  const QPoint cursor = QCursor::pos();
-  const TPoint p = ScreenToWindow({cursor.x(), cursor.y()});
+  const TPoint p = ScreenToWindow(GetCursorPos());
   const TRect client = skinned_ ? layout_.NewClientRect
                                 : DefaultClientRect(form_.BorderStyle(), Rect(0, 0, form_.Width(), form_.Height()));
   if (!client.Contains(p)) TrackHover(p, true);
@@ -90,5 +97,16 @@ void TSkinForm::FrameMorphTimerTick() {
     object->MorphStep();
     stepped = true;
   }
-  if (!stepped) frameMorphTimer_.stop();
+  if (!stepped) frameMorphTimer_.Stop();
+}
+
+void TSkinForm::FrameAnimateTimerTick() {
+  bool busy = false;
+  for (auto& object : objectList_) {
+    if (object->Kind() == TFrameObjectKind::Animate)
+      busy = static_cast<TSkinAnimateObject&>(*object).AnimateTick() || busy;
+    else if (object->Kind() == TFrameObjectKind::Caption)
+      busy = static_cast<TSkinCaptionObject&>(*object).AnimateTick() || busy;
+  }
+  if (!busy) frameAnimateTimer_.Stop();
 }

@@ -1,9 +1,13 @@
-// The engine's window procedure: the message table, then the routing of the frame's mouse
-// messages to the active skin objects (which never changes a message's result).
+// The engine's window procedure: the messages that close an open menu first, the message table,
+// then the routing of the frame's mouse messages to the active skin objects (which never changes
+// a message's result).
+#include "platform/GlobalCoordinates.h"
 #include "platform/NonClientMessages.h"
+#include "skin/controls/SkinWindowOS.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinMessages.h"
 #include "skin/form/SkinForm.h"
+#include "skin/menus/SkinMenu.h"
 
 namespace {
 
@@ -14,12 +18,14 @@ bool IsSkinDataMessage(const TMessage& message, const TSkinData* skinData) {
 }  // namespace
 
 void TSkinForm::WndProc(TMessage& message) {
+  MenuClosingFilter(message);
   const bool noBorder = form_.BorderStyle() == TFormBorderStyle::bsNone;
+  const bool maximised = skinWindowState_ == TSkinWindowState::Maximized;
   switch (message.Msg) {
     case WM_DESTROY:
-      hoverTimer_.stop();
-      frameMorphTimer_.stop();
-      frameAnimateTimer_.stop();
+      hoverTimer_.Stop();
+      frameMorphTimer_.Stop();
+      frameAnimateTimer_.Stop();
       Default(message);
       break;
 
@@ -31,10 +37,15 @@ void TSkinForm::WndProc(TMessage& message) {
         break;
       }
       Default(message);
+      snapState_ = {false, false, false, false, snapState_.Anchor};
       frameWidth_ = form_.Width();
       frameHeight_ = form_.Height();
       if (!skinned_) form_.Perform(WM_NCPAINT);
       else if (skinData_ && frameWidth_ >= GetMinWidth() && frameHeight_ >= GetMinHeight()) UpdateFrame(true);
+      if (alphaBlend_ && alphaBlendValue_ != 255 && IsLayeredWindowOS()) {
+        form_.Perform(WM_NCPAINT);
+        form_.Client()->update();
+      }
       if (!LogoBitMap.Empty()) form_.Client()->update();
       break;
 
@@ -57,9 +68,11 @@ void TSkinForm::WndProc(TMessage& message) {
 
     case WM_SHOWWINDOW:
       if (message.WParam) {
-        // First showing: the default placement keeps the designed position.
-        if (firstShow_ && PositionInMonitor == TPositionInMonitor::spDefault) firstShow_ = false;
+        FirstShowPlacement();
+        ShowAlphaSetUp();
         NudgeWidth();
+      } else if (alphaBlend_ && IsLayeredWindowOS()) {
+        ClearLayered();
       }
       Default(message);
       break;
@@ -95,9 +108,9 @@ void TSkinForm::WndProc(TMessage& message) {
     case WM_NCHITTEST: {
       const TPoint p = ScreenToWindow(PointFromLParam(message.LParam));
       message.Result = skinned_ ? HitTestSkinned(p) : HitTestDefault(p);
-      if (message.Result == HTOBJECT && !hoverTimer_.isActive()) {
+      if (message.Result == HTOBJECT && !hoverTimer_.Active()) {
         TrackHover(p, true);
-        hoverTimer_.start();
+        hoverTimer_.Start();
       }
       break;
     }
@@ -109,6 +122,7 @@ void TSkinForm::WndProc(TMessage& message) {
       break;
 
     case WM_NCACTIVATE:
+      skinMenu_->CloseAll();
       lastNcActive_ = message.WParam != 0;
       message.Result = 1;
       if (!noBorder) {
@@ -119,13 +133,51 @@ void TSkinForm::WndProc(TMessage& message) {
       }
       break;
 
+    case WM_SYNCPAINT:
+      if (!rollUpState_) {
+        Default(message);
+        break;
+      }
+      form_.Perform(WM_NCPAINT);
+      message.Result = 0;
+      break;
+
     case WM_SYSCOMMAND:
+      if ((message.WParam & 0xFFF0) == SC_KEYMENU) {
+        KeyMenu();  // never passed on: no menu of the platform's own opens
+        break;
+      }
       if ((message.WParam & 0xFFF0) == SC_RESTORE && OnRestore) OnRestore(this);
+      Default(message);
+      break;
+
+    case WM_TIMER:
+      if (message.WParam == 1) AlphaFadeIn();
+      Default(message);
+      break;
+
+    case WM_MOVING:
+      if (auto* proposed = reinterpret_cast<TRect*>(message.LParam)) {
+        if (maximised) *proposed = Bounds(form_.Left(), form_.Top(), form_.Width(), form_.Height());
+        else if (Magnetic) Snap(*proposed);
+      }
+      Default(message);
+      break;
+
+    case WM_NCLBUTTONDOWN:
+      // A maximised window stays where it is. The window system's own move could not be held
+      // back step by step, so none starts.
+      if (!(maximised && int(message.WParam) == HTCAPTION)) Default(message);
+      break;
+
+    case WM_SKINMENU_CLOSED:
+      MenuClosed();
       Default(message);
       break;
 
     case WM_SIZING:
       if (inSizeMove_ && dragFullWindows_) {
+        snapState_ = {false, false, false, false, snapState_.Anchor};
         auto* proposed = reinterpret_cast<TRect*>(message.LParam);
         Default(message);
         if (proposed) {
@@ -141,8 +193,9 @@ void TSkinForm::WndProc(TMessage& message) {
       break;
 
     case WM_ENTERSIZEMOVE:
+      snapState_.Anchor = GetCursorPos();
       ResetObjectStates();
-      hoverTimer_.stop();
+      hoverTimer_.Stop();
       hoverIndex_ = captureIndex_ = -1;
       inSizeMove_ = true;
       dragFullWindows_ = true;  // the window's contents always follow the drag here
@@ -150,7 +203,7 @@ void TSkinForm::WndProc(TMessage& message) {
       break;
 
     case WM_EXITSIZEMOVE:
-      hoverTimer_.stop();
+      hoverTimer_.Stop();
       hoverIndex_ = oldHoverIndex_ = captureIndex_ = -1;
       if (skinData_ && !skinData_->Empty()) form_.Perform(WM_NCPAINT);
       Default(message);
@@ -160,9 +213,9 @@ void TSkinForm::WndProc(TMessage& message) {
       if (IsSkinDataMessage(message, skinData_)) {
         inSkinChange_ = true;
         skinned_ = false;
-        hoverTimer_.stop();
-        frameMorphTimer_.stop();
-        frameAnimateTimer_.stop();
+        hoverTimer_.Stop();
+        frameMorphTimer_.Stop();
+        frameAnimateTimer_.Stop();
         ClearSkinObjects();
         TellSkinControls(message);
         if (OnBeforeChangeSkinData) OnBeforeChangeSkinData(this);
@@ -213,6 +266,11 @@ void TSkinForm::RouteMouse(const TMessage& message) {
   const bool onCaption = int(message.WParam) == HTCAPTION;
   switch (message.Msg) {
     case WM_NCMOUSEMOVE: MouseMoveAt(p); break;
+    case WM_MOUSEMOVE:
+      // A press holds the pointer: whether it is still over the pressed object is known at once,
+      // not only at the next poll, so a release just outside never runs the object's command.
+      if (captureIndex_ >= 0) CapturedMoveAt(PointFromLParam(message.LParam));
+      break;
     case WM_NCLBUTTONDOWN:
       // The default step ran a move or size loop: this press belongs to it, not to an object.
       if (inSizeMove_) {
@@ -228,9 +286,19 @@ void TSkinForm::RouteMouse(const TMessage& message) {
       TrackHover(p, true);
       MouseDownAt(p, TMouseButton::mbLeft);
       DoubleClickAt();
-      if (onCaption) captureIndex_ = -1;
+      if (onCaption) {
+        CaptionDoubleClick();
+        captureIndex_ = -1;
+      }
       break;
     case WM_NCRBUTTONDOWN:
+      TrackHover(p, true);
+      MouseDownAt(p, TMouseButton::mbRight);
+      if (onCaption) {
+        captureIndex_ = -1;
+        PopupSystemMenuAt(PointFromLParam(message.LParam));
+      }
+      break;
     case WM_NCRBUTTONDBLCLK:
       TrackHover(p, true);
       MouseDownAt(p, TMouseButton::mbRight);

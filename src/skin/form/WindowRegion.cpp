@@ -1,5 +1,5 @@
-// The window states the engine runs in place of the system's. Here: the window's outline, cut
-// from the skin's mask picture, and the mask test the sizing edges use.
+// The window's outline, cut from the skin's mask picture in every state, and the mask test the
+// sizing edges use.
 #include "skin/controls/SkinRegion.h"
 #include "skin/data/SkinData.h"
 #include "skin/form/SkinForm.h"

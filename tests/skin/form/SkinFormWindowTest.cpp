@@ -13,58 +13,17 @@
 #include "skin/data/StoredSkinData.h"
 #include "skin/form/SkinForm.h"
 #include "support/QtPrinters.h"
+#include "SkinnedWindowFixture.h"
 
 namespace {
 
-// The console's window as far as the frame goes: bsSingle, [biRollUp], the stored skin, client
-// 530 x 337.
-class SkinFormWindow : public ::testing::Test {
+class SkinFormWindow : public SkinnedWindowTest {
  protected:
-  void SetUp() override {
-    form.SetBorderStyle(TFormBorderStyle::bsSingle);
-    form.SetCaption(QStringLiteral("Lumetra2.0版"));
-    engine.SetBorderIcons(biRollUp);
-    engine.SetSkinData(&skin);
-    stored.SetCompressedData(StoredSkinCompressedData());
-    skin.SetCompressedStoredSkin(&stored);
-    ASSERT_TRUE(engine.Skinned());
-    form.SetClientSize(530, 337);
-    form.SetLeft(100);
-    form.SetTop(80);
+  // Sends a pointer event to the top-level widget at a screen point.
+  void PointerAt(QEvent::Type type, QPoint global, Qt::MouseButtons buttons) {
+    held = buttons;
+    Pointer(type, global, type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton);
   }
-
-  void ShowActive() {
-    form.Show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.Window()));
-    QApplication::setActiveWindow(form.Window());
-    ASSERT_TRUE(QTest::qWaitForWindowActive(form.Window()));
-    ASSERT_TRUE(form.Active());
-  }
-
-  int HitAt(int x, int y) { return int(form.Perform(WM_NCHITTEST, 0, PointToLParam({form.Left() + x, form.Top() + y}))); }
-
-  // Sends a pointer event to the top-level widget at a window point (screen point for moves).
-  void Pointer(QEvent::Type type, QPoint global, Qt::MouseButtons buttons) {
-    QWidget* w = form.Window();
-    const QPoint local = global - w->geometry().topLeft();
-    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent event(type, local, local, global, button, buttons, Qt::NoModifier);
-    QApplication::sendEvent(w, &event);
-  }
-
-  const TActiveSkinObject& Object(const QString& name) {
-    for (const auto& o : engine.ObjectList())
-      if (o->IDName == name) return *o;
-    ADD_FAILURE() << "no object " << name.toStdString();
-    return *engine.ObjectList().front();
-  }
-
-  QImage Frame() { return form.FrameImage().copy(); }
-
-  TForm form;
-  TSkinForm engine{&form};
-  TCompressedStoredSkin stored;
-  TSkinData skin;
 };
 
 // A second skin: a 320 x 120 frame picture (client 20,50,300,110), a mask, one caption object.
@@ -125,11 +84,11 @@ TEST_F(SkinFormWindow, DraggingTheCaptionMovesTheWindowAndPressesNoObject) {
   engine.OnMouseDownEvent = [&](const QString&, int, int, const TRect&, TMouseButton) { ++presses; };
   const QPoint start = form.Window()->geometry().topLeft() + QPoint(60, 25);
   const QPoint before(form.Left(), form.Top());
-  Pointer(QEvent::MouseMove, start, Qt::NoButton);
-  Pointer(QEvent::MouseButtonPress, start, Qt::LeftButton);
+  PointerAt(QEvent::MouseMove, start, Qt::NoButton);
+  PointerAt(QEvent::MouseButtonPress, start, Qt::LeftButton);
   EXPECT_TRUE(form.InMoveSizeLoop());
-  for (int step = 1; step <= 5; ++step) Pointer(QEvent::MouseMove, start + QPoint(8 * step, 6 * step), Qt::LeftButton);
-  Pointer(QEvent::MouseButtonRelease, start + QPoint(40, 30), Qt::NoButton);
+  for (int step = 1; step <= 5; ++step) PointerAt(QEvent::MouseMove, start + QPoint(8 * step, 6 * step), Qt::LeftButton);
+  PointerAt(QEvent::MouseButtonRelease, start + QPoint(40, 30), Qt::NoButton);
   EXPECT_FALSE(form.InMoveSizeLoop());
   EXPECT_EQ(QPoint(form.Left(), form.Top()), before + QPoint(40, 30));
   EXPECT_EQ(presses, 0);
@@ -137,12 +96,12 @@ TEST_F(SkinFormWindow, DraggingTheCaptionMovesTheWindowAndPressesNoObject) {
 
   // A press elsewhere on the frame goes to the object under the pointer, which holds it.
   const QPoint close = form.Window()->geometry().topLeft() + QPoint(540, 24);
-  Pointer(QEvent::MouseMove, close, Qt::NoButton);
-  Pointer(QEvent::MouseButtonPress, close, Qt::LeftButton);
-  EXPECT_EQ(presses, 1);
+  PointerAt(QEvent::MouseMove, close, Qt::NoButton);
+  PointerAt(QEvent::MouseButtonPress, close, Qt::LeftButton);
+  EXPECT_TRUE(static_cast<const TSkinButtonObject&>(Object("closebutton")).Down);
   EXPECT_FALSE(form.InMoveSizeLoop());
   EXPECT_TRUE(form.HasCapture());
-  Pointer(QEvent::MouseButtonRelease, close, Qt::NoButton);
+  PointerAt(QEvent::MouseButtonRelease, close, Qt::NoButton);
   EXPECT_FALSE(form.HasCapture());
 }
 

@@ -1,0 +1,178 @@
+// The window states the engine runs in place of the system's: minimise, maximise and restore,
+// roll-up (the window collapses to its frame), the caption's double click and the placement at
+// the first showing.
+#include "platform/Application.h"
+#include "platform/Forms.h"
+#include "skin/controls/SkinWindowOS.h"
+#include "skin/form/SkinForm.h"
+#include "skin/menus/SkinMenuHost.h"
+
+namespace {
+
+TRect BoundsOf(const TForm& form) { return Bounds(form.Left(), form.Top(), form.Width(), form.Height()); }
+
+void SetFormBounds(TForm& form, const TRect& r) { form.SetBounds(r.Left, r.Top, r.Width(), r.Height()); }
+
+// Another visible skinned window, not the main form, that is minimised at the point.
+bool MinimisedWindowAt(const TForm& self, TPoint at) {
+  for (TForm* form : Forms()) {
+    if (form == &self || form == Application().MainForm || !form->Visible()) continue;
+    const auto* engine = dynamic_cast<const TSkinForm*>(SkinMenuHostOf(form));
+    if (engine && engine->SkinWindowState() == TSkinWindowState::Minimized && form->Left() == at.X &&
+        form->Top() == at.Y)
+      return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+// In order: nothing for the state it is in; the new state (the main form minimises the whole
+// application, and its own state stays as it was); then the state's work. Back to normal from
+// maximised, a roll-up done while maximised is undone first.
+void TSkinForm::SetWindowState(TSkinWindowState state) {
+  if (state == skinWindowState_) return;
+  const TSkinWindowState previous = skinWindowState_;
+  const bool applicationMinimizes = state == TSkinWindowState::Minimized && Application().MainForm == &form_;
+  if (!applicationMinimizes) skinWindowState_ = state;
+  switch (state) {
+    case TSkinWindowState::Minimized: Minimize(); break;
+    case TSkinWindowState::Maximized:
+      rolledUpAtMaximize_ = rollUpState_;
+      Maximize();
+      break;
+    case TSkinWindowState::Normal:
+      if (previous == TSkinWindowState::Maximized && rollUpState_ && !rolledUpAtMaximize_) SetRollUp(false);
+      rolledUpAtMaximize_ = false;
+      Restore();
+      break;
+  }
+}
+
+// The main form minimises the application. Another window shrinks to its collapsed frame in the
+// first free slot along the bottom of its work area, rows growing upwards.
+void TSkinForm::Minimize() {
+  if (Application().MainForm == &form_) {
+    Application().Minimize();
+  } else {
+    if (restoreBounds_.IsEmpty()) restoreBounds_ = BoundsOf(form_);
+    const int w = GetMinWidth(), h = GetMinHeight();
+    const TRect work = WorkAreaForWindow(form_.Window(), true);
+    TPoint slot{work.Left, work.Bottom - h};
+    while (MinimisedWindowAt(form_, slot)) {
+      slot.X += w;
+      if (slot.X + w <= work.Right) continue;
+      slot = {work.Left, slot.Y - h};
+      if (slot.Y < work.Top) {
+        slot = {work.Left, work.Bottom - h};
+        break;
+      }
+    }
+    form_.SetBounds(slot.X, slot.Y, w, h);
+  }
+  if (OnMinimize) OnMinimize(this);
+}
+
+// The work area (the whole monitor with MaximizeOnFullScreen). A window that would cover the
+// whole primary screen keeps a one-pixel gap on every side, so that a task bar that hides itself
+// can still be reached at the screen's edge.
+void TSkinForm::Maximize() {
+  if (restoreBounds_.IsEmpty()) restoreBounds_ = BoundsOf(form_);
+  const TRect monitor = WorkAreaForWindow(form_.Window(), false);
+  const TRect work = WorkAreaForWindow(form_.Window(), true);
+  TRect target = MaximizeOnFullScreen ? monitor : work;
+  if (work == monitor && monitor == TRect{0, 0, ScreenWidth(), ScreenHeight()})
+    target = {target.Left + 1, target.Top + 1, target.Right - 1, target.Bottom - 1};
+  SetFormBounds(form_, target);
+  ShowStatusBarGrip(false);
+  if (OnMaximize) OnMaximize(this);
+}
+
+// Back to the bounds before minimise or maximise (a window first shown minimised or maximised is
+// placed now, as its first showing would have placed it), with a fresh layout when the size did
+// not change.
+void TSkinForm::Restore() {
+  rolledUpWhileMaximized_ = false;
+  const TSize before{form_.Width(), form_.Height()};
+  if (!restoreBounds_.IsEmpty()) {
+    if (firstShow_) {
+      firstShow_ = false;
+      SetFormBounds(form_, restoreBounds_);
+      CentreByPosition();
+    } else {
+      SetFormBounds(form_, restoreBounds_);
+    }
+  }
+  hoverTimer_.Start();
+  if (before == TSize{form_.Width(), form_.Height()}) NudgeWidth();
+  form_.Client()->update();
+  form_.RedrawFrame();
+  restoreBounds_ = {};
+  ShowStatusBarGrip(true);
+  if (OnRestore) OnRestore(this);
+}
+
+void TSkinForm::ShowStatusBarGrip(bool visible) {
+  if (auto* grip = dynamic_cast<TStatusBarGrip*>(statusBar_)) grip->SetSizeGripVisible(visible);
+}
+
+// Rolling up keeps the height to come back to and leaves only the frame's top and bottom bands;
+// unrolling brings that height (or the client height the component asks for) back. Asking for
+// the state the window is already in changes nothing, so the height to come back to is never
+// lost.
+void TSkinForm::SetRollUp(bool rolledUp) {
+  if (!(borderIcons_ & biRollUp) || skinWindowState_ == TSkinWindowState::Minimized) return;
+  const bool maximised = skinWindowState_ == TSkinWindowState::Maximized;
+  if (rollUpState_ && maximised && !rolledUpWhileMaximized_) return;
+  if (rolledUp == rollUpState_) return;
+  if (maximised) rolledUpWhileMaximized_ = rolledUp;
+  rollUpState_ = rolledUp;
+  if (rolledUp) {
+    heightBeforeRollUp_ = form_.Height();
+    form_.SetHeight(GetMinHeight());
+  } else if (ClientHeight > 0) {
+    form_.SetClientSize(form_.ClientWidth(), ClientHeight);
+  } else {
+    form_.SetHeight(heightBeforeRollUp_);
+  }
+  if (OnChangeRollUpState) OnChangeRollUpState(this);
+}
+
+// First match: a sizeable window comes back from minimised, is maximised (when it may be), or
+// comes back from maximised; any other window rolls up or down.
+void TSkinForm::CaptionDoubleClick() {
+  const bool sizeable = IsSizeable(form_.BorderStyle());
+  const TSkinWindowState state = skinWindowState_;
+  if (sizeable && state == TSkinWindowState::Minimized)
+    SetWindowState(TSkinWindowState::Normal);
+  else if (sizeable && state != TSkinWindowState::Maximized && !rollUpState_ && (borderIcons_ & biMaximize))
+    SetWindowState(TSkinWindowState::Maximized);
+  else if (sizeable && state == TSkinWindowState::Maximized && !rolledUpWhileMaximized_)
+    SetWindowState(TSkinWindowState::Normal);
+  else
+    SetRollUp(!rollUpState_);
+}
+
+void TSkinForm::CloseForm() {
+  Application().Guard([this] { form_.Close(); });
+}
+
+// The first showing: the default keeps the window where it is; centring waits for a window
+// first shown minimised or maximised until it is restored.
+void TSkinForm::FirstShowPlacement() {
+  if (!firstShow_) return;
+  if (PositionInMonitor == TPositionInMonitor::spDefault) {
+    firstShow_ = false;
+  } else if (skinWindowState_ == TSkinWindowState::Normal) {
+    firstShow_ = false;
+    CentreByPosition();
+  }
+}
+
+// Centred in the monitor's whole area (spScreenCenter) or its work area (spDesktopCenter).
+void TSkinForm::CentreByPosition() {
+  if (PositionInMonitor == TPositionInMonitor::spDefault) return;
+  const TRect area = WorkAreaForWindow(form_.Window(), PositionInMonitor == TPositionInMonitor::spDesktopCenter);
+  form_.SetBounds(area.Left + Div(area.Width(), 2) - Div(form_.Width(), 2),
+                  area.Top + Div(area.Height(), 2) - Div(form_.Height(), 2), form_.Width(), form_.Height());
+}
