@@ -1,10 +1,14 @@
 // lumetra-cli frame-layout: runs the frame engine on an off-screen window of a given outer size
-// and prints where everything lands: the client area, the moved skin geometry, the frame
-// objects and the hit-test codes of chosen points.
+// (maximised and rolled up when asked) and prints where everything lands: the client area, the
+// moved skin geometry, the frame objects, the hit-test codes of chosen points and the window's
+// outline as runs of pixels.
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegion>
 #include <QRegularExpression>
+#include <algorithm>
+#include <map>
 
 #include "cli/CliCommand.h"
 #include "cli/OffscreenFrame.h"
@@ -49,7 +53,41 @@ struct Hit {
   int code;
 };
 
-void PrintJson(OffscreenFrame& frame, const std::vector<Hit>& hits) {
+// The window's outline as horizontal runs per row, [x0, x1) each, rows top to bottom, only rows
+// that have runs; the whole window when it has no region.
+using RegionRows = std::map<int, std::vector<std::pair<int, int>>>;
+
+RegionRows RowsOf(const QRegion& region) {
+  RegionRows rows;
+  for (const QRect& r : region)
+    for (int y = r.top(); y <= r.bottom(); ++y) rows[y].push_back({r.left(), r.right() + 1});
+  for (auto& [y, runs] : rows) {
+    std::sort(runs.begin(), runs.end());
+    std::vector<std::pair<int, int>> merged;
+    for (const auto& run : runs) {
+      if (!merged.empty() && run.first <= merged.back().second) merged.back().second = std::max(merged.back().second, run.second);
+      else merged.push_back(run);
+    }
+    runs = std::move(merged);
+  }
+  return rows;
+}
+
+RegionRows WindowRegionRows(OffscreenFrame& frame) {
+  return RowsOf(frame.form.WindowRgn().value_or(QRegion(0, 0, frame.form.Width(), frame.form.Height())));
+}
+
+QJsonArray RegionJson(const RegionRows& rows) {
+  QJsonArray list;
+  for (const auto& [y, runs] : rows) {
+    QJsonArray row;
+    for (const auto& [x0, x1] : runs) row.append(QJsonArray{x0, x1});
+    list.append(QJsonArray{y, row});
+  }
+  return list;
+}
+
+void PrintJson(OffscreenFrame& frame, const std::vector<Hit>& hits, bool region) {
   TSkinForm& engine = frame.engine;
   const TFrameLayout& layout = engine.Layout();
   QJsonArray points;
@@ -67,8 +105,10 @@ void PrintJson(OffscreenFrame& frame, const std::vector<Hit>& hits) {
                                {QStringLiteral("y"), h.at.Y},
                                {QStringLiteral("code"), HitTestName(h.code)},
                                {QStringLiteral("value"), h.code}});
-  const QJsonObject root{
+  QJsonObject root{
       {QStringLiteral("skinned"), engine.Skinned()},
+      {QStringLiteral("rolled_up"), engine.RollUpState()},
+      {QStringLiteral("maximized"), engine.SkinWindowState() == TSkinWindowState::Maximized},
       {QStringLiteral("size"), QJsonArray{frame.form.Width(), frame.form.Height()}},
       {QStringLiteral("client"), RectJson(frame.ClientRect())},
       {QStringLiteral("min"), QJsonArray{engine.GetMinWidth(), engine.GetMinHeight()}},
@@ -79,19 +119,22 @@ void PrintJson(OffscreenFrame& frame, const std::vector<Hit>& hits) {
       {QStringLiteral("objects"), objects},
       {QStringLiteral("hits"), hitList},
   };
+  if (region) root.insert(QStringLiteral("region"), RegionJson(WindowRegionRows(frame)));
   WriteOutput(QStringLiteral("-"), QJsonDocument(root).toJson(QJsonDocument::Compact) + '\n');
 }
 
-void PrintSummary(OffscreenFrame& frame, const std::vector<Hit>& hits) {
+void PrintSummary(OffscreenFrame& frame, const std::vector<Hit>& hits, bool region) {
   TSkinForm& engine = frame.engine;
   const TFrameLayout& layout = engine.Layout();
   const TRect client = frame.ClientRect();
-  PrintLine(QStringLiteral("%1 frame, window %2 x %3 (at least %4 x %5)")
+  PrintLine(QStringLiteral("%1 frame, window %2 x %3 (at least %4 x %5)%6%7")
                 .arg(engine.Skinned() ? QStringLiteral("skinned") : QStringLiteral("default"))
                 .arg(frame.form.Width())
                 .arg(frame.form.Height())
                 .arg(engine.GetMinWidth())
-                .arg(engine.GetMinHeight()));
+                .arg(engine.GetMinHeight())
+                .arg(engine.SkinWindowState() == TSkinWindowState::Maximized ? QStringLiteral(", maximised") : QString())
+                .arg(engine.RollUpState() ? QStringLiteral(", rolled up") : QString()));
   PrintLine(QStringLiteral("client %1 (%2 x %3); frame left %4, top %5, right %6, bottom %7")
                 .arg(RectText(client))
                 .arg(client.Width())
@@ -111,6 +154,12 @@ void PrintSummary(OffscreenFrame& frame, const std::vector<Hit>& hits) {
                   .arg(o->Visible ? QString() : QStringLiteral(", hidden"))
                   .arg(o->Enabled ? QString() : QStringLiteral(", disabled")));
   for (const Hit& h : hits) PrintLine(QStringLiteral("hit %1,%2: %3").arg(h.at.X).arg(h.at.Y).arg(HitTestName(h.code)));
+  if (!region) return;
+  for (const auto& [y, runs] : WindowRegionRows(frame)) {
+    QStringList parts;
+    for (const auto& [x0, x1] : runs) parts << QStringLiteral("%1-%2").arg(x0).arg(x1);
+    PrintLine(QStringLiteral("region row %1: %2").arg(y).arg(parts.join(u' ')));
+  }
 }
 
 int RunFrameLayout(const QStringList& arguments) {
@@ -118,8 +167,9 @@ int RunFrameLayout(const QStringList& arguments) {
   parser.setApplicationDescription(QStringLiteral(
       "Runs the frame engine on an off-screen window of the given outer size and prints its layout: the\n"
       "client area, the moved skin geometry, the frame objects and the hit-test codes of --hit points\n"
-      "(window coordinates). The skin is the one built into the program unless a source is given;\n"
-      "--no-skin shows the default frame."));
+      "(window coordinates) and, with --region, the window's outline. --maximized and --rolled-up put the\n"
+      "window in those states first. The skin is the one built into the program unless a source is\n"
+      "given; --no-skin shows the default frame."));
   parser.addOption({QStringLiteral("size"), QStringLiteral("Outer window size."), QStringLiteral("WxH")});
   parser.addOption({QStringLiteral("border-style"),
                     QStringLiteral("bsSingle (default), bsSizeable, bsToolWindow, bsSizeToolWin or bsNone."),
@@ -127,6 +177,10 @@ int RunFrameLayout(const QStringList& arguments) {
   parser.addOption({QStringLiteral("caption"), QStringLiteral("Window caption."), QStringLiteral("text")});
   parser.addOption({QStringLiteral("hit"), QStringLiteral("A point to hit-test (repeatable)."), QStringLiteral("X,Y")});
   parser.addOption({QStringLiteral("no-skin"), QStringLiteral("No skin: the default frame.")});
+  parser.addOption({QStringLiteral("maximized"), QStringLiteral("Maximise the window first (to the screen's work area).")});
+  parser.addOption({QStringLiteral("rolled-up"), QStringLiteral("Roll the window up to its frame first.")});
+  parser.addOption({QStringLiteral("region"),
+                    QStringLiteral("Print the window's outline: per row, runs of pixels [x0, x1).")});
   parser.addOption({QStringLiteral("json"), QStringLiteral("Print one JSON object.")});
   AddSkinSourceOptions(parser);
   if (!ParseCommandLine(parser, arguments, 0)) return 0;
@@ -153,12 +207,15 @@ int RunFrameLayout(const QStringList& arguments) {
   setup.caption = parser.value(QStringLiteral("caption"));
   setup.size = size;
   OffscreenFrame frame(setup);
+  if (parser.isSet(QStringLiteral("maximized"))) frame.engine.SetWindowState(TSkinWindowState::Maximized);
+  if (parser.isSet(QStringLiteral("rolled-up"))) frame.engine.SetRollUp(true);
   frame.engine.CalcLayout();
   if (frame.engine.Skinned()) frame.engine.ArrangeObjects();
   std::vector<Hit> hits;
   for (const TPoint& p : points) hits.push_back({p, frame.HitTest(p)});
-  if (parser.isSet(QStringLiteral("json"))) PrintJson(frame, hits);
-  else PrintSummary(frame, hits);
+  const bool region = parser.isSet(QStringLiteral("region"));
+  if (parser.isSet(QStringLiteral("json"))) PrintJson(frame, hits, region);
+  else PrintSummary(frame, hits, region);
   return 0;
 }
 

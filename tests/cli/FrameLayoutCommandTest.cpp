@@ -64,6 +64,38 @@ TEST(CliFrameLayout, ShowsTheDefaultFrameWithoutASkinAndNoFrameWithoutABorder) {
   EXPECT_TRUE(text.out.contains("frame left 13, top 46, right 12, bottom 9")) << text.out.toStdString();
 }
 
+TEST(CliFrameLayout, RollsUpAndMaximisesFirstAndPrintsTheOutlineAsRuns) {
+  const QJsonObject normal = Json(RunCli({"frame-layout", "--size", "555x392", "--json", "--region"}));
+  EXPECT_FALSE(normal["rolled_up"].toBool());
+  const QJsonArray rows = normal["region"].toArray();
+  ASSERT_EQ(rows.size(), 392);
+  EXPECT_EQ(rows[0].toArray(), (QJsonArray{0, QJsonArray{QJsonArray{5, 550}}}));  // a rounded corner
+  EXPECT_EQ(rows[200].toArray(), (QJsonArray{200, QJsonArray{QJsonArray{0, 555}}}));
+
+  const QJsonObject rolled = Json(RunCli({"frame-layout", "--size", "555x392", "--rolled-up", "--json", "--region",
+                                          "--hit", "100,25", "--hit", "100,50"}));
+  EXPECT_TRUE(rolled["rolled_up"].toBool());
+  EXPECT_EQ(rolled["size"].toArray(), (QJsonArray{555, 55}));
+  EXPECT_EQ(rolled["client"].toArray(), Rect(13, 46, 543, 46));
+  EXPECT_EQ(rolled["hits"].toArray()[0].toObject()["code"].toString(), QStringLiteral("HTCAPTION"));
+  EXPECT_EQ(rolled["hits"].toArray()[1].toObject()["code"].toString(), QStringLiteral("HTOBJECT"));
+  // The outline is the caption band's over the bottom band's, rows top to bottom.
+  const QJsonArray rolledRows = rolled["region"].toArray();
+  ASSERT_EQ(rolledRows.size(), 55);
+  for (int y = 0; y < 46; ++y) EXPECT_EQ(rolledRows[y].toArray(), rows[y].toArray()) << y;
+  for (int y = 46; y < 55; ++y)
+    EXPECT_EQ(rolledRows[y].toArray()[1], rows[y + 337].toArray()[1]) << y;
+
+  const QJsonObject maximised = Json(RunCli({"frame-layout", "--size", "555x392", "--maximized", "--json"}));
+  EXPECT_TRUE(maximised["maximized"].toBool());
+  EXPECT_FALSE(maximised.contains(QStringLiteral("region")));
+  const QJsonArray size = maximised["size"].toArray();
+  EXPECT_GT(size[0].toInt(), 555);  // the screen's work area, less a pixel on each side
+  const CliRun text = RunCli({"frame-layout", "--size", "555x392", "--rolled-up", "--region"});
+  EXPECT_TRUE(text.out.contains("555 x 55 (at least 277 x 55), rolled up")) << text.out.toStdString();
+  EXPECT_TRUE(text.out.contains("region row 0: 5-550\n")) << text.out.toStdString();
+}
+
 TEST(CliFrameLayout, RejectsBadRequestsWithOneLine) {
   for (const QStringList& args : {QStringList{"frame-layout"}, QStringList{"frame-layout", "--size", "0x5"},
                                   QStringList{"frame-layout", "--size", "555x392", "--hit", "1;2"},
