@@ -1,10 +1,9 @@
 #include "SkinnedWindowFixture.h"
 
 #include <QApplication>
-#include <QCursor>
-#include <QMouseEvent>
 
 #include "skin/data/StoredSkinData.h"
+#include "support/PointerEvents.h"
 
 void SkinnedWindowTest::SetUp() {
   form.SetBorderStyle(TFormBorderStyle::bsSingle);
@@ -34,11 +33,7 @@ int SkinnedWindowTest::HitAt(int x, int y) {
 }
 
 void SkinnedWindowTest::Pointer(QEvent::Type type, QPoint global, Qt::MouseButton button) {
-  QWidget* w = form.Window();
-  const QPoint local = global - w->geometry().topLeft();
-  QCursor::setPos(global);
-  QMouseEvent event(type, local, local, global, button, held, Qt::NoModifier);
-  QApplication::sendEvent(w, &event);
+  SendPointer(form.Window(), type, global, button, held);
 }
 
 void SkinnedWindowTest::MoveTo(int x, int y) { Pointer(QEvent::MouseMove, Global(x, y), Qt::NoButton); }

@@ -2,8 +2,6 @@
 // roll-up combined with maximise, minimise (the application's for the main form, slots along the
 // work area's bottom for others), the first placement, transparency, snapping and the tray.
 #include <QApplication>
-#include <QCursor>
-#include <QMouseEvent>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -16,6 +14,7 @@
 #include "skin/data/StoredSkinData.h"
 #include "skin/form/SkinForm.h"
 #include "skin/menus/SkinPopupMenu.h"
+#include "support/PointerEvents.h"
 #include "support/QtPrinters.h"
 
 namespace {
@@ -249,11 +248,7 @@ TEST(MagneticSnap, AMagneticWindowSnapsWhileItsCaptionIsDragged) {
   ASSERT_TRUE(QTest::qWaitForWindowActive(w.form.Window()));
   QWidget* window = w.form.Window();
   const auto send = [&](QEvent::Type type, QPoint global, Qt::MouseButtons held) {
-    QCursor::setPos(global);
-    const QPoint local = global - window->geometry().topLeft();
-    QMouseEvent event(type, local, local, global, type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, held,
-                      Qt::NoModifier);
-    QApplication::sendEvent(window, &event);
+    SendPointer(window, type, global, type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, held);
   };
   const QPoint start = window->geometry().topLeft() + QPoint(150, 25);
   send(QEvent::MouseButtonPress, start, Qt::LeftButton);
