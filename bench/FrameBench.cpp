@@ -1,5 +1,6 @@
 // The frame engine's hot paths on an off-screen window with the program's skin: a whole frame
-// paint (the console's size and a large window), one hit test and one frame-size answer.
+// paint (the console's size and a large window), one hit test, one frame-size answer, one hover
+// morph step of a caption button with its repaint, and rolling the window up and down.
 #include <benchmark/benchmark.h>
 
 #include "platform/NonClientMessages.h"
@@ -53,5 +54,32 @@ void BM_NcCalcSize(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_NcCalcSize);
+
+// One step of the close button's hover morph: the blend of its two looks and the repaint of the
+// button alone, from the middle of the morph so that every step draws a blend.
+void BM_CaptionButtonMorphStep(benchmark::State& state) {
+  SkinnedWindow window(555, 392);
+  TActiveSkinObject* close = nullptr;
+  for (const auto& object : window.engine.ObjectList())
+    if (object->Command() == SkinCommand::cmClose) close = object.get();
+  close->Active = true;
+  for (auto _ : state) {
+    close->MorphProgress = 0.4;
+    close->MorphStep();
+    benchmark::DoNotOptimize(window.form.FrameImage().constBits());
+  }
+}
+BENCHMARK(BM_CaptionButtonMorphStep)->Unit(benchmark::kMicrosecond);
+
+// Rolling up to the frame and back: two resizes, each with its layout, region and frame paint.
+void BM_RollUpAndUnroll(benchmark::State& state) {
+  SkinnedWindow window(555, 392);
+  for (auto _ : state) {
+    window.engine.SetRollUp(true);
+    window.engine.SetRollUp(false);
+  }
+  if (window.form.Height() != 392) state.SkipWithError("the window did not come back to its height");
+}
+BENCHMARK(BM_RollUpAndUnroll)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
