@@ -11,11 +11,12 @@
 //   - the frame is painted on WM_NCPAINT through TWindowDC into the form's frame image, which
 //     the top-level widget shows; the client widget paints its background on WM_ERASEBKGND;
 //   - the pointer outside the client widget: WM_NCHITTEST, WM_SETCURSOR with the hit code, then
-//     WM_NCMOUSEMOVE / WM_NC?BUTTON* with the code in wParam and the screen point in lParam;
+//     WM_NCMOUSEMOVE / WM_NC?BUTTON* with the code in wParam and the screen point in lParam; a
+//     second press soon after the first on the same spot and hit code is the double click;
 //   - activation: WM_NCACTIVATE, then WM_ACTIVATE;
 //   - default processing of a left press on HTCAPTION or a sizing code runs a move or size loop
-//     (WM_ENTERSIZEMOVE ... WM_EXITSIZEMOVE): the window system's own where it offers one, else
-//     a loop of the form's own that follows the pointer.
+//     (WM_ENTERSIZEMOVE ... WM_EXITSIZEMOVE) that moves once the pointer is dragged: the window
+//     system's own where it offers one, else a loop of the form's own that follows the pointer.
 #include <QImage>
 #include <QRegion>
 #include <QString>
@@ -185,10 +186,15 @@ class TForm {
   // Turns a pointer event over the frame into the non-client protocol; false when the form
   // shows the system frame.
   bool NonClientMouse(QMouseEvent* event, unsigned clientMessage, unsigned nonClientMessage);
+  // Whether a press over the frame completes a double click (and if so, starts afresh).
+  bool NonClientDoubleClick(const QMouseEvent* event, int hitCode);
   void DefaultNonClientButtonDown(int hitCode, TPoint screen);
   void DefaultSetCursor(int hitCode);
   void EndSystemLoop();
   void FallBackToOwnLoop();
+  // The press entered the loop; the pointer has now been dragged far enough to move or size.
+  void StartDraggedLoop(QPoint cursor);
+  void EndPendingLoop();
   std::unique_ptr<QObject> MakeShortCutFilter();
 
   std::unique_ptr<TFormWindow> window_;
@@ -206,6 +212,14 @@ class TForm {
   QImage clientImage_;
   bool frameDirty_ = true;
   bool inFramePaint_ = false;
+  struct NonClientPress {
+    bool valid = false;
+    Qt::MouseButton button = Qt::NoButton;
+    int hitCode = 0;
+    QPoint at;
+    quint64 time = 0;
+  } lastNonClientPress_;
+  bool loopPending_ = false;
   bool systemLoop_ = false;
   int systemLoopCode_ = 0;
   QPoint systemLoopStart_;

@@ -1,7 +1,9 @@
 // The custom-frame half of the form: the non-client protocol it runs through the window
 // procedure once a component has taken the frame over.
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyleHints>
 #include <QWindow>
 
 #include "platform/Canvas.h"
@@ -39,9 +41,11 @@ Qt::CursorShape CursorOf(int hitCode) {
   }
 }
 
-// The right button's message stands three after the left one's, client and non-client alike.
+// The right button's message stands three after the left one's, the middle one's six, client and
+// non-client alike; further buttons count as the middle one, which no frame object takes.
 unsigned ForButton(unsigned leftMessage, const QMouseEvent* event) {
-  return leftMessage + (event->button() == Qt::RightButton ? 3 : 0);
+  if (event->button() == Qt::LeftButton || event->button() == Qt::NoButton) return leftMessage;
+  return leftMessage + (event->button() == Qt::RightButton ? 3 : 6);
 }
 
 }  // namespace
@@ -70,8 +74,10 @@ void TFormWindow::mouseReleaseEvent(QMouseEvent* event) {
     QWidget::mouseReleaseEvent(event);
 }
 
+// Over the frame the toolkit's double click is a press like any other: the form tells double
+// clicks there itself (some toolkits send a press before it, some do not).
 void TFormWindow::mouseDoubleClickEvent(QMouseEvent* event) {
-  if (!form_.NonClientMouse(event, ForButton(WM_LBUTTONDBLCLK, event), ForButton(WM_NCLBUTTONDBLCLK, event)))
+  if (!form_.NonClientMouse(event, ForButton(WM_LBUTTONDBLCLK, event), ForButton(WM_NCLBUTTONDOWN, event)))
     QWidget::mouseDoubleClickEvent(event);
 }
 
@@ -86,8 +92,9 @@ bool TFormWindow::event(QEvent* event) {
                                  event->type() == QEvent::MouseButtonPress ||
                                  event->type() == QEvent::MouseButtonRelease))
     form_.EndSystemLoop();
-  if (event->type() == QEvent::KeyPress && form_.loop_->Active() &&
-      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+  if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape &&
+      (form_.loop_->Active() || form_.loopPending_)) {
+    form_.EndPendingLoop();
     form_.loop_->Cancel();
     return true;
   }
@@ -170,11 +177,19 @@ void TForm::PaintClientBackground(QImage& image) {
   Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(&canvas), 0);
 }
 
-bool TForm::InMoveSizeLoop() const { return systemLoop_ || loop_->Active(); }
+bool TForm::InMoveSizeLoop() const { return loopPending_ || systemLoop_ || loop_->Active(); }
 
 bool TForm::NonClientMouse(QMouseEvent* event, unsigned clientMessage, unsigned nonClientMessage) {
   if (!customFrame_) return false;
   const QPoint global = event->globalPosition().toPoint();
+  if (loopPending_) {
+    // The loop holds the pointer: a drag starts the moving, the release ends the loop.
+    const bool dragging = event->type() == QEvent::MouseMove && (event->buttons() & Qt::LeftButton);
+    if (dragging && (global - systemLoopStart_).manhattanLength() >= QGuiApplication::styleHints()->startDragDistance())
+      StartDraggedLoop(global);
+    else if (!dragging) EndPendingLoop();
+    if (dragging || event->type() == QEvent::MouseButtonRelease) return true;
+  }
   if (loop_->Active()) {
     if (event->type() == QEvent::MouseButtonRelease) loop_->Finish();
     else loop_->Follow(global);
@@ -193,8 +208,27 @@ bool TForm::NonClientMouse(QMouseEvent* event, unsigned clientMessage, unsigned 
   const int code = int(Perform(WM_NCHITTEST, 0, screen));
   const unsigned mouseMessage = clientMessage;
   Perform(WM_SETCURSOR, reinterpret_cast<WPARAM>(window_.get()), MAKELPARAM(code, int(mouseMessage)));
-  if (code != HTCLIENT) Perform(nonClientMessage, WPARAM(code), screen);
+  if (code == HTCLIENT) return true;
+  // The double-click message stands two after the press's.
+  const bool press = event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
+  if (press && NonClientDoubleClick(event, code)) nonClientMessage += 2;
+  Perform(nonClientMessage, WPARAM(code), screen);
   return true;
+}
+
+// The platform makes non-client double clicks from the presses themselves, by their time and
+// place: the second press soon after the first on the same spot and hit code. A third press
+// starts a new one.
+bool TForm::NonClientDoubleClick(const QMouseEvent* event, int hitCode) {
+  const QPoint at = event->globalPosition().toPoint();
+  const NonClientPress& last = lastNonClientPress_;
+  const int distance = QGuiApplication::styleHints()->mouseDoubleClickDistance();
+  const bool second = last.valid && last.button == event->button() && last.hitCode == hitCode &&
+                      event->timestamp() - last.time <= quint64(QGuiApplication::styleHints()->mouseDoubleClickInterval()) &&
+                      (at - last.at).manhattanLength() <= distance;
+  if (second) lastNonClientPress_ = {};
+  else lastNonClientPress_ = {true, event->button(), hitCode, at, event->timestamp()};
+  return second;
 }
 
 void TForm::DefaultSetCursor(int hitCode) {
@@ -203,20 +237,37 @@ void TForm::DefaultSetCursor(int hitCode) {
   else window_->setCursor(CursorOf(hitCode));
 }
 
+// The loop is entered at the press, as the platform enters it. The window system is asked to
+// move or size the window only once the pointer is dragged: asked at a mere click, a window
+// manager may start moving after the button is already up and then take the next press (the
+// second half of a double click) as the end of its move.
 void TForm::DefaultNonClientButtonDown(int hitCode, TPoint screen) {
   if (!customFrame_ || InMoveSizeLoop()) return;
   if (hitCode != HTCAPTION && SizingEdgeOf(hitCode) == 0) return;
   Perform(WM_ENTERSIZEMOVE);
+  loopPending_ = true;
+  systemLoopCode_ = hitCode;
+  systemLoopStart_ = QPoint(screen.X, screen.Y);
+}
+
+void TForm::StartDraggedLoop(QPoint cursor) {
+  loopPending_ = false;
+  const int hitCode = systemLoopCode_;
   QWindow* handle = window_->windowHandle();
   const bool system = handle && (hitCode == HTCAPTION ? handle->startSystemMove()
                                                       : handle->startSystemResize(EdgesOf(hitCode)));
   if (system) {
     systemLoop_ = true;
-    systemLoopCode_ = hitCode;
-    systemLoopStart_ = QPoint(screen.X, screen.Y);
     return;
   }
-  loop_->Start(hitCode, QPoint(screen.X, screen.Y));
+  loop_->Start(hitCode, systemLoopStart_);
+  loop_->Follow(cursor);
+}
+
+void TForm::EndPendingLoop() {
+  if (!loopPending_) return;
+  loopPending_ = false;
+  Perform(WM_EXITSIZEMOVE);
 }
 
 void TForm::FallBackToOwnLoop() {

@@ -29,9 +29,11 @@ class ConsoleFrame : public ConsoleFixture {
     const QPoint at = window->geometry().topLeft() + QPoint(x, y);
     SendPointer(window, QEvent::MouseMove, at, Qt::NoButton, Qt::NoButton);
     form->SkinForm1.HoverTimer().Tick();
-    SendPointer(window, QEvent::MouseButtonPress, at, button, button);
-    SendPointer(window, QEvent::MouseButtonRelease, at, button, Qt::NoButton);
+    clock += 1000;  // clicks a second apart, never a double click
+    SendPointer(window, QEvent::MouseButtonPress, at, button, button, clock);
+    SendPointer(window, QEvent::MouseButtonRelease, at, button, Qt::NoButton, clock);
   }
+  quint64 clock = 0;
 
   void ExpectClosedAndSaved() {
     EXPECT_FALSE(form->Visible());

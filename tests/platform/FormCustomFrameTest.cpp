@@ -10,6 +10,7 @@
 #include "platform/MoveSizeLoop.h"
 #include "platform/NonClientMessages.h"
 #include "platform/WindowDC.h"
+#include "support/PointerEvents.h"
 
 namespace {
 
@@ -62,10 +63,19 @@ class FramedForm : public ::testing::Test {
   }
 
   void Pointer(QEvent::Type type, QPoint global, Qt::MouseButton button, Qt::MouseButtons buttons) {
+    SendPointer(form.Window(), type, global, button, buttons);
+  }
+  // A press and its release at a window point, the press at a time (milliseconds).
+  void ClickAt(int x, int y, quint64 time, Qt::MouseButton button = Qt::LeftButton) {
     QWidget* w = form.Window();
-    const QPoint local = global - w->geometry().topLeft();
-    QMouseEvent event(type, local, local, global, button, buttons, Qt::NoModifier);
-    QApplication::sendEvent(w, &event);
+    QMouseEvent press(QEvent::MouseButtonPress, QPoint(x, y), QPoint(x, y), Global(x, y), button, button,
+                      Qt::NoModifier);
+    press.setTimestamp(time);
+    QApplication::sendEvent(w, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, QPoint(x, y), QPoint(x, y), Global(x, y), button, Qt::NoButton,
+                        Qt::NoModifier);
+    release.setTimestamp(time + 50);
+    QApplication::sendEvent(w, &release);
   }
   QPoint Global(int x, int y) const { return form.Window()->geometry().topLeft() + QPoint(x, y); }
 
@@ -120,11 +130,10 @@ TEST_F(FramedForm, PointerOverTheFrameRunsHitTestCursorAndNonClientMessages) {
   log.clear();
   Pointer(QEvent::MouseButtonPress, Global(1, 60), Qt::RightButton, Qt::RightButton);
   Pointer(QEvent::MouseButtonRelease, Global(1, 60), Qt::RightButton, Qt::NoButton);
-  Pointer(QEvent::MouseButtonDblClick, Global(1, 60), Qt::LeftButton, Qt::LeftButton);
   std::vector<unsigned> nonClient;
   for (unsigned m : Messages())
     if (m != WM_NCHITTEST && m != WM_SETCURSOR) nonClient.push_back(m);
-  EXPECT_EQ(nonClient, (std::vector<unsigned>{WM_NCRBUTTONDOWN, WM_NCRBUTTONUP, WM_NCLBUTTONDBLCLK}));
+  EXPECT_EQ(nonClient, (std::vector<unsigned>{WM_NCRBUTTONDOWN, WM_NCRBUTTONUP}));
   // With the capture taken, the frame's pointer arrives as client messages.
   log.clear();
   form.SetCapture();
@@ -192,4 +201,43 @@ TEST(FormSystemFrame, RunsNoNonClientProtocol) {
   EXPECT_FALSE(form.HasCustomFrame());
   EXPECT_EQ(form.Client()->geometry(), QRect(0, 0, 300, 200));
   for (unsigned m : seen) EXPECT_TRUE(m != WM_NCCALCSIZE && m != WM_NCPAINT && m != WM_NCHITTEST) << m;
+}
+
+TEST_F(FramedForm, MakesTheFramesDoubleClicksFromThePressesAlone) {
+  const auto presses = [this] {
+    std::vector<unsigned> out;
+    for (const TMessage& m : log)
+      if (m.Msg >= WM_NCLBUTTONDOWN && m.Msg <= WM_NCMBUTTONDBLCLK && m.Msg != WM_NCLBUTTONUP &&
+          m.Msg != WM_NCRBUTTONUP && m.Msg != WM_NCMBUTTONUP)
+        out.push_back(m.Msg);
+    log.clear();
+    return out;
+  };
+  // On the frame's object area, so that no move loop runs: a second press soon and near is the
+  // double click, a third press starts anew.
+  ClickAt(100, 110, 1000);
+  ClickAt(101, 111, 1200);
+  ClickAt(101, 111, 1300);
+  EXPECT_EQ(presses(), (std::vector<unsigned>{WM_NCLBUTTONDOWN, WM_NCLBUTTONDBLCLK, WM_NCLBUTTONDOWN}));
+  // Too late, too far, another button: single presses; the right and middle buttons have their own.
+  ClickAt(100, 110, 5000);
+  ClickAt(100, 110, 6000);
+  ClickAt(140, 110, 6100);
+  ClickAt(140, 110, 6200, Qt::RightButton);
+  ClickAt(140, 110, 6300, Qt::RightButton);
+  ClickAt(140, 110, 6400, Qt::MiddleButton);
+  EXPECT_EQ(presses(), (std::vector<unsigned>{WM_NCLBUTTONDOWN, WM_NCLBUTTONDOWN, WM_NCLBUTTONDOWN, WM_NCRBUTTONDOWN,
+                                              WM_NCRBUTTONDBLCLK, WM_NCMBUTTONDOWN}));
+  // The toolkit's own double click over the frame is a second press like any other.
+  ClickAt(100, 110, 8000);
+  QMouseEvent second(QEvent::MouseButtonDblClick, QPoint(100, 110), QPoint(100, 110), Global(100, 110),
+                     Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+  second.setTimestamp(8100);
+  QApplication::sendEvent(form.Window(), &second);
+  EXPECT_EQ(presses(), (std::vector<unsigned>{WM_NCLBUTTONDOWN, WM_NCLBUTTONDBLCLK}));
+  // The caption's double click runs no move loop for its second press.
+  ClickAt(60, 10, 9000);
+  ClickAt(60, 10, 9100);
+  EXPECT_FALSE(form.InMoveSizeLoop());
+  EXPECT_EQ(presses(), (std::vector<unsigned>{WM_NCLBUTTONDOWN, WM_NCLBUTTONDBLCLK}));
 }

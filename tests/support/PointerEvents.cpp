@@ -5,9 +5,11 @@
 #include <QMouseEvent>
 #include <QWidget>
 
-void SendPointer(QWidget* window, QEvent::Type type, QPoint global, Qt::MouseButton button, Qt::MouseButtons held) {
+void SendPointer(QWidget* window, QEvent::Type type, QPoint global, Qt::MouseButton button, Qt::MouseButtons held,
+                 quint64 time) {
   const QPoint local = global - window->geometry().topLeft();
   QCursor::setPos(global);
   QMouseEvent event(type, local, local, global, button, held, Qt::NoModifier);
+  event.setTimestamp(time);
   QApplication::sendEvent(window, &event);
 }

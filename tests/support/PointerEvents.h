@@ -6,5 +6,7 @@
 
 class QWidget;
 
-// `button` is the one that changed (none for a move); `held` the buttons down after the event.
-void SendPointer(QWidget* window, QEvent::Type type, QPoint global, Qt::MouseButton button, Qt::MouseButtons held);
+// `button` is the one that changed (none for a move); `held` the buttons down after the event;
+// `time` the event's time stamp in milliseconds (presses close in time make double clicks).
+void SendPointer(QWidget* window, QEvent::Type type, QPoint global, Qt::MouseButton button, Qt::MouseButtons held,
+                 quint64 time = 0);

@@ -33,7 +33,8 @@ int SkinnedWindowTest::HitAt(int x, int y) {
 }
 
 void SkinnedWindowTest::Pointer(QEvent::Type type, QPoint global, Qt::MouseButton button) {
-  SendPointer(form.Window(), type, global, button, held);
+  if (type == QEvent::MouseButtonPress) clock += 1000;
+  SendPointer(form.Window(), type, global, button, held, clock);
 }
 
 void SkinnedWindowTest::MoveTo(int x, int y) { Pointer(QEvent::MouseMove, Global(x, y), Qt::NoButton); }
@@ -48,11 +49,13 @@ void SkinnedWindowTest::Release(int x, int y, Qt::MouseButton button) {
   Pointer(QEvent::MouseButtonRelease, Global(x, y), button);
 }
 
-// Press, release, the double click and its release, as the window system reports a double click.
+// Press, release, the double click in place of the second press, and its release, as the
+// toolkit reports a double click.
 void SkinnedWindowTest::DoubleClick(int x, int y) {
   Press(x, y);
   Release(x, y);
   held |= Qt::LeftButton;
+  clock += 100;
   Pointer(QEvent::MouseButtonDblClick, Global(x, y), Qt::LeftButton);
   Release(x, y);
 }

@@ -47,4 +47,6 @@ class SkinnedWindowTest : public ::testing::Test {
   TCompressedStoredSkin stored;
   TSkinData skin;
   Qt::MouseButtons held;
+  // The events' clock: a user's separate clicks lie a second apart, a double click's 100 ms.
+  quint64 clock = 0;
 };
