@@ -3,29 +3,7 @@
 # (with openbox when asked), screenshots it, drags its caption with xdotool and screenshots it
 # again; prints the window's geometry before and after the drag.
 #   scripts/frame-check.sh OUT_PREFIX [openbox]     (needs xvfb, xdotool, imagemagick, openbox)
-set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-prefix=$(realpath -m "$1")
-wm=${2:-}
-if [ -z "${DISPLAY:-}" ]; then
-  exec xvfb-run -a -s '-screen 0 1280x800x24' "$0" "$prefix" "$wm"
-fi
-work=$(mktemp -d)
-pids=()
-trap 'kill "${pids[@]}" 2>/dev/null || true; rm -rf "$work"' EXIT
-if [ "$wm" = openbox ]; then
-  openbox & pids+=($!)
-  sleep 1.5
-fi
-(cd "$work" && exec "$root/build/src/app/lumetra") & pids+=($!)
-win=
-for _ in $(seq 50); do
-  win=$(xdotool search --name 'Lumetra2.0' 2>/dev/null | head -1 || true)
-  [ -n "$win" ] && break
-  sleep 0.2
-done
-[ -n "$win" ] || { echo "frame-check: the console's window did not appear" >&2; exit 1; }
-sleep 1
+. "$(dirname "$0")/console-on-x.sh" "$@"
 xdotool getwindowgeometry "$win"
 import -window root "$prefix-before.png"
 eval "$(xdotool getwindowgeometry --shell "$win")"

@@ -6,31 +6,7 @@
 # up, where "&Restore" unrolls), then Alt+F4, after which the working state must be saved.
 #   scripts/frame-live-check.sh OUT_PREFIX [openbox]   (needs xvfb, xdotool, imagemagick, openbox)
 # Each picture is OUT_PREFIX-<step>.png, cut to the window and its surroundings.
-set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-prefix=$(realpath -m "$1")
-wm=${2:-}
-if [ -z "${DISPLAY:-}" ]; then
-  exec xvfb-run -a -s '-screen 0 1280x800x24' "$0" "$prefix" "$wm"
-fi
-work=$(mktemp -d)
-pids=()
-trap 'kill "${pids[@]}" 2>/dev/null || true; rm -rf "$work"' EXIT
-if [ "$wm" = openbox ]; then
-  openbox & pids+=($!)
-  sleep 1.5
-fi
-# The console keeps its working state beside itself: a copy runs in the scratch folder.
-cp "$root/build/src/app/lumetra" "$work/"
-(cd "$work" && XDG_CONFIG_HOME="$work/config" exec ./lumetra) & pids+=($!)
-win=
-for _ in $(seq 50); do
-  win=$(xdotool search --name 'Lumetra2.0' 2>/dev/null | head -1 || true)
-  [ -n "$win" ] && break
-  sleep 0.2
-done
-[ -n "$win" ] || { echo "frame-live-check: the console's window did not appear" >&2; exit 1; }
-sleep 1
+. "$(dirname "$0")/console-on-x.sh" "$@"
 xdotool windowactivate --sync "$win" 2>/dev/null || xdotool windowfocus "$win" || true
 sleep 0.5
 eval "$(xdotool getwindowgeometry --shell "$win")"
@@ -64,4 +40,5 @@ xdotool key Return; sleep 0.6   # the first line, "&Restore"
 echo "after &Restore: $(size)"
 at 5 200; xdotool click 3; sleep 0.4; shot right-click-on-border
 xdotool key alt+F4; sleep 1
-if [ -f "$work/lw1.ini" ]; then echo "Alt+F4 closed the console and it saved lw1.ini"; else echo "no lw1.ini after Alt+F4" >&2; fi
+if [ -f "$work/lw1.ini" ]; then echo "Alt+F4 closed the console and it saved lw1.ini"
+else echo "no lw1.ini after Alt+F4" >&2; exit 1; fi

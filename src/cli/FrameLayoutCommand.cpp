@@ -65,8 +65,8 @@ RegionRows RowsOf(const QRegion& region) {
     std::sort(runs.begin(), runs.end());
     std::vector<std::pair<int, int>> merged;
     for (const auto& run : runs) {
-      if (!merged.empty() && run.first <= merged.back().second) merged.back().second = std::max(merged.back().second, run.second);
-      else merged.push_back(run);
+      if (merged.empty() || run.first > merged.back().second) merged.push_back(run);
+      else merged.back().second = std::max(merged.back().second, run.second);
     }
     runs = std::move(merged);
   }
@@ -133,7 +133,8 @@ void PrintSummary(OffscreenFrame& frame, const std::vector<Hit>& hits, bool regi
                 .arg(frame.form.Height())
                 .arg(engine.GetMinWidth())
                 .arg(engine.GetMinHeight())
-                .arg(engine.SkinWindowState() == TSkinWindowState::Maximized ? QStringLiteral(", maximised") : QString())
+                .arg(engine.SkinWindowState() == TSkinWindowState::Maximized ? QStringLiteral(", maximised")
+                                                                              : QString())
                 .arg(engine.RollUpState() ? QStringLiteral(", rolled up") : QString()));
   PrintLine(QStringLiteral("client %1 (%2 x %3); frame left %4, top %5, right %6, bottom %7")
                 .arg(RectText(client))
@@ -177,7 +178,8 @@ int RunFrameLayout(const QStringList& arguments) {
   parser.addOption({QStringLiteral("caption"), QStringLiteral("Window caption."), QStringLiteral("text")});
   parser.addOption({QStringLiteral("hit"), QStringLiteral("A point to hit-test (repeatable)."), QStringLiteral("X,Y")});
   parser.addOption({QStringLiteral("no-skin"), QStringLiteral("No skin: the default frame.")});
-  parser.addOption({QStringLiteral("maximized"), QStringLiteral("Maximise the window first (to the screen's work area).")});
+  parser.addOption(
+      {QStringLiteral("maximized"), QStringLiteral("Maximise the window first (to the screen's work area).")});
   parser.addOption({QStringLiteral("rolled-up"), QStringLiteral("Roll the window up to its frame first.")});
   parser.addOption({QStringLiteral("region"),
                     QStringLiteral("Print the window's outline: per row, runs of pixels [x0, x1).")});

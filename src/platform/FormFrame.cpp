@@ -222,10 +222,10 @@ bool TForm::NonClientMouse(QMouseEvent* event, unsigned clientMessage, unsigned 
 bool TForm::NonClientDoubleClick(const QMouseEvent* event, int hitCode) {
   const QPoint at = event->globalPosition().toPoint();
   const NonClientPress& last = lastNonClientPress_;
-  const int distance = QGuiApplication::styleHints()->mouseDoubleClickDistance();
+  const QStyleHints* hints = QGuiApplication::styleHints();
   const bool second = last.valid && last.button == event->button() && last.hitCode == hitCode &&
-                      event->timestamp() - last.time <= quint64(QGuiApplication::styleHints()->mouseDoubleClickInterval()) &&
-                      (at - last.at).manhattanLength() <= distance;
+                      event->timestamp() - last.time <= quint64(hints->mouseDoubleClickInterval()) &&
+                      (at - last.at).manhattanLength() <= hints->mouseDoubleClickDistance();
   if (second) lastNonClientPress_ = {};
   else lastNonClientPress_ = {true, event->button(), hitCode, at, event->timestamp()};
   return second;

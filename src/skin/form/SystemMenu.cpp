@@ -97,7 +97,8 @@ void TSkinForm::FillDefaultItems(TMenuItem& root, bool merge) {
     });
   if (!rollUpState_ && !minimised && (borderIcons_ & biRollUp))
     rollUp = MakeStdItem(Text(kRollUpItem), kRollUpItem, [this] { SetRollUp(true); });
-  if (borderIcons_ & biMinimizeToTray) toTray = MakeStdItem(Text(kMinimizeToTrayItem), kMinimizeToTrayItem, [this] { MinimizeToTray(); });
+  if (borderIcons_ & biMinimizeToTray)
+    toTray = MakeStdItem(Text(kMinimizeToTrayItem), kMinimizeToTrayItem, [this] { MinimizeToTray(); });
   auto close = MakeStdItem(Text(kCloseItem), kCloseItem, [this] { CloseForm(); });
   close->ShortCut = kCloseShortCut;
 

@@ -2,7 +2,6 @@
 // pointer and running its command, one with a menu of its own, an area the program paints
 // itself with its pointer events, the caption's animation on activation, and the object hints.
 // The window is activated by message and never shown, so no timer runs unless a test ticks it.
-#include <QFile>
 #include <gtest/gtest.h>
 
 #include "platform/Menus.h"
@@ -24,9 +23,6 @@ const QRgb kCaptionActive = qRgb(90, 90, 90);
 // frames side by side), the animate roll-up button "spin" (frames red, green, blue; pressed
 // yellow), the animate default button "menuspin" and the user area "art".
 void WriteObjectsSkin() {
-  QImage picture(320, 120, QImage::Format_RGB32);
-  picture.fill(qRgb(40, 90, 160));
-  ASSERT_TRUE(picture.save("main.bmp", "BMP"));
   QImage active(200, 60, QImage::Format_RGB32);
   active.fill(Qt::black);
   const QRgb strip[] = {kFrame1, kFrame2, kFrame3, kDown};
@@ -38,10 +34,8 @@ void WriteObjectsSkin() {
   for (int i = 0; i < 4; ++i)
     for (int y = 40; y < 60; ++y)
       for (int x = 0; x < 30; ++x) active.setPixel(30 * i + x, y, caption[i]);
-  ASSERT_TRUE(active.save("active.bmp", "BMP"));
-  QFile ini("skin.ini");
-  ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
-  ini.write(
+  WriteSkinFolder(
+      {{QStringLiteral("active.bmp"), active}},
       "[VERSION]\nskinname=objects\n[PICTURES]\npicture=main.bmp\nactivepicturescount=1\n0=active.bmp\n"
       "[FORMINFO]\nlefttoppoint=40,50\nrighttoppoint=280,50\nleftbottompoint=40,110\nrightbottompoint=280,110\n"
       "clientrect=20,50,300,110\n"

@@ -28,16 +28,11 @@ class SkinFormWindow : public SkinnedWindowTest {
 
 // A second skin: a 320 x 120 frame picture (client 20,50,300,110), a mask, one caption object.
 void WriteSecondSkin() {
-  QImage picture(320, 120, QImage::Format_RGB32);
-  picture.fill(qRgb(40, 90, 160));
-  ASSERT_TRUE(picture.save("main.bmp", "BMP"));
   QImage mask(320, 120, QImage::Format_RGB32);
   mask.fill(Qt::black);
   mask.setPixel(0, 0, qRgb(255, 255, 255));
-  ASSERT_TRUE(mask.save("mask.bmp", "BMP"));
-  QFile ini("skin.ini");
-  ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
-  ini.write("[VERSION]\nskinname=second\n[PICTURES]\npicture=main.bmp\nmask=mask.bmp\nactivepicturescount=0\n"
+  WriteSkinFolder({{QStringLiteral("mask.bmp"), mask}},
+            "[VERSION]\nskinname=second\n[PICTURES]\npicture=main.bmp\nmask=mask.bmp\nactivepicturescount=0\n"
             "[FORMINFO]\nlefttoppoint=40,50\nrighttoppoint=280,50\nleftbottompoint=40,110\nrightbottompoint=280,110\n"
             "clientrect=20,50,300,110\n[SKINOBJECTS]\ncount=1\n0=title:caption\n[title]\nskinrect=30,10,290,40\n"
             "textrect=0,0,260,30\nfontname=Arial\nfontheight=16\n[SKINCONTROLS]\ncount=0\n");
@@ -87,7 +82,8 @@ TEST_F(SkinFormWindow, DraggingTheCaptionMovesTheWindowAndPressesNoObject) {
   PointerAt(QEvent::MouseMove, start, Qt::NoButton);
   PointerAt(QEvent::MouseButtonPress, start, Qt::LeftButton);
   EXPECT_TRUE(form.InMoveSizeLoop());
-  for (int step = 1; step <= 5; ++step) PointerAt(QEvent::MouseMove, start + QPoint(8 * step, 6 * step), Qt::LeftButton);
+  for (int step = 1; step <= 5; ++step)
+    PointerAt(QEvent::MouseMove, start + QPoint(8 * step, 6 * step), Qt::LeftButton);
   PointerAt(QEvent::MouseButtonRelease, start + QPoint(40, 30), Qt::NoButton);
   EXPECT_FALSE(form.InMoveSizeLoop());
   EXPECT_EQ(QPoint(form.Left(), form.Top()), before + QPoint(40, 30));

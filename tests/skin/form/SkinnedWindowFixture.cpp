@@ -3,7 +3,16 @@
 #include <QApplication>
 
 #include "skin/data/StoredSkinData.h"
+#include "support/FileBytes.h"
 #include "support/PointerEvents.h"
+
+void WriteSkinFolder(const std::vector<std::pair<QString, QImage>>& pictures, const QByteArray& ini) {
+  QImage picture(320, 120, QImage::Format_RGB32);
+  picture.fill(qRgb(40, 90, 160));
+  ASSERT_TRUE(picture.save(QStringLiteral("main.bmp"), "BMP"));
+  for (const auto& [name, image] : pictures) ASSERT_TRUE(image.save(name, "BMP")) << name.toStdString();
+  WriteBytes(QStringLiteral("skin.ini"), ini);
+}
 
 void SkinnedWindowTest::SetUp() {
   form.SetBorderStyle(TFormBorderStyle::bsSingle);

@@ -5,6 +5,8 @@
 // tick at a time, so nothing depends on how fast the machine is.
 #include <QImage>
 #include <QTest>
+#include <utility>
+#include <vector>
 #include <gtest/gtest.h>
 
 #include "platform/NonClientMessages.h"
@@ -12,6 +14,10 @@
 #include "skin/data/SkinData.h"
 #include "skin/form/SkinForm.h"
 #include "skin/menus/SkinMenu.h"
+
+// A skin folder in the current folder: "main.bmp", a 320 x 120 frame picture of one colour
+// (40, 90, 160), the further pictures given by name, and "skin.ini" with the given text.
+void WriteSkinFolder(const std::vector<std::pair<QString, QImage>>& pictures, const QByteArray& ini);
 
 class SkinnedWindowTest : public ::testing::Test {
  protected:

@@ -193,5 +193,6 @@ TEST(SystemMenuItems, FollowTheStateAndMergeIntoTheProgramsOwnMenu) {
   EXPECT_EQ(own.Items().Count(), 6);  // asked again: still one of each
   engine.UseDefaultSysMenu = false;
   own.Items().Delete(0);
-  EXPECT_EQ(Captions(*engine.GetSystemMenuItems()), (QStringList{"&Restore", "Ma&ximize", "&Help", "&About", "&Close"}));
+  EXPECT_EQ(Captions(*engine.GetSystemMenuItems()),
+            (QStringList{"&Restore", "Ma&ximize", "&Help", "&About", "&Close"}));
 }

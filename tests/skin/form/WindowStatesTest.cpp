@@ -186,8 +186,8 @@ TEST(WindowStates, FirstShowingCentresByPositionInMonitorOrKeepsThePlace) {
   later.engine.SetWindowState(TSkinWindowState::Normal);
   EXPECT_FALSE(later.engine.FirstShow());
   const TRect screen = Screen();
-  EXPECT_EQ(later.Bounds(), Bounds(screen.Left + Div(screen.Width(), 2) - 277, screen.Top + Div(screen.Height(), 2) - 196,
-                                   555, 392));
+  const TPoint middle{screen.Left + Div(screen.Width(), 2) - 277, screen.Top + Div(screen.Height(), 2) - 196};
+  EXPECT_EQ(later.Bounds(), Bounds(middle.X, middle.Y, 555, 392));
 }
 
 TEST(WindowStates, AlphaBlendingAndItsFadeIn) {
