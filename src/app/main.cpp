@@ -7,9 +7,11 @@
 #include "platform/ProgramVersion.h"
 #include "platform/QtTranslations.h"
 #include "platform/QuitSignals.h"
+#include "platform/WindowSystem.h"
 
 int main(int argc, char** argv) {
   if (PrintVersionIfAsked(argc, argv, "lumetra")) return 0;
+  ChooseWindowSystem(argc, argv, "lumetra");
   QApplication app(argc, argv);
   QApplication::setStyle(QStringLiteral("Fusion"));
   InstallQtTranslations();

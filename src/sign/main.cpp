@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "platform/ProgramVersion.h"
+#include "platform/WindowSystem.h"
 #include "sign/HeadlessReport.h"
 #include "sign/SignLineReader.h"
 #include "sign/SignOptions.h"
@@ -47,6 +48,7 @@ int main(int argc, char** argv) {
     case SignCommand::Run: break;
   }
 
+  if (!options.headless) ChooseWindowSystem(argc, argv, "lumetra-sign");
   const std::unique_ptr<QCoreApplication> app =
       options.headless ? std::make_unique<QCoreApplication>(argc, argv) : std::make_unique<QApplication>(argc, argv);
   if (!options.pngFolder.isEmpty() && !QDir().mkpath(options.pngFolder)) {
