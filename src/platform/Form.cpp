@@ -59,18 +59,36 @@ void TForm::SetCaption(const QString& caption) {
   Perform(WM_SETTEXT);
 }
 
-int TForm::Left() const { return window_->frameGeometry().left(); }
-int TForm::Top() const { return window_->frameGeometry().top(); }
-int TForm::Width() const { return window_->frameGeometry().width(); }
-int TForm::Height() const { return window_->frameGeometry().height(); }
-void TForm::SetLeft(int left) { window_->move(left, Top()); }
-void TForm::SetTop(int top) { window_->move(Left(), top); }
+namespace {
+
+// The form's outer bounds: the system frame's decoration is what the window system adds around
+// the widget. A custom frame is the window's own; what a window manager may still put around a
+// frameless window (an invisible border for its shadow) is not part of it.
+QRect OuterGeometry(const TForm& form) {
+  const QWidget* window = form.Window();
+  return form.HasCustomFrame() ? window->geometry() : window->frameGeometry();
+}
+
+// QWidget::move places whatever the window manager put around the window; the form's outer
+// bounds start inside that with a custom frame.
+void MoveOuterTo(const TForm& form, QPoint topLeft) {
+  QWidget* window = form.Window();
+  window->move(topLeft - (OuterGeometry(form).topLeft() - window->frameGeometry().topLeft()));
+}
+
+}  // namespace
+
+int TForm::Left() const { return OuterGeometry(*this).left(); }
+int TForm::Top() const { return OuterGeometry(*this).top(); }
+int TForm::Width() const { return OuterGeometry(*this).width(); }
+int TForm::Height() const { return OuterGeometry(*this).height(); }
+void TForm::SetLeft(int left) { MoveOuterTo(*this, {left, Top()}); }
+void TForm::SetTop(int top) { MoveOuterTo(*this, {Left(), top}); }
 
 void TForm::SetBounds(int left, int top, int width, int height) {
-  // Outer bounds: the system frame's decoration is what the window system adds around the widget.
-  const QSize decoration = window_->frameGeometry().size() - window_->size();
+  const QSize decoration = OuterGeometry(*this).size() - window_->size();
   const QSize size(std::max(width - decoration.width(), 0), std::max(height - decoration.height(), 0));
-  window_->move(left, top);
+  MoveOuterTo(*this, {left, top});
   if (window_->minimumSize() == window_->maximumSize()) window_->setFixedSize(size);
   else window_->resize(size);
   SyncFrame();

@@ -10,6 +10,7 @@
 #include "platform/Form.h"
 #include "platform/MoveSizeLoop.h"
 #include "platform/NonClientMessages.h"
+#include "platform/WindowSystem.h"
 
 namespace {
 
@@ -203,7 +204,7 @@ bool TForm::NonClientMouse(QMouseEvent* event, unsigned clientMessage, unsigned 
   // The pointer knows where the window really is; a window manager that placed it without a
   // word to the toolkit would otherwise shift every hit test.
   const QPoint origin = global - event->position().toPoint();
-  if (origin != window_->pos()) window_->move(origin);
+  if (origin != window_->geometry().topLeft()) window_->move(origin - (window_->geometry().topLeft() - window_->pos()));
   const LPARAM screen = PointToLParam({global.x(), global.y()});
   const int code = int(Perform(WM_NCHITTEST, 0, screen));
   const unsigned mouseMessage = clientMessage;
@@ -260,6 +261,12 @@ void TForm::StartDraggedLoop(QPoint cursor) {
     systemLoop_ = true;
     return;
   }
+  // A Wayland compositor moves and sizes windows only itself (a window cannot place itself
+  // there): when it refuses, the window stays as it is.
+  if (WindowSystemPlacesWindows()) {
+    Perform(WM_EXITSIZEMOVE);
+    return;
+  }
   loop_->Start(hitCode, systemLoopStart_);
   loop_->Follow(cursor);
 }
@@ -271,6 +278,12 @@ void TForm::EndPendingLoop() {
 }
 
 void TForm::FallBackToOwnLoop() {
+  // The compositor's move holds the pointer itself; what the window still sees of it ends the
+  // move here, as the window cannot follow it with a loop of its own.
+  if (WindowSystemPlacesWindows()) {
+    EndSystemLoop();
+    return;
+  }
   systemLoop_ = false;
   loop_->Start(systemLoopCode_, systemLoopStart_);
 }
