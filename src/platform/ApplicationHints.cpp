@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "platform/GlobalCoordinates.h"
 #include "platform/Screens.h"
 
 class TApplicationHints::Filter : public QObject {
@@ -84,6 +85,7 @@ void TApplicationHints::ActivateHint(QWidget* control, const QPoint& pos, const 
     return;
   }
   const TRect size = window_->CalcHintRect(info.HintMaxWidth, hint);
+  window_->SetOwner(control);
   window_->ActivateHint(Bounds(info.HintPos.x(), info.HintPos.y(), size.Width(), size.Height()), hint);
   hideTimer_->start(HintHidePause);
 }
@@ -98,7 +100,7 @@ int CursorHeightMargin() {
   const QCursor* over = QApplication::overrideCursor();
   QCursor cursor = over ? *over : QCursor();
   if (!over) {
-    if (const QWidget* under = QApplication::widgetAt(QCursor::pos())) cursor = under->cursor();
+    if (const QWidget* under = QApplication::widgetAt(GetCursorPoint())) cursor = under->cursor();
   }
   if (cursor.shape() != Qt::BitmapCursor) return kSystemCursorHeight;
   // The lowest visible row: from the picture's alpha, or from the mask bits (set = black).

@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "platform/Bitmap.h"
+#include "platform/PopupToolWindow.h"
 
 THintWindow::THintWindow() : QWidget(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
                                                   Qt::WindowDoesNotAcceptFocus) {
@@ -23,6 +24,7 @@ TRect THintWindow::CalcHintRect(int maxWidth, const QString& text) {
 void THintWindow::ActivateHint(const TRect& rect, const QString& text) {
   caption_ = text;
   setGeometry(rect.ToQRect());
+  AttachPopupToOwner(this, Owner());
   show();
   raise();
   update();

@@ -1,6 +1,7 @@
 #pragma once
 // The application's tooltip window: a borderless top-level window that shows one hint text
 // without taking the focus. Derived windows change its size rule, placement and painting.
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
@@ -20,6 +21,10 @@ class THintWindow : public QWidget {
   // The window rectangle (at 0, 0) that `text` needs.
   virtual TRect CalcHintRect(int maxWidth, const QString& text);
   void ReleaseHandle() { hide(); }
+  // The control the hint is shown for (none: the active window's); where popups are placed
+  // relative to a window of the program, the hint is shown as a popup of that control's window.
+  void SetOwner(const QWidget* owner) { owner_ = owner; }
+  const QWidget* Owner() const { return owner_; }
 
   const QString& Caption() const { return caption_; }
   // The font of the plain tooltip look.
@@ -33,4 +38,5 @@ class THintWindow : public QWidget {
 
  private:
   QString caption_;
+  QPointer<const QWidget> owner_;
 };

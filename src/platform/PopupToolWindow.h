@@ -3,6 +3,12 @@
 // that leaves the keyboard focus where it was and that the window manager does not place. Its
 // pixels live in a surface of its size that the owner paints; the window only shows them, so it
 // never erases a background of its own. It may be cut to a region.
+//
+// Where the window system places popups only relative to a window of the program (Wayland), the
+// popup is shown as a popup of its owner's window (or of the active window without an owner):
+// its screen point is then read in the toolkit's coordinates of that window, and the compositor
+// keeps it beside the owner wherever the owner is.
+#include <QPointer>
 #include <QRegion>
 #include <QWidget>
 #include <optional>
@@ -13,7 +19,7 @@
 class TPopupToolWindow : public QWidget {
   Q_OBJECT
  public:
-  TPopupToolWindow();
+  explicit TPopupToolWindow(QWidget* owner = nullptr);
 
   // Resizes the window and its surface; the surface keeps what fits.
   void SetSize(int width, int height);
@@ -34,4 +40,11 @@ class TPopupToolWindow : public QWidget {
 
  private:
   TBitmap surface_;
+  QPointer<QWidget> owner_;
 };
+
+// Before `popup` (a top-level window that takes no activation) is shown: where the window system
+// places popups only relative to a window of the program, makes the owner's window (else the
+// active one) its transient parent, so that the toolkit shows it as that window's popup. Nothing
+// elsewhere.
+void AttachPopupToOwner(QWidget* popup, const QWidget* owner);

@@ -4,6 +4,8 @@
 #include <QScreen>
 #include <QWidget>
 
+#include "platform/WindowSystem.h"
+
 namespace {
 
 constexpr QRect kFallbackScreen(0, 0, 1024, 768);
@@ -20,6 +22,10 @@ QRect ScreenRectAt(QPoint point, bool workArea) { return AreaOf(QGuiApplication:
 
 QRect ScreenRectOf(const QWidget* widget, bool workArea) {
   if (!widget) return AreaOf(nullptr, workArea);
+  // A Wayland compositor does not say where it put the window: the area is taken as starting at
+  // the window's own top-left corner, so that what is placed by it (menus, hints) stays beside
+  // the window in the window's coordinates.
+  if (WindowSystemPlacesWindows()) return QRect(widget->window()->pos(), AreaOf(widget->screen(), workArea).size());
   const QScreen* screen = QGuiApplication::screenAt(widget->frameGeometry().center());
   return AreaOf(screen ? screen : widget->screen(), workArea);
 }

@@ -10,4 +10,6 @@ class QWidget;
 // The screen that holds `point`, else the primary one; its work area or its whole area.
 QRect ScreenRectAt(QPoint point, bool workArea = false);
 // The screen that holds the widget's centre, else the widget's own screen, else the primary one.
+// Where the window system keeps the windows' places to itself (Wayland): that screen's size at
+// the widget's window's top-left corner.
 QRect ScreenRectOf(const QWidget* widget, bool workArea = false);

@@ -1,11 +1,11 @@
 #include "skin/data/SkinFont.h"
 #include "skin/controls/SkinHint.h"
 
-#include <QCursor>
 #include <QTimer>
 #include <algorithm>
 
 #include "platform/Application.h"
+#include "platform/GlobalCoordinates.h"
 #include "skin/controls/SkinHintWindow.h"
 #include "skin/data/SkinData.h"
 
@@ -105,7 +105,7 @@ void TSkinHint::ObjectHintTimer() {
   }
   // Below the pointer, clear of the cursor's visible part.
   objectHintShown_ = true;
-  const QPoint pos = QCursor::pos();
+  const QPoint pos = GetCursorPoint();
   window_->ActivateHint(Bounds(pos.x(), pos.y() + CursorHeightMargin(), 0, 0), pendingText_);
   timer_->start(ApplicationHints().HintHidePause);
 }

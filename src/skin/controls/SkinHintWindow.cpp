@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include "platform/PopupToolWindow.h"
 #include "platform/Screens.h"
 #include "skin/controls/SkinHint.h"
 #include "skin/controls/SkinRegion.h"
@@ -115,6 +116,7 @@ void TSkinHintWindow::ActivateHint(const TRect& rect, const QString& text) {
   else clearMask();
   // 8. Shown on top without taking the focus.
   setGeometry(left, top, size.cx, size.cy);
+  AttachPopupToOwner(this, Owner());
   show();
   raise();
   update();

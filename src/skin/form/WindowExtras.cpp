@@ -53,6 +53,8 @@ void TSkinForm::AlphaFadeIn() {
   if (target == 255) ClearLayered();
 }
 
+// Runs in the window's own move loop only: under a Wayland compositor, which runs every move
+// itself, the window never snaps.
 void TSkinForm::Snap(TRect& proposed) {
   proposed = MagneticSnap(proposed, {form_.Width(), form_.Height()}, WorkAreaForWindow(form_.Window(), true),
                           MagneticSize, GetCursorPos(), snapState_);

@@ -3,6 +3,7 @@
 // the first showing.
 #include "platform/Application.h"
 #include "platform/Forms.h"
+#include "platform/WindowSystem.h"
 #include "skin/controls/SkinWindowOS.h"
 #include "skin/form/SkinForm.h"
 #include "skin/menus/SkinMenuHost.h"
@@ -75,7 +76,8 @@ void TSkinForm::Minimize() {
 
 // The work area (the whole monitor with MaximizeOnFullScreen). A window that would cover the
 // whole primary screen keeps a one-pixel gap on every side, so that a task bar that hides itself
-// can still be reached at the screen's edge.
+// can still be reached at the screen's edge. On Wayland the window takes the area's size; where
+// it goes is the compositor's decision.
 void TSkinForm::Maximize() {
   if (restoreBounds_.IsEmpty()) restoreBounds_ = BoundsOf(form_);
   const TRect monitor = WorkAreaForWindow(form_.Window(), false);
@@ -158,10 +160,11 @@ void TSkinForm::CloseForm() {
 }
 
 // The first showing: the default keeps the window where it is; centring waits for a window
-// first shown minimised or maximised until it is restored.
+// first shown minimised or maximised until it is restored. A Wayland compositor places a new
+// window itself (the window cannot place itself there), so the first showing leaves it alone.
 void TSkinForm::FirstShowPlacement() {
   if (!firstShow_) return;
-  if (PositionInMonitor == TPositionInMonitor::spDefault) {
+  if (PositionInMonitor == TPositionInMonitor::spDefault || WindowSystemPlacesWindows()) {
     firstShow_ = false;
   } else if (skinWindowState_ == TSkinWindowState::Normal) {
     firstShow_ = false;
@@ -169,9 +172,10 @@ void TSkinForm::FirstShowPlacement() {
   }
 }
 
-// Centred in the monitor's whole area (spScreenCenter) or its work area (spDesktopCenter).
+// Centred in the monitor's whole area (spScreenCenter) or its work area (spDesktopCenter); left
+// to the compositor on Wayland, as above.
 void TSkinForm::CentreByPosition() {
-  if (PositionInMonitor == TPositionInMonitor::spDefault) return;
+  if (PositionInMonitor == TPositionInMonitor::spDefault || WindowSystemPlacesWindows()) return;
   const TRect area = WorkAreaForWindow(form_.Window(), PositionInMonitor == TPositionInMonitor::spDesktopCenter);
   form_.SetBounds(area.Left + Div(area.Width(), 2) - Div(form_.Width(), 2),
                   area.Top + Div(area.Height(), 2) - Div(form_.Height(), 2), form_.Width(), form_.Height());

@@ -1,14 +1,17 @@
 #include "skin/menus/SkinPopupWindow.h"
 
 #include <QCoreApplication>
-#include <QCursor>
 #include <algorithm>
 
+#include "platform/Form.h"
+#include "platform/GlobalCoordinates.h"
 #include "skin/controls/SkinWindowOS.h"
 #include "skin/menus/SkinMenu.h"
 #include "skin/menus/SkinMenuPlacement.h"
 
-TSkinPopupWindow::TSkinPopupWindow(TSkinMenu& menu, int level) : menu_(&menu), level_(level) {
+// Shown as popups of the window whose menu they are.
+TSkinPopupWindow::TSkinPopupWindow(TSkinMenu& menu, int level)
+    : TPopupToolWindow(menu.Form() ? menu.Form()->Window() : nullptr), menu_(&menu), level_(level) {
   pointerPoll_.OnTimer = [this] { PollPointer(); };
   itemEffect_.OnTimer = [this] { ItemEffectTick(); };
   scrollTimer_.OnTimer = [this] { ScrollTick(); };
@@ -43,7 +46,7 @@ void TSkinPopupWindow::Open(const TRect& rect, TMenuItem& root, bool popupUp, bo
   // 5.
   if (fadeIn) FadeWindowIn(this, alpha);
   // 6.
-  lastPointer_ = QCursor::pos();
+  lastPointer_ = GetCursorPoint();
   pointerPoll_.Start();
   selected_ = -1;
   if (const int first = FirstSelectable(); first >= 0) {

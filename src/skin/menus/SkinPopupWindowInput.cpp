@@ -1,10 +1,10 @@
 // The popup's reactions to the pointer (polled), the keyboard (passed on by the menu), its
 // clicks and its scrolling.
-#include <QCursor>
 #include <QMouseEvent>
 #include <QPointer>
 
 #include "platform/Application.h"
+#include "platform/GlobalCoordinates.h"
 #include "platform/Messages.h"
 #include "skin/controls/SkinButtonFace.h"
 #include "skin/menus/SkinMenu.h"
@@ -12,7 +12,7 @@
 
 void TSkinPopupWindow::PollPointer() {
   if (Dismissed()) return;
-  const QPoint pointer = QCursor::pos();
+  const QPoint pointer = GetCursorPoint();
   if (pointer == lastPointer_) return;
   lastPointer_ = pointer;
   if (menu_->PopupWindowAt(pointer) == this) TrackPoint(pointer - QPoint(screenX_, screenY_));
