@@ -16,6 +16,7 @@ test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libc-bin
   openbox xdotool imagemagick
+  weston xwayland qt6-wayland
   libxcb1-dev libxcb-damage0-dev
   lintian desktop-file-utils man-db
 )
