@@ -111,12 +111,20 @@ x_window() {
 }
 x_place() { xwininfo -id "$1" | sed -n 's/.*Absolute upper-left [XY]: *//p' | paste -sd ' '; }
 x_height() { xwininfo -id "$1" | sed -n 's/.*Height: *//p'; }
-# A left-button drag from window point (X Y) of a window at (LEFT TOP) by 120,80 in ten steps.
+# The drag that keeps a window of WIDTH HEIGHT at (LEFT TOP) on the screen: 120,80 each way
+# away from the nearer edge.
+drag_for() {
+  local dx=120 dy=80
+  [ $(($1 + $3 + 120)) -le 1280 ] || dx=-120
+  [ $(($2 + $4 + 80)) -le 800 ] || dy=-80
+  echo "$dx $dy"
+}
+# A left-button drag from window point (X Y) of a window at (LEFT TOP) by (DX DY) in ten steps.
 drag() {
   local x=$(($3 + $1)) y=$(($4 + $2))
   input mousemove "$x" "$y"; sleep 0.3
   input mousedown 1; sleep 0.3
-  for i in $(seq 10); do input mousemove $((x + 12 * i)) $((y + 8 * i)); sleep 0.1; done
+  for i in $(seq 10); do input mousemove $((x + $5 * i / 10)) $((y + $6 * i / 10)); sleep 0.1; done
   input mouseup 1; sleep 0.6
 }
 double_click() { input mousemove $(($1 + $3)) $(($2 + $4)); sleep 0.3; input click --repeat 2 --delay 120 1; sleep 0.8; }
@@ -143,11 +151,12 @@ else
   double_click 150 25 "$wx" "$wy"
   [ "$(x_height "$win")" -eq "$height" ] || fail "XWayland: unrolled to $(x_height "$win"), not $height pixels"
   shot xwayland-drag-before
-  drag 150 25 "$wx" "$wy"
+  read -r dx dy < <(drag_for "$wx" "$wy" 555 "$height")
+  drag 150 25 "$wx" "$wy" "$dx" "$dy"
   shot xwayland-drag-after
   read -r nx ny < <(x_place "$win")
-  [ "$nx $ny" = "$((wx + 120)) $((wy + 80))" ] && pass "XWayland: a drag by the caption moved the window by 120,80" ||
-    fail "XWayland: the drag by 120,80 took the window from $wx,$wy to $nx,$ny"
+  [ "$nx $ny" = "$((wx + dx)) $((wy + dy))" ] && pass "XWayland: a drag by the caption moved the window by $dx,$dy" ||
+    fail "XWayland: the drag by $dx,$dy took the window from $wx,$wy to $nx,$ny"
   input key alt+F4; sleep 1
   [ -f "$work/lw1.ini" ] && pass "XWayland: Alt+F4 closed the console, which saved its working state" ||
     fail "XWayland: no lw1.ini after Alt+F4"
@@ -171,13 +180,14 @@ if kill -0 "${pids[-1]}" 2>/dev/null; then
   says "the console chose Wayland without X" 'lumetra: no X display in this Wayland session'
   shot native-drag-before
   read -r wx wy ww wh < <(changed native-drag-before)
-  drag 150 25 "$wx" "$wy"
+  read -r dx dy < <(drag_for "$wx" "$wy" "$ww" "$wh")
+  drag 150 25 "$wx" "$wy" "$dx" "$dy"
   park
   shot native-drag-after
   read -r nx ny nw nh < <(changed native-drag-after)
-  [ "$nx $ny $nw $nh" = "$((wx + 120)) $((wy + 80)) $ww $wh" ] &&
-    pass "Wayland: a drag by the caption moved the ${ww}x$wh window by 120,80" ||
-    fail "Wayland: the drag by 120,80 took the window from $wx,$wy (${ww}x$wh) to $nx,$ny (${nw}x$nh)"
+  [ "$nx $ny $nw $nh" = "$((wx + dx)) $((wy + dy)) $ww $wh" ] &&
+    pass "Wayland: a drag by the caption moved the ${ww}x$wh window by $dx,$dy" ||
+    fail "Wayland: the drag by $dx,$dy took the window from $wx,$wy (${ww}x$wh) to $nx,$ny (${nw}x$nh)"
 else
   fail "the console ended on Wayland: $(cat "$work/stderr")"
 fi
