@@ -33,6 +33,8 @@ cleanup() {
   local pid
   for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
   wait 2>/dev/null || true
+  # The compositor's own account, for a failed check.
+  cp "$runtime/weston.log" "$out/weston.log" 2>/dev/null || true
   rm -rf "$runtime"
 }
 trap cleanup EXIT
@@ -65,6 +67,9 @@ sleep 1  # the desktop's panel and background
 # host and compositor coordinates are the same).
 input() { DISPLAY=$host xdotool "$@"; }
 park() { input mousemove 1279 0; sleep 0.3; }  # over the panel, clear of every window
+# The X11 back end moves the compositor's pointer by the host pointer's steps, from wherever it
+# happened to enter; pressing it against two opposite corners makes the two agree.
+input mousemove 1279 799; sleep 0.3; input mousemove 0 0; sleep 0.3
 # The compositor's picture of its screen as OUT/NAME.png.
 shot() {
   mkdir -p "$runtime/shot"
