@@ -2,8 +2,10 @@
 
 #include <QFontMetrics>
 #include <QHash>
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <limits>
 
 int MulDiv(int a, int b, int c) {
   if (c == 0) return -1;
@@ -11,12 +13,16 @@ int MulDiv(int a, int b, int c) {
   const std::int64_t half = std::llabs(c) / 2;
   const bool negative = (product < 0) != (c < 0);
   const std::int64_t magnitude = (std::llabs(product) + half) / std::llabs(c);
-  return int(negative ? -magnitude : magnitude);
+  const std::int64_t result = negative ? -magnitude : magnitude;
+  // A result beyond 32 bits is the failure value, as a zero divisor is.
+  if (result < std::numeric_limits<int>::min() || result > std::numeric_limits<int>::max()) return -1;
+  return int(result);
 }
 
 int TFont::Size() const { return -MulDiv(Height, 72, kScreenPixelsPerInch); }
 
-void TFont::SetSize(int points) { Height = -MulDiv(points, kScreenPixelsPerInch, 72); }
+// The negation wraps as the platform's integer arithmetic does (only the lowest value stays).
+void TFont::SetSize(int points) { Height = int(0u - unsigned(MulDiv(points, kScreenPixelsPerInch, 72))); }
 
 QStringList FontFamiliesFor(const QString& name) {
   static const QStringList song = {QStringLiteral("AR PL UMing CN"), QStringLiteral("AR PL UMing TW"),
@@ -48,12 +54,25 @@ QFont TFont::ToQFont() const {
     font.setStyleStrategy(QFont::PreferAntialias);
 
   if (Height < 0) {
-    font.setPixelSize(-Height);  // character height: what a pixel size means to Qt
+    // Character height: what a pixel size means to Qt.
+    font.setPixelSize(int(std::min<std::int64_t>(-std::int64_t(Height), std::numeric_limits<int>::max())));
   } else if (Height > 0) {
-    // Cell height: shrink the pixel size until ascent + descent fits the requested cell.
-    int pixels = Height;
-    font.setPixelSize(pixels);
-    while (pixels > 1 && QFontMetrics(font).height() > Height) font.setPixelSize(--pixels);
+    // Cell height: the largest pixel size whose ascent + descent fits the requested cell. The
+    // cell never shrinks as the pixel size grows, so halving the range finds that size in a few
+    // steps however large the cell asked for.
+    const auto fits = [&font, this](int pixels) {
+      font.setPixelSize(pixels);
+      return QFontMetrics(font).height() <= Height;
+    };
+    int low = 1, high = Height;  // the size sought lies in low..high, or is 1 when none fits
+    while (low < high) {
+      const int middle = low + (high - low + 1) / 2;
+      if (fits(middle))
+        low = middle;
+      else
+        high = middle - 1;
+    }
+    font.setPixelSize(low);
   } else {
     font.setPixelSize(MulDiv(8, kScreenPixelsPerInch, 72));  // platform default: 8 points
   }

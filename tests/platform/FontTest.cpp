@@ -2,6 +2,8 @@
 #include <QFontMetrics>
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "platform/Font.h"
 
 TEST(Font, SizeAndHeightConvertAt96Dpi) {
@@ -14,6 +16,14 @@ TEST(Font, SizeAndHeightConvertAt96Dpi) {
   EXPECT_EQ(font.Height, -12);
   EXPECT_EQ(MulDiv(-5, 3, 2), -8);  // half away from zero
   EXPECT_EQ(MulDiv(5, 3, 0), -1);
+  // A result beyond 32 bits fails as the platform's does; sizes from damaged files stay defined.
+  EXPECT_EQ(MulDiv(1610612736, 96, 72), -1);
+  EXPECT_EQ(MulDiv(-1610612736, 96, 72), std::numeric_limits<int>::min());
+  font.SetSize(1610612736);
+  EXPECT_EQ(font.Height, 1);
+  font.SetSize(-1610612736);
+  EXPECT_EQ(font.Height, std::numeric_limits<int>::min());  // the negation wraps
+  EXPECT_EQ(font.ToQFont().pixelSize(), std::numeric_limits<int>::max());
 }
 
 TEST(Font, SongNamesResolveToAnInstalledCjkFont) {
@@ -37,4 +47,20 @@ TEST(Font, PositiveHeightIsTheCellHeight) {
   font.Height = 20;
   EXPECT_LE(QFontMetrics(font.ToQFont()).height(), 20);
   EXPECT_GE(QFontMetrics(font.ToQFont()).height(), 17);
+}
+
+TEST(Font, CellHeightsFindTheLargestFittingSizeAtAnySize) {
+  TFont font;
+  font.Name = QStringLiteral("宋体");
+  for (int height = 1; height <= 40; ++height) {
+    font.Height = height;
+    QFont walked = font.ToQFont();
+    int pixels = height;  // the plain walk down from the cell height
+    walked.setPixelSize(pixels);
+    while (pixels > 1 && QFontMetrics(walked).height() > height) walked.setPixelSize(--pixels);
+    EXPECT_EQ(font.ToQFont().pixelSize(), pixels) << height;
+  }
+  // A cell of 2^31 - 1 pixels from a damaged file takes a few dozen measurements, not billions.
+  font.Height = std::numeric_limits<int>::max();
+  EXPECT_GE(font.ToQFont().pixelSize(), 1);
 }
