@@ -15,9 +15,48 @@ constexpr std::uint32_t SmallestImageSize = FileHeaderSize + 12;
 // stream instead of into one huge allocation.
 constexpr std::int32_t ReadPieceSize = 0x10000;
 
+// Far beyond any window skin (4096 x 4096), yet small enough that a damaged header cannot make
+// the decoder allocate gigabytes for a picture a few bytes long.
+constexpr std::int64_t MaxPicturePixels = std::int64_t(1) << 24;
+
 std::uint32_t UInt32At(const QByteArray& bytes, int offset) {
   const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData()) + offset;
   return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16 | std::uint32_t(p[3]) << 24;
+}
+
+std::uint16_t UInt16At(const QByteArray& bytes, int offset) {
+  const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData()) + offset;
+  return std::uint16_t(p[0] | p[1] << 8);
+}
+
+// Whether the headers describe a picture worth decoding: at most MaxPicturePixels, and for rows
+// stored without run-length encoding, pixel data that the image really holds. Checked before the
+// decoder allocates the picture from the stated size.
+bool PlausibleSize(const QByteArray& bytes) {
+  constexpr int InfoAt = FileHeaderSize;
+  if (bytes.size() < InfoAt + 16) return false;
+  const std::uint32_t infoSize = UInt32At(bytes, InfoAt);
+  std::int64_t width = 0, height = 0;
+  std::uint32_t bits = 0, compression = 0;
+  if (infoSize == 12) {  // the old core header: 16-bit sizes, never compressed
+    width = UInt16At(bytes, InfoAt + 4);
+    height = UInt16At(bytes, InfoAt + 6);
+    bits = UInt16At(bytes, InfoAt + 10);
+  } else {
+    if (infoSize < 20 || bytes.size() < InfoAt + 20) return false;
+    width = std::int32_t(UInt32At(bytes, InfoAt + 4));
+    height = std::int32_t(UInt32At(bytes, InfoAt + 8));  // negative: rows stored top down
+    bits = UInt16At(bytes, InfoAt + 14);
+    compression = UInt32At(bytes, InfoAt + 16);
+  }
+  height = height < 0 ? -height : height;
+  if (width <= 0 || height == 0 || width * height > MaxPicturePixels) return false;
+  constexpr std::uint32_t Rgb = 0, Rle8 = 1, Rle4 = 2, BitFields = 3, AlphaBitFields = 6;
+  if (compression == Rle8 || compression == Rle4) return true;  // runs: any length of data
+  if (compression != Rgb && compression != BitFields && compression != AlphaBitFields) return true;
+  const std::int64_t rowBytes = (width * bits + 31) / 32 * 4;
+  const std::int64_t pixelsAt = UInt32At(bytes, 10);
+  return pixelsAt <= bytes.size() && rowBytes * height <= bytes.size() - pixelsAt;
 }
 
 bool StartsWithBM(const QByteArray& bytes) { return bytes.size() >= 2 && bytes[0] == 'B' && bytes[1] == 'M'; }
@@ -50,7 +89,8 @@ QByteArray ReadBmpFileImage(TStream& stream) {
 
 QImage DecodeBmpFileImage(const QByteArray& bytes) {
   QImage image;
-  if (!StartsWithBM(bytes) || !image.loadFromData(bytes, "BMP") || image.isNull()) throw EInvalidGraphic();
+  if (!StartsWithBM(bytes) || !PlausibleSize(bytes) || !image.loadFromData(bytes, "BMP") || image.isNull())
+    throw EInvalidGraphic();
   return image;
 }
 
