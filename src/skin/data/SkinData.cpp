@@ -90,7 +90,7 @@ void ReadSectionEntries(const TMemIniFile& ini, const QString& section,
                         std::unique_ptr<Root> (*create)(const QString&, const QString&),
                         std::vector<std::unique_ptr<Root>>& list) {
   const int count = SkinIni::ReadInteger(ini, section, QStringLiteral("count"), 0);
-  for (int i = 0; i < count; ++i) {
+  for (const int i : SkinIni::PresentItems(ini, section, count)) {
     const QString entry = SkinIni::ReadString(ini, section, QString::number(i));
     const qsizetype colon = entry.indexOf(QLatin1Char(':'));
     const QString name = colon < 0 ? QString() : entry.left(colon);

@@ -1,5 +1,6 @@
 #include "skin/data/SkinIniValues.h"
 
+#include <algorithm>
 #include <array>
 #include <iterator>
 
@@ -109,8 +110,24 @@ SkinCommand ReadCommand(const TMemIniFile& ini, const QString& section, const QS
 
 QStringList ReadList(const TMemIniFile& ini, const QString& section, const QString& listName) {
   QStringList items;
-  const int count = ini.ReadInteger(section, listName + QStringLiteral("count"), 0);
+  // A list of more items than its section has keys is damaged; it is cut there, so that a
+  // damaged count cannot make a list of millions of empty items.
+  const int count = std::min(ini.ReadInteger(section, listName + QStringLiteral("count"), 0),
+                             int(ini.ReadSection(section).size()));
   for (int i = 0; i < count; ++i) items << ini.ReadString(section, QString::number(i), QString());
+  return items;
+}
+
+std::vector<int> PresentItems(const TMemIniFile& ini, const QString& section, int count) {
+  std::vector<int> items;
+  for (const QString& key : ini.ReadSection(section)) {
+    bool number = false;
+    const int item = key.toInt(&number);
+    // Only the key that the item's own number names ("7", not "07" or "+7").
+    if (number && item >= 0 && item < count && key == QString::number(item)) items.push_back(item);
+  }
+  std::sort(items.begin(), items.end());
+  items.erase(std::unique(items.begin(), items.end()), items.end());
   return items;
 }
 

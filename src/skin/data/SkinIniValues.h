@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <vector>
 
 #include "platform/Color.h"
 #include "platform/Font.h"
@@ -64,7 +65,11 @@ TSkinEffect ReadEffect(const TMemIniFile& ini, const QString& section, const QSt
 TMorphKind ReadMorphKind(const TMemIniFile& ini, const QString& section, const QString& key);
 SkinCommand ReadCommand(const TMemIniFile& ini, const QString& section, const QString& key);
 // list L: the count under "<L>count" (default 0), the items under "0", "1", ... in order.
+// A list claims no more items than its section has keys.
 QStringList ReadList(const TMemIniFile& ini, const QString& section, const QString& listName);
+// The numbers 0..count-1 that the section holds as item keys ("0", "1", ...), ascending: what a
+// walk over the numbered keys up to count would find, without walking a damaged count.
+std::vector<int> PresentItems(const TMemIniFile& ini, const QString& section, int count);
 
 // The text-level rules, for values that do not come straight from an INI key.
 //

@@ -272,6 +272,20 @@ TEST_F(SkinDataLoad, ErrorsPropagateAndKeepWhatWasRead) {
   EXPECT_TRUE(data.SkinChanging());
 }
 
+TEST_F(SkinDataLoad, DamagedCountsVisitOnlyTheEntriesPresent) {
+  // Counts of 2^31 - 1 would take minutes to walk key by key and gigabytes as picture names.
+  const auto stored = StoredSkin(Package({"[PICTURES]", "activepicturescount=2147483647", "0=a.bmp", "[SKINOBJECTS]",
+                                          "count=2147483647", "1000000=far:caption", "0=near:caption",
+                                          "[SKINCONTROLS]", "count=2147483647"}));
+  data.SetCompressedStoredSkin(stored.get());
+  EXPECT_FALSE(data.Empty());
+  ASSERT_EQ(data.SkinObjects.size(), 2u);
+  EXPECT_EQ(data.SkinObjects[0]->IDName, "near");  // in the order of their numbers
+  EXPECT_EQ(data.SkinObjects[1]->IDName, "far");
+  EXPECT_TRUE(data.SkinControls.empty());
+  EXPECT_EQ(data.ActivePictureNames, (QStringList{"a.bmp", ""}));
+}
+
 namespace {
 
 // The FORMINFO values after a load of the given FORMINFO lines, with or without a mask name.

@@ -144,7 +144,19 @@ TEST(SkinIniValues, ListsReadCountedNumberedKeys) {
   EXPECT_EQ(ReadList(kIni, "s", "list"), (QStringList{"a.bmp", "", "c.bmp"}));
   EXPECT_TRUE(ReadList(kIni, "s", "badcount").isEmpty());
   EXPECT_TRUE(ReadList(kIni, "s", "missing").isEmpty());
+  // A damaged count makes no list of millions of empty items: a list ends with its section's keys.
+  const TMemIniFile damaged({"[p]", "activepicturescount=2147483647", "0=a.bmp", "5=f.bmp"});
+  EXPECT_EQ(ReadList(damaged, "p", "activepictures"), (QStringList{"a.bmp", "", ""}));
   TMemIniFile written;
   WriteList(written, "p", "activepictures", {"x.bmp", "y.bmp"});
   EXPECT_EQ(written.GetStrings(), (QStringList{"[p]", "activepicturescount=2", "0=x.bmp", "1=y.bmp", ""}));
+}
+
+TEST(SkinIniValues, PresentItemsAreTheNumberedKeysBelowTheCount) {
+  const TMemIniFile ini({"[s]", "count=2147483647", "7=x", "0=a", "07=no", "+3=no", "-1=no", "2=b", "2=again",
+                         "2147483647=beyond", "x=no", "=no"});
+  EXPECT_EQ(PresentItems(ini, "s", 2147483647), (std::vector<int>{0, 2, 7}));
+  EXPECT_EQ(PresentItems(ini, "s", 7), (std::vector<int>{0, 2}));
+  EXPECT_TRUE(PresentItems(ini, "s", -5).empty());
+  EXPECT_TRUE(PresentItems(ini, "absent", 10).empty());
 }
