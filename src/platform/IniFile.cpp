@@ -10,7 +10,8 @@
 
 namespace {
 
-bool SameName(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+// Section and key names compare without regard to letter case.
+QString Folded(const QString& name) { return name.toCaseFolded(); }
 
 }  // namespace
 
@@ -37,7 +38,7 @@ void TMemIniFile::SetStrings(const QStringList& lines) {
     const QString line = raw.trimmed();
     if (line.isEmpty() || line.startsWith(QLatin1Char(';'))) continue;
     if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
-      sections_.push_back(Section{line.mid(1, line.size() - 2).trimmed(), {}});
+      sections_.push_back(Section{line.mid(1, line.size() - 2).trimmed(), {}, {}});
       current = &sections_.back();
       continue;
     }
@@ -48,6 +49,21 @@ void TMemIniFile::SetStrings(const QStringList& lines) {
     else
       current->lines.push_back(Line{line.left(eq).trimmed(), line.mid(eq + 1).trimmed(), true});
   }
+  IndexSections();
+}
+
+void TMemIniFile::IndexSections() {
+  sectionIndex_.clear();
+  for (std::size_t i = 0; i < sections_.size(); ++i) {
+    sectionIndex_.insert(Folded(sections_[i].name), i);  // a later section hides an earlier one
+    IndexKeys(sections_[i]);
+  }
+}
+
+void TMemIniFile::IndexKeys(Section& section) {
+  section.keys.clear();
+  for (std::size_t i = 0; i < section.lines.size(); ++i)
+    if (section.lines[i].hasValue) section.keys.insert(Folded(section.lines[i].key), i);  // the later line counts
 }
 
 QStringList TMemIniFile::GetStrings() const {
@@ -74,11 +90,9 @@ void TMemIniFile::SaveToFile(const QString& fileName) const {
   if (file.write(bytes) != bytes.size()) throw InOutError(kDiskFull);
 }
 
-// Later sections of the same name hide earlier ones, so lookups run from the back.
 const TMemIniFile::Section* TMemIniFile::FindSection(const QString& section) const {
-  for (auto it = sections_.rbegin(); it != sections_.rend(); ++it)
-    if (SameName(it->name, section)) return &*it;
-  return nullptr;
+  const auto found = sectionIndex_.constFind(Folded(section));
+  return found == sectionIndex_.constEnd() ? nullptr : &sections_[*found];
 }
 
 TMemIniFile::Section* TMemIniFile::FindSection(const QString& section) {
@@ -86,9 +100,8 @@ TMemIniFile::Section* TMemIniFile::FindSection(const QString& section) {
 }
 
 const TMemIniFile::Line* TMemIniFile::FindLine(const Section& section, const QString& key) {
-  for (auto it = section.lines.rbegin(); it != section.lines.rend(); ++it)
-    if (it->hasValue && SameName(it->key, key)) return &*it;
-  return nullptr;
+  const auto found = section.keys.constFind(Folded(key));
+  return found == section.keys.constEnd() ? nullptr : &section.lines[*found];
 }
 
 bool TMemIniFile::SectionExists(const QString& section) const { return FindSection(section) != nullptr; }
@@ -117,7 +130,8 @@ bool TMemIniFile::ReadBool(const QString& section, const QString& key, bool defa
 void TMemIniFile::WriteString(const QString& section, const QString& key, const QString& value) {
   Section* s = FindSection(section);
   if (!s) {
-    sections_.push_back(Section{section, {}});
+    sections_.push_back(Section{section, {}, {}});
+    sectionIndex_.insert(Folded(section), sections_.size() - 1);
     s = &sections_.back();
   }
   if (Line* line = const_cast<Line*>(FindLine(*s, key))) {
@@ -125,6 +139,7 @@ void TMemIniFile::WriteString(const QString& section, const QString& key, const 
     return;
   }
   s->lines.push_back(Line{key, value, true});
+  s->keys.insert(Folded(key), s->lines.size() - 1);
 }
 
 void TMemIniFile::WriteInteger(const QString& section, const QString& key, int value) {
@@ -150,10 +165,15 @@ QStringList TMemIniFile::ReadSections() const {
 }
 
 void TMemIniFile::EraseSection(const QString& section) {
-  std::erase_if(sections_, [&](const Section& s) { return SameName(s.name, section); });
+  const QString name = Folded(section);
+  std::erase_if(sections_, [&](const Section& s) { return Folded(s.name) == name; });
+  IndexSections();
 }
 
 void TMemIniFile::DeleteKey(const QString& section, const QString& key) {
-  if (Section* s = FindSection(section))
-    std::erase_if(s->lines, [&](const Line& l) { return l.hasValue && SameName(l.key, key); });
+  Section* s = FindSection(section);
+  if (!s) return;
+  const QString name = Folded(key);
+  std::erase_if(s->lines, [&](const Line& l) { return l.hasValue && Folded(l.key) == name; });
+  IndexKeys(*s);
 }

@@ -10,6 +10,7 @@
 //    same name only the later one is found, of two equal keys in a section the later line counts;
 //  - a present key returns its value even when that value is empty; only a missing key gives
 //    the caller's default.
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -53,7 +54,10 @@ class TMemIniFile {
   // Removes the section (every section of that name) with all its lines.
   void EraseSection(const QString& section);
   void DeleteKey(const QString& section, const QString& key);
-  void Clear() { sections_.clear(); }
+  void Clear() {
+    sections_.clear();
+    sectionIndex_.clear();
+  }
 
  private:
   struct Line {
@@ -64,11 +68,18 @@ class TMemIniFile {
   struct Section {
     QString name;
     std::vector<Line> lines;
+    // Case-folded key -> its later line, so that a long section is not searched key by key.
+    QHash<QString, std::size_t> keys;
   };
 
   const Section* FindSection(const QString& section) const;
   Section* FindSection(const QString& section);
   static const Line* FindLine(const Section& section, const QString& key);
+  // Rebuild the lookup tables after lines or sections went away.
+  void IndexSections();
+  static void IndexKeys(Section& section);
 
   std::vector<Section> sections_;
+  // Case-folded name -> the later section of that name.
+  QHash<QString, std::size_t> sectionIndex_;
 };

@@ -87,6 +87,29 @@ TEST(IniFile, WritesUpdateTheFoundKeyOrAppendAndEraseRemovesEveryCopy) {
   EXPECT_TRUE(ini.ReadSection("b").isEmpty());
 }
 
+TEST(IniFile, LookupsFollowEveryChangeAndStayQuickInLongSections) {
+  TMemIniFile ini = Ini({"[Ä]", "k=1", "[b]", "x=1", "x=2", "[ä]", "k=2"});
+  EXPECT_EQ(ini.ReadString("ä", "K", ""), "2");
+  ini.DeleteKey("b", "x");
+  ini.WriteString("b", "X", "3");
+  EXPECT_EQ(ini.ReadString("b", "x", ""), "3");
+  ini.EraseSection("Ä");
+  ini.WriteString("b", "y", "4");
+  EXPECT_FALSE(ini.SectionExists("ä"));
+  EXPECT_EQ(ini.ReadString("B", "Y", ""), "4");
+  ini.WriteString("Ä", "k", "5");
+  EXPECT_EQ(ini.ReadSections(), (QStringList{"b", "Ä"}));
+  EXPECT_EQ(ini.ReadString("ä", "k", ""), "5");
+
+  // A section of 200,000 keys is read key by key without searching it once per key.
+  QStringList lines{"[long]"};
+  for (int i = 0; i < 200000; ++i) lines << QStringLiteral("%1=v%1").arg(i);
+  const TMemIniFile long_(lines);
+  int found = 0;
+  for (int i = 0; i < 200000; ++i) found += long_.ReadString("long", QString::number(i), "") == QStringLiteral("v%1").arg(i);
+  EXPECT_EQ(found, 200000);
+}
+
 TEST(IniFile, FileRoundTripUsesCrLfAndAMissingFileIsEmpty) {
   EXPECT_TRUE(TMemIniFile::FromFile("absent.ini").ReadSections().isEmpty());
   QFile file("in.ini");
