@@ -49,8 +49,9 @@ bool IsSubtitleFilePath(const QString& path) { return path.endsWith(QStringLiter
 
 QString WithoutSubtitleTags(const QString& line) {
   if (!line.contains(u'<') && !line.contains(u'{')) return line;  // most lines carry no tags
-  // Only the tags editors write: a "<" or "{" in the spoken text stays.
-  static const QRegularExpression tags(QStringLiteral(R"(</?(?:[ibus]|font)(?:\s[^>]*)?>|\{\\[^}]*\})"),
+  // Only the tags editors write: a "<" or "{" in the spoken text stays. A tag holds no second
+  // opening mark of its kind, so a line of unclosed tags is not searched to its end once per tag.
+  static const QRegularExpression tags(QStringLiteral(R"(</?(?:[ibus]|font)(?:\s[^<>]*)?>|\{\\[^{}]*\})"),
                                        QRegularExpression::CaseInsensitiveOption);
   return QString(line).remove(tags);
 }

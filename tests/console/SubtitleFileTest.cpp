@@ -31,6 +31,13 @@ TEST(SubtitleFile, EveryTextLineOfEveryCueBecomesACaption) {
   EXPECT_TRUE(SubtitleCaptions(QStringLiteral("\n\n")).isEmpty());
 }
 
+TEST(SubtitleFile, UnclosedTagsStayTextAndEndAtTheNextTag) {
+  EXPECT_EQ(WithoutSubtitleTags(QStringLiteral("<font a<i>b</i> {\\an1{\\an8}c")), QStringLiteral("<font ab {\\an1c"));
+  // A line of 100,000 unclosed tags is read in one pass, not searched to its end once per tag.
+  const QString unclosed = QStringLiteral("<font {\\x ").repeated(100000);
+  EXPECT_EQ(WithoutSubtitleTags(unclosed), unclosed);
+}
+
 TEST(SubtitleFile, AMalformedTextNamesTheLineWhereTheCuesBreak) {
   EXPECT_EQ(FailureOf(QStringLiteral("1\nHello\n")),
             QStringLiteral("line 2: expected a time line such as \"00:00:01,000 --> 00:00:04,000\""));
