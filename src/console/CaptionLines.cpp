@@ -14,3 +14,11 @@ QStringList SplitCaptionLines(const QString& text) {
   if (start < size) lines << text.mid(start);
   return lines;
 }
+
+QString AsOneCaptionLine(QString text) {
+  for (QChar& c : text)
+    if (c == u'\r' || c == u'\n' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator ||
+        c == QChar(0xFDD0) || c == QChar(0xFDD1))
+      c = u' ';
+  return text;
+}

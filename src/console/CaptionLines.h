@@ -5,3 +5,8 @@
 #include <QStringList>
 
 QStringList SplitCaptionLines(const QString& text);
+
+// A line's text as the caption list holds it in one line: a CR, a line or paragraph separator
+// (U+2028, U+2029) or a frame mark (U+FDD0, U+FDD1) would break it there, so each becomes a
+// space. A settings file may carry them inside a caption line.
+QString AsOneCaptionLine(QString text);

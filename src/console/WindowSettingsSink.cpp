@@ -1,5 +1,6 @@
 #include "console/WindowSettingsSink.h"
 
+#include "console/CaptionLines.h"
 #include "console/PortNumber.h"
 #include "console/Unit1.h"
 
@@ -18,7 +19,9 @@ void WindowSettingsSink::ClearCaptionLines() {
   lines_.clear();
 }
 
-void WindowSettingsSink::AppendCaptionLine(const QString& text) { lines_.append(text); }
+// One record, one caption line: a line that fell apart would hand every later line the
+// settings of the line before it.
+void WindowSettingsSink::AppendCaptionLine(const QString& text) { lines_.append(AsOneCaptionLine(text)); }
 void WindowSettingsSink::SetLineSpeed(int line, std::int32_t speed) { form_.LineSettings.at(line).Speed = speed; }
 void WindowSettingsSink::SetLineDwell(int line, std::int32_t dwell) { form_.LineSettings.at(line).Dwell = dwell; }
 void WindowSettingsSink::SetLineMode(int line, std::int32_t mode) { form_.LineSettings.at(line).Mode = mode; }

@@ -220,6 +220,18 @@ TEST(ConsoleRestore, RestoresFromTheWorkingDirectoryAndShowsLineZero) {
   EXPECT_EQ(ReadBytes(QStringLiteral("lw1.ini")), "4\r\n14\r\n255\r\n" + kSongName + "\r\nSaved\r\n8\r\n6\r\n11\r\n");
 }
 
+TEST(ConsoleRestore, ACaptionLineWithABreakInsideStaysOneLineWithItsSettings) {
+  // A lone CR and a paragraph separator (GB18030 81 36 A6 36) inside caption lines.
+  ScriptedDialogs::Install();
+  WriteBytes(QStringLiteral("lw1.ini"), "1\r\n14\r\n255\r\n" + kSongName +
+                                            "\r\na\rb\r\n1\r\n5\r\n2\r\nc\x81\x36\xA6\x36" + "d\r\n2\r\n5\r\n3\r\ne\r\n3\r\n5\r\n4\r\n");
+  TForm1 form(QDir::currentPath());
+  form.Show();
+  EXPECT_EQ(form.CaptionLines(), (QStringList{"a b", "c d", "e"}));
+  EXPECT_EQ(form.LineSettings[2].Mode, 4);  // "e" keeps its own settings
+  EXPECT_EQ(form.ListBox1->count(), 3);
+}
+
 TEST(ConsoleRestore, WithoutAWorkingStateShowsTheDefaults) {
   ScriptedDialogs& dialogs = ScriptedDialogs::Install();
   TForm1 form(QDir::currentPath());
