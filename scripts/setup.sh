@@ -19,6 +19,7 @@ test_packages=(
   weston xwayland qt6-wayland
   libxcb1-dev libxcb-damage0-dev
   lintian desktop-file-utils man-db
+  clang libclang-rt-14-dev llvm
 )
 package_packages=(dpkg-dev file)
 if [ "${1:-}" = "--test" ]; then

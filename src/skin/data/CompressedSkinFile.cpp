@@ -5,6 +5,10 @@
 
 std::optional<QByteArray> ReadCompressedSkinFile(const QString& fileName) {
   TFileStream file(fileName, fmOpenRead);
+  return ReadCompressedSkin(file);
+}
+
+std::optional<QByteArray> ReadCompressedSkin(TStream& file) {
   if (file.ReadInt32() > SkinPackageVersion) return std::nullopt;
   const std::int32_t count = file.ReadInt32();
   if (count < 0) throw EReadError();

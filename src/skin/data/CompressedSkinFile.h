@@ -5,7 +5,11 @@
 #include <QString>
 #include <optional>
 
+class TStream;
+
 // The compressed package of the file, or nothing when the file is of a newer version. A byte
 // count of 0 gives an empty package. Raises EFOpenError when the file cannot be opened and
 // EReadError when it is shorter than its header says (or states a negative count).
 std::optional<QByteArray> ReadCompressedSkinFile(const QString& fileName);
+// The same from the stream's position.
+std::optional<QByteArray> ReadCompressedSkin(TStream& file);

@@ -1,0 +1,38 @@
+// Any bytes read as a settings file (".lw"): the reader either fails with an I/O error or
+// yields a show, and a show that was read saves to bytes that read back into the same show.
+#include <cstdlib>
+
+#include "FuzzSupport.h"
+#include "console/SettingsFile.h"
+#include "console/ShowDocument.h"
+#include "platform/InOutError.h"
+#include "platform/TextFile.h"
+
+namespace {
+
+// A font size is kept as a pixel height; sizes near the ends of 32 bits (about 1.6 billion
+// points) have no height, and the platform's arithmetic wraps or fails there.
+bool SizeHasAHeight(const TFont& font) { return std::abs(std::int64_t(font.Size())) < 1'000'000'000; }
+
+bool SameShow(const ShowDocument& a, const ShowDocument& b) {
+  return a.Port == b.Port && (a.Font.Size() == b.Font.Size() || !SizeHasAHeight(a.Font)) &&
+         a.Font.Color == b.Font.Color && a.Font.Name == b.Font.Name && a.Lines == b.Lines && a.Settings == b.Settings;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  ShowDocument show;
+  TTextReader reader(FuzzInput(data, size));
+  try {
+    ReadSettings(reader, show);
+  } catch (const EInOutError&) {
+    return 0;
+  }
+  const QByteArray saved = EncodeSettingsFile(show.Port, show.Font, show.Lines, show.Settings);
+  ShowDocument again;
+  TTextReader savedReader(saved);
+  ReadSettings(savedReader, again);
+  Require(SameShow(show, again), "a saved show reads back as it was");
+  return 0;
+}

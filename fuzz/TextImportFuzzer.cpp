@@ -1,0 +1,26 @@
+// Any bytes imported as a text file (".txt") or a subtitle file (".srt"): decoding never fails,
+// no caption line holds a line end, and a subtitle file either gives caption lines or fails with
+// a message that names the line.
+#include "FuzzSupport.h"
+#include "console/SubtitleFile.h"
+#include "console/TextEncoding.h"
+#include "console/TextImport.h"
+#include "platform/Exceptions.h"
+
+namespace {
+
+bool HoldsLineEnd(const QString& line) { return line.contains(u'\n') || line.contains(u'\r'); }
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const QByteArray bytes = FuzzInput(data, size);
+  for (const QString& line : DecodeCaptionText(bytes)) Require(!HoldsLineEnd(line), "a caption line holds no line end");
+  try {
+    for (const QString& line : SubtitleCaptions(DecodeImportedText(bytes)))
+      Require(!HoldsLineEnd(line), "a subtitle caption holds no line end");
+  } catch (const Exception& error) {
+    Require(error.Message().startsWith(QStringLiteral("line ")), "a malformed subtitle file names the line");
+  }
+  return 0;
+}
