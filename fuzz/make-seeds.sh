@@ -2,7 +2,8 @@
 # Writes the committed seed corpora under fuzz/corpus/ and the skin INI dictionary afresh, with
 # the project's own tools from build-sanitize/ (or $LUMETRA_BUILD_DIR): shows saved by
 # lumetra-cli, packets from lumetra-cli packet, the stored skin and small packages from
-# fuzz-seeds. Run it after a change of a format, then commit what changed.
+# fuzz-seeds. Run it after a change of a format, then commit what changed. Reproducers of faults
+# found by fuzzing are kept in the corpus as found-*.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(dirname "$here")
@@ -12,7 +13,8 @@ cli() { ASAN_OPTIONS=detect_leaks=0 QT_QPA_PLATFORM=offscreen "$build/src/cli/lu
 corpus=$here/corpus
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-rm -rf "$corpus"
+# Inputs that once broke a reader (found-*) stay; every other seed is written anew.
+find "$corpus" -type f ! -name 'found-*' -delete 2>/dev/null || true
 mkdir -p "$corpus"/{settings-file,working-state,text-import,skin-ini}
 
 # Shows: converted from texts and from hand-written settings, so that they are saved exactly as
@@ -60,7 +62,7 @@ ASAN_OPTIONS=detect_leaks=0 "$build/fuzz/fuzz-seeds" "$corpus"
   for word in VERSION PICTURES FORMINFO POPUPWINDOW HINTWINDOW SKINCOLORS SKINOBJECTS SKINCONTROLS; do
     echo "\"[$word]\""
   done
-  grep -ohE 'Key\("[a-z0-9]+"' "$root"/src/skin/data/*.cpp | sed 's/Key(//' | sort -u
+  grep -ohE 'Key\("[a-z0-9]+"' "$root"/src/skin/data/*.cpp "$root"/src/skin/data/*.h | sed 's/Key(//' | sort -u
   grep -ohE 'Kind<[A-Za-z, ]+>\("[a-z]+"' "$root/src/skin/data/SkinEntryKinds.cpp" | sed 's/.*(//' | sed 's/"\(.*\)"/":\1"/'
   for word in count activepicturescount skinrect tacenter taleftjustify tarightjustify iebrightness iedarkness \
               iegrayscale ienoise iesplitblur ieinvert mkdefault mkgradient mkleftgradient mkrightgradient \
