@@ -154,9 +154,9 @@ TEST(ZlibStreams, DecompressionSeeksForwardByReadingAndRestartsOnlyAtZero) {
   EXPECT_EQ(decompressor.Seek(10000, soFromCurrent), 10010);  // more than two 4096-byte pieces
   EXPECT_EQ(ReadSome(decompressor, 5), data.mid(10010, 5));
   EXPECT_EQ(decompressor.Seek(20000, soFromBeginning), 20000);
-  for (auto [offset, origin] :
+  for (const auto& seek :
        {std::pair{-1, soFromCurrent}, {5, soFromBeginning}, {20000, soFromBeginning}, {0, soFromEnd}})
-    EXPECT_EQ(MessageOf([&] { decompressor.Seek(offset, origin); }), "Invalid stream operation");
+    EXPECT_EQ(MessageOf([&] { decompressor.Seek(seek.first, seek.second); }), "Invalid stream operation");
   source.SetPosition(0);  // someone else moving the source does not disturb the next read
   EXPECT_EQ(ReadSome(decompressor, 5), data.mid(20000, 5));
 
