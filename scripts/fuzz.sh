@@ -5,7 +5,8 @@
 # Prints per harness the executions, the coverage (cov: code edges, ft: features) and the corpus
 # size, or the crash and the path of its reproducer; exits non-zero when any harness failed.
 # What a harness finds is kept in build-sanitize/fuzz/corpus/<name>/ and grows from run to run.
-# Extra libFuzzer options may come in $LUMETRA_FUZZ_ARGS (for example -runs=10000000).
+# Extra libFuzzer options may come in $LUMETRA_FUZZ_ARGS (for example -runs=10000000, or a longer
+# -timeout than 30 seconds per input on a machine that starves a low-priority run).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${LUMETRA_BUILD_DIR:-$root/build-sanitize}
@@ -27,7 +28,7 @@ run_one() {
   local binary="$build/fuzz/fuzz-$name" corpus="$build/fuzz/corpus/$name"
   local artifacts="$build/fuzz/artifacts/$name" log="$build/fuzz/logs/$name.log"
   mkdir -p "$corpus" "$artifacts" "$(dirname "$log")"
-  local options=(-max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -malloc_limit_mb=512
+  local options=(-max_total_time="$seconds" -timeout=30 -rss_limit_mb=2048 -malloc_limit_mb=512
                  -print_final_stats=1 -artifact_prefix="$artifacts/")
   [ ! -f "$root/fuzz/dict/$name.dict" ] || options+=(-dict="$root/fuzz/dict/$name.dict")
   # shellcheck disable=SC2206
@@ -37,7 +38,7 @@ run_one() {
 
   local executions progress cov ft inputs reproducer
   executions=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
-  progress=$(grep -E '^#[0-9]+.*cov: ' "$log" | tail -1 || true)
+  progress=$(grep -aE '^#[0-9]+.*cov: ' "$log" | tail -1 || true)
   cov=$(sed -n 's/.* cov: \([0-9]*\).*/\1/p' <<<"$progress")
   ft=$(sed -n 's/.* ft: \([0-9]*\).*/\1/p' <<<"$progress")
   inputs=$(sed -n 's/.* corp: \([0-9]*\)\/.*/\1/p' <<<"$progress")
@@ -48,7 +49,7 @@ run_one() {
   else
     printf '%-22s FAILED (exit %d) after %s executions; reproducer: %s\n' \
       "$name" "$status" "${executions:-?}" "${reproducer:-none written}"
-    grep -m1 -E 'ERROR: |broken promise|ALARM|out-of-memory|uncaught exception' "$log" | sed 's/^/    /' || true
+    grep -a -m1 -E 'ERROR: |broken promise|ALARM|out-of-memory|uncaught exception' "$log" | sed 's/^/    /' || true
     echo "    log: $log"
   fi >"$log.summary"
   [ $status -eq 0 ] && [ -z "$reproducer" ]
