@@ -101,6 +101,7 @@ TEST(CompressedStoredSkin, TakesTheDataOfACompressedSkinFileOrNothing) {
       {CompressedSkinFile(4, 4, "data"), {}},
       {CompressedSkinFile(3, 0, "data"), {}},  // 0 is no data, not the whole file
       {CompressedSkinFile(3, 5, "data"), "Stream read error"},
+      {CompressedSkinFile(3, 0x7FFFFFFF, "data"), "Stream read error"},  // 2 GB claimed: taken piece by piece, never allocated whole
       {CompressedSkinFile(3, -1, "data"), "Stream read error"},
       {QByteArray("\3\0", 2), "Stream read error"},
   };
