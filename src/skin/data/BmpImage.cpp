@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 
 #include "platform/Streams.h"
 
@@ -29,27 +30,42 @@ std::uint16_t UInt16At(const QByteArray& bytes, int offset) {
   return std::uint16_t(p[0] | p[1] << 8);
 }
 
+// What the info header states: the size (height made positive), the bits per pixel and the
+// compression; nothing when the headers are too short or of no known layout.
+struct StatedPicture {
+  std::int64_t width = 0;
+  std::int64_t height = 0;
+  std::uint32_t bits = 0;
+  std::uint32_t compression = 0;
+};
+
+std::optional<StatedPicture> StatedPictureOf(const QByteArray& bytes) {
+  constexpr int InfoAt = FileHeaderSize;
+  if (bytes.size() < InfoAt + 16) return std::nullopt;
+  const std::uint32_t infoSize = UInt32At(bytes, InfoAt);
+  StatedPicture picture;
+  if (infoSize == 12) {  // the old core header: 16-bit sizes, never compressed
+    picture.width = UInt16At(bytes, InfoAt + 4);
+    picture.height = UInt16At(bytes, InfoAt + 6);
+    picture.bits = UInt16At(bytes, InfoAt + 10);
+  } else {
+    if (infoSize < 20 || bytes.size() < InfoAt + 20) return std::nullopt;
+    picture.width = std::int32_t(UInt32At(bytes, InfoAt + 4));
+    picture.height = std::int32_t(UInt32At(bytes, InfoAt + 8));  // negative: rows stored top down
+    picture.bits = UInt16At(bytes, InfoAt + 14);
+    picture.compression = UInt32At(bytes, InfoAt + 16);
+  }
+  picture.height = picture.height < 0 ? -picture.height : picture.height;
+  return picture;
+}
+
 // Whether the headers describe a picture worth decoding: at most MaxPicturePixels, and for rows
 // stored without run-length encoding, pixel data that the image really holds. Checked before the
 // decoder allocates the picture from the stated size.
 bool PlausibleSize(const QByteArray& bytes) {
-  constexpr int InfoAt = FileHeaderSize;
-  if (bytes.size() < InfoAt + 16) return false;
-  const std::uint32_t infoSize = UInt32At(bytes, InfoAt);
-  std::int64_t width = 0, height = 0;
-  std::uint32_t bits = 0, compression = 0;
-  if (infoSize == 12) {  // the old core header: 16-bit sizes, never compressed
-    width = UInt16At(bytes, InfoAt + 4);
-    height = UInt16At(bytes, InfoAt + 6);
-    bits = UInt16At(bytes, InfoAt + 10);
-  } else {
-    if (infoSize < 20 || bytes.size() < InfoAt + 20) return false;
-    width = std::int32_t(UInt32At(bytes, InfoAt + 4));
-    height = std::int32_t(UInt32At(bytes, InfoAt + 8));  // negative: rows stored top down
-    bits = UInt16At(bytes, InfoAt + 14);
-    compression = UInt32At(bytes, InfoAt + 16);
-  }
-  height = height < 0 ? -height : height;
+  const std::optional<StatedPicture> picture = StatedPictureOf(bytes);
+  if (!picture) return false;
+  const auto [width, height, bits, compression] = *picture;
   if (width <= 0 || height == 0 || width * height > MaxPicturePixels) return false;
   constexpr std::uint32_t Rgb = 0, Rle8 = 1, Rle4 = 2, BitFields = 3, AlphaBitFields = 6;
   if (compression == Rle8 || compression == Rle4) return true;  // runs: any length of data
@@ -71,6 +87,11 @@ std::uint32_t StatedImageSize(const QByteArray& header) {
 }  // namespace
 
 EInvalidGraphic::EInvalidGraphic() : Exception(QStringLiteral("Bitmap image is not valid")) {}
+
+std::int64_t BmpPixelCount(const QByteArray& bytes) {
+  const std::optional<StatedPicture> picture = StatedPictureOf(bytes);
+  return picture && picture->width > 0 ? picture->width * picture->height : 0;
+}
 
 QByteArray ReadBmpFileImage(TStream& stream) {
   QByteArray image(FileHeaderSize, Qt::Uninitialized);

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QImage>
 #include <QString>
+#include <cstdint>
 
 #include "platform/Exceptions.h"
 
@@ -14,6 +15,7 @@ class TStream;
 class EInvalidGraphic : public Exception {
  public:
   EInvalidGraphic();
+  explicit EInvalidGraphic(const QString& message) : Exception(message) {}
 };
 
 // Reads one BMP file image: exactly bfSize bytes from the stream's position. Raises
@@ -21,8 +23,13 @@ class EInvalidGraphic : public Exception {
 // EReadError when the stream ends first.
 QByteArray ReadBmpFileImage(TStream& stream);
 
-// Decodes a BMP file image of any bit depth and compression; raises EInvalidGraphic.
+// Decodes a BMP file image of any bit depth and compression; raises EInvalidGraphic, also for a
+// picture whose headers claim more than 16M pixels or more rows than its data holds.
 QImage DecodeBmpFileImage(const QByteArray& bytes);
+
+// The pixels a BMP file image's headers claim (width times height), before any decoding; 0 when
+// they cannot be read.
+std::int64_t BmpPixelCount(const QByteArray& bytes);
 
 // ReadBmpFileImage followed by DecodeBmpFileImage.
 QImage ReadBmpImage(TStream& stream);

@@ -56,8 +56,18 @@ bool ReadPackageLayout(TStream& stream, std::int32_t& version, Image& picture, I
 
 bool ReadSkinPackage(TStream& stream, SkinPackage& package) {
   package = SkinPackage{};
+  // Each picture is checked on its own when decoded; together they must fit as well, or a
+  // package of many small pictures that each claim the largest size would fill memory.
+  std::int64_t pixels = 0;
+  const auto readImage = [&pixels](TStream& from) {
+    const QByteArray image = ReadBmpFileImage(from);
+    pixels += BmpPixelCount(image);
+    if (pixels > MaxSkinPackagePixels)
+      throw EInvalidGraphic(QStringLiteral("The skin's pictures hold more than %1 pixels").arg(MaxSkinPackagePixels));
+    return DecodeBmpFileImage(image);
+  };
   return ReadPackageLayout(stream, package.Version, package.Picture, package.InActivePicture, package.MaskPicture,
-                           package.ActivePictures, ReadBmpImage,
+                           package.ActivePictures, readImage,
                            [&](const std::vector<QByteArray>& lines) { package.IniLines = DecodeAnsiLines(lines); });
 }
 

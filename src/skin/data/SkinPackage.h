@@ -18,6 +18,8 @@
 class TStream;
 
 inline constexpr std::int32_t SkinPackageVersion = 3;
+// All pictures of a package together, as their headers claim them (eight of 2048 x 2048).
+inline constexpr std::int64_t MaxSkinPackagePixels = std::int64_t(1) << 25;
 
 // A package as read. A null QImage is a picture the package does not hold.
 struct SkinPackage {
@@ -33,7 +35,8 @@ struct SkinPackage {
 // field by field so that a caller keeps what was read before a failure. Returns false, with
 // only the version filled in, when the package is newer than this reader (it is then ignored).
 // Raises EReadError "Stream read error" when the package ends early and EInvalidGraphic
-// "Bitmap image is not valid" for a picture that is not a BMP file image.
+// "Bitmap image is not valid" for a picture that is not a BMP file image (or "The skin's pictures
+// hold more than ... pixels" once the pictures together claim more than MaxSkinPackagePixels).
 bool ReadSkinPackage(TStream& stream, SkinPackage& package);
 
 // A package as written: the BMP file images exactly as stored (empty = no picture) and the
