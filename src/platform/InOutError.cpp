@@ -8,6 +8,7 @@ QString InOutErrorMessage(int code) {
     case kFileNotFound: return QStringLiteral("File not found");
     case kPathNotFound: return QStringLiteral("Invalid filename");
     case kAccessDenied: return QStringLiteral("File access denied");
+    case kNotEnoughMemory: return QStringLiteral("Not enough memory");
     case kDiskFull: return QStringLiteral("Disk full");
     case kInvalidNumericInput: return QStringLiteral("Invalid numeric input");
     default: return QStringLiteral("I/O error %1").arg(code);
@@ -35,6 +36,8 @@ int InOutErrorCodeForErrno(int error, const QString& path) {
     case EFBIG:
     case EDQUOT:
       return kDiskFull;
+    case ENOMEM:
+      return kNotEnoughMemory;
     case EMFILE:
     case ENFILE:
       return kTooManyOpenFiles;

@@ -8,13 +8,14 @@ constexpr int kFileNotFound = 2;
 constexpr int kPathNotFound = 3;
 constexpr int kTooManyOpenFiles = 4;
 constexpr int kAccessDenied = 5;
+constexpr int kNotEnoughMemory = 8;
 constexpr int kGeneralFailure = 31;
 constexpr int kSharingViolation = 32;
 constexpr int kDiskFull = 101;
 constexpr int kInvalidNumericInput = 106;
 
-// "File not found", "Invalid filename", "File access denied", "Disk full", "Invalid numeric input",
-// otherwise "I/O error <code>".
+// "File not found", "Invalid filename", "File access denied", "Not enough memory", "Disk full",
+// "Invalid numeric input", otherwise "I/O error <code>".
 QString InOutErrorMessage(int code);
 
 EInOutError InOutError(int code);

@@ -34,12 +34,21 @@ std::optional<QByteArray> ReadFileBytes(const QString& path, int& error) {
     ::close(fd);
     return std::nullopt;
   }
+  if (info.st_size > kMaxFileBytes) {
+    error = ENOMEM;
+    ::close(fd);
+    return std::nullopt;
+  }
   QByteArray bytes;
   bytes.reserve(qsizetype(info.st_size));
   char chunk[65536];
   for (;;) {
     const ssize_t n = ::read(fd, chunk, sizeof chunk);
-    if (n > 0) {
+    if (n > 0 && bytes.size() + n > kMaxFileBytes) {  // it grew while being read
+      error = ENOMEM;
+      ::close(fd);
+      return std::nullopt;
+    } else if (n > 0) {
       bytes.append(chunk, n);
     } else if (n == 0) {
       break;

@@ -7,7 +7,12 @@
 #include <cstdint>
 #include <optional>
 
-// The whole file, or std::nullopt with `error` set to the errno of the failed open or read.
+// The most a file read whole may hold: far beyond any show, yet a file that claims more (a sparse
+// one claims what it likes) is refused before memory is set aside for it.
+inline constexpr qint64 kMaxFileBytes = qint64(1) << 28;
+
+// The whole file, or std::nullopt with `error` set to the errno of the failed open or read
+// (ENOMEM for a file larger than kMaxFileBytes).
 std::optional<QByteArray> ReadFileBytes(const QString& path, int& error);
 
 class TTextReader {

@@ -132,6 +132,14 @@ TEST(SettingsFile, LinesBeyondTheTableKeepTheirTextAndGetDefaultSettings) {
   EXPECT_EQ(loaded.Settings[1000], (LineSetting{1, 2, 3}));
   EXPECT_EQ(loaded.SettingOf(1001), LineSetting{});
   EXPECT_EQ(Saved(loaded), saved);
+
+  // The most records a file can hold for its size (seven bytes each): every one is a line, and
+  // still no entry beyond the table is touched.
+  QByteArray records = Header();
+  for (int i = 0; i < 1000000; ++i) records += "\n9\n9\n9\n";
+  const ShowDocument many = LoadedFrom(records);
+  EXPECT_EQ(many.Lines.size(), 1000000);
+  EXPECT_EQ(many.Settings[1000], (LineSetting{9, 9, 9}));
 }
 
 TEST(SettingsFile, TextsRoundTripAsGb18030) {

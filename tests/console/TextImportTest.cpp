@@ -3,8 +3,12 @@
 #include "console/SettingsFile.h"
 #include "console/ShowDocument.h"
 #include "console/TextImport.h"
+#include "platform/InOutError.h"
+#include "platform/TextFile.h"
 #include "support/FileBytes.h"
 #include "support/Iconv.h"
+
+#include <QFile>
 
 namespace {
 
@@ -72,4 +76,31 @@ TEST(TextImport, ShowFilesStayGb18030BothWays) {
   const QByteArray saved = EncodeSettingsFile(show.Port, show.Font, show.Lines, show.Settings);
   EXPECT_TRUE(saved.endsWith(
       Iconv(QStringLiteral("第一幕\r\n0\r\n5\r\n0\r\n𠀀\r\n0\r\n5\r\n0\r\n"), QStringLiteral("GB18030"))));
+}
+
+TEST(TextImport, AFileThatClaimsMoreThanAShowCanHoldIsRefusedUnread) {
+  // Sparse files: their size is only a claim, and nothing may be set aside for it.
+  for (const qint64 size : {kMaxFileBytes + 1, qint64(1) << 40}) {
+    for (const QString& name : {QStringLiteral("huge.lw"), QStringLiteral("huge.txt")}) {
+      QFile file(name);
+      ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.resize(size)) << size;
+      file.close();
+    }
+    ShowDocument show;
+    show.Lines = {QStringLiteral("kept")};
+    try {
+      show.Load(QStringLiteral("huge.lw"));
+      ADD_FAILURE() << "a settings file of " << size << " bytes was read";
+    } catch (const EInOutError& error) {
+      EXPECT_EQ(error.ErrorCode, kNotEnoughMemory);
+      EXPECT_EQ(error.Message(), QStringLiteral("Not enough memory"));
+    }
+    try {
+      show.Load(QStringLiteral("huge.txt"));
+      ADD_FAILURE() << "a text of " << size << " bytes was imported";
+    } catch (const Exception& error) {
+      EXPECT_EQ(error.Message(), QStringLiteral("Cannot open file \"huge.txt\". ") + qt_error_string(ENOMEM));
+    }
+    EXPECT_EQ(show.Lines, QStringList{QStringLiteral("kept")});
+  }
 }
