@@ -4,6 +4,7 @@
 
 #include "skin/data/CompressedSkinFile.h"
 #include "skin/data/SkinFolder.h"
+#include "skin/data/SkinPackage.h"
 #include "skin/data/ZlibStreams.h"
 
 template <typename Load>
@@ -29,7 +30,7 @@ void TCompressedStoredSkin::SetCompressedFileName(const QString& path) {
 }
 
 void TCompressedStoredSkin::DecompressToStream(TStream& destination) {
-  DecompressStream(destination, compressedStream_);
+  DecompressStream(destination, compressedStream_, MaxSkinPackageBytes);
 }
 
 bool TCompressedStoredSkin::LoadFromIniFile(const QString& path) {

@@ -24,6 +24,8 @@ class TCompressedStoredSkin : public TComponent {
 
   TMemoryStream& CompressedStream() { return compressedStream_; }
   bool IsEmpty() const { return compressedStream_.Memory().isEmpty(); }
+  // Inflates the package onto `destination`; EDecompressionError for data that is no zlib
+  // stream or that inflates to more than MaxSkinPackageBytes.
   void DecompressToStream(TStream& destination);
 
   // Builds the package from a skin INI file and its bitmaps, compressed at the highest level.

@@ -20,6 +20,9 @@ class TStream;
 inline constexpr std::int32_t SkinPackageVersion = 3;
 // All pictures of a package together, as their headers claim them (eight of 2048 x 2048).
 inline constexpr std::int64_t MaxSkinPackagePixels = std::int64_t(1) << 25;
+// A whole package inflated: those pictures at 32 bits a pixel take half of it, the rest leaves
+// room for the INI text.
+inline constexpr std::int64_t MaxSkinPackageBytes = std::int64_t(1) << 28;
 
 // A package as read. A null QImage is a picture the package does not hold.
 struct SkinPackage {

@@ -171,13 +171,16 @@ void CompressStream(TStream& source, TStream& destination) {
   compressor.Finish();
 }
 
-void DecompressStream(TStream& destination, TStream& source) {
+void DecompressStream(TStream& destination, TStream& source, std::int64_t maxBytes) {
   source.SetPosition(0);
   TDecompressionStream decompressor(source);
   char chunk[TCustomZlibStream::BufferSize];
-  for (;;) {
+  for (std::int64_t written = 0;;) {
     const std::int32_t got = decompressor.Read(chunk, TCustomZlibStream::BufferSize);
     if (got == 0) break;
+    written += got;
+    if (written > maxBytes)
+      throw EDecompressionError(QStringLiteral("The data inflates to more than %1 bytes").arg(maxBytes));
     destination.WriteBuffer(chunk, got);
   }
 }

@@ -5,6 +5,7 @@
 #include <zlib.h>
 
 #include <functional>
+#include <limits>
 
 #include "platform/Exceptions.h"
 #include "platform/Streams.h"
@@ -86,5 +87,7 @@ class TDecompressionStream : public TCustomZlibStream {
 // Compresses the whole source (from its start) at the highest level onto the destination.
 void CompressStream(TStream& source, TStream& destination);
 // Inflates the whole source (from its start) onto the destination, 4096 bytes at a time; data
-// that ends early gives what could be inflated.
-void DecompressStream(TStream& destination, TStream& source);
+// that ends early gives what could be inflated. A few kilobytes may inflate to gigabytes, so
+// more than `maxBytes` raises EDecompressionError once that much is written.
+void DecompressStream(TStream& destination, TStream& source,
+                      std::int64_t maxBytes = std::numeric_limits<std::int64_t>::max());

@@ -2,9 +2,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <zlib.h>
 
 #include "platform/Streams.h"
 #include "skin/data/CompressedStoredSkin.h"
+#include "skin/data/SkinPackage.h"
 #include "skin/data/ZlibStreams.h"
 #include "support/BmpBuilder.h"
 
@@ -156,4 +158,44 @@ TEST(CompressedStoredSkin, TheCompressedDataPropertyCarriesThePackageWhole) {
   EXPECT_TRUE(skin.IsEmpty());
   skin.WriteData(empty);
   EXPECT_EQ(empty.Size(), 0);
+}
+
+namespace {
+
+// A zlib stream of `mebibytes` MiB of zeros without its end, made of one flushed megabyte's
+// blocks repeated: a few hundred kilobytes that stand for any amount.
+QByteArray ZeroBomb(int mebibytes) {
+  z_stream zrec{};
+  deflateInit(&zrec, Z_BEST_COMPRESSION);
+  QByteArray zeros(1 << 20, '\0'), out(1 << 20, '\0'), bomb;
+  const auto flushMegabyte = [&] {
+    zrec.next_in = reinterpret_cast<Bytef*>(zeros.data());
+    zrec.avail_in = uInt(zeros.size());
+    zrec.next_out = reinterpret_cast<Bytef*>(out.data());
+    zrec.avail_out = uInt(out.size());
+    deflate(&zrec, Z_FULL_FLUSH);  // forgets the history, so the next megabyte's blocks stand alone
+    return out.left(out.size() - qsizetype(zrec.avail_out));
+  };
+  bomb = flushMegabyte();  // with the stream header
+  const QByteArray megabyte = flushMegabyte();
+  deflateEnd(&zrec);
+  for (int i = 1; i < mebibytes; ++i) bomb += megabyte;
+  return bomb;
+}
+
+}  // namespace
+
+TEST(CompressedStoredSkin, APackageThatInflatesBeyondAnySkinIsRefused) {
+  const int megabytes = int(MaxSkinPackageBytes >> 20);
+  TCompressedStoredSkin skin;
+  skin.SetCompressedData(ZeroBomb(megabytes + 1));
+  ASSERT_LT(skin.CompressedData().size(), 1 << 20);
+  TMemoryStream package;
+  try {
+    skin.DecompressToStream(package);
+    ADD_FAILURE() << "the package was inflated whole";
+  } catch (const EDecompressionError& error) {
+    EXPECT_EQ(error.Message(), QStringLiteral("The data inflates to more than %1 bytes").arg(MaxSkinPackageBytes));
+  }
+  EXPECT_LE(package.Size(), MaxSkinPackageBytes);
 }

@@ -139,6 +139,16 @@ TEST(ZlibStreams, DamagedDataRaisesAndDataThatEndsEarlyKeepsWhatItHas) {
   TMemoryStream source(compressed);
   TDecompressionStream decompressor(source);
   EXPECT_EQ(MessageOf([&] { decompressor.Write("x", 1); }), "Invalid stream operation");
+
+  // A bound on what the data may inflate to: reached exactly is fine, one byte more is refused
+  // with no more than the bound written.
+  TMemoryStream bounded;
+  DecompressStream(bounded, source, data.size());
+  EXPECT_EQ(bounded.Memory(), data);
+  TMemoryStream overflowing;
+  EXPECT_EQ(MessageOf([&] { DecompressStream(overflowing, source, data.size() - 1); }),
+            "The data inflates to more than 49999 bytes");
+  EXPECT_LE(overflowing.Size(), data.size() - 1);
 }
 
 TEST(ZlibStreams, DecompressionSeeksForwardByReadingAndRestartsOnlyAtZero) {
