@@ -69,8 +69,10 @@ TEST(CliFrameLayout, RollsUpAndMaximisesFirstAndPrintsTheOutlineAsRuns) {
   EXPECT_FALSE(normal["rolled_up"].toBool());
   const QJsonArray rows = normal["region"].toArray();
   ASSERT_EQ(rows.size(), 392);
-  EXPECT_EQ(rows[0].toArray(), (QJsonArray{0, QJsonArray{QJsonArray{5, 550}}}));  // a rounded corner
-  EXPECT_EQ(rows[200].toArray(), (QJsonArray{200, QJsonArray{QJsonArray{0, 555}}}));
+  // A row is [y, [[left, right], ...]]; the inner run is a value, since clang reads braces around
+  // one array as a copy of it rather than a list holding it.
+  EXPECT_EQ(rows[0].toArray(), (QJsonArray{0, QJsonArray{QJsonValue(QJsonArray{5, 550})}}));  // a rounded corner
+  EXPECT_EQ(rows[200].toArray(), (QJsonArray{200, QJsonArray{QJsonValue(QJsonArray{0, 555})}}));
 
   const QJsonObject rolled = Json(RunCli({"frame-layout", "--size", "555x392", "--rolled-up", "--json", "--region",
                                           "--hit", "100,25", "--hit", "100,50"}));
