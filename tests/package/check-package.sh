@@ -109,9 +109,10 @@ pids+=("$console")
 # Until the console catches SIGTERM (bit 15 of SigCgt) the signal would end it unsaved.
 catches_term() { local mask; mask=$(awk '/^SigCgt:/ {print $2}' "/proc/$console/status" 2>/dev/null) &&
                  (( (0x$mask >> 14) & 1 )); }
-wait_for 30 "the console starts" catches_term
+# A loaded machine (a sanitized build beside other work) may take long to start a Qt program.
+wait_for 120 "the console starts" catches_term
 kill -TERM "$console"
-wait_for 30 "the console ends on SIGTERM" '! kill -0 "$console" 2>/dev/null'
+wait_for 60 "the console ends on SIGTERM" '! kill -0 "$console" 2>/dev/null'
 status=0
 wait "$console" || status=$?
 [ "$status" -eq 0 ] || { cat "$work/console.err" >&2; fail "the console ended with status $status"; }
