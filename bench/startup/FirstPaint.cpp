@@ -4,7 +4,7 @@
 //   lumetra-first-paint [--timeout SECONDS] -- PROGRAM [ARGUMENTS...]
 // Prints "map_ms=M paint_ms=P" and kills the program outright: one asked to close would save its
 // working state on the way out.
-// Exit status 2 when nothing was painted within the timeout.
+// Exit status 2 when nothing was painted within the timeout, 3 when the program ended first.
 #include <xcb/damage.h>
 #include <xcb/xcb.h>
 
@@ -23,6 +23,17 @@ using Clock = std::chrono::steady_clock;
 
 double Ms(Clock::time_point from, Clock::time_point to) {
   return std::chrono::duration<double, std::milli>(to - from).count();
+}
+
+// A busy X server now and then drops a connection that comes right after another one closed;
+// a few spaced tries get through.
+xcb_connection_t* Connect() {
+  for (int attempt = 0;; ++attempt) {
+    xcb_connection_t* c = xcb_connect(nullptr, nullptr);
+    if (!xcb_connection_has_error(c) || attempt == 20) return c;
+    xcb_disconnect(c);
+    usleep(50 * 1000);
+  }
 }
 
 void Stop(pid_t child) {
@@ -44,7 +55,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: lumetra-first-paint [--timeout SECONDS] -- PROGRAM [ARGUMENTS...]\n");
     return 1;
   }
-  xcb_connection_t* c = xcb_connect(nullptr, nullptr);
+  xcb_connection_t* c = Connect();
   if (xcb_connection_has_error(c)) {
     std::fprintf(stderr, "lumetra-first-paint: cannot open the X display\n");
     return 1;
@@ -68,8 +79,9 @@ int main(int argc, char** argv) {
     _exit(127);
   }
   double mapMs = -1, paintMs = -1;
+  bool ended = false;
   pollfd fd{xcb_get_file_descriptor(c), POLLIN, 0};
-  while (paintMs < 0 && Ms(start, Clock::now()) < timeout * 1000) {
+  while (paintMs < 0 && !ended && Ms(start, Clock::now()) < timeout * 1000) {
     poll(&fd, 1, 50);
     while (xcb_generic_event_t* event = xcb_poll_for_event(c)) {
       const uint8_t type = event->response_type & 0x7F;
@@ -86,9 +98,14 @@ int main(int argc, char** argv) {
       }
       std::free(event);
     }
+    ended = waitpid(child, nullptr, WNOHANG) == child;
   }
-  Stop(child);
+  if (!ended) Stop(child);
   xcb_disconnect(c);
+  if (paintMs < 0 && ended) {
+    std::fprintf(stderr, "lumetra-first-paint: %s ended before it painted a window\n", argv[first]);
+    return 3;
+  }
   if (paintMs < 0) {
     std::fprintf(stderr, "lumetra-first-paint: no window was painted within %.0f s\n", timeout);
     return 2;
