@@ -147,6 +147,8 @@ class TForm {
   const QImage& FrameImage() const { return frameImage_; }
   // Repaints the frame now (WM_NCPAINT) when the window shows a custom frame.
   void RedrawFrame();
+  // Leaves the frame to be painted whole at the window's next paint.
+  void InvalidateFrame() { frameDirty_ = true; }
   // SetWindowRgn: the window's outline; no region restores the full rectangle.
   void SetWindowRgn(const std::optional<QRegion>& region, bool redraw);
   std::optional<QRegion> WindowRgn() const { return region_; }

@@ -117,6 +117,11 @@ void TSkinForm::WndProc(TMessage& message) {
 
     case WM_NCPAINT:
       if (noBorder) break;
+      // A hidden window shows no frame; it is painted whole when the window shows.
+      if (!form_.Visible()) {
+        form_.InvalidateFrame();
+        break;
+      }
       if (skinned_) PaintFrame();
       else if (!inSkinChange_) PaintDefaultFrame();
       break;

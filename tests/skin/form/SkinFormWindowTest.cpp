@@ -62,6 +62,18 @@ TEST_F(SkinFormWindow, FrameIsTheSkinsAndTheClientSitsInside) {
   EXPECT_TRUE(Object("rollupbutton").Enabled);
 }
 
+TEST_F(SkinFormWindow, AHiddenWindowPaintsItsFrameOnlyWhenShown) {
+  form.SetCaption(QStringLiteral("Another caption"));
+  form.RedrawFrame();
+  const QRgb unpainted = ToQColor(form.Color()).rgb();
+  EXPECT_EQ(Frame().pixel(5, 5), unpainted);  // nothing painted while hidden
+  ShowActive();
+  const QImage shown = Frame();
+  form.RedrawFrame();
+  EXPECT_EQ(shown, Frame());  // the first paint after showing is the whole frame
+  EXPECT_NE(shown.pixel(5, 5), unpainted);
+}
+
 TEST_F(SkinFormWindow, AnswersHitTestsOverTheFrame) {
   ShowActive();
   EXPECT_EQ(HitAt(50, 20), HTCAPTION);
@@ -119,7 +131,7 @@ TEST_F(SkinFormWindow, CaptionTextChangeRepaintsTheCaptionAtOnce) {
 
 TEST_F(SkinFormWindow, ACaptionTooWideForItsAreaEndsInDotsInsideIt) {
   form.SetCaption(QString(200, u'W'));
-  form.RedrawFrame();
+  ShowActive();
   const QImage frame = Frame();
   const QImage& picture = skin.Picture.Image();
   // The caption area ends at 414 (the caption object's right): nothing past it but the shadow.
