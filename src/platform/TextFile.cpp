@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <cerrno>
+#include <cstring>
 #include <limits>
 
 #include "platform/InOutError.h"
@@ -106,17 +107,33 @@ std::int32_t TTextReader::ReadInteger() {
   return *value;
 }
 
-QByteArray TTextReader::ReadLine() {
+QByteArray TTextReader::ReadLine() { return ReadLineView().toByteArray(); }
+
+QByteArrayView TTextReader::ReadLineView() {
   const qsizetype start = pos_;
-  qsizetype lf = bytes_.indexOf('\n', pos_);
-  if (lf < 0 || lf > end_) lf = end_;
+  qsizetype lf = NextLineFeed();
+  if (lf > end_) lf = end_;
   qsizetype stop = lf;
   if (lf < end_ && stop > start && bytes_[stop - 1] == '\r') --stop;
   pos_ = lf < end_ ? lf + 1 : end_;
-  return bytes_.mid(start, stop - start);
+  return QByteArrayView(bytes_.constData() + start, stop - start);
 }
 
 void TTextReader::SkipLine() {
-  const qsizetype lf = bytes_.indexOf('\n', pos_);
-  pos_ = lf < 0 || lf >= end_ ? end_ : lf + 1;
+  // Most numbers end their line right away: look at the next two bytes before searching.
+  const char* data = bytes_.constData();
+  for (qsizetype at = pos_; at < pos_ + 2 && at < bytes_.size(); ++at) {
+    if (data[at] != '\n') continue;
+    pos_ = at >= end_ ? end_ : at + 1;
+    return;
+  }
+  const qsizetype lf = NextLineFeed();
+  pos_ = lf >= end_ ? end_ : lf + 1;
+}
+
+qsizetype TTextReader::NextLineFeed() const {
+  // memchr: a show has several lines per caption, and the library's search costs a call more.
+  const char* data = bytes_.constData();
+  const void* lf = pos_ < bytes_.size() ? std::memchr(data + pos_, '\n', std::size_t(bytes_.size() - pos_)) : nullptr;
+  return lf ? static_cast<const char*>(lf) - data : bytes_.size();
 }

@@ -3,6 +3,7 @@
 // ending at LF or CR LF, Ctrl-Z (0x1A) as the end of the file. Works on the bytes; decoding the
 // text is the caller's business.
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <cstdint>
 #include <optional>
@@ -32,9 +33,13 @@ class TTextReader {
 
   // The bytes up to the next LF or CR LF (any number), which is skipped.
   QByteArray ReadLine();
+  // The same bytes, seen in the reader's own text: valid while the reader lives.
+  QByteArrayView ReadLineView();
 
  private:
   void SkipLine();
+  // The index of the next LF from the reading position, or the size of the bytes when none.
+  qsizetype NextLineFeed() const;
 
   QByteArray bytes_;
   qsizetype pos_ = 0;
