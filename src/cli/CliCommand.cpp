@@ -57,3 +57,11 @@ void PrintLine(const QString& line) {
   std::fputs((line + u'\n').toUtf8().constData(), stdout);
   std::fflush(stdout);
 }
+
+void PiecewiseOutput::Write(bool all) {
+  constexpr std::size_t kPieceSize = 1 << 20;
+  if (bytes.empty() || (!all && bytes.size() < kPieceSize)) return;
+  if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size() || std::fflush(stdout) != 0)
+    throw CliError(QStringLiteral("cannot write the standard output"));
+  bytes.clear();  // keeps its room for the next piece
+}

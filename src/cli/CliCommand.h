@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "platform/Exceptions.h"
@@ -15,6 +16,9 @@ struct CliCommand {
   const char* name;
   const char* summary;
   int (*run)(const QStringList& arguments);  // arguments[0] is the command name
+  // Commands that only read and write files run without the graphical application, which
+  // costs more to start than such a command takes.
+  bool needsGui = true;
 };
 
 class CliError : public Exception {
@@ -41,3 +45,11 @@ void WriteOutput(const QString& path, const QByteArray& bytes);
 
 // Standard output as UTF-8 text.
 void PrintLine(const QString& line);
+
+// Standard output for long listings: bytes are gathered and written in large pieces.
+class PiecewiseOutput {
+ public:
+  std::string bytes;
+  // Writes the gathered bytes once they are many, or all of them with `all`; CliError on failure.
+  void Write(bool all = false);
+};

@@ -25,6 +25,6 @@ int RunConvert(const QStringList& arguments) {
   return 0;
 }
 
-const CliRegistration registration{{"convert", "Convert a show file into a settings file", RunConvert}};
+const CliRegistration registration{{"convert", "Convert a show file into a settings file", RunConvert, false}};
 
 }  // namespace

@@ -1,60 +1,91 @@
 // lumetra-cli show: reads a show file exactly as the console's load or import does (or a subtitle
 // file) and prints it.
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-
 #include "cli/CliCommand.h"
+#include "cli/TextOutput.h"
 #include "cli/ShowInput.h"
 
 namespace {
 
-QJsonObject LineJson(const QString& text, const LineSetting& setting) {
-  return QJsonObject{{QStringLiteral("text"), text},
-                     {QStringLiteral("speed"), setting.Speed},
-                     {QStringLiteral("dwell"), setting.Dwell},
-                     {QStringLiteral("mode"), setting.Mode}};
-}
-
-QString KindName(ShowFileKind kind) {
+const char* KindName(ShowFileKind kind) {
   switch (kind) {
     case ShowFileKind::Settings:
-      return QStringLiteral("settings");
+      return "settings";
     case ShowFileKind::Text:
-      return QStringLiteral("text");
+      return "text";
     case ShowFileKind::Subtitles:
-      return QStringLiteral("subtitles");
+      return "subtitles";
   }
-  return {};
+  return "";
 }
 
-QByteArray ShowJson(const ShowDocument& show, ShowFileKind kind) {
+// One JSON object, compact, keys sorted: {"font","kind","lines","port"}, each line
+// {"dwell","mode","speed","text"}, the font {"color","name","size"}; port and font are null
+// unless the show is a settings file. Written line by line: a long show needs no document tree.
+void PrintShowJson(const ShowDocument& show, ShowFileKind kind) {
   const bool settings = kind == ShowFileKind::Settings;
-  QJsonArray lines;
-  for (int i = 0; i < show.Lines.size(); ++i) lines.append(LineJson(show.Lines[i], show.SettingOf(i)));
-  const QJsonObject font{{QStringLiteral("size"), show.Font.Size()},
-                         {QStringLiteral("color"), show.Font.Color},
-                         {QStringLiteral("name"), show.Font.Name}};
-  const QJsonObject root{{QStringLiteral("kind"), KindName(kind)},
-                         {QStringLiteral("port"), settings ? QJsonValue(show.Port) : QJsonValue()},
-                         {QStringLiteral("font"), settings ? QJsonValue(font) : QJsonValue()},
-                         {QStringLiteral("lines"), lines}};
-  return QJsonDocument(root).toJson(QJsonDocument::Compact);
+  PiecewiseOutput output;
+  std::string& out = output.bytes;
+  out += "{\"font\":";
+  if (settings) {
+    out += "{\"color\":";
+    AppendDecimal(out, show.Font.Color);
+    out += ",\"name\":";
+    AppendJsonString(out, show.Font.Name);
+    out += ",\"size\":";
+    AppendDecimal(out, show.Font.Size());
+    out += '}';
+  } else {
+    out += "null";
+  }
+  out += ",\"kind\":\"";
+  out += KindName(kind);
+  out += "\",\"lines\":[";
+  for (int i = 0; i < show.Lines.size(); ++i) {
+    const LineSetting setting = show.SettingOf(i);
+    out += i == 0 ? "{\"dwell\":" : ",{\"dwell\":";
+    AppendDecimal(out, setting.Dwell);
+    out += ",\"mode\":";
+    AppendDecimal(out, setting.Mode);
+    out += ",\"speed\":";
+    AppendDecimal(out, setting.Speed);
+    out += ",\"text\":";
+    AppendJsonString(out, show.Lines[i]);
+    out += '}';
+    output.Write();
+  }
+  out += "],\"port\":";
+  if (settings) AppendDecimal(out, show.Port);
+  else out += "null";
+  out += "}\n";
+  output.Write(true);
 }
 
 void PrintShow(const ShowDocument& show, ShowFileKind kind) {
+  PiecewiseOutput output;
+  const auto line = [&output](const QString& text) { output.bytes += (text + u'\n').toStdString(); };
   if (kind == ShowFileKind::Settings) {
-    PrintLine(QStringLiteral("settings file"));
-    PrintLine(QStringLiteral("port %1").arg(show.Port));
-    PrintLine(QStringLiteral("font \"%1\" %2 pt colour %3").arg(show.Font.Name).arg(show.Font.Size()).arg(show.Font.Color));
+    line(QStringLiteral("settings file"));
+    line(QStringLiteral("port %1").arg(show.Port));
+    line(QStringLiteral("font \"%1\" %2 pt colour %3").arg(show.Font.Name).arg(show.Font.Size()).arg(show.Font.Color));
   } else {
-    PrintLine(kind == ShowFileKind::Subtitles ? QStringLiteral("subtitle file") : QStringLiteral("text file"));
+    line(kind == ShowFileKind::Subtitles ? QStringLiteral("subtitle file") : QStringLiteral("text file"));
   }
-  PrintLine(QStringLiteral("%1 lines (line: speed dwell mode text)").arg(show.Lines.size()));
+  line(QStringLiteral("%1 lines (line: speed dwell mode text)").arg(show.Lines.size()));
+  // "line: speed dwell mode text", the numbers written straight as ASCII.
+  std::string& out = output.bytes;
   for (int i = 0; i < show.Lines.size(); ++i) {
     const LineSetting setting = show.SettingOf(i);
-    PrintLine(QStringLiteral("%1: %2 %3 %4 %5").arg(i).arg(setting.Speed).arg(setting.Dwell).arg(setting.Mode).arg(show.Lines[i]));
+    AppendDecimal(out, i);
+    out += ": ";
+    for (const std::int32_t number : {setting.Speed, setting.Dwell, setting.Mode}) {
+      AppendDecimal(out, number);
+      out += ' ';
+    }
+    AppendUtf8(out, show.Lines[i]);
+    out += '\n';
+    output.Write();
   }
+  output.Write(true);
 }
 
 int RunShow(const QStringList& arguments) {
@@ -71,12 +102,12 @@ int RunShow(const QStringList& arguments) {
   ShowDocument show;
   const ShowFileKind kind = LoadShowInput(show, parser.positionalArguments()[0]);
   if (parser.isSet(json))
-    WriteOutput(QStringLiteral("-"), ShowJson(show, kind) + '\n');
+    PrintShowJson(show, kind);
   else
     PrintShow(show, kind);
   return 0;
 }
 
-const CliRegistration registration{{"show", "Print a show file (settings, text or subtitles)", RunShow}};
+const CliRegistration registration{{"show", "Print a show file (settings, text or subtitles)", RunShow, false}};
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 
 #include "cli/CliCommand.h"
 #include "platform/ProgramVersion.h"
@@ -25,6 +26,12 @@ void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& m
     std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
 }
 
+const CliCommand* FindCommand(const char* name) {
+  for (const CliCommand& command : CliCommands())
+    if (std::strcmp(command.name, name) == 0) return &command;
+  return nullptr;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -32,7 +39,10 @@ int main(int argc, char** argv) {
   // Rendering needs fonts but no screen.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   qInstallMessageHandler(QuietQtMessages);
-  QApplication app(argc, argv);
+  const CliCommand* named = argc > 1 ? FindCommand(argv[1]) : nullptr;
+  std::unique_ptr<QCoreApplication> app;
+  if (named && !named->needsGui) app = std::make_unique<QCoreApplication>(argc, argv);
+  else app = std::make_unique<QApplication>(argc, argv);
   const QStringList arguments = QCoreApplication::arguments().mid(1);
   if (arguments.isEmpty() || arguments[0] == QStringLiteral("--help") || arguments[0] == QStringLiteral("-h")) {
     PrintUsage();

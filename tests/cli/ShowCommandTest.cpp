@@ -52,6 +52,33 @@ TEST(CliShow, PrintsASettingsFileAndATextImportAsJson) {
   EXPECT_TRUE(plain.out.contains("0: 1 2 3 第一")) << plain.out.toStdString();
 }
 
+// The listing is written line by line, not through a document; it must still be the very text a
+// JSON document of the same show gives, and the plain listing the same line for line.
+TEST(CliShow, ListingsOfAnAwkwardShowAreExactlyTheDocumentsText) {
+  const QStringList texts = {QStringLiteral("quote \" back \\ tab \t bell \a del \x7f"), QString(),
+                             QStringLiteral("第一幕 café"), QStringLiteral("😀 and \u2028 and \x01\x1f")};
+  WriteBytes(QStringLiteral("awkward.txt"), "\xEF\xBB\xBF" + texts.join(u'\n').toUtf8());
+  QJsonArray lines;
+  QByteArray listing = "text file\n4 lines (line: speed dwell mode text)\n";
+  for (int i = 0; i < texts.size(); ++i) {
+    lines.append(QJsonObject{{"text", texts[i]}, {"speed", 0}, {"dwell", 5}, {"mode", 0}});
+    listing += (QStringLiteral("%1: 0 5 0 %2\n").arg(i).arg(texts[i])).toUtf8();
+  }
+  const QJsonObject text{{"kind", "text"}, {"port", QJsonValue()}, {"font", QJsonValue()}, {"lines", lines}};
+  EXPECT_EQ(RunCli({QStringLiteral("show"), QStringLiteral("--json"), QStringLiteral("awkward.txt")}).out.toStdString(),
+            (QJsonDocument(text).toJson(QJsonDocument::Compact) + '\n').toStdString());
+  EXPECT_EQ(RunCli({QStringLiteral("show"), QStringLiteral("awkward.txt")}).out.toStdString(), listing.toStdString());
+
+  WriteBytes(QStringLiteral("awkward.lw"), "300\r\n-20\r\n-16777208\r\n\\\"\r\nA\r\n-1\r\n2147483647\r\n-2147483648\r\n");
+  const QJsonObject settings{
+      {"kind", "settings"},
+      {"port", 255},
+      {"font", QJsonObject{{"size", -20}, {"color", -16777208}, {"name", "\\\""}}},
+      {"lines", QJsonArray{QJsonObject{{"text", "A"}, {"speed", -1}, {"dwell", 2147483647}, {"mode", -2147483647 - 1}}}}};
+  EXPECT_EQ(RunCli({QStringLiteral("show"), QStringLiteral("--json"), QStringLiteral("awkward.lw")}).out.toStdString(),
+            (QJsonDocument(settings).toJson(QJsonDocument::Compact) + '\n').toStdString());
+}
+
 TEST(CliShow, AFailedReadPrintsTheConsolesMessageAndFails) {
   WriteBytes(QStringLiteral("bad.lw"), "1\r\n14\r\nred\r\n");
   const CliRun bad = RunCli({QStringLiteral("show"), QStringLiteral("bad.lw")});
