@@ -1,6 +1,7 @@
 #include "console/PlayList.h"
 
 #include <QKeyEvent>
+#include <algorithm>
 #include <QMouseEvent>
 #include <QStyledItemDelegate>
 
@@ -34,15 +35,52 @@ int VirtualKeyFor(const QKeyEvent& event) {
 
 }  // namespace
 
-PlayList::PlayList(QWidget* parent) : QListWidget(parent) {
+void PlayListModel::ReplaceLines(int first, int removed, const QStringList& lines) {
+  const int added = int(lines.size());
+  const int common = std::min(removed, added);
+  int changedFrom = -1, changedTo = -1;
+  for (int i = 0; i < common; ++i) {
+    if (lines_[first + i] == lines[i]) continue;
+    lines_[first + i] = lines[i];
+    if (changedFrom < 0) changedFrom = first + i;
+    changedTo = first + i;
+  }
+  if (changedFrom >= 0) emit dataChanged(index(changedFrom), index(changedTo), {Qt::DisplayRole});
+  if (removed > common) {
+    beginRemoveRows(QModelIndex(), first + common, first + removed - 1);
+    lines_.remove(first + common, removed - common);
+    endRemoveRows();
+  } else if (added > common) {
+    beginInsertRows(QModelIndex(), first + common, first + added - 1);
+    lines_.insert(first + common, added - common, QString());
+    std::copy(lines.begin() + common, lines.end(), lines_.begin() + first + common);
+    endInsertRows();
+  }
+}
+
+int PlayListModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : int(lines_.size()); }
+
+QVariant PlayListModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid() || index.row() >= lines_.size()) return {};
+  if (role == Qt::DisplayRole || role == Qt::EditRole) return lines_[index.row()];
+  return {};
+}
+
+Qt::ItemFlags PlayListModel::flags(const QModelIndex& index) const {
+  return index.isValid() ? Qt::ItemIsSelectable | Qt::ItemIsEnabled : Qt::NoItemFlags;
+}
+
+PlayList::PlayList(QWidget* parent) : QListView(parent), model_(this) {
+  setModel(&model_);
   setSelectionMode(QAbstractItemView::SingleSelection);
+  setEditTriggers(QAbstractItemView::NoEditTriggers);
   setUniformItemSizes(true);
   setItemDelegate(new FixedHeightDelegate(this));
   setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 }
 
 void PlayList::mousePressEvent(QMouseEvent* event) {
-  QListWidget::mousePressEvent(event);
+  QListView::mousePressEvent(event);
   // Also a press on the line that is already selected is the operator's selection of it.
   if (event->button() == Qt::LeftButton && indexAt(event->position().toPoint()).isValid() && SelectedLine() >= 0)
     emit lineClicked(SelectedLine());
@@ -50,48 +88,49 @@ void PlayList::mousePressEvent(QMouseEvent* event) {
 
 void PlayList::keyPressEvent(QKeyEvent* event) {
   const int before = SelectedLine();
-  QListWidget::keyPressEvent(event);
+  QListView::keyPressEvent(event);
   if (SelectedLine() >= 0 && SelectedLine() != before) emit lineClicked(SelectedLine());
 }
 
 void PlayList::Mirror(const QStringList& lines) {
-  const qsizetype oldCount = lines_.size(), newCount = lines.size();
+  const QStringList& old = Lines();
+  const qsizetype oldCount = old.size(), newCount = lines.size();
   qsizetype prefix = 0;
-  while (prefix < oldCount && prefix < newCount && lines_[prefix] == lines[prefix]) ++prefix;
+  while (prefix < oldCount && prefix < newCount && old[prefix] == lines[prefix]) ++prefix;
   qsizetype suffix = 0;
   while (suffix < oldCount - prefix && suffix < newCount - prefix &&
-         lines_[oldCount - 1 - suffix] == lines[newCount - 1 - suffix])
+         old[oldCount - 1 - suffix] == lines[newCount - 1 - suffix])
     ++suffix;
   // Rows prefix .. oldCount-suffix become lines prefix .. newCount-suffix.
-  const qsizetype oldMiddle = oldCount - prefix - suffix, newMiddle = newCount - prefix - suffix;
-  const qsizetype common = std::min(oldMiddle, newMiddle);
-  for (qsizetype i = 0; i < common; ++i) item(int(prefix + i))->setText(lines[prefix + i]);
-  for (qsizetype i = common; i < oldMiddle; ++i) delete takeItem(int(prefix + common));
-  if (newMiddle > common) {
-    const QStringList added = lines.mid(prefix + common, newMiddle - common);
-    insertItems(int(prefix + common), added);
-  }
-  lines_ = lines;
+  ReplaceLines(int(prefix), int(oldCount - prefix - suffix), lines.mid(prefix, newCount - prefix - suffix));
+  ShowFromTop();
+}
+
+void PlayList::ReplaceLines(int first, int removed, const QStringList& lines) {
+  model_.ReplaceLines(first, removed, lines);
+}
+
+void PlayList::ShowFromTop() {
   clearSelection();
-  setCurrentRow(-1);
+  setCurrentIndex(QModelIndex());
   scrollToTop();
 }
 
 int PlayList::SelectedLine() const {
-  const int row = currentRow();
-  return row >= 0 && item(row) && item(row)->isSelected() ? row : -1;
+  const QModelIndex current = currentIndex();
+  return current.isValid() && selectionModel()->isSelected(current) ? current.row() : -1;
 }
 
 void PlayList::SelectLineSilently(int line) {
-  setCurrentRow(line);
+  setCurrentIndex(model_.index(line));
 }
 
 void PlayList::keyReleaseEvent(QKeyEvent* event) {
-  QListWidget::keyReleaseEvent(event);
+  QListView::keyReleaseEvent(event);
   if (!event->isAutoRepeat()) emit keyReleased(VirtualKeyFor(*event));
 }
 
 void PlayList::mouseDoubleClickEvent(QMouseEvent* event) {
-  QListWidget::mouseDoubleClickEvent(event);
+  QListView::mouseDoubleClickEvent(event);
   emit doubleClicked();
 }

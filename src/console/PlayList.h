@@ -1,17 +1,40 @@
 #pragma once
-// The play list widget: a list box that always shows the caption lines. Mirroring touches only
-// the rows that differ, so a keystroke in a long caption list costs little.
-#include <QListWidget>
+// The play list widget: a list box that always shows the caption lines. Its rows come from a
+// model over the lines themselves, so a show of any length costs no widget item per line, and a
+// change touches only the rows it changes.
+#include <QAbstractListModel>
+#include <QListView>
 #include <QStringList>
 
-class PlayList : public QListWidget {
+// The lines as the list's rows: selectable, not editable.
+class PlayListModel : public QAbstractListModel {
+ public:
+  using QAbstractListModel::QAbstractListModel;
+  const QStringList& Lines() const { return lines_; }
+  // Rows [first, first + removed) become `lines`; rows that stay the same are left alone.
+  void ReplaceLines(int first, int removed, const QStringList& lines);
+
+  int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+  QVariant data(const QModelIndex& index, int role) const override;
+  Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+ private:
+  QStringList lines_;
+};
+
+class PlayList : public QListView {
   Q_OBJECT
  public:
   explicit PlayList(QWidget* parent);
 
   // Replaces the items by `lines`; afterwards no line is selected and the first is at the top.
   void Mirror(const QStringList& lines);
-  const QStringList& Lines() const { return lines_; }
+  // Lines [first, first + removed) become `lines`; the selection is left to the caller.
+  void ReplaceLines(int first, int removed, const QStringList& lines);
+  // No line selected, the first line at the top.
+  void ShowFromTop();
+  const QStringList& Lines() const { return model_.Lines(); }
+  int count() const { return int(Lines().size()); }
 
   // The selected line, or -1.
   int SelectedLine() const;
@@ -31,5 +54,5 @@ class PlayList : public QListWidget {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
 
  private:
-  QStringList lines_;
+  PlayListModel model_;
 };

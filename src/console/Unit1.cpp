@@ -22,6 +22,8 @@ namespace {
 
 constexpr int kClientWidth = 530;
 constexpr int kClientHeight = 337;
+// Longer shows go into the caption list piece by piece, the window answering in between.
+constexpr qsizetype kCaptionLinesAtOnce = 1000;
 
 }  // namespace
 
@@ -82,6 +84,8 @@ void TForm1::CreateControls() {
   Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
   SetControlFont(Memo1, ConsoleFont(-16, clRed));
   SetTextColours(Memo1, clBlack, clRed);
+  captionChanges_ = new CaptionChanges(Memo1->document());
+  captionFill_ = new CaptionListFill(Memo1, [this] { CaptionListFilled(); });
   Label5 = MakeLabel(window, Bounds(245, 1, 80, 16), QStringLiteral("播放信息："));
   Image1 = new TImage(window);
   Image1->setGeometry(Bounds(329, 3, kLedWidth, kLedHeight).ToQRect());
@@ -215,16 +219,40 @@ void TForm1::FormClose(TCloseAction&) {
                    ProgramFolder, UserStateFolder());
 }
 
-QStringList TForm1::CaptionLines() const { return SplitCaptionLines(Memo1->toPlainText()); }
+QStringList TForm1::CaptionLines() const {
+  captionFill_->Finish();  // the whole text, also while a long show is still going in
+  return SplitCaptionLines(Memo1->toPlainText());
+}
 
 void TForm1::SetCaptionLines(const QStringList& lines) {
+  captionFill_->Finish();
+  if (lines.size() > kCaptionLinesAtOnce) {
+    // A long show: the play list takes every line now, the caption list follows piece by piece
+    // (one change of the caption list, mirrored as it begins).
+    captionChanges_->Pause();
+    ListBox1->Mirror(lines);
+    captionFill_->Start(lines);
+    return;
+  }
   // Every line ends with a line end, so an empty last line is a line of its own.
   QString text;
   for (const QString& line : lines) text += line + u'\n';
   Memo1->setPlainText(text);
 }
 
-void TForm1::Memo1Change() { ListBox1->Mirror(CaptionLines()); }
+void TForm1::CaptionListFilled() {
+  // The caption list holds what the play list shows, unless a line held a character that the
+  // caption list keeps as a line end or shows differently.
+  const QStringList lines = captionChanges_->Resume();
+  if (lines != ListBox1->Lines()) ListBox1->Mirror(lines);
+}
+
+void TForm1::Memo1Change() {
+  if (captionFill_->Active()) return;
+  for (const CaptionChanges::Change& change : captionChanges_->Take())
+    ListBox1->ReplaceLines(change.first, change.removed, change.lines);
+  ListBox1->ShowFromTop();
+}
 
 void TForm1::ShowLine(int line) {
   if (!HasLineSetting(line)) return;  // lines beyond the table have no settings to show
@@ -244,7 +272,7 @@ void TForm1::ListBox1Click() { ShowLine(ListBox1->SelectedLine()); }
 void TForm1::ListBox1DblClick() {
   const int line = ListBox1->SelectedLine();
   if (line < 0) return;
-  LastCaption = ListBox1->item(line)->text();
+  LastCaption = ListBox1->Lines()[line];
   RenderCentred(LedFrame, CaptionFont, LastCaption);
   Image1->Canvas().Draw(0, 0, LedFrame);
   Image1->Changed();

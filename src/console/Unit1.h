@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QString>
 
+#include "console/CaptionChanges.h"
+#include "console/CaptionListFill.h"
 #include "console/LineSettingTable.h"
 #include "console/ModeSelector.h"
 #include "console/PlayList.h"
@@ -116,6 +118,12 @@ class TForm1 : public TForm {
   void DoClose(TCloseAction& action) override { FormClose(action); }
 
  private:
+  // What edits of the caption list changed, for the play list; and the caption list's filling
+  // with a long show.
+  CaptionChanges* captionChanges_ = nullptr;
+  CaptionListFill* captionFill_ = nullptr;
+  void CaptionListFilled();
+
   void CreateControls();
   // A command button drawn from the skin's "button" entry, its size and caption font and
   // colours taken from the skin.

@@ -20,7 +20,7 @@ TEST_F(PlayListSettings, MirrorsTheCaptionListAndDropsTheSelection) {
   // Every row agrees with its line, whatever was changed where.
   form->Memo1->setPlainText(QStringLiteral("X\nA\nC\nD\n"));
   ASSERT_EQ(form->ListBox1->count(), 4);
-  for (int i = 0; i < 4; ++i) EXPECT_EQ(form->ListBox1->item(i)->text(), form->CaptionLines()[i]);
+  EXPECT_EQ(form->ListBox1->Lines(), form->CaptionLines());
   form->Memo1->clear();
   EXPECT_EQ(form->ListBox1->count(), 0);
 }
@@ -31,7 +31,7 @@ TEST_F(PlayListSettings, InsertingALineMovesTextsButNotSettings) {
   ChooseMode(9);
   QTextCursor cursor(form->Memo1->document()->findBlockByNumber(5));
   cursor.insertText(QStringLiteral("new\n"));
-  EXPECT_EQ(form->ListBox1->item(6)->text(), QStringLiteral("5"));
+  EXPECT_EQ(form->ListBox1->Lines()[6], QStringLiteral("5"));
   EXPECT_EQ(form->LineSettings[5].Mode, 9);
   EXPECT_EQ(form->LineSettings[6].Mode, 0);
 }

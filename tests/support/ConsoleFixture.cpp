@@ -20,11 +20,12 @@ void ConsoleFixture::TearDown() {
 void ConsoleFixture::SetCaptions(const QStringList& lines) { form->Memo1->setPlainText(lines.join(u'\n')); }
 
 QPoint ConsoleFixture::PointOfLine(int line) {
-  QListWidget* list = form->ListBox1;
+  PlayList* list = form->ListBox1;
   QCoreApplication::processEvents();  // the list lays out its rows lazily
-  list->scrollToItem(list->item(line));
+  const QModelIndex row = list->model()->index(line, 0);
+  list->scrollTo(row);
   QCoreApplication::processEvents();
-  return list->visualItemRect(list->item(line)).center();
+  return list->visualRect(row).center();
 }
 
 void ConsoleFixture::ClickLine(int line) {
@@ -33,7 +34,7 @@ void ConsoleFixture::ClickLine(int line) {
 }
 
 void ConsoleFixture::DoubleClickLine(int line) {
-  QListWidget* list = form->ListBox1;
+  PlayList* list = form->ListBox1;
   const QPoint at = PointOfLine(line);
   // Press, release, then the double-click: the first click selects, the double-click sends.
   QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
