@@ -53,6 +53,7 @@ void TMemIniFile::SetStrings(const QStringList& lines) {
 }
 
 void TMemIniFile::IndexSections() {
+  ForgetLastSection();
   sectionIndex_.clear();
   for (std::size_t i = 0; i < sections_.size(); ++i) {
     sectionIndex_.insert(Folded(sections_[i].name), i);  // a later section hides an earlier one
@@ -91,8 +92,14 @@ void TMemIniFile::SaveToFile(const QString& fileName) const {
 }
 
 const TMemIniFile::Section* TMemIniFile::FindSection(const QString& section) const {
-  const auto found = sectionIndex_.constFind(Folded(section));
-  return found == sectionIndex_.constEnd() ? nullptr : &sections_[*found];
+  // Readers ask for many keys of one section in a row: the last answer saves folding the name.
+  if (!lastSectionKnown_ || lastSectionName_ != section) {
+    const auto found = sectionIndex_.constFind(Folded(section));
+    lastSectionIndex_ = found == sectionIndex_.constEnd() ? -1 : qsizetype(*found);
+    lastSectionName_ = section;
+    lastSectionKnown_ = true;
+  }
+  return lastSectionIndex_ < 0 ? nullptr : &sections_[std::size_t(lastSectionIndex_)];
 }
 
 TMemIniFile::Section* TMemIniFile::FindSection(const QString& section) {
@@ -132,6 +139,7 @@ void TMemIniFile::WriteString(const QString& section, const QString& key, const 
   if (!s) {
     sections_.push_back(Section{section, {}, {}});
     sectionIndex_.insert(Folded(section), sections_.size() - 1);
+    ForgetLastSection();
     s = &sections_.back();
   }
   if (Line* line = const_cast<Line*>(FindLine(*s, key))) {

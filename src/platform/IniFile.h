@@ -57,6 +57,7 @@ class TMemIniFile {
   void Clear() {
     sections_.clear();
     sectionIndex_.clear();
+    ForgetLastSection();
   }
 
  private:
@@ -82,4 +83,10 @@ class TMemIniFile {
   std::vector<Section> sections_;
   // Case-folded name -> the later section of that name.
   QHash<QString, std::size_t> sectionIndex_;
+  // The last section looked up, by the name it was asked by. Forgotten on every change of the
+  // sections.
+  mutable QString lastSectionName_;
+  mutable qsizetype lastSectionIndex_ = -1;
+  mutable bool lastSectionKnown_ = false;
+  void ForgetLastSection() { lastSectionKnown_ = false; }
 };

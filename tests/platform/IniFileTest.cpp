@@ -110,6 +110,25 @@ TEST(IniFile, LookupsFollowEveryChangeAndStayQuickInLongSections) {
   EXPECT_EQ(found, 200000);
 }
 
+// Lookups remember the last section asked for; every change of the sections must be seen.
+TEST(IniFile, LookupsFollowEveryChangeOfTheSections) {
+  TMemIniFile ini = Ini({"[a]", "k=1"});
+  EXPECT_EQ(ini.ReadString("b", "k", "none"), "none");
+  ini.WriteString("b", "k", "2");
+  EXPECT_EQ(ini.ReadString("b", "k", "none"), "2");
+  ini.WriteString("A", "k", "3");  // the same section as "a"
+  EXPECT_EQ(ini.ReadString("a", "k", "none"), "3");
+  ini.EraseSection("b");
+  EXPECT_EQ(ini.ReadString("b", "k", "none"), "none");
+  ini.SetStrings({"[b]", "k=4", "[B]", "k=5"});
+  EXPECT_EQ(ini.ReadString("b", "k", "none"), "5");
+  EXPECT_EQ(ini.ReadString("a", "k", "none"), "none");
+  const TMemIniFile copy = ini;
+  ini.Clear();
+  EXPECT_EQ(ini.ReadString("b", "k", "none"), "none");
+  EXPECT_EQ(copy.ReadString("b", "k", "none"), "5");
+}
+
 TEST(IniFile, FileRoundTripUsesCrLfAndAMissingFileIsEmpty) {
   EXPECT_TRUE(TMemIniFile::FromFile("absent.ini").ReadSections().isEmpty());
   QFile file("in.ini");
