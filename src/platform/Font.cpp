@@ -1,6 +1,8 @@
 #include "platform/Font.h"
 
+#include <QFontDatabase>
 #include <QFontMetrics>
+#include <QMutex>
 #include <QHash>
 #include <algorithm>
 #include <cstdint>
@@ -40,9 +42,38 @@ QStringList FontFamiliesFor(const QString& name) {
   return families;
 }
 
+namespace {
+
+// Whether the toolkit can find the family at all; asked once per name. A family it cannot find
+// is looked for anew (through the whole font configuration) every time a font asks for it, so
+// such names are left out of the families a font asks for.
+bool FamilyFound(const QString& family) {
+  static QMutex mutex;
+  static QHash<QString, bool> found;
+  const QMutexLocker lock(&mutex);
+  const auto known = found.constFind(family);
+  if (known != found.constEnd()) return *known;
+  const bool result =
+      QFontDatabase::hasFamily(family) || QFontDatabase::families().contains(family, Qt::CaseInsensitive);
+  found.insert(family, result);
+  return result;
+}
+
+// The families the font asks for: the substitutes for `name` that can be found, best first; all
+// of them when none can (the toolkit then takes its own default, as it would anyway).
+QStringList FamiliesToAskFor(const QString& name) {
+  const QStringList families = FontFamiliesFor(name);
+  QStringList found;
+  for (const QString& family : families)
+    if (FamilyFound(family)) found << family;
+  return found.isEmpty() ? families : found;
+}
+
+}  // namespace
+
 QFont TFont::ToQFont() const {
   QFont font;
-  font.setFamilies(FontFamiliesFor(Name));
+  font.setFamilies(FamiliesToAskFor(Name));
   font.setBold(Style.Has(TFontStyle::fsBold));
   font.setItalic(Style.Has(TFontStyle::fsItalic));
   font.setUnderline(Style.Has(TFontStyle::fsUnderline));

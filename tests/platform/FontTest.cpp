@@ -64,3 +64,24 @@ TEST(Font, CellHeightsFindTheLargestFittingSizeAtAnySize) {
   font.Height = std::numeric_limits<int>::max();
   EXPECT_GE(font.ToQFont().pixelSize(), 1);
 }
+
+// Names that cannot be found are left out of what a font asks for (each one would be searched for
+// again with every use); the font drawn must be the very one that asking for all of them gives.
+TEST(Font, LeavingOutNamesThatCannotBeFoundDrawsTheSameFont) {
+  for (const char* name : {"宋体", "SimSun", "Arial", "Tahoma", "No Such Family", "WenQuanYi Zen Hei", "DejaVu Sans"}) {
+    for (const int height : {-16, 14, 16}) {
+      TFont font;
+      font.Name = QString::fromUtf8(name);
+      font.Height = height;
+      font.Style = height == 16 ? TFontStyles(TFontStyle::fsBold) : TFontStyles();
+      const QFont asked = font.ToQFont();
+      QFont everything = asked;
+      everything.setFamilies(FontFamiliesFor(font.Name));
+      EXPECT_EQ(QFontInfo(asked).family(), QFontInfo(everything).family()) << name;
+      EXPECT_EQ(QFontInfo(asked).pixelSize(), QFontInfo(everything).pixelSize()) << name;
+      const QString sample = QStringLiteral("Lumetra2.0版 第一幕");
+      EXPECT_EQ(QFontMetrics(asked).horizontalAdvance(sample), QFontMetrics(everything).horizontalAdvance(sample)) << name;
+      EXPECT_EQ(QFontMetrics(asked).height(), QFontMetrics(everything).height()) << name;
+    }
+  }
+}
