@@ -8,7 +8,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev
-  zlib1g-dev
+  zlib1g-dev libfontconfig-dev
   fonts-arphic-uming fonts-wqy-zenhei fonts-liberation2
   xvfb xauth
 )

@@ -1,9 +1,11 @@
-// The console: one window, everything on the GUI thread.
+// The console: one window, everything on the GUI thread (only the font configuration is read on
+// a thread of its own while the application starts).
 #include <QApplication>
 #include <QIcon>
 
 #include "console/Unit1.h"
 #include "platform/Application.h"
+#include "platform/FontConfigurationLoader.h"
 #include "platform/ProgramVersion.h"
 #include "platform/QtTranslations.h"
 #include "platform/QuitSignals.h"
@@ -12,7 +14,9 @@
 int main(int argc, char** argv) {
   if (PrintVersionIfAsked(argc, argv, "lumetra")) return 0;
   ChooseWindowSystem(argc, argv, "lumetra");
+  FontConfigurationLoader fontConfiguration;
   QApplication app(argc, argv);
+  fontConfiguration.Wait();
   QApplication::setStyle(QStringLiteral("Fusion"));
   InstallQtTranslations();
   CloseMainFormOnQuitSignals();
