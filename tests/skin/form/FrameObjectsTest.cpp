@@ -1,7 +1,8 @@
 // The other frame objects, on a skin made for them: an animate button playing its frames on the
 // pointer and running its command, one with a menu of its own, an area the program paints
 // itself with its pointer events, the caption's animation on activation, and the object hints.
-// The window is activated by message and never shown, so no timer runs unless a test ticks it.
+// The window is activated by message and shown only where a test looks at its painted frame (a
+// hidden window paints none); no timer runs unless a test ticks it or waits for the window.
 #include <gtest/gtest.h>
 
 #include "platform/Menus.h"
@@ -75,6 +76,11 @@ class FrameObjects : public SkinnedWindowTest {
     return Frame().pixel(r.Left + r.Width() / 2, r.Top + r.Height() / 2) | 0xFF000000u;
   }
   void Tick() { engine.FrameAnimateTimer().Tick(); }
+  // Shows the window with the caption's animation on activation played to its end.
+  void ShowSettled() {
+    ShowActive();
+    for (int i = 0; i < 10 && engine.FrameAnimateTimer().Active(); ++i) Tick();
+  }
 
   TCompressedStoredSkin objects;
 };
@@ -154,6 +160,7 @@ TEST_F(FrameObjects, TheProgramPaintsItsAreaAndHearsThePointerOverIt) {
   engine.OnMouseUpEvent = [&](const QString& name, int x, int y, const TRect&, TMouseButton) {
     heard << QStringLiteral("up %1 %2,%3").arg(name).arg(x).arg(y);
   };
+  ShowSettled();
   form.RedrawFrame();
   EXPECT_EQ(painted, (TRect{190, 10, 210, 30}));
   EXPECT_EQ(ColourOf("art"), qRgb(255, 0, 0));
@@ -169,6 +176,7 @@ TEST_F(FrameObjects, TheProgramPaintsItsAreaAndHearsThePointerOverIt) {
 }
 
 TEST_F(FrameObjects, ActivationPlaysTheCaptionsAnimationIntoItsActiveLook) {
+  ShowSettled();
   form.Perform(WM_ACTIVATE, 0, 0);
   form.Perform(WM_ACTIVATE, 1, 0);
   EXPECT_EQ(ColourOf("title"), kCaption1);
