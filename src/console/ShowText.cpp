@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string>
 
+#include "console/Gb18030Tables.h"
 #include "platform/Exceptions.h"
 
 namespace {
@@ -112,6 +113,8 @@ QStringList ShowTextDecoder::DecodeAll(const QList<QByteArrayView>& texts) {
     const QByteArrayView bytes = texts[i];
     if (IsAscii(bytes)) {
       decoded[i] = QString::fromLatin1(bytes);
+    } else if (DecodeGb18030ByTable(bytes, decoded[i])) {
+      // two-byte codes and ASCII only: the converter's own answers, without a call
     } else if (IsWholeGb18030(bytes)) {
       joined.append(bytes.data(), std::size_t(bytes.size()));
       joined += '\n';
@@ -138,8 +141,10 @@ void ShowTextEncoder::AppendEncoded(QByteArray& out, const QString& text) {
 void ShowTextWriter::AppendText(const QString& text) {
   if (IsAscii(text)) {
     AppendAscii(text.toLatin1());
+  } else if (EncodeGb18030ByTable(text, bytes_)) {
+    if (bytes_.size() >= std::size_t(kPieceSize)) Flush();
   } else if (HasOnlyPairedSurrogates(text) && !text.contains(u'\n')) {
-    gaps_.push_back(ascii_.size());
+    gaps_.push_back(bytes_.size());
     texts_ += text;
     texts_ += u'\n';
     if (texts_.size() >= kPieceSize) Flush();
@@ -150,8 +155,8 @@ void ShowTextWriter::AppendText(const QString& text) {
 }
 
 void ShowTextWriter::AppendAscii(QByteArrayView ascii) {
-  ascii_.append(ascii.data(), std::size_t(ascii.size()));
-  if (ascii_.size() >= std::size_t(kPieceSize)) Flush();
+  bytes_.append(ascii.data(), std::size_t(ascii.size()));
+  if (bytes_.size() >= std::size_t(kPieceSize)) Flush();
 }
 
 void ShowTextWriter::AppendNumber(std::int32_t value) {
@@ -167,14 +172,14 @@ void ShowTextWriter::Flush() {
   std::size_t from = 0;
   qsizetype start = 0;
   for (const std::size_t gap : gaps_) {
-    out_.append(ascii_.data() + from, qsizetype(gap - from));
+    out_.append(bytes_.data() + from, qsizetype(gap - from));
     const qsizetype end = encoded.indexOf('\n', start);
     out_.append(encoded.constData() + start, end - start);
     start = end + 1;
     from = gap;
   }
-  out_.append(ascii_.data() + from, qsizetype(ascii_.size() - from));
-  ascii_.clear();  // all three keep their room for the next piece
+  out_.append(bytes_.data() + from, qsizetype(bytes_.size() - from));
+  bytes_.clear();  // all three keep their room for the next piece
   gaps_.clear();
   texts_.resize(0);
 }

@@ -17,8 +17,9 @@ class ShowTextDecoder {
   ShowTextDecoder();
   QString Decode(QByteArrayView bytes);
   // Each text exactly as Decode gives it. A converter call costs far more than the bytes it
-  // converts, so texts made of whole sequences are converted many at a time; any other text
-  // alone, so that a broken sequence cannot reach into its neighbour.
+  // converts, so texts of two-byte codes are looked up, other texts made of whole sequences are
+  // converted many at a time, and any other text alone, so that a broken sequence cannot reach
+  // into its neighbour.
   QStringList DecodeAll(const QList<QByteArrayView>& texts);
 
  private:
@@ -37,7 +38,7 @@ class ShowTextEncoder {
 
 // The bytes of a show file, built in order from texts (encoded) and ASCII pieces (numbers, line
 // ends). Like the decoder, it hands the encoder large pieces instead of one text at a time, and
-// only what needs encoding: ASCII is copied as it is.
+// only what needs encoding: ASCII is copied as it is, characters of the basic plane are looked up.
 class ShowTextWriter {
  public:
   void AppendText(const QString& text);
@@ -51,7 +52,7 @@ class ShowTextWriter {
   void Flush();
 
   ShowTextEncoder encoder_;
-  std::string ascii_;               // what was appended since the last flush, texts left out
+  std::string bytes_;               // the bytes since the last flush, gathered texts left out
   std::vector<std::size_t> gaps_;   // where in it each gathered text belongs
   QString texts_;                   // the gathered texts, each followed by a line feed
   QByteArray out_;

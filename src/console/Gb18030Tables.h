@@ -1,0 +1,17 @@
+#pragma once
+// The GB18030 converter's own answers for every two-byte code and every character of the basic
+// plane, asked once (in one converter call each way) and kept in tables. A long show converted a
+// character at a time through them comes out exactly as the converter gives it, without the cost
+// of a converter call per text; what the tables do not hold (four-byte codes, codes without
+// exactly one character, characters beyond the basic plane) is left to the converter.
+#include <QByteArrayView>
+#include <QString>
+#include <string>
+
+// Appends the characters of `bytes` to `out`; false (with `out` as it was) when the tables do not
+// hold every sequence of it.
+bool DecodeGb18030ByTable(QByteArrayView bytes, QString& out);
+
+// Appends the bytes of `text` to `out`; false (with `out` as it was) when the tables do not hold
+// every character of it.
+bool EncodeGb18030ByTable(const QString& text, std::string& out);
