@@ -40,17 +40,20 @@ std::optional<QByteArray> ReadFileBytes(const QString& path, int& error) {
     ::close(fd);
     return std::nullopt;
   }
+  // Read straight into the result, with a byte to spare so that the end is seen without a grow;
+  // a file that grows while it is read is read on to its new end.
   QByteArray bytes;
-  bytes.reserve(qsizetype(info.st_size));
-  char chunk[65536];
+  bytes.resize(qsizetype(info.st_size) + 1);
+  qsizetype size = 0;
   for (;;) {
-    const ssize_t n = ::read(fd, chunk, sizeof chunk);
-    if (n > 0 && bytes.size() + n > kMaxFileBytes) {  // it grew while being read
+    if (size == bytes.size()) bytes.resize(size + 65536);
+    const ssize_t n = ::read(fd, bytes.data() + size, std::size_t(bytes.size() - size));
+    if (n > 0 && size + n > kMaxFileBytes) {  // it grew while being read
       error = ENOMEM;
       ::close(fd);
       return std::nullopt;
     } else if (n > 0) {
-      bytes.append(chunk, n);
+      size += n;
     } else if (n == 0) {
       break;
     } else if (errno != EINTR) {
@@ -60,6 +63,7 @@ std::optional<QByteArray> ReadFileBytes(const QString& path, int& error) {
     }
   }
   ::close(fd);
+  bytes.truncate(size);
   return bytes;
 }
 
