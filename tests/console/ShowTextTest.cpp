@@ -6,6 +6,7 @@
 #include <random>
 
 #include "console/ShowText.h"
+#include "support/RandomText.h"
 
 namespace {
 
@@ -34,24 +35,6 @@ QByteArray RandomBytes(std::mt19937& random) {
   return bytes;
 }
 
-QString RandomText(std::mt19937& random) {
-  const auto in = [&](int low, int high) { return char16_t(std::uniform_int_distribution<int>(low, high)(random)); };
-  QString text;
-  const int pieces = std::uniform_int_distribution<int>(0, 8)(random);
-  for (int i = 0; i < pieces; ++i) {
-    switch (std::uniform_int_distribution<int>(0, 6)(random)) {
-      case 0: text += QChar(in(0x20, 0x7E)); break;
-      case 1: text += QChar(in(0x4E00, 0x9FA5)); break;
-      case 2: text += QChar(in(0x80, 0x7FF)); break;
-      case 3: text += QChar(in(0xD800, 0xDBFF)); text += QChar(in(0xDC00, 0xDFFF)); break;  // a pair
-      case 4: text += QChar(in(0xD800, 0xDBFF)); break;                                     // high alone
-      case 5: text += QChar(in(0xDC00, 0xDFFF)); break;                                     // low alone
-      default: text += QChar(in(0xE000, 0xFFFD)); break;
-    }
-  }
-  return text;
-}
-
 }  // namespace
 
 TEST(ShowText, DecodingManyTextsGivesEachWhatDecodingItAloneGives) {
@@ -78,7 +61,7 @@ TEST(ShowText, WritingManyTextsGivesTheBytesOfWritingEachAlone) {
     ShowTextEncoder alone;
     QByteArray expected;
     for (int i = 0; i < 40; ++i) {
-      const QString text = RandomText(random);
+      const QString text = RandomText(random, 8);
       writer.AppendText(text);
       alone.AppendEncoded(expected, text);
       const std::int32_t number = std::int32_t(random());
