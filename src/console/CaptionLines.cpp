@@ -1,5 +1,7 @@
 #include "console/CaptionLines.h"
 
+#include <algorithm>
+
 QStringList SplitCaptionLines(const QString& text) {
   QStringList lines;
   qsizetype start = 0;
@@ -15,10 +17,21 @@ QStringList SplitCaptionLines(const QString& text) {
   return lines;
 }
 
+namespace {
+
+bool BreaksACaptionLine(QChar c) {
+  return c == u'\r' || c == u'\n' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator ||
+         c == QChar(0xFDD0) || c == QChar(0xFDD1);
+}
+
+}  // namespace
+
 QString AsOneCaptionLine(QString text) {
+  // Looked through read-only first: writing to a shared text copies it, and almost every line of
+  // a loaded show has no break.
+  const QString& unchanged = text;
+  if (std::none_of(unchanged.begin(), unchanged.end(), BreaksACaptionLine)) return text;
   for (QChar& c : text)
-    if (c == u'\r' || c == u'\n' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator ||
-        c == QChar(0xFDD0) || c == QChar(0xFDD1))
-      c = u' ';
+    if (BreaksACaptionLine(c)) c = u' ';
   return text;
 }
