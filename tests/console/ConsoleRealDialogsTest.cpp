@@ -54,8 +54,17 @@ class ConsoleRealDialogs : public ConsoleFixture {
   void SetUp() override {
     ConsoleFixture::SetUp();
     SetDialogService(nullptr);  // the real dialogs, not the script
+    savedTitle_ = Application().Title;
     Application().Title = QStringLiteral("Lumetra");  // as the program sets it before the window
   }
+  // The application object outlives the test; later tests in this process expect no title.
+  void TearDown() override {
+    Application().Title = savedTitle_;
+    ConsoleFixture::TearDown();
+  }
+
+ private:
+  QString savedTitle_;
 };
 
 TEST_F(ConsoleRealDialogs, FontDialogShowsEveryPartInOneWindowAndItsChoiceDrawsTheNextSend) {
