@@ -19,6 +19,9 @@ constexpr QStringConverter::Flags kFlags = QStringConverter::Flag::Stateless;
 // How much is gathered for one converter call: large enough that the call's own cost vanishes,
 // small enough that the gathered copy stays small beside the show itself.
 constexpr qsizetype kPieceSize = 1 << 16;
+// The tables of the converter's answers take a few milliseconds to build: worth it for a long
+// show, not for the handful of texts a working state usually holds at start-up.
+constexpr qsizetype kTextsWorthTheTables = 1000;
 
 bool IsAscii(QByteArrayView bytes) {
   // Eight bytes at a time: every byte of a show's text passes here.
@@ -109,11 +112,12 @@ QStringList ShowTextDecoder::DecodeAll(const QList<QByteArrayView>& texts) {
     joined.clear();  // keeps its room for the next piece
     joinedIndexes.resize(0);
   };
+  const bool byTable = texts.size() >= kTextsWorthTheTables;
   for (qsizetype i = 0; i < texts.size(); ++i) {
     const QByteArrayView bytes = texts[i];
     if (IsAscii(bytes)) {
       decoded[i] = QString::fromLatin1(bytes);
-    } else if (DecodeGb18030ByTable(bytes, decoded[i])) {
+    } else if (byTable && DecodeGb18030ByTable(bytes, decoded[i])) {
       // two-byte codes and ASCII only: the converter's own answers, without a call
     } else if (IsWholeGb18030(bytes)) {
       joined.append(bytes.data(), std::size_t(bytes.size()));
