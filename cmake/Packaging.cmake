@@ -14,6 +14,12 @@ if(TARGET lumetra-sign)
   list(APPEND lumetra_programs lumetra-sign)
 endif()
 install(TARGETS ${lumetra_programs} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# lumetra-cli hands the commands it does not hold to lumetra-cli-full, which users never type: it
+# lives with the package's other internals, where the front finds it from its own folder.
+set(cli_full_dir "${CMAKE_INSTALL_LIBEXECDIR}/lumetra")
+install(TARGETS lumetra-cli-full RUNTIME DESTINATION ${cli_full_dir})
+file(RELATIVE_PATH cli_full_from_bindir "${CMAKE_INSTALL_FULL_BINDIR}" "${CMAKE_INSTALL_FULL_LIBEXECDIR}/lumetra")
+target_compile_definitions(lumetra-cli PRIVATE LUMETRA_CLI_FULL_FROM_BINDIR="${cli_full_from_bindir}")
 
 install(FILES "${packaging_dir}/desktop/lumetra.desktop" DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 foreach(size 16 22 24 32 48 64 128 256)

@@ -1,11 +1,12 @@
-// lumetra-cli: the console's engine without a window.
+// lumetra-cli-full: every command of lumetra-cli, the graphical ones with a (windowless)
+// graphical application. lumetra-cli hands it every command line it does not run itself.
 #include <QApplication>
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <memory>
 
-#include "cli/CliCommand.h"
+#include "cli/CliMain.h"
 #include "platform/ProgramVersion.h"
 
 namespace {
@@ -19,27 +20,14 @@ void PrintUsage() {
   std::puts("\n'lumetra-cli COMMAND --help' describes a command; 'lumetra-cli --version' names the version.");
 }
 
-// Qt's own diagnostics (missing runtime directory and the like) would break the one-line error
-// convention; they show only when LUMETRA_DEBUG is set.
-void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
-  if (type == QtFatalMsg || qEnvironmentVariableIsSet("LUMETRA_DEBUG"))
-    std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
-}
-
-const CliCommand* FindCommand(const char* name) {
-  for (const CliCommand& command : CliCommands())
-    if (std::strcmp(command.name, name) == 0) return &command;
-  return nullptr;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
   if (PrintVersionIfAsked(argc, argv, "lumetra-cli")) return 0;
   // Rendering needs fonts but no screen.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  qInstallMessageHandler(QuietQtMessages);
-  const CliCommand* named = argc > 1 ? FindCommand(argv[1]) : nullptr;
+  QuietQtMessages();
+  const CliCommand* named = argc > 1 ? FindCliCommand(argv[1]) : nullptr;
   std::unique_ptr<QCoreApplication> app;
   if (named && !named->needsGui) app = std::make_unique<QCoreApplication>(argc, argv);
   else app = std::make_unique<QApplication>(argc, argv);
@@ -48,17 +36,9 @@ int main(int argc, char** argv) {
     PrintUsage();
     return arguments.isEmpty() ? 1 : 0;
   }
-  for (const CliCommand& command : CliCommands()) {
-    if (arguments[0] != QLatin1String(command.name)) continue;
-    try {
-      return command.run(arguments);
-    } catch (const Exception& error) {
-      std::fprintf(stderr, "lumetra-cli %s: %s\n", command.name, error.Message().toUtf8().constData());
-    } catch (const std::exception& error) {
-      std::fprintf(stderr, "lumetra-cli %s: %s\n", command.name, error.what());
-    }
-    return 1;
-  }
+  // Qt's own options are gone from `arguments`, so the command is looked up again.
+  for (const CliCommand& command : CliCommands())
+    if (arguments[0] == QLatin1String(command.name)) return RunCliCommand(command, arguments);
   std::fprintf(stderr, "lumetra-cli: unknown command \"%s\" (see --help)\n", arguments[0].toUtf8().constData());
   return 1;
 }

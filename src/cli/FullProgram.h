@@ -1,0 +1,8 @@
+#pragma once
+// lumetra-cli holds only the text commands, so that they start without the graphical libraries;
+// every other command line goes to the full program, which holds every command.
+
+// Replaces this process with the full program, with the same arguments (argv as main got it).
+// Returns only when the full program cannot be started, after printing one line on stderr; the
+// exit status is then 1.
+int HandOverToFullProgram(char** argv);
