@@ -1,5 +1,5 @@
 #pragma once
-// Runs the built lumetra-cli and collects what it printed.
+// Runs the built lumetra-cli (or another program) and collects what it printed.
 #include <QByteArray>
 #include <QProcessEnvironment>
 #include <QStringList>
@@ -12,3 +12,7 @@ struct CliRun {
 
 CliRun RunCli(const QStringList& arguments,
               const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment());
+
+// Runs another program the same way.
+CliRun RunProgram(const QString& program, const QStringList& arguments,
+                  const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment());
