@@ -8,7 +8,7 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(dirname "$here")
 build=${LUMETRA_BUILD_DIR:-$root/build-sanitize}
-LUMETRA_BUILD_DIR=$build "$root/scripts/build.sh" --sanitize --target lumetra-cli fuzz-seeds >/dev/null
+LUMETRA_BUILD_DIR=$build "$root/scripts/build.sh" --sanitize --target lumetra-cli lumetra-cli-full fuzz-seeds >/dev/null
 cli() { ASAN_OPTIONS=detect_leaks=0 QT_QPA_PLATFORM=offscreen "$build/src/cli/lumetra-cli" "$@" >/dev/null; }
 corpus=$here/corpus
 scratch=$(mktemp -d)

@@ -62,6 +62,15 @@ for program in "${programs[@]}"; do
   LC_ALL=C.UTF-8 man -l "$page" 2>/dev/null | grep -q "$version" || fail "man page of $program lacks the version"
 done
 
+echo "== lumetra-cli hands its graphical commands to the full program"
+full="$root/usr/libexec/lumetra/lumetra-cli-full"
+[ -x "$full" ] || fail "the package lacks $full"
+layout=$(env -u DISPLAY -u WAYLAND_DISPLAY "$bin/lumetra-cli" frame-layout --size 300x200) ||
+  fail "lumetra-cli frame-layout did not run from the package"
+grep -q '^skinned frame, window 300 x 200' <<<"$layout" || fail "lumetra-cli frame-layout printed \"$layout\""
+needed=$(readelf -d "$bin/lumetra-cli")
+! grep -q 'NEEDED.*libQt6\(Gui\|Widgets\)' <<<"$needed" || fail "lumetra-cli needs the graphical libraries"
+
 echo "== desktop entry, icons, completion, documents"
 desktop-file-validate "$share/applications/lumetra.desktop" || fail "desktop-file-validate"
 grep -qx 'Icon=lumetra' "$share/applications/lumetra.desktop" || fail "the desktop entry names another icon"
