@@ -1,11 +1,11 @@
 // The console: one window, everything on the GUI thread (only the font configuration is read on
 // a thread of its own while the application starts).
 #include <QApplication>
-#include <QIcon>
 
 #include "console/Unit1.h"
 #include "platform/Application.h"
 #include "platform/FontConfigurationLoader.h"
+#include "platform/ProgramIcon.h"
 #include "platform/ProgramVersion.h"
 #include "platform/QtTranslations.h"
 #include "platform/QuitSignals.h"
@@ -26,7 +26,8 @@ int main(int argc, char** argv) {
   // Lets the desktop match the window to its menu entry; the installed icon (none in a build
   // folder) also marks the frame.
   QGuiApplication::setDesktopFileName(QStringLiteral("lumetra"));
-  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("lumetra"), QIcon()));
+  QApplication::setWindowIcon(InstalledProgramIcon(QApplication::applicationDirPath(),
+                                                   QStringLiteral(LUMETRA_DATA_FROM_PROGRAM), QStringLiteral("lumetra")));
   TForm1 form;
   Application().MainForm = &form;
   form.Show();
