@@ -33,6 +33,9 @@ TForm1::TForm1(const QString& programFolder) : CaptionFont(InitialCaptionFont())
   SetColor(clMoneyGreen);
   SetFont(ConsoleWindowFont());
   SetCaption(QStringLiteral("Lumetra2.0版"));
+  // The skin's package is inflated and read on a thread of its own while the controls are built.
+  CompressedStoredSkin1.SetCompressedData(StoredSkinCompressedData());
+  CompressedStoredSkin1.ReadPackageAhead();
   CreateControls();
   SetUpSkinForm();
   LoadStoredSkin();
@@ -47,7 +50,6 @@ void TForm1::LoadStoredSkin() {
   // A skin that cannot be read is reported, and the console runs on with its plain look.
   CompressedStoredSkin1.Name = QStringLiteral("CompressedStoredSkin1");
   SkinData1.Name = QStringLiteral("SkinData1");
-  CompressedStoredSkin1.SetCompressedData(StoredSkinCompressedData());
   Application().Guard([this] { SkinData1.SetCompressedStoredSkin(&CompressedStoredSkin1); });
 }
 

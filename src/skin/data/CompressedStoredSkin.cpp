@@ -29,6 +29,19 @@ void TCompressedStoredSkin::SetCompressedFileName(const QString& path) {
   });
 }
 
+void TCompressedStoredSkin::ReadPackageAhead() {
+  readAhead_ = std::async(std::launch::async, ReadStoredPackage, compressedStream_.Memory());
+}
+
+StoredPackageRead TCompressedStoredSkin::ReadPackage() {
+  if (readAhead_.valid()) {
+    StoredPackageRead read = readAhead_.get();
+    // The package may have been replaced since; the bytes tell.
+    if (read.Compressed == compressedStream_.Memory()) return read;
+  }
+  return ReadStoredPackage(compressedStream_.Memory());
+}
+
 void TCompressedStoredSkin::DecompressToStream(TStream& destination) {
   DecompressStream(destination, compressedStream_, MaxSkinPackageBytes);
 }

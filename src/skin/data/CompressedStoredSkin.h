@@ -4,9 +4,11 @@
 // it; at design time it is filled from a skin folder or a compressed skin file.
 #include <QByteArray>
 #include <QString>
+#include <future>
 
 #include "platform/Component.h"
 #include "platform/Streams.h"
+#include "skin/data/StoredPackageRead.h"
 
 class TCompressedStoredSkin : public TComponent {
  public:
@@ -44,6 +46,13 @@ class TCompressedStoredSkin : public TComponent {
   QByteArray CompressedData() const { return compressedStream_.Memory(); }
   void SetCompressedData(const QByteArray& bytes) { compressedStream_.Assign(bytes); }
 
+  // Starts inflating and reading the package on a thread of its own, for a load that comes later
+  // (the console starts it before it builds its controls).
+  void ReadPackageAhead();
+  // The package inflated and read: the one read ahead when it was read from the package held
+  // now (waiting for it), else read here and now.
+  StoredPackageRead ReadPackage();
+
  private:
   // Stores or loads a name by the designer rule; `load` returns whether the file was taken.
   template <typename Load>
@@ -52,4 +61,5 @@ class TCompressedStoredSkin : public TComponent {
   QString fileName_;
   QString compressedFileName_;
   TMemoryStream compressedStream_;
+  std::future<StoredPackageRead> readAhead_;
 };

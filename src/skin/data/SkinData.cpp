@@ -151,10 +151,7 @@ void TSkinData::Notification(TComponent* component, TOperation operation) {
 void TSkinData::LoadFromCompressedStoredSkin(TCompressedStoredSkin& storedSkin) {
   if (storedSkin.IsEmpty()) return;
   BeginLoad();
-  TMemoryStream package;
-  storedSkin.DecompressToStream(package);
-  package.SetPosition(0);
-  if (!ReadPackage(package)) return;
+  if (!TakePackage(storedSkin.ReadPackage())) return;
   EndLoad();
 }
 
@@ -165,8 +162,9 @@ void TSkinData::BeginLoad() {
   ClearAll();
 }
 
-bool TSkinData::ReadPackage(TStream& stream) {
-  SkinPackage package;
+bool TSkinData::TakePackage(const StoredPackageRead& read) {
+  if (read.InflateFailure) std::rethrow_exception(read.InflateFailure);
+  const SkinPackage& package = read.Package;
   // Pictures read before a failure stay, as the rest of a failed load does.
   const auto takePictures = [&] {
     AssignPicture(Picture, package.Picture);
@@ -174,14 +172,11 @@ bool TSkinData::ReadPackage(TStream& stream) {
     AssignPicture(MaskPicture, package.MaskPicture);
     for (const QImage& image : package.ActivePictures) ActivePictures.push_back(std::make_unique<TBitmap>(image));
   };
-  bool current = false;
-  try {
-    current = ReadSkinPackage(stream, package);
-  } catch (...) {
+  if (read.ReadFailure) {
     takePictures();
-    throw;
+    std::rethrow_exception(read.ReadFailure);
   }
-  if (!current) return false;
+  if (!read.Current) return false;
   takePictures();
   ReadIni(TMemIniFile(package.IniLines));
   return true;

@@ -27,6 +27,7 @@
 #include "skin/data/SkinWindows.h"
 
 class TCompressedStoredSkin;
+struct StoredPackageRead;
 class TResourceStrData;
 class TStream;
 
@@ -134,8 +135,9 @@ class TSkinData : public TComponent {
 
  private:
   void BeginLoad();
-  // Reads the package; false when it is of a newer version and was left unread.
-  bool ReadPackage(TStream& package);
+  // Takes the package as read (raising its failure); false when it is of a newer version and
+  // was left unread.
+  bool TakePackage(const StoredPackageRead& read);
   void ReadIni(const TMemIniFile& ini);
   void ReadFormInfo(const TMemIniFile& ini);
   void ReadEntries(const TMemIniFile& ini);

@@ -272,6 +272,45 @@ TEST_F(SkinDataLoad, ErrorsPropagateAndKeepWhatWasRead) {
   EXPECT_TRUE(data.SkinChanging());
 }
 
+// The console reads its package on a thread while it builds its controls; the load that takes
+// it must give exactly what a load reading the package itself gives, failures included.
+TEST_F(SkinDataLoad, APackageReadAheadLoadsAsOneReadAtTheLoad) {
+  const auto plain = StoredSkin(Package(kSkinIni));
+  data.SetCompressedStoredSkin(plain.get());
+  const auto ahead = StoredSkin(Package(kSkinIni));
+  ahead->ReadPackageAhead();
+  TSkinData fromAhead{&owner};
+  fromAhead.SetCompressedStoredSkin(ahead.get());
+  EXPECT_FALSE(fromAhead.Empty());
+  EXPECT_EQ(fromAhead.Picture.Image(), data.Picture.Image());
+  EXPECT_EQ(fromAhead.MaskPicture.Image(), data.MaskPicture.Image());
+  ASSERT_EQ(fromAhead.ActivePictures.size(), data.ActivePictures.size());
+  for (std::size_t i = 0; i < data.ActivePictures.size(); ++i)
+    EXPECT_EQ(fromAhead.ActivePictures[i]->Image(), data.ActivePictures[i]->Image());
+  EXPECT_EQ(fromAhead.SkinObjects.size(), data.SkinObjects.size());
+  EXPECT_EQ(fromAhead.BorderWidth, data.BorderWidth);
+
+  // A package replaced after its read ahead began is read anew.
+  QStringList wider = kSkinIni;
+  wider.replaceInStrings(QStringLiteral("borderwidth=4"), QStringLiteral("borderwidth=7"));
+  ahead->ReadPackageAhead();
+  ahead->SetCompressedData(Compressed(Package(wider)));
+  fromAhead.SetCompressedStoredSkin(nullptr);
+  fromAhead.SetCompressedStoredSkin(ahead.get());
+  EXPECT_EQ(fromAhead.BorderWidth, 7);
+
+  // Failures met ahead are raised by the load, the pictures read before them kept.
+  const auto badPicture = StoredSkin(RawPackage(3, QByteArray(1, '\0') + "XX" + QByteArray(80, '\0'), {}));
+  badPicture->ReadPackageAhead();
+  EXPECT_EQ(ErrorOf<EInvalidGraphic>([&] { data.SetCompressedStoredSkin(badPicture.get()); }),
+            "Bitmap image is not valid");
+  EXPECT_TRUE(data.SkinChanging());
+  TCompressedStoredSkin corrupt;
+  corrupt.SetCompressedData(QByteArray("\x78\xda garbage", 10));
+  corrupt.ReadPackageAhead();
+  EXPECT_THROW(data.SetCompressedStoredSkin(&corrupt), EDecompressionError);
+}
+
 TEST_F(SkinDataLoad, DamagedCountsVisitOnlyTheEntriesPresent) {
   // Counts of 2^31 - 1 would take minutes to walk key by key and gigabytes as picture names.
   const auto stored = StoredSkin(Package({"[PICTURES]", "activepicturescount=2147483647", "0=a.bmp", "[SKINOBJECTS]",
