@@ -219,7 +219,13 @@ void TForm::Hide() { window_->hide(); }
 bool TForm::Visible() const { return window_->isVisible(); }
 
 void TForm::WindowShown() {
-  Perform(WM_SHOWWINDOW, 1, 0);
+  // A skin may size the window more than once as it shows; its frame is painted once, when the
+  // window system first asks for the window's pixels.
+  {
+    framePaintHeld_ = true;
+    const std::unique_ptr<bool, void (*)(bool*)> release(&framePaintHeld_, [](bool* held) { *held = false; });
+    Perform(WM_SHOWWINDOW, 1, 0);
+  }
   if (shownOnce_) return;
   shownOnce_ = true;
   Application().Guard([this] { DoShow(); });

@@ -214,6 +214,7 @@ class TForm {
   QImage clientImage_;
   bool frameDirty_ = true;
   bool inFramePaint_ = false;
+  bool framePaintHeld_ = false;  // while the window shows: painted at its first paint
   struct NonClientPress {
     bool valid = false;
     Qt::MouseButton button = Qt::NoButton;

@@ -161,7 +161,7 @@ void TForm::PaintFrameImageIfDirty() {
 void TForm::RedrawFrame() {
   if (!customFrame_) return;
   frameDirty_ = true;
-  PaintFrameImageIfDirty();
+  if (!framePaintHeld_) PaintFrameImageIfDirty();
   window_->update();
 }
 

@@ -241,3 +241,39 @@ TEST_F(FramedForm, MakesTheFramesDoubleClicksFromThePressesAlone) {
   EXPECT_FALSE(form.InMoveSizeLoop());
   EXPECT_EQ(presses(), (std::vector<unsigned>{WM_NCLBUTTONDOWN, WM_NCLBUTTONDBLCLK}));
 }
+
+// A skin sizes its window as it shows; the frame of each passing size was painted and thrown
+// away before the window was even on the screen. It is painted once, at the window's first paint.
+TEST(FormCustomFrame, ShowingPaintsTheFrameOnceAtTheFirstPaint) {
+  TForm form;
+  int paints = 0;
+  const TWndMethod inherited = form.WindowProc;
+  form.WindowProc = [&](TMessage& m) {
+    if (m.Msg == WM_SHOWWINDOW && m.WParam) {
+      form.SetWidth(form.Width() - 1);
+      form.RedrawFrame();
+      form.SetWidth(form.Width() + 1);
+      form.RedrawFrame();
+    }
+    if (m.Msg == WM_NCPAINT) {
+      ++paints;
+      TWindowDC dc(form);
+      dc.Canvas().Brush.Color = clRed;
+      dc.Canvas().FillRect(Rect(0, 0, form.Width(), form.Height()));
+      return;
+    }
+    inherited(m);
+  };
+  form.SetBounds(40, 30, 200, 120);
+  form.SetStyle(form.Style() & ~WS_CAPTION);
+  form.Show();
+  EXPECT_EQ(paints, 0);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(form.Window()));
+  form.Window()->grab();
+  EXPECT_EQ(paints, 1);
+  EXPECT_EQ(form.FrameImage().size(), QSize(200, 120));
+  EXPECT_EQ(QColor(form.FrameImage().pixel(199, 119)), QColor(Qt::red));
+  // Once shown, a redraw paints at once again.
+  form.RedrawFrame();
+  EXPECT_EQ(paints, 2);
+}
