@@ -31,7 +31,8 @@ namespace {
 
 // Whether the toolkit can find the family at all; asked once per name. A family it cannot find
 // is looked for anew (through the whole font configuration) every time a font asks for it, so
-// such names are left out of the families a font asks for.
+// such names are left out of the families a font asks for. The installed families are looked at
+// first: asking whether a name stands for another (an alias) matches it against every font.
 bool FamilyFound(const QString& family) {
   static QMutex mutex;
   static QHash<QString, bool> found;
@@ -39,7 +40,7 @@ bool FamilyFound(const QString& family) {
   const auto known = found.constFind(family);
   if (known != found.constEnd()) return *known;
   const bool result =
-      QFontDatabase::hasFamily(family) || QFontDatabase::families().contains(family, Qt::CaseInsensitive);
+      QFontDatabase::families().contains(family, Qt::CaseInsensitive) || QFontDatabase::hasFamily(family);
   found.insert(family, result);
   return result;
 }
@@ -52,6 +53,58 @@ QStringList FamiliesToAskFor(const QString& name) {
   for (const QString& family : families)
     if (FamilyFound(family)) found << family;
   return found.isEmpty() ? families : found;
+}
+
+// The largest size in 1..cell for which `fits` holds, or 1 when it holds for none; `fits` holds
+// up to some size and for none above it. A good guess settles it in two measurements; past
+// that, halving the range finds the size in a few steps however large the cell asked for.
+template <typename Fits>
+int LargestFittingSize(int cell, int guess, Fits fits) {
+  int low = 1, high = cell;  // the size sought lies in low..high, or is 1 when none fits
+  if (fits(guess)) {
+    if (guess == cell || !fits(guess + 1)) return guess;
+    low = guess + 1;
+  } else {
+    high = guess - 1;
+    if (high <= 1) return 1;
+    if (fits(high)) return high;
+    --high;
+  }
+  while (low < high) {
+    const int middle = low + (high - low + 1) / 2;
+    if (fits(middle))
+      low = middle;
+    else
+      high = middle - 1;
+  }
+  return low;
+}
+
+// Cell height: the largest pixel size whose ascent + descent fits the requested cell. Each size
+// measured loads the font anew (a match through the whole font configuration), so the guess
+// starts where a font's cell usually lies, near 8/7 of its size, and answers are remembered: a
+// skin's caption asks for its font at every paint.
+int CellPixelSize(QFont& font, const TFont& wanted) {
+  static QMutex mutex;
+  static QHash<QString, int> sizes;
+  const QString key = font.families().join(u'\n') + QStringLiteral("\n%1 %2 %3")
+                                                       .arg(wanted.Style.Bits())
+                                                       .arg(int(wanted.Quality))
+                                                       .arg(wanted.Height);
+  {
+    const QMutexLocker lock(&mutex);
+    const auto known = sizes.constFind(key);
+    if (known != sizes.constEnd()) return *known;
+  }
+  const int cell = wanted.Height;
+  const int guess = std::max(1, int(std::int64_t(cell) * 7 / 8));
+  const int pixels = LargestFittingSize(cell, guess, [&font, cell](int size) {
+    font.setPixelSize(size);
+    return QFontMetrics(font).height() <= cell;
+  });
+  const QMutexLocker lock(&mutex);
+  sizes.insert(key, pixels);
+  return pixels;
 }
 
 }  // namespace
@@ -73,22 +126,7 @@ QFont TFont::ToQFont() const {
     // Character height: what a pixel size means to Qt.
     font.setPixelSize(int(std::min<std::int64_t>(-std::int64_t(Height), std::numeric_limits<int>::max())));
   } else if (Height > 0) {
-    // Cell height: the largest pixel size whose ascent + descent fits the requested cell. The
-    // cell never shrinks as the pixel size grows, so halving the range finds that size in a few
-    // steps however large the cell asked for.
-    const auto fits = [&font, this](int pixels) {
-      font.setPixelSize(pixels);
-      return QFontMetrics(font).height() <= Height;
-    };
-    int low = 1, high = Height;  // the size sought lies in low..high, or is 1 when none fits
-    while (low < high) {
-      const int middle = low + (high - low + 1) / 2;
-      if (fits(middle))
-        low = middle;
-      else
-        high = middle - 1;
-    }
-    font.setPixelSize(low);
+    font.setPixelSize(CellPixelSize(font, *this));
   } else {
     font.setPixelSize(MulDiv(8, kScreenPixelsPerInch, 72));  // platform default: 8 points
   }
