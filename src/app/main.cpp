@@ -1,5 +1,5 @@
-// The console: one window, everything on the GUI thread (only the font configuration is read on
-// a thread of its own while the application starts).
+// The console: one window, everything on the GUI thread (only the font configuration is read and
+// the session bus reached on threads of their own while the application starts).
 #include <QApplication>
 
 #include "console/Unit1.h"
@@ -9,6 +9,7 @@
 #include "platform/ProgramVersion.h"
 #include "platform/QtTranslations.h"
 #include "platform/QuitSignals.h"
+#include "platform/SessionBusConnector.h"
 #include "platform/WindowSystem.h"
 
 int main(int argc, char** argv) {
@@ -16,6 +17,7 @@ int main(int argc, char** argv) {
   ChooseWindowSystem(argc, argv, "lumetra");
   FontConfigurationLoader fontConfiguration;
   QApplication app(argc, argv);
+  const SessionBusConnector sessionBus;
   fontConfiguration.Wait();
   QApplication::setStyle(QStringLiteral("Fusion"));
   InstallQtTranslations();
