@@ -56,5 +56,6 @@ class TFont {
 int MulDiv(int a, int b, int c);
 
 // Installed families that stand in for a requested family ("宋体"/"SimSun" -> a Song/Ming CJK
-// font, "Arial" -> a metric-compatible sans), best first; the requested name itself first.
+// font, "Arial" -> a metric-compatible sans, then a sans CJK face for its Chinese), best first;
+// the requested name itself first.
 QStringList FontFamiliesFor(const QString& name);

@@ -14,8 +14,11 @@
 QStringList FontFamiliesFor(const QString& name) {
   static const QStringList song = {QStringLiteral("AR PL UMing CN"), QStringLiteral("AR PL UMing TW"),
                                    QStringLiteral("WenQuanYi Zen Hei")};
+  // The sans faces have no Chinese; the console's captions in them ("调入文件") take the sans CJK
+  // face the package installs. Named here, it is found at once; left to the toolkit's fallbacks,
+  // every face before it in the font configuration's order is matched and searched first.
   static const QStringList sans = {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
-                                   QStringLiteral("DejaVu Sans")};
+                                   QStringLiteral("DejaVu Sans"), QStringLiteral("WenQuanYi Zen Hei")};
   static const QHash<QString, QStringList> substitutes = {
       {QStringLiteral("宋体"), song},     {QStringLiteral("SimSun"), song},
       {QStringLiteral("新宋体"), song},   {QStringLiteral("NSimSun"), song},
