@@ -51,32 +51,81 @@ class PendingRecords {
   int line_ = 0;
 };
 
+// The bytes steps decoded for a SettingsSink: the font name at once, caption texts in batches.
+class DecodingSink : public SettingsBytesSink {
+ public:
+  explicit DecodingSink(SettingsSink& sink) : sink_(sink), pending_(decoder_, sink) {}
+
+  void SetPort(std::int32_t port) override { sink_.SetPort(port); }
+  void SetFontSize(std::int32_t points) override { sink_.SetFontSize(points); }
+  void SetFontColor(std::int32_t color) override { sink_.SetFontColor(color); }
+  void SetFontName(QByteArrayView name) override { sink_.SetFontName(decoder_.Decode(name)); }
+  void ClearCaptionLines() override { sink_.ClearCaptionLines(); }
+  void BeginCaptionRecord(QByteArrayView text) override {
+    if (pending_.Full()) pending_.HandOver();
+    pending_.BeginRecord(text);
+  }
+  void AddRecordNumber(std::int32_t value) override { pending_.AddNumber(value); }
+  void HandOver() { pending_.HandOver(); }
+
+ private:
+  SettingsSink& sink_;
+  ShowTextDecoder decoder_;
+  PendingRecords pending_;
+};
+
 }  // namespace
 
-void ReadSettings(TTextReader& reader, SettingsSink& sink) {
-  ShowTextDecoder decoder;
+void ReadSettingsBytes(TTextReader& reader, SettingsBytesSink& sink) {
   sink.SetPort(reader.ReadInteger());
   sink.SetFontSize(reader.ReadInteger());
   sink.SetFontColor(reader.ReadInteger());
-  sink.SetFontName(decoder.Decode(reader.ReadLineView()));
+  sink.SetFontName(reader.ReadLineView());
   sink.ClearCaptionLines();
-  PendingRecords pending(decoder, sink);
+  while (!reader.Eof()) {
+    sink.BeginCaptionRecord(reader.ReadLineView());
+    for (int number = 0; number < 3; ++number) sink.AddRecordNumber(reader.ReadInteger());
+  }
+}
+
+void ReadSettings(TTextReader& reader, SettingsSink& sink) {
+  DecodingSink decoding(sink);
   try {
-    while (!reader.Eof()) {
-      pending.BeginRecord(reader.ReadLineView());
-      for (int number = 0; number < 3; ++number) pending.AddNumber(reader.ReadInteger());
-      if (pending.Full()) pending.HandOver();
-    }
+    ReadSettingsBytes(reader, decoding);
   } catch (...) {
-    pending.HandOver();  // what was read before the failure arrives, then the failure
+    decoding.HandOver();  // what was read before the failure arrives, then the failure
     throw;
   }
-  pending.HandOver();
+  decoding.HandOver();
 }
 
 void LoadSettingsFile(const QString& path, SettingsSink& sink) {
   TTextReader reader = TTextReader::FromFile(path);
   ReadSettings(reader, sink);
+}
+
+namespace {
+
+void AppendNumberLine(ShowTextWriter& writer, std::int32_t value) {
+  writer.AppendNumber(value);
+  writer.AppendAscii("\r\n");
+}
+
+}  // namespace
+
+void AppendSettingsHead(ShowTextWriter& writer, int port, const TFont& font) {
+  AppendNumberLine(writer, port);
+  AppendNumberLine(writer, font.Size());
+  AppendNumberLine(writer, font.Color);
+  writer.AppendText(font.Name);
+  writer.AppendAscii("\r\n");
+}
+
+void AppendLineSettingNumbers(ShowTextWriter& writer, const LineSetting& setting) {
+  writer.AppendAscii("\r\n");
+  AppendNumberLine(writer, setting.Speed);
+  AppendNumberLine(writer, setting.Dwell);
+  AppendNumberLine(writer, setting.Mode);
 }
 
 QByteArray EncodeSettingsFile(int port, const TFont& font, const QStringList& lines, const LineSettingTable& table) {
@@ -86,22 +135,10 @@ QByteArray EncodeSettingsFile(int port, const TFont& font, const QStringList& li
   qsizetype bound = 128 + 4 * font.Name.size();
   for (const QString& line : lines) bound += 4 * line.size() + 40;
   writer.Reserve(bound);
-  const auto numberLine = [&writer](std::int32_t value) {
-    writer.AppendNumber(value);
-    writer.AppendAscii("\r\n");
-  };
-  numberLine(port);
-  numberLine(font.Size());
-  numberLine(font.Color);
-  writer.AppendText(font.Name);
-  writer.AppendAscii("\r\n");
+  AppendSettingsHead(writer, port, font);
   for (int line = 0; line < lines.size(); ++line) {
     writer.AppendText(lines[line]);
-    writer.AppendAscii("\r\n");
-    const LineSetting setting = SettingOfLine(table, line);
-    numberLine(setting.Speed);
-    numberLine(setting.Dwell);
-    numberLine(setting.Mode);
+    AppendLineSettingNumbers(writer, SettingOfLine(table, line));
   }
   return writer.Finish();
 }

@@ -24,6 +24,8 @@ class TTextReader {
   static TTextReader FromFile(const QString& path);
 
   bool Eof() const { return pos_ >= end_; }
+  // How many bytes the text holds, up to its end.
+  qsizetype Length() const { return end_; }
 
   // A signed decimal number: skips every byte <= 32 (also across line ends), takes the bytes up
   // to the next byte <= 32 (at most 32 of them) and converts them; EInOutError 106 when they do
