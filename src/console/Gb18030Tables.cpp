@@ -76,14 +76,27 @@ std::vector<EncodedCharacter> BuildEncodeTable() {
   return table;
 }
 
+const std::vector<char16_t>& DecodeTable() {
+  static const std::vector<char16_t> table = BuildDecodeTable();
+  return table;
+}
+
+const std::vector<EncodedCharacter>& EncodeTable() {
+  static const std::vector<EncodedCharacter> table = BuildEncodeTable();
+  return table;
+}
+
+// The character of the two-byte code at `p` (with `left` bytes from it on), or 0 when there is
+// none there or the tables do not hold it.
+char16_t LookUpPair(const unsigned char* p, std::ptrdiff_t left, const std::vector<char16_t>& table) {
+  return left >= 2 && *p >= kLeadFirst && *p <= kLeadLast && IsTrail(p[1]) ? table[PairIndex(p[0], p[1])] : 0;
+}
+
 }  // namespace
 
-bool DecodeGb18030ByTable(QByteArrayView bytes, QString& out) {
-  static const std::vector<char16_t> table = BuildDecodeTable();
-  // Decoded into a buffer of its own first: `out` grows once, by exactly the characters found.
-  thread_local std::vector<char16_t> characters;
-  characters.resize(std::size_t(bytes.size()));
-  char16_t* o = characters.data();
+qsizetype DecodeGb18030ByTable(QByteArrayView bytes, char16_t* out) {
+  const std::vector<char16_t>& table = DecodeTable();
+  char16_t* o = out;
   const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
   const auto* const end = p + bytes.size();
   while (p != end) {
@@ -91,17 +104,45 @@ bool DecodeGb18030ByTable(QByteArrayView bytes, QString& out) {
       *o++ = *p++;
       continue;
     }
-    const char16_t c = end - p >= 2 && *p >= kLeadFirst && *p <= kLeadLast && IsTrail(p[1]) ? table[PairIndex(p[0], p[1])] : 0;
-    if (c == 0) return false;
+    const char16_t c = LookUpPair(p, end - p, table);
+    if (c == 0) return -1;
     *o++ = c;
     p += 2;
   }
-  out.append(reinterpret_cast<const QChar*>(characters.data()), o - characters.data());
+  return o - out;
+}
+
+bool DecodeGb18030ByTable(QByteArrayView bytes, QString& out) {
+  // Decoded into a buffer of its own first: `out` grows once, by exactly the characters found.
+  thread_local std::vector<char16_t> characters;
+  characters.resize(std::size_t(bytes.size()));
+  const qsizetype count = DecodeGb18030ByTable(bytes, characters.data());
+  if (count < 0) return false;
+  out.append(reinterpret_cast<const QChar*>(characters.data()), count);
+  return true;
+}
+
+bool Gb18030EncodesBack(QByteArrayView bytes) {
+  const std::vector<char16_t>& decode = DecodeTable();
+  const std::vector<EncodedCharacter>& encode = EncodeTable();
+  const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+  const auto* const end = p + bytes.size();
+  while (p != end) {
+    if (*p < 0x80) {
+      ++p;
+      continue;
+    }
+    const char16_t c = LookUpPair(p, end - p, decode);
+    if (c == 0) return false;
+    const EncodedCharacter& code = encode[c];
+    if (code.length != 2 || code.bytes[0] != p[0] || code.bytes[1] != p[1]) return false;
+    p += 2;
+  }
   return true;
 }
 
 bool EncodeGb18030ByTable(const QString& text, std::string& out) {
-  static const std::vector<EncodedCharacter> table = BuildEncodeTable();
+  const std::vector<EncodedCharacter>& table = EncodeTable();
   const std::size_t start = out.size();
   out.resize(start + 4 * std::size_t(text.size()));
   char* o = out.data() + start;

@@ -11,6 +11,13 @@
 // Appends the characters of `bytes` to `out`; false (with `out` as it was) when the tables do not
 // hold every sequence of it.
 bool DecodeGb18030ByTable(QByteArrayView bytes, QString& out);
+// Writes the characters of `bytes` to `out`, which has room for bytes.size() of them, and returns
+// how many it wrote; -1 when the tables do not hold every sequence of it.
+qsizetype DecodeGb18030ByTable(QByteArrayView bytes, char16_t* out);
+
+// Whether the tables hold every sequence of `bytes` and each character they give encodes back to
+// the very same bytes: decoding and encoding such a text gives its bytes back.
+bool Gb18030EncodesBack(QByteArrayView bytes);
 
 // Appends the bytes of `text` to `out`; false (with `out` as it was) when the tables do not hold
 // every character of it.

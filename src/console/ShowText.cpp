@@ -132,6 +132,29 @@ QStringList ShowTextDecoder::DecodeAll(const QList<QByteArrayView>& texts) {
   return decoded;
 }
 
+QStringView ShowTextDecoder::DecodeView(QByteArrayView bytes) {
+  ++viewed_;
+  const bool ascii = IsAscii(bytes);
+  if (ascii || viewed_ >= kTextsWorthTheTables) {
+    characters_.resize(std::size_t(bytes.size()));
+    char16_t* const out = characters_.data();
+    if (ascii) {
+      const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+      for (qsizetype i = 0; i < bytes.size(); ++i) out[i] = p[i];
+      return QStringView(out, bytes.size());
+    }
+    const qsizetype count = DecodeGb18030ByTable(bytes, out);
+    if (count >= 0) return QStringView(out, count);
+  }
+  converted_ = decoder_.decode(bytes);
+  return converted_;
+}
+
+bool ShowTextRoundTrip::ComesBackUnchanged(QByteArrayView bytes) {
+  if (IsAscii(bytes)) return true;
+  return ++asked_ >= kTextsWorthTheTables && Gb18030EncodesBack(bytes);
+}
+
 ShowTextEncoder::ShowTextEncoder() : encoder_(kShowEncoding, kFlags) { RequireValid(encoder_.isValid()); }
 
 void ShowTextEncoder::AppendEncoded(QByteArray& out, const QString& text) {

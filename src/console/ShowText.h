@@ -8,6 +8,7 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QStringList>
+#include <QStringView>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -21,9 +22,27 @@ class ShowTextDecoder {
   // converted many at a time, and any other text alone, so that a broken sequence cannot reach
   // into its neighbour.
   QStringList DecodeAll(const QList<QByteArrayView>& texts);
+  // The text exactly as Decode gives it, in room of the decoder's own that the next call reuses:
+  // for texts passed on at once, which need no string of their own. Once many texts have come
+  // through here, two-byte codes are looked up.
+  QStringView DecodeView(QByteArrayView bytes);
 
  private:
   QStringDecoder decoder_;
+  std::vector<char16_t> characters_;
+  QString converted_;
+  qsizetype viewed_ = 0;
+};
+
+// Whether the show file's bytes of a text, decoded and encoded again as the console does, give
+// exactly these bytes back. Once many texts have been asked about, two-byte codes are looked up;
+// until then only ASCII texts are known to come back unchanged.
+class ShowTextRoundTrip {
+ public:
+  bool ComesBackUnchanged(QByteArrayView bytes);
+
+ private:
+  qsizetype asked_ = 0;
 };
 
 class ShowTextEncoder {
@@ -43,6 +62,8 @@ class ShowTextWriter {
  public:
   void AppendText(const QString& text);
   void AppendAscii(QByteArrayView ascii);
+  // Bytes already in the show's encoding, such as a text read from another show file.
+  void AppendEncoded(QByteArrayView bytes) { AppendAscii(bytes); }
   void AppendNumber(std::int32_t value);
   // Room for at least this many bytes, so that a long file is never copied while it grows.
   void Reserve(qsizetype bytes) { out_.reserve(bytes); }

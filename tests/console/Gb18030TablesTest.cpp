@@ -47,3 +47,22 @@ TEST(Gb18030Tables, WhatTheTablesDoNotHoldIsLeftWithTheOutputUntouched) {
   EXPECT_FALSE(EncodeGb18030ByTable(QString(QChar(0xDC00)), encoded));  // a half pair
   EXPECT_EQ(encoded, "kept");
 }
+
+TEST(Gb18030Tables, ATwoByteCodeEncodesBackOnlyWhenTheConverterGivesItBack) {
+  QStringDecoder decoder("GB18030", QStringConverter::Flag::Stateless);
+  QStringEncoder encoder("GB18030", QStringConverter::Flag::Stateless);
+  int back = 0;
+  for (int lead = 0x81; lead <= 0xFE; ++lead) {
+    for (int trail = 0x30; trail <= 0xFF; ++trail) {
+      const char code[] = {'a', char(lead), char(trail)};
+      const QByteArrayView bytes(code, 3);
+      const bool expected = QByteArray(encoder.encode(decoder.decode(bytes))) == bytes;
+      ASSERT_EQ(Gb18030EncodesBack(bytes), expected && trail >= 0x40) << std::hex << lead << ' ' << trail;
+      back += expected;
+    }
+  }
+  EXPECT_GT(back, 23000);
+  EXPECT_FALSE(Gb18030EncodesBack("\x81\x30\x81\x30"));  // four bytes are left to the converter
+  EXPECT_FALSE(Gb18030EncodesBack("ab\x81"));            // cut short
+  EXPECT_TRUE(Gb18030EncodesBack("plain\r\t\x01"));
+}

@@ -8,40 +8,11 @@
 #include "console/ShowText.h"
 #include "support/RandomText.h"
 
-namespace {
-
-QByteArray RandomBytes(std::mt19937& random) {
-  const auto byteIn = [&](int low, int high) { return char(std::uniform_int_distribution<int>(low, high)(random)); };
-  QByteArray bytes;
-  const int pieces = std::uniform_int_distribution<int>(0, 8)(random);
-  for (int i = 0; i < pieces; ++i) {
-    switch (std::uniform_int_distribution<int>(0, 9)(random)) {
-      case 0: bytes += byteIn(0x20, 0x7E); break;                                       // ASCII
-      case 1: bytes += byteIn(0x00, 0x1F); break;                                       // controls, no LF
-      case 2: bytes += byteIn(0x81, 0xFE); bytes += byteIn(0x80, 0xFE); break;          // two bytes
-      case 3: bytes += byteIn(0x81, 0xFE); bytes += byteIn(0x40, 0x7E); break;          // ASCII trail
-      case 4:                                                                           // four bytes
-        bytes += byteIn(0x81, 0xFE); bytes += byteIn(0x30, 0x39);
-        bytes += byteIn(0x81, 0xFE); bytes += byteIn(0x30, 0x39);
-        break;
-      case 5: bytes += byteIn(0x81, 0xFE); break;                                       // lead alone
-      case 6: bytes += byteIn(0x81, 0xFE); bytes += byteIn(0x30, 0x39); break;          // four cut short
-      case 7: bytes += char(std::uniform_int_distribution<int>(0, 1)(random) ? 0x80 : 0xFF); break;
-      case 8: bytes += "\xb5\xda\xd2\xbb\xc4\xbb"; break;                               // 第一幕
-      default: bytes += byteIn(0x81, 0xFE); bytes += byteIn(0x30, 0x39); bytes += byteIn(0x20, 0x7E); break;
-    }
-  }
-  bytes.replace('\n', ' ');  // texts never hold a line feed
-  return bytes;
-}
-
-}  // namespace
-
 TEST(ShowText, DecodingManyTextsGivesEachWhatDecodingItAloneGives) {
   std::mt19937 random(1234);
   for (int round = 0; round < 200; ++round) {
     QList<QByteArray> storage;
-    for (int i = 0; i < 40; ++i) storage.append(RandomBytes(random));
+    for (int i = 0; i < 40; ++i) storage.append(RandomShowTextBytes(random));
     QList<QByteArrayView> texts(storage.begin(), storage.end());
     ShowTextDecoder together;
     const QStringList decoded = together.DecodeAll(texts);
@@ -70,5 +41,17 @@ TEST(ShowText, WritingManyTextsGivesTheBytesOfWritingEachAlone) {
       expected += QByteArray::number(number) + "\r\n";
     }
     ASSERT_EQ(writer.Finish(), expected) << "round " << round;
+  }
+}
+
+// Passed-on texts are looked up once many have come: the first and the later ones alike must be
+// what Decode gives.
+TEST(ShowText, ViewingTextsOneByOneGivesWhatDecodingEachAloneGives) {
+  std::mt19937 random(91);
+  ShowTextDecoder viewing;
+  ShowTextDecoder alone;
+  for (int i = 0; i < 3000; ++i) {
+    const QByteArray bytes = RandomShowTextBytes(random);
+    ASSERT_EQ(viewing.DecodeView(bytes).toString(), alone.Decode(bytes)) << "text " << i << ": " << bytes.toHex(' ').toStdString();
   }
 }
