@@ -2,7 +2,9 @@
 // console's save does.
 #include "cli/CliCommand.h"
 #include "cli/ShowInput.h"
+#include "console/SettingsResave.h"
 #include "console/ShowPaths.h"
+#include "platform/SafeFileWriter.h"
 
 namespace {
 
@@ -17,10 +19,16 @@ int RunConvert(const QStringList& arguments) {
   parser.addPositionalArgument(QStringLiteral("OUT"), QStringLiteral("The settings file to write."));
   if (!ParseCommandLine(parser, arguments, 2)) return 0;
 
-  ShowDocument show;
-  LoadShowInput(show, parser.positionalArguments()[0]);
+  const QString in = parser.positionalArguments()[0];
   const QString out = WithSettingsExtension(parser.positionalArguments()[1]);
-  show.Save(out);
+  if (IsSettingsInput(in)) {
+    // Written as it is read: a settings file's texts need not be held as a caption list.
+    WriteFileSafely(out, ResaveSettingsFile(in));
+  } else {
+    ShowDocument show;
+    LoadShowInput(show, in);
+    show.Save(out);
+  }
   PrintLine(out);
   return 0;
 }

@@ -1,5 +1,6 @@
 #include "cli/ShowInput.h"
 
+#include "console/ShowPaths.h"
 #include "console/SubtitleFile.h"
 
 ShowFileKind LoadShowInput(ShowDocument& show, const QString& path) {
@@ -7,3 +8,5 @@ ShowFileKind LoadShowInput(ShowDocument& show, const QString& path) {
   show.Lines = ImportSubtitleFile(path);
   return ShowFileKind::Subtitles;
 }
+
+bool IsSettingsInput(const QString& path) { return !IsSubtitleFilePath(path) && IsSettingsFilePath(path); }

@@ -7,3 +7,6 @@
 // A subtitle file (a name ending in ".srt") gives the caption lines of a fresh console; any
 // other path is read as the console's load does.
 ShowFileKind LoadShowInput(ShowDocument& show, const QString& path);
+
+// Whether `path` is read as a settings file (and so may be read without a ShowDocument).
+bool IsSettingsInput(const QString& path);
