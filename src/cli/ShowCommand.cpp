@@ -1,91 +1,33 @@
 // lumetra-cli show: reads a show file exactly as the console's load or import does (or a subtitle
 // file) and prints it.
 #include "cli/CliCommand.h"
-#include "cli/TextOutput.h"
 #include "cli/ShowInput.h"
+#include "cli/ShowListing.h"
+#include "platform/TextFile.h"
 
 namespace {
 
-const char* KindName(ShowFileKind kind) {
-  switch (kind) {
-    case ShowFileKind::Settings:
-      return "settings";
-    case ShowFileKind::Text:
-      return "text";
-    case ShowFileKind::Subtitles:
-      return "subtitles";
-  }
-  return "";
-}
-
-// One JSON object, compact, keys sorted: {"font","kind","lines","port"}, each line
-// {"dwell","mode","speed","text"}, the font {"color","name","size"}; port and font are null
-// unless the show is a settings file. Written line by line: a long show needs no document tree.
-void PrintShowJson(const ShowDocument& show, ShowFileKind kind) {
-  const bool settings = kind == ShowFileKind::Settings;
+// A show held in memory, listed in pieces as the listing grows: a long show needs no second copy.
+void PrintShow(const ShowDocument& show, ShowFileKind kind, ListingStyle style) {
   PiecewiseOutput output;
-  std::string& out = output.bytes;
-  out += "{\"font\":";
-  if (settings) {
-    out += "{\"color\":";
-    AppendDecimal(out, show.Font.Color);
-    out += ",\"name\":";
-    AppendJsonString(out, show.Font.Name);
-    out += ",\"size\":";
-    AppendDecimal(out, show.Font.Size());
-    out += '}';
-  } else {
-    out += "null";
-  }
-  out += ",\"kind\":\"";
-  out += KindName(kind);
-  out += "\",\"lines\":[";
+  AppendListingHead(output.bytes, style, show, kind, show.Lines.size());
   for (int i = 0; i < show.Lines.size(); ++i) {
-    const LineSetting setting = show.SettingOf(i);
-    out += i == 0 ? "{\"dwell\":" : ",{\"dwell\":";
-    AppendDecimal(out, setting.Dwell);
-    out += ",\"mode\":";
-    AppendDecimal(out, setting.Mode);
-    out += ",\"speed\":";
-    AppendDecimal(out, setting.Speed);
-    out += ",\"text\":";
-    AppendJsonString(out, show.Lines[i]);
-    out += '}';
+    AppendListingLine(output.bytes, style, i, show.SettingOf(i), show.Lines[i]);
     output.Write();
   }
-  out += "],\"port\":";
-  if (settings) AppendDecimal(out, show.Port);
-  else out += "null";
-  out += "}\n";
+  AppendListingTail(output.bytes, style, show, kind);
   output.Write(true);
 }
 
-void PrintShow(const ShowDocument& show, ShowFileKind kind) {
+// A settings file listed as it is read; printed only once all of it has been read.
+void PrintSettingsFile(const QString& path, ListingStyle style) {
+  TTextReader reader = TTextReader::FromFile(path);
+  SettingsListing listing = ListSettings(reader, style);
   PiecewiseOutput output;
-  const auto line = [&output](const QString& text) { output.bytes += (text + u'\n').toStdString(); };
-  if (kind == ShowFileKind::Settings) {
-    line(QStringLiteral("settings file"));
-    line(QStringLiteral("port %1").arg(show.Port));
-    line(QStringLiteral("font \"%1\" %2 pt colour %3").arg(show.Font.Name).arg(show.Font.Size()).arg(show.Font.Color));
-  } else {
-    line(kind == ShowFileKind::Subtitles ? QStringLiteral("subtitle file") : QStringLiteral("text file"));
+  for (std::string* piece : {&listing.head, &listing.lines, &listing.tail}) {
+    output.bytes.swap(*piece);
+    output.Write(true);
   }
-  line(QStringLiteral("%1 lines (line: speed dwell mode text)").arg(show.Lines.size()));
-  // "line: speed dwell mode text", the numbers written straight as ASCII.
-  std::string& out = output.bytes;
-  for (int i = 0; i < show.Lines.size(); ++i) {
-    const LineSetting setting = show.SettingOf(i);
-    AppendDecimal(out, i);
-    out += ": ";
-    for (const std::int32_t number : {setting.Speed, setting.Dwell, setting.Mode}) {
-      AppendDecimal(out, number);
-      out += ' ';
-    }
-    AppendUtf8(out, show.Lines[i]);
-    out += '\n';
-    output.Write();
-  }
-  output.Write(true);
 }
 
 int RunShow(const QStringList& arguments) {
@@ -99,12 +41,15 @@ int RunShow(const QStringList& arguments) {
   parser.addOption(json);
   if (!ParseCommandLine(parser, arguments, 1)) return 0;
 
-  ShowDocument show;
-  const ShowFileKind kind = LoadShowInput(show, parser.positionalArguments()[0]);
-  if (parser.isSet(json))
-    PrintShowJson(show, kind);
-  else
-    PrintShow(show, kind);
+  const QString path = parser.positionalArguments()[0];
+  const ListingStyle style = parser.isSet(json) ? ListingStyle::Json : ListingStyle::Plain;
+  if (IsSettingsInput(path)) {
+    PrintSettingsFile(path, style);
+  } else {
+    ShowDocument show;
+    const ShowFileKind kind = LoadShowInput(show, path);
+    PrintShow(show, kind, style);
+  }
   return 0;
 }
 

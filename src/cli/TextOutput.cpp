@@ -33,17 +33,17 @@ char* PutUtf8Sequence(char* out, char32_t c) {
 // Runs `put(char* room, const char16_t* text, const char16_t* end) -> char* end of written` with
 // room for `perUnit` bytes per UTF-16 unit of the text, then trims the string to what was written.
 template <typename Put>
-void Append(std::string& out, const QString& text, std::size_t perUnit, Put put) {
+void Append(std::string& out, QStringView text, std::size_t perUnit, Put put) {
   const std::size_t start = out.size();
   out.resize(start + perUnit * std::size_t(text.size()) + 2);
-  const char16_t* p = reinterpret_cast<const char16_t*>(text.constData());
+  const char16_t* p = text.utf16();
   char* const room = out.data() + start;
   out.resize(start + std::size_t(put(room, p, p + text.size()) - room));
 }
 
 }  // namespace
 
-void AppendJsonString(std::string& out, const QString& text) {
+void AppendJsonString(std::string& out, QStringView text) {
   Append(out, text, 6, [](char* o, const char16_t* p, const char16_t* end) {
     *o++ = '"';
     while (p != end) {
@@ -77,7 +77,7 @@ void AppendJsonString(std::string& out, const QString& text) {
   });
 }
 
-void AppendUtf8(std::string& out, const QString& text) {
+void AppendUtf8(std::string& out, QStringView text) {
   Append(out, text, 3, [](char* o, const char16_t* p, const char16_t* end) {
     while (p != end) {
       const char16_t c = *p++;

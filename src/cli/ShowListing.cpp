@@ -1,0 +1,142 @@
+#include "cli/ShowListing.h"
+
+#include "cli/TextOutput.h"
+#include "console/SettingsFile.h"
+#include "console/ShowText.h"
+#include "platform/TextFile.h"
+
+namespace {
+
+const char* KindName(ShowFileKind kind) {
+  switch (kind) {
+    case ShowFileKind::Settings:
+      return "settings";
+    case ShowFileKind::Text:
+      return "text";
+    case ShowFileKind::Subtitles:
+      return "subtitles";
+  }
+  return "";
+}
+
+void AppendUtf8Line(std::string& out, const QString& line) {
+  AppendUtf8(out, line);
+  out += '\n';
+}
+
+// Port, font and settings go to a fresh show, which keeps them within the console's rules; each
+// caption line is listed as soon as its numbers are read.
+class ListingSink : public SettingsBytesSink {
+ public:
+  ListingSink(ListingStyle style, qsizetype fileBytes) : style_(style) {
+    // A listing takes up to about twice a show's bytes, JSON about three times; memory that is
+    // reserved but never written costs nothing.
+    listing_.lines.reserve(std::size_t(style == ListingStyle::Json ? 3 : 2) * std::size_t(fileBytes) + 4096);
+  }
+
+  void SetPort(std::int32_t port) override { show_.SetPort(port); }
+  void SetFontSize(std::int32_t points) override { show_.SetFontSize(points); }
+  void SetFontColor(std::int32_t color) override { show_.SetFontColor(color); }
+  void SetFontName(QByteArrayView name) override { show_.SetFontName(decoder_.Decode(name)); }
+  void ClearCaptionLines() override { show_.ClearCaptionLines(); }
+  void BeginCaptionRecord(QByteArrayView text) override {
+    text_ = text;
+    numbers_ = 0;
+  }
+  void AddRecordNumber(std::int32_t value) override {
+    // Lines without an entry are listed with the defaults, whatever their numbers said.
+    if (HasLineSetting(line_)) {
+      if (numbers_ == 0) show_.SetLineSpeed(line_, value);
+      else if (numbers_ == 1) show_.SetLineDwell(line_, value);
+      else show_.SetLineMode(line_, value);
+    }
+    if (++numbers_ < 3) return;
+    AppendListingLine(listing_.lines, style_, line_, show_.SettingOf(line_), decoder_.DecodeView(text_));
+    ++line_;
+  }
+
+  SettingsListing Finish() {
+    AppendListingHead(listing_.head, style_, show_, ShowFileKind::Settings, line_);
+    AppendListingTail(listing_.tail, style_, show_, ShowFileKind::Settings);
+    return std::move(listing_);
+  }
+
+ private:
+  ListingStyle style_;
+  ShowDocument show_;
+  ShowTextDecoder decoder_;
+  SettingsListing listing_;
+  QByteArrayView text_;
+  int line_ = 0;
+  int numbers_ = 0;
+};
+
+}  // namespace
+
+void AppendListingHead(std::string& out, ListingStyle style, const ShowDocument& show, ShowFileKind kind,
+                       qsizetype lines) {
+  const bool settings = kind == ShowFileKind::Settings;
+  if (style == ListingStyle::Plain) {
+    if (settings) {
+      AppendUtf8Line(out, QStringLiteral("settings file"));
+      AppendUtf8Line(out, QStringLiteral("port %1").arg(show.Port));
+      AppendUtf8Line(out, QStringLiteral("font \"%1\" %2 pt colour %3").arg(show.Font.Name).arg(show.Font.Size()).arg(show.Font.Color));
+    } else {
+      AppendUtf8Line(out, kind == ShowFileKind::Subtitles ? QStringLiteral("subtitle file") : QStringLiteral("text file"));
+    }
+    AppendUtf8Line(out, QStringLiteral("%1 lines (line: speed dwell mode text)").arg(lines));
+    return;
+  }
+  out += "{\"font\":";
+  if (settings) {
+    out += "{\"color\":";
+    AppendDecimal(out, show.Font.Color);
+    out += ",\"name\":";
+    AppendJsonString(out, show.Font.Name);
+    out += ",\"size\":";
+    AppendDecimal(out, show.Font.Size());
+    out += '}';
+  } else {
+    out += "null";
+  }
+  out += ",\"kind\":\"";
+  out += KindName(kind);
+  out += "\",\"lines\":[";
+}
+
+void AppendListingLine(std::string& out, ListingStyle style, int line, const LineSetting& setting, QStringView text) {
+  if (style == ListingStyle::Plain) {
+    AppendDecimal(out, line);
+    out += ": ";
+    for (const std::int32_t number : {setting.Speed, setting.Dwell, setting.Mode}) {
+      AppendDecimal(out, number);
+      out += ' ';
+    }
+    AppendUtf8(out, text);
+    out += '\n';
+    return;
+  }
+  out += line == 0 ? "{\"dwell\":" : ",{\"dwell\":";
+  AppendDecimal(out, setting.Dwell);
+  out += ",\"mode\":";
+  AppendDecimal(out, setting.Mode);
+  out += ",\"speed\":";
+  AppendDecimal(out, setting.Speed);
+  out += ",\"text\":";
+  AppendJsonString(out, text);
+  out += '}';
+}
+
+void AppendListingTail(std::string& out, ListingStyle style, const ShowDocument& show, ShowFileKind kind) {
+  if (style == ListingStyle::Plain) return;
+  out += "],\"port\":";
+  if (kind == ShowFileKind::Settings) AppendDecimal(out, show.Port);
+  else out += "null";
+  out += "}\n";
+}
+
+SettingsListing ListSettings(TTextReader& reader, ListingStyle style) {
+  ListingSink sink(style, reader.Length());
+  ReadSettingsBytes(reader, sink);
+  return sink.Finish();
+}

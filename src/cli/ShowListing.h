@@ -1,0 +1,30 @@
+#pragma once
+// The listings lumetra-cli show prints: plain (a heading, then "line: speed dwell mode text" per
+// caption line) or one compact JSON object with its keys sorted: {"font","kind","lines","port"},
+// each line {"dwell","mode","speed","text"}, the font {"color","name","size"}; port and font are
+// null unless the show is a settings file.
+#include <QString>
+#include <QStringView>
+#include <string>
+
+#include "console/ShowDocument.h"
+
+class TTextReader;
+
+enum class ListingStyle { Plain, Json };
+
+// The pieces of a listing, in the order they are printed.
+void AppendListingHead(std::string& out, ListingStyle style, const ShowDocument& show, ShowFileKind kind,
+                       qsizetype lines);
+void AppendListingLine(std::string& out, ListingStyle style, int line, const LineSetting& setting, QStringView text);
+void AppendListingTail(std::string& out, ListingStyle style, const ShowDocument& show, ShowFileKind kind);
+
+// The listing of a settings file, made while it is read instead of from a show held in memory:
+// exactly what loading it into a fresh ShowDocument and listing that gives. The heading counts
+// the lines, so it is made last and kept apart.
+struct SettingsListing {
+  std::string head;
+  std::string lines;
+  std::string tail;
+};
+SettingsListing ListSettings(TTextReader& reader, ListingStyle style);
