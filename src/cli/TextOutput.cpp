@@ -31,14 +31,16 @@ char* PutUtf8Sequence(char* out, char32_t c) {
 }
 
 // Runs `put(char* room, const char16_t* text, const char16_t* end) -> char* end of written` with
-// room for `perUnit` bytes per UTF-16 unit of the text, then trims the string to what was written.
+// room for `perUnit` bytes per UTF-16 unit of the text, then appends what was written. The room is
+// a scratch buffer that stays in the cache: making it in the string itself would first fill it
+// with zeros, several times the bytes that are written.
 template <typename Put>
 void Append(std::string& out, QStringView text, std::size_t perUnit, Put put) {
-  const std::size_t start = out.size();
-  out.resize(start + perUnit * std::size_t(text.size()) + 2);
+  thread_local std::string room;
+  const std::size_t needed = perUnit * std::size_t(text.size()) + 2;
+  if (room.size() < needed) room.resize(needed);
   const char16_t* p = text.utf16();
-  char* const room = out.data() + start;
-  out.resize(start + std::size_t(put(room, p, p + text.size()) - room));
+  out.append(room.data(), std::size_t(put(room.data(), p, p + text.size()) - room.data()));
 }
 
 }  // namespace

@@ -136,7 +136,8 @@ QStringView ShowTextDecoder::DecodeView(QByteArrayView bytes) {
   ++viewed_;
   const bool ascii = IsAscii(bytes);
   if (ascii || viewed_ >= kTextsWorthTheTables) {
-    characters_.resize(std::size_t(bytes.size()));
+    // Only ever grown: growing it again after a short text would fill it with zeros first.
+    if (characters_.size() < std::size_t(bytes.size())) characters_.resize(std::size_t(bytes.size()));
     char16_t* const out = characters_.data();
     if (ascii) {
       const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
@@ -182,6 +183,10 @@ void ShowTextWriter::AppendText(const QString& text) {
 }
 
 void ShowTextWriter::AppendAscii(QByteArrayView ascii) {
+  if (bytes_.empty() && gaps_.empty()) {  // nothing waits to be flushed before it: no need to gather it
+    out_.append(ascii);
+    return;
+  }
   bytes_.append(ascii.data(), std::size_t(ascii.size()));
   if (bytes_.size() >= std::size_t(kPieceSize)) Flush();
 }

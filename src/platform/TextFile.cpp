@@ -79,24 +79,50 @@ TTextReader TTextReader::FromFile(const QString& path) {
   return TTextReader(std::move(*bytes));
 }
 
-std::optional<std::int32_t> ParseDecimalInt32(QByteArrayView token) {
+namespace {
+
+// ParseDecimalInt32 with the value in `out`: a show has three numbers a line, and handing an
+// optional back through memory costs more than parsing one of them.
+bool ParseDecimal(QByteArrayView token, std::int32_t& out) {
+  // Up to nine digits without a sign cannot overflow: the common case, without the checks.
+  if (!token.isEmpty() && token.size() <= 9) {
+    std::uint32_t value = 0;
+    bool digits = true;
+    for (const char c : token) {
+      digits &= c >= '0' && c <= '9';
+      value = value * 10 + std::uint32_t(c - '0');
+    }
+    if (digits) {
+      out = std::int32_t(value);
+      return true;
+    }
+  }
   qsizetype i = 0;
   bool negative = false;
   if (i < token.size() && (token[i] == '+' || token[i] == '-')) negative = token[i++] == '-';
-  if (i == token.size()) return std::nullopt;
+  if (i == token.size()) return false;
   // Accumulate as a negative magnitude so that the lowest value fits.
   std::int64_t value = 0;
   for (; i < token.size(); ++i) {
     const char c = token[i];
-    if (c < '0' || c > '9') return std::nullopt;
+    if (c < '0' || c > '9') return false;
     value = value * 10 - (c - '0');
-    if (value < std::int64_t(std::numeric_limits<std::int32_t>::min())) return std::nullopt;
+    if (value < std::int64_t(std::numeric_limits<std::int32_t>::min())) return false;
   }
   if (!negative) {
     value = -value;
-    if (value > std::numeric_limits<std::int32_t>::max()) return std::nullopt;
+    if (value > std::numeric_limits<std::int32_t>::max()) return false;
   }
-  return std::int32_t(value);
+  out = std::int32_t(value);
+  return true;
+}
+
+}  // namespace
+
+std::optional<std::int32_t> ParseDecimalInt32(QByteArrayView token) {
+  std::int32_t value = 0;
+  if (!ParseDecimal(token, value)) return std::nullopt;
+  return value;
 }
 
 std::int32_t TTextReader::ReadInteger() {
@@ -105,10 +131,10 @@ std::int32_t TTextReader::ReadInteger() {
   if (pos_ >= end_) return 0;
   const qsizetype start = pos_;
   while (pos_ < end_ && pos_ - start < kMaxNumberLength && !IsBlank(data[pos_])) ++pos_;
-  const std::optional<std::int32_t> value = ParseDecimalInt32(QByteArrayView(data + start, pos_ - start));
-  if (!value) throw InOutError(kInvalidNumericInput);
+  std::int32_t value = 0;
+  if (!ParseDecimal(QByteArrayView(data + start, pos_ - start), value)) throw InOutError(kInvalidNumericInput);
   SkipLine();
-  return *value;
+  return value;
 }
 
 QByteArray TTextReader::ReadLine() { return ReadLineView().toByteArray(); }
