@@ -4,6 +4,7 @@
 #include <QStringEncoder>
 #include <QStringList>
 #include <array>
+#include <cstdint>
 #include <vector>
 
 namespace {
@@ -86,6 +87,26 @@ const std::vector<EncodedCharacter>& EncodeTable() {
   return table;
 }
 
+// For every two-byte code, whether the tables decode it and encode its character back to it:
+// asked of every code of a long show, which the encoding table is too large to answer quickly.
+const std::vector<std::uint8_t>& EncodesBackTable() {
+  static const std::vector<std::uint8_t> table = [] {
+    const std::vector<char16_t>& decode = DecodeTable();
+    const std::vector<EncodedCharacter>& encode = EncodeTable();
+    std::vector<std::uint8_t> back(decode.size(), 0);
+    for (unsigned lead = kLeadFirst; lead <= kLeadLast; ++lead) {
+      for (unsigned trail = 0x40; trail <= 0xFE; ++trail) {
+        if (!IsTrail((unsigned char)trail)) continue;
+        const char16_t c = decode[PairIndex(lead, trail)];
+        const EncodedCharacter& code = encode[c];
+        back[PairIndex(lead, trail)] = c != 0 && code.length == 2 && code.bytes[0] == lead && code.bytes[1] == trail;
+      }
+    }
+    return back;
+  }();
+  return table;
+}
+
 // The character of the two-byte code at `p` (with `left` bytes from it on), or 0 when there is
 // none there or the tables do not hold it.
 char16_t LookUpPair(const unsigned char* p, std::ptrdiff_t left, const std::vector<char16_t>& table) {
@@ -123,8 +144,7 @@ bool DecodeGb18030ByTable(QByteArrayView bytes, QString& out) {
 }
 
 bool Gb18030EncodesBack(QByteArrayView bytes) {
-  const std::vector<char16_t>& decode = DecodeTable();
-  const std::vector<EncodedCharacter>& encode = EncodeTable();
+  const std::vector<std::uint8_t>& back = EncodesBackTable();
   const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
   const auto* const end = p + bytes.size();
   while (p != end) {
@@ -132,10 +152,7 @@ bool Gb18030EncodesBack(QByteArrayView bytes) {
       ++p;
       continue;
     }
-    const char16_t c = LookUpPair(p, end - p, decode);
-    if (c == 0) return false;
-    const EncodedCharacter& code = encode[c];
-    if (code.length != 2 || code.bytes[0] != p[0] || code.bytes[1] != p[1]) return false;
+    if (end - p < 2 || *p < kLeadFirst || *p > kLeadLast || !IsTrail(p[1]) || !back[PairIndex(p[0], p[1])]) return false;
     p += 2;
   }
   return true;

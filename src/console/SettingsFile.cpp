@@ -1,5 +1,7 @@
 #include "console/SettingsFile.h"
 
+#include <charconv>
+
 #include "console/ShowText.h"
 #include "platform/SafeFileWriter.h"
 #include "platform/TextFile.h"
@@ -122,10 +124,15 @@ void AppendSettingsHead(ShowTextWriter& writer, int port, const TFont& font) {
 }
 
 void AppendLineSettingNumbers(ShowTextWriter& writer, const LineSetting& setting) {
-  writer.AppendAscii("\r\n");
-  AppendNumberLine(writer, setting.Speed);
-  AppendNumberLine(writer, setting.Dwell);
-  AppendNumberLine(writer, setting.Mode);
+  // Put together first and handed over at once: a long show has hundreds of thousands of them.
+  char lines[64] = {'\r', '\n'};
+  char* p = lines + 2;
+  for (const std::int32_t value : {setting.Speed, setting.Dwell, setting.Mode}) {
+    p = std::to_chars(p, p + 12, value).ptr;
+    *p++ = '\r';
+    *p++ = '\n';
+  }
+  writer.AppendAscii(QByteArrayView(lines, p - lines));
 }
 
 QByteArray EncodeSettingsFile(int port, const TFont& font, const QStringList& lines, const LineSettingTable& table) {
