@@ -11,10 +11,8 @@
 
 #include "platform/InOutError.h"
 
-namespace {
-
 // Owns the temporary file until it has been renamed over the target.
-class TemporaryFile {
+class SafeFileWriter::TemporaryFile {
  public:
   explicit TemporaryFile(const QString& target) : target_(target) {
     const QFileInfo info(target);
@@ -40,8 +38,8 @@ class TemporaryFile {
     if (::fchmod(fd_, mode & 07777) != 0) Fail(errno);
   }
 
-  void Write(const QByteArray& bytes) {
-    const char* data = bytes.constData();
+  void Write(QByteArrayView bytes) {
+    const char* data = bytes.data();
     qsizetype left = bytes.size();
     while (left > 0) {
       const ssize_t n = ::write(fd_, data, size_t(left));
@@ -52,6 +50,9 @@ class TemporaryFile {
       data += n;
       left -= n;
     }
+    // The disk starts on what is written while more is being made, so that the flush at the
+    // end has little left to wait for.
+    ::sync_file_range(fd_, 0, 0, SYNC_FILE_RANGE_WRITE);
   }
 
   void Flush() {
@@ -74,6 +75,8 @@ class TemporaryFile {
   int fd_ = -1;
 };
 
+namespace {
+
 void SyncFolder(const QString& folder) {
   // Makes the rename itself durable; a folder that cannot be synced has still been written.
   const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -84,26 +87,39 @@ void SyncFolder(const QString& folder) {
 
 }  // namespace
 
-void WriteFileSafely(const QString& path, const QByteArray& bytes) {
+SafeFileWriter::SafeFileWriter(const QString& path) {
   if (path.isEmpty()) throw InOutError(kPathNotFound);
   // Through a symbolic link the file it points to is replaced, not the link.
-  QString target = path;
+  target_ = path;
   const QFileInfo link(path);
-  if (link.isSymLink() && link.exists()) target = link.canonicalFilePath();
-  const QByteArray targetName = QFile::encodeName(target);
+  if (link.isSymLink() && link.exists()) target_ = link.canonicalFilePath();
+  const QByteArray targetName = QFile::encodeName(target_);
 
   struct stat existing {};
   const bool exists = ::stat(targetName.constData(), &existing) == 0;
   if (exists) {
     // Replacing must be refused wherever overwriting would be: a folder or a read-only file.
     if (S_ISDIR(existing.st_mode)) throw InOutError(kAccessDenied);
-    if (::access(targetName.constData(), W_OK) != 0) throw InOutErrorForErrno(errno, target);
+    if (::access(targetName.constData(), W_OK) != 0) throw InOutErrorForErrno(errno, target_);
   }
 
-  TemporaryFile temporary(target);
-  if (exists) temporary.KeepMode(existing.st_mode);
-  temporary.Write(bytes);
-  temporary.Flush();
-  temporary.RenameOver(targetName);
-  SyncFolder(QFileInfo(target).absolutePath());
+  temporary_ = std::make_unique<TemporaryFile>(target_);
+  if (exists) temporary_->KeepMode(existing.st_mode);
+}
+
+SafeFileWriter::~SafeFileWriter() = default;
+
+void SafeFileWriter::Write(QByteArrayView bytes) { temporary_->Write(bytes); }
+
+void SafeFileWriter::Commit() {
+  temporary_->Flush();
+  temporary_->RenameOver(QFile::encodeName(target_));
+  temporary_.reset();
+  SyncFolder(QFileInfo(target_).absolutePath());
+}
+
+void WriteFileSafely(const QString& path, const QByteArray& bytes) {
+  SafeFileWriter file(path);
+  file.Write(bytes);
+  file.Commit();
 }

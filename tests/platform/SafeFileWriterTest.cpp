@@ -100,3 +100,22 @@ TEST(SafeFileWriter, AReadOnlyFolderOrFileIsAccessDeniedAndKeepsThePreviousFile)
   EXPECT_EQ(FolderEntries(QStringLiteral("open")), QStringList{"act2.lw"});
   ::chmod("locked", 0755);
 }
+
+TEST(SafeFileWriter, AFileWrittenInPiecesReplacesTheTargetOnlyOnCommit) {
+  WriteBytes(QStringLiteral("act1.lw"), kPrevious);
+  {
+    SafeFileWriter file(QStringLiteral("act1.lw"));
+    file.Write("first ");
+    file.Write("second");
+    EXPECT_EQ(ReadBytes(QStringLiteral("act1.lw")), kPrevious);
+    file.Commit();
+  }
+  EXPECT_EQ(ReadBytes(QStringLiteral("act1.lw")), QByteArray("first second"));
+
+  {  // given up part-way, as a failed read gives it up
+    SafeFileWriter file(QStringLiteral("act1.lw"));
+    file.Write("half");
+  }
+  EXPECT_EQ(ReadBytes(QStringLiteral("act1.lw")), QByteArray("first second"));
+  EXPECT_EQ(FolderEntries(QStringLiteral(".")), QStringList{QStringLiteral("act1.lw")});
+}
