@@ -1,9 +1,12 @@
 // Any bytes read as a settings file (".lw"): the reader either fails with an I/O error or
 // yields a show, and a show that was read saves to bytes that read back into the same show.
+// Resaving the bytes as they are read fails where the read fails and gives what the save gives.
 #include <cstdlib>
+#include <optional>
 
 #include "FuzzSupport.h"
 #include "console/SettingsFile.h"
+#include "console/SettingsResave.h"
 #include "console/ShowDocument.h"
 #include "platform/InOutError.h"
 #include "platform/TextFile.h"
@@ -19,6 +22,16 @@ bool SameShow(const ShowDocument& a, const ShowDocument& b) {
          a.Font.Color == b.Font.Color && a.Font.Name == b.Font.Name && a.Lines == b.Lines && a.Settings == b.Settings;
 }
 
+// The bytes resaved as they are read, or std::nullopt where that fails.
+std::optional<QByteArray> Resaved(const std::uint8_t* data, std::size_t size) {
+  TTextReader reader(FuzzInput(data, size));
+  try {
+    return ResaveSettings(reader);
+  } catch (const EInOutError&) {
+    return std::nullopt;
+  }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -27,9 +40,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   try {
     ReadSettings(reader, show);
   } catch (const EInOutError&) {
+    Require(!Resaved(data, size), "a show that cannot be read cannot be resaved");
     return 0;
   }
   const QByteArray saved = EncodeSettingsFile(show.Port, show.Font, show.Lines, show.Settings);
+  Require(Resaved(data, size) == saved, "a show resaved as it is read gives what its save gives");
   ShowDocument again;
   TTextReader savedReader(saved);
   ReadSettings(savedReader, again);

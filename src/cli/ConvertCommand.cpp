@@ -4,7 +4,6 @@
 #include "cli/ShowInput.h"
 #include "console/SettingsResave.h"
 #include "console/ShowPaths.h"
-#include "platform/SafeFileWriter.h"
 
 namespace {
 
@@ -23,7 +22,7 @@ int RunConvert(const QStringList& arguments) {
   const QString out = WithSettingsExtension(parser.positionalArguments()[1]);
   if (IsSettingsInput(in)) {
     // Written as it is read: a settings file's texts need not be held as a caption list.
-    WriteFileSafely(out, ResaveSettingsFile(in));
+    ResaveSettingsFile(in, out);
   } else {
     ShowDocument show;
     LoadShowInput(show, in);

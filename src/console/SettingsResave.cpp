@@ -1,8 +1,13 @@
 #include "console/SettingsResave.h"
 
+#include <exception>
+#include <functional>
+#include <optional>
+
 #include "console/SettingsFile.h"
 #include "console/ShowDocument.h"
 #include "console/ShowText.h"
+#include "platform/SafeFileWriter.h"
 #include "platform/TextFile.h"
 
 namespace {
@@ -11,10 +16,7 @@ namespace {
 // caption texts go straight to the writer.
 class ResavingSink : public SettingsBytesSink {
  public:
-  explicit ResavingSink(qsizetype fileBytes) {
-    // Most shows come back the same size; more room is made only for the odd show that grows.
-    writer_.Reserve(fileBytes + fileBytes / 8 + 4096);
-  }
+  explicit ResavingSink(qsizetype room) { writer_.Reserve(room); }
 
   void SetPort(std::int32_t port) override { show_.SetPort(port); }
   void SetFontSize(std::int32_t points) override { show_.SetFontSize(points); }
@@ -39,15 +41,21 @@ class ResavingSink : public SettingsBytesSink {
     if (++numbers_ < 3) return;
     AppendLineSettingNumbers(writer_, show_.SettingOf(line_));
     ++line_;
+    if (take_) writer_.HandOverFinished(kPieceSize, take_);
   }
 
+  // Hands the file over in pieces as it is made instead of keeping all of it.
+  void HandOverPieces(std::function<void(QByteArrayView)> take) { take_ = std::move(take); }
   QByteArray Finish() { return writer_.Finish(); }
+
+  static constexpr qsizetype kPieceSize = 1 << 20;
 
  private:
   ShowDocument show_;
   ShowTextDecoder decoder_;
   ShowTextRoundTrip roundTrip_;
   ShowTextWriter writer_;
+  std::function<void(QByteArrayView)> take_;
   int line_ = 0;
   int numbers_ = 0;
 };
@@ -55,12 +63,31 @@ class ResavingSink : public SettingsBytesSink {
 }  // namespace
 
 QByteArray ResaveSettings(TTextReader& reader) {
-  ResavingSink sink(reader.Length());
+  // Most shows come back the same size; more room is made only for the odd show that grows.
+  ResavingSink sink(reader.Length() + reader.Length() / 8 + 4096);
   ReadSettingsBytes(reader, sink);
   return sink.Finish();
 }
 
-QByteArray ResaveSettingsFile(const QString& path) {
-  TTextReader reader = TTextReader::FromFile(path);
-  return ResaveSettings(reader);
+void ResaveSettingsFile(const QString& in, const QString& out) {
+  TTextReader reader = TTextReader::FromFile(in);
+  // A failure to write is kept until the whole show has been read, which may fail first.
+  std::optional<SafeFileWriter> file;
+  std::exception_ptr writeFailure;
+  const auto attempt = [&](const auto& step) {
+    if (writeFailure) return;
+    try {
+      step();
+    } catch (...) {
+      writeFailure = std::current_exception();
+    }
+  };
+  attempt([&] { file.emplace(out); });
+  const auto write = [&](QByteArrayView piece) { attempt([&] { file->Write(piece); }); };
+  ResavingSink sink(ResavingSink::kPieceSize + 4096);
+  sink.HandOverPieces(write);
+  ReadSettingsBytes(reader, sink);
+  write(sink.Finish());
+  if (writeFailure) std::rethrow_exception(writeFailure);
+  file->Commit();
 }

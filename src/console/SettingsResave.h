@@ -10,4 +10,8 @@ class TTextReader;
 // Exactly the bytes SaveSettingsFile writes for the show that ReadSettings reads from `reader`
 // into a fresh ShowDocument; the same failure where that read fails.
 QByteArray ResaveSettings(TTextReader& reader);
-QByteArray ResaveSettingsFile(const QString& path);
+
+// Loads the settings file `in` and saves it to exactly `out` as the console would, writing `out`
+// while `in` is read. A failure to read `in` is raised before one to write `out`, as a load that
+// comes before the save would; either leaves any previous `out` untouched.
+void ResaveSettingsFile(const QString& in, const QString& out);

@@ -68,6 +68,15 @@ class ShowTextWriter {
   // Room for at least this many bytes, so that a long file is never copied while it grows.
   void Reserve(qsizetype bytes) { out_.reserve(bytes); }
   QByteArray Finish();
+  // Once at least `piece` bytes are finished, hands them to `take` and forgets them, keeping the
+  // room: a long file written as it is made needs no more memory than a piece of it.
+  template <typename Take>
+  void HandOverFinished(qsizetype piece, Take take) {
+    if (out_.size() + qsizetype(bytes_.size()) < piece) return;
+    Flush();
+    take(QByteArrayView(out_));
+    out_.resize(0);
+  }
 
  private:
   void Flush();

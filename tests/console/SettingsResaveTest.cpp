@@ -3,13 +3,16 @@
 // odd numbers, a last record cut short; and fail as that load fails.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <random>
 
 #include "console/SettingsFile.h"
 #include "console/SettingsResave.h"
 #include "console/ShowDocument.h"
 #include "platform/Exceptions.h"
+#include "platform/InOutError.h"
 #include "platform/TextFile.h"
+#include "support/FileBytes.h"
 #include "support/RandomText.h"
 
 namespace {
@@ -60,4 +63,34 @@ TEST(SettingsResave, AShowThatComesBackUnchangedIsCopiedByteForByte) {
   }
   TTextReader reader(file);
   EXPECT_EQ(ResaveSettings(reader), file);
+}
+
+// Written while it is read: a failure part-way, after pieces of it have gone to disk, must leave
+// the previous file and no temporary file; and a failure to read is told before one to write.
+TEST(SettingsResave, AFileResavedAsItIsReadIsAllOrNothing) {
+  QByteArray show = "1\r\n14\r\n255\r\n\xcb\xce\xcc\xe5\r\n";
+  while (show.size() < 3 * 1024 * 1024) show += "\xb5\xda\xd2\xbb\xc4\xbb and a long enough caption\r\n0\r\n5\r\n0\r\n";
+  WriteBytes(QStringLiteral("good.lw"), show);
+  WriteBytes(QStringLiteral("bad.lw"), show + "last\r\n1\r\nnone\r\n");
+  WriteBytes(QStringLiteral("out.lw"), "previous");
+
+  ResaveSettingsFile(QStringLiteral("good.lw"), QStringLiteral("out.lw"));
+  EXPECT_EQ(ReadBytes(QStringLiteral("out.lw")), show);
+
+  WriteBytes(QStringLiteral("out.lw"), "previous");
+  EXPECT_THROW(ResaveSettingsFile(QStringLiteral("bad.lw"), QStringLiteral("out.lw")), EInOutError);
+  EXPECT_EQ(ReadBytes(QStringLiteral("out.lw")), QByteArray("previous"));
+  EXPECT_EQ(QDir().entryList(QDir::Files | QDir::Hidden).size(), 3);  // no temporary file
+
+  const auto message = [](const QString& in, const QString& out) {
+    try {
+      ResaveSettingsFile(in, out);
+    } catch (const Exception& error) {
+      return error.Message();
+    }
+    return QString();
+  };
+  EXPECT_EQ(message(QStringLiteral("bad.lw"), QStringLiteral("no/such/folder.lw")), InOutErrorMessage(kInvalidNumericInput));
+  EXPECT_EQ(message(QStringLiteral("good.lw"), QStringLiteral("no/such/folder.lw")), InOutErrorMessage(kPathNotFound));
+  EXPECT_EQ(message(QStringLiteral("gone.lw"), QStringLiteral("no/such/folder.lw")), InOutErrorMessage(kFileNotFound));
 }
