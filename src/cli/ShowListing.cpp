@@ -5,8 +5,7 @@
 #include <string_view>
 
 #include "cli/TextOutput.h"
-#include "console/SettingsFile.h"
-#include "console/ShowText.h"
+#include "console/FreshShowSink.h"
 #include "platform/TextFile.h"
 
 namespace {
@@ -28,9 +27,8 @@ void AppendUtf8Line(std::string& out, const QString& line) {
   out += '\n';
 }
 
-// Port, font and settings go to a fresh show, which keeps them within the console's rules; each
-// caption line is listed as soon as its numbers are read.
-class ListingSink : public SettingsBytesSink {
+// Each caption line is listed as soon as it is read.
+class ListingSink : public FreshShowSink {
  public:
   ListingSink(ListingStyle style, qsizetype fileBytes) : style_(style) {
     // A listing takes up to about twice a show's bytes, JSON about three times; memory that is
@@ -38,41 +36,20 @@ class ListingSink : public SettingsBytesSink {
     listing_.lines.reserve(std::size_t(style == ListingStyle::Json ? 3 : 2) * std::size_t(fileBytes) + 4096);
   }
 
-  void SetPort(std::int32_t port) override { show_.SetPort(port); }
-  void SetFontSize(std::int32_t points) override { show_.SetFontSize(points); }
-  void SetFontColor(std::int32_t color) override { show_.SetFontColor(color); }
-  void SetFontName(QByteArrayView name) override { show_.SetFontName(decoder_.Decode(name)); }
-  void ClearCaptionLines() override { show_.ClearCaptionLines(); }
-  void BeginCaptionRecord(QByteArrayView text) override {
-    text_ = text;
-    numbers_ = 0;
-  }
-  void AddRecordNumber(std::int32_t value) override {
-    // Lines without an entry are listed with the defaults, whatever their numbers said.
-    if (HasLineSetting(line_)) {
-      if (numbers_ == 0) show_.SetLineSpeed(line_, value);
-      else if (numbers_ == 1) show_.SetLineDwell(line_, value);
-      else show_.SetLineMode(line_, value);
-    }
-    if (++numbers_ < 3) return;
-    AppendListingLine(listing_.lines, style_, line_, show_.SettingOf(line_), decoder_.DecodeView(text_));
-    ++line_;
+  SettingsListing Finish() {
+    AppendListingHead(listing_.head, style_, Show(), ShowFileKind::Settings, LinesRead());
+    AppendListingTail(listing_.tail, style_, Show(), ShowFileKind::Settings);
+    return std::move(listing_);
   }
 
-  SettingsListing Finish() {
-    AppendListingHead(listing_.head, style_, show_, ShowFileKind::Settings, line_);
-    AppendListingTail(listing_.tail, style_, show_, ShowFileKind::Settings);
-    return std::move(listing_);
+ protected:
+  void RecordRead(int line, QByteArrayView text, const LineSetting& setting) override {
+    AppendListingLine(listing_.lines, style_, line, setting, decoder_.DecodeView(text));
   }
 
  private:
   ListingStyle style_;
-  ShowDocument show_;
-  ShowTextDecoder decoder_;
   SettingsListing listing_;
-  QByteArrayView text_;
-  int line_ = 0;
-  int numbers_ = 0;
 };
 
 }  // namespace
