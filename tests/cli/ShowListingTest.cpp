@@ -1,5 +1,5 @@
 // Listing a settings file as it is read must give exactly the listing of the show loaded into
-// memory, in both styles, whatever the file holds.
+// memory, in both styles, whatever the file holds; and so must the program's show and convert.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -8,6 +8,8 @@
 #include "console/SettingsFile.h"
 #include "platform/Exceptions.h"
 #include "platform/TextFile.h"
+#include "support/CliRunner.h"
+#include "support/FileBytes.h"
 #include "support/RandomText.h"
 
 namespace {
@@ -47,4 +49,32 @@ TEST(ShowListing, ASettingsFileListedAsReadIsListedAsFromMemory) {
     for (const ListingStyle style : {ListingStyle::Plain, ListingStyle::Json})
       ASSERT_EQ(ListedAsRead(file, style), ListedFromMemory(file, style)) << "round " << round;
   }
+}
+
+// Through the real program: a long show with broken sequences, listed in both styles and
+// converted in pieces to disk, gives what the show in memory gives.
+TEST(ShowListing, TheRealProgramListsAndConvertsALongShowAsTheShowInMemory) {
+  std::mt19937 random(5);
+  QByteArray file;
+  ShowDocument show;
+  do {  // one that reads whole
+    file = RandomSettingsFile(random, 150000);
+    show = ShowDocument();
+    TTextReader reader(file);
+    try {
+      ReadSettings(reader, show);
+    } catch (const Exception&) {
+      show.Lines.clear();
+    }
+  } while (show.Lines.size() < 150000);
+  WriteBytes(QStringLiteral("long.lw"), file);
+  EXPECT_EQ(RunCli({QStringLiteral("show"), QStringLiteral("long.lw")}).out.toStdString(),
+            ListedFromMemory(file, ListingStyle::Plain));
+  EXPECT_EQ(RunCli({QStringLiteral("show"), QStringLiteral("--json"), QStringLiteral("long.lw")}).out.toStdString(),
+            ListedFromMemory(file, ListingStyle::Json));
+
+  const QByteArray saved = EncodeSettingsFile(show.Port, show.Font, show.Lines, show.Settings);
+  ASSERT_GT(saved.size(), 2 * 1024 * 1024);  // written to disk in several pieces
+  EXPECT_EQ(RunCli({QStringLiteral("convert"), QStringLiteral("long.lw"), QStringLiteral("copy")}).exitCode, 0);
+  EXPECT_EQ(ReadBytes(QStringLiteral("copy.lw")), saved);
 }
