@@ -5,7 +5,8 @@
 #    state ("lw1.ini" in its current folder), each against a bare Qt widget window of the same
 #    outer size, alternated in every round for ROUNDS rounds (default 11) on one X display. Times
 #    are to the first top-level window mapped and to its first paint; the table gives medians and
-#    the ratio of the medians.
+#    the ratio of the medians. The same window holding four plain controls with Chinese text runs
+#    beside them, to tell what any window with such text costs from what the console adds.
 # 2. lumetra-cli show, show --json and convert of the 100,000-line show against
 #    iconv -f GB18030 -t UTF-8 of the same file, alternated the same way; peak memory of each
 #    against the file size and the same command on an empty show (the bare process).
@@ -96,9 +97,11 @@ bytes=$(stat -c %s "$show")
 
 # --- 1. start-up ------------------------------------------------------------------------------
 : > "$work/bare.txt"
+: > "$work/chinese.txt"
 for state in "${states[@]}"; do : > "$work/console-$state.txt"; done
 for ((i = 1; i <= rounds; i++)); do
   time_start "$work/bare.txt" "$work/empty" "$bare" 555 392
+  time_start "$work/chinese.txt" "$work/empty" "$bare" 555 392 --chinese
   for state in "${states[@]}"; do time_start "$work/console-$state.txt" "$work/$state" "$console"; done
 done
 column_median() { awk -v c="$1" '{print $c}' "$2" | median; }
@@ -109,6 +112,10 @@ echo "rounds: $rounds; show file: $bytes bytes (100,000 lines)"
 echo
 printf '%-28s %9s %7s %11s %7s\n' "start-up (median ms)" "mapped" "ratio" "first paint" "ratio"
 printf '%-28s %9s %7s %11s %7s\n' "bare Qt window 555x392" "$bare_map" "1.00" "$bare_paint" "1.00"
+chinese_map=$(column_median 1 "$work/chinese.txt")
+chinese_paint=$(column_median 2 "$work/chinese.txt")
+printf '%-28s %9s %7s %11s %7s\n' " + 4 Chinese controls" "$chinese_map" "$(ratio "$chinese_map" "$bare_map")" \
+  "$chinese_paint" "$(ratio "$chinese_paint" "$bare_paint")"
 declare -A map paint
 for state in "${states[@]}"; do
   map[$state]=$(column_median 1 "$work/console-$state.txt")
