@@ -22,7 +22,7 @@ ShowDocument LargeShow() {
 
 void BM_EncodeShow(benchmark::State& state) {
   const ShowDocument show = LargeShow();
-  for (auto _ : state) benchmark::DoNotOptimize(EncodeSettingsFile(show.Port, show.Font, show.Lines, show.Settings));
+  for (auto _ : state) benchmark::DoNotOptimize(show.Encode());
 }
 BENCHMARK(BM_EncodeShow)->Unit(benchmark::kMillisecond);
 
@@ -36,7 +36,7 @@ BENCHMARK(BM_SaveShowToFile)->Unit(benchmark::kMillisecond);
 
 void BM_ReadShow(benchmark::State& state) {
   const ShowDocument source = LargeShow();
-  const QByteArray bytes = EncodeSettingsFile(source.Port, source.Font, source.Lines, source.Settings);
+  const QByteArray bytes = source.Encode();
   for (auto _ : state) {
     ShowDocument show;
     TTextReader reader(bytes);

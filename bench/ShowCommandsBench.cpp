@@ -25,7 +25,7 @@ QByteArray BigShowFile() {
     }
   }
   for (int i = 0; i < kLineSettingCount; ++i) show.Settings[std::size_t(i)] = {i % 7, i % 11, i % 20};
-  return EncodeSettingsFile(show.Port, show.Font, show.Lines, show.Settings);
+  return show.Encode();
 }
 
 const QByteArray& ShowBytes() {
@@ -74,7 +74,7 @@ void BM_ResaveShowFromMemory(benchmark::State& state) {
     ShowDocument show;
     TTextReader reader(ShowBytes());
     ReadSettings(reader, show);
-    benchmark::DoNotOptimize(EncodeSettingsFile(show.Port, show.Font, show.Lines, show.Settings));
+    benchmark::DoNotOptimize(show.Encode());
   }
   state.SetBytesProcessed(state.iterations() * ShowBytes().size());
 }

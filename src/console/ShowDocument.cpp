@@ -14,6 +14,8 @@ ShowFileKind ShowDocument::Load(const QString& path) {
   return ShowFileKind::Text;
 }
 
+QByteArray ShowDocument::Encode() const { return EncodeSettingsFile(Port, Font, Lines, Settings); }
+
 void ShowDocument::Save(const QString& path) const { SaveSettingsFile(path, Port, Font, Lines, Settings); }
 
 void ShowDocument::SetPort(std::int32_t port) { Port = ClampPortNumber(port); }

@@ -25,6 +25,8 @@ class ShowDocument : public SettingsSink {
   // raises the console's error and leaves what was read up to it.
   ShowFileKind Load(const QString& path);
 
+  // The show's bytes as a settings file.
+  QByteArray Encode() const;
   // Writes the show as a settings file to exactly `path`.
   void Save(const QString& path) const;
 

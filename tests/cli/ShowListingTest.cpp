@@ -73,7 +73,7 @@ TEST(ShowListing, TheRealProgramListsAndConvertsALongShowAsTheShowInMemory) {
   EXPECT_EQ(RunCli({QStringLiteral("show"), QStringLiteral("--json"), QStringLiteral("long.lw")}).out.toStdString(),
             ListedFromMemory(file, ListingStyle::Json));
 
-  const QByteArray saved = EncodeSettingsFile(show.Port, show.Font, show.Lines, show.Settings);
+  const QByteArray saved = show.Encode();
   ASSERT_GT(saved.size(), 2 * 1024 * 1024);  // written to disk in several pieces
   EXPECT_EQ(RunCli({QStringLiteral("convert"), QStringLiteral("long.lw"), QStringLiteral("copy")}).exitCode, 0);
   EXPECT_EQ(ReadBytes(QStringLiteral("copy.lw")), saved);

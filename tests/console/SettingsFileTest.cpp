@@ -24,7 +24,7 @@ ShowDocument LoadedFrom(const QByteArray& bytes, ShowDocument show = ShowDocumen
 }
 
 QByteArray Saved(const ShowDocument& show) {
-  return EncodeSettingsFile(show.Port, show.Font, show.Lines, show.Settings);
+  return show.Encode();
 }
 
 }  // namespace

@@ -23,7 +23,7 @@ QByteArray LoadedAndSaved(const QByteArray& file) {
     ShowDocument show;
     TTextReader reader(file);
     ReadSettings(reader, show);
-    return EncodeSettingsFile(show.Port, show.Font, show.Lines, show.Settings);
+    return show.Encode();
   } catch (const Exception& error) {
     return "failed: " + error.Message().toUtf8();
   }

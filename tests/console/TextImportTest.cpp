@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "console/SettingsFile.h"
 #include "console/ShowDocument.h"
 #include "console/TextImport.h"
 #include "platform/InOutError.h"
@@ -73,7 +72,7 @@ TEST(TextImport, ShowFilesStayGb18030BothWays) {
   // An imported UTF-16 script is saved as GB18030.
   WriteBytes(QStringLiteral("script.txt"), Iconv(kMark + QStringLiteral("第一幕\r\n𠀀"), QStringLiteral("UTF-16LE")));
   show.Load(QStringLiteral("script.txt"));
-  const QByteArray saved = EncodeSettingsFile(show.Port, show.Font, show.Lines, show.Settings);
+  const QByteArray saved = show.Encode();
   EXPECT_TRUE(saved.endsWith(
       Iconv(QStringLiteral("第一幕\r\n0\r\n5\r\n0\r\n𠀀\r\n0\r\n5\r\n0\r\n"), QStringLiteral("GB18030"))));
 }
