@@ -15,6 +15,7 @@
 int main(int argc, char** argv) {
   if (PrintVersionIfAsked(argc, argv, "lumetra")) return 0;
   ChooseWindowSystem(argc, argv, "lumetra");
+  DisableSessionBusLaunch();
   FontConfigurationLoader fontConfiguration;
   QApplication app(argc, argv);
   const SessionBusConnector sessionBus;

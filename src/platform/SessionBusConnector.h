@@ -6,6 +6,13 @@
 // right after the application object.
 #include <thread>
 
+// Where no session bus runs (no address given, no per-user bus socket), the bus library forks the
+// program to look for a launcher the first time the bus is asked for; the fork holds up every
+// other thread's memory work for milliseconds at start-up, and on finding a launcher it starts a
+// bus nobody else uses. Called before any thread starts, this tells the library there is no bus,
+// which is what the program then learns at once. A bus that runs is reached as before.
+void DisableSessionBusLaunch();
+
 class SessionBusConnector {
  public:
   SessionBusConnector();

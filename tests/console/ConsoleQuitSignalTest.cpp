@@ -1,15 +1,13 @@
 // A quit signal closes the console as its window's close does: the working state is saved, no
 // dialog holds the close up, and an error goes to standard error.
 #include <QDir>
-#include <QFile>
 #include <QFontDialog>
-#include <QProcess>
-#include <QTest>
 #include <csignal>
 
 #include "platform/FontDialog.h"
 #include "platform/QuitSignals.h"
 #include "support/ConsoleFixture.h"
+#include "support/ConsoleProcess.h"
 #include "support/FileBytes.h"
 #include "support/ModalDriver.h"
 
@@ -18,37 +16,6 @@ namespace {
 const QByteArray kSongName = "\xcb\xce\xcc\xe5";  // "宋体" in GB2312
 const QByteArray kTwoLines =
     "1\r\n14\r\n255\r\n" + kSongName + "\r\nAct One\r\n0\r\n5\r\n0\r\nScene 2\r\n0\r\n5\r\n0\r\n";
-
-// Whether the process has its own handler for `signal` (the kernel's caught-signals mask).
-bool Catches(qint64 pid, int signal) {
-  QFile status(QStringLiteral("/proc/%1/status").arg(pid));
-  if (!status.open(QIODevice::ReadOnly)) return false;
-  for (const QByteArray& line : status.readAll().split('\n'))
-    if (line.startsWith("SigCgt:")) return (line.mid(7).trimmed().toULongLong(nullptr, 16) >> (signal - 1)) & 1;
-  return false;
-}
-
-// The console, copied into a program folder of the test's own so that it writes its working
-// state there, started in the test's folder where it finds the state to restore.
-class ConsoleProcess {
- public:
-  ConsoleProcess() {
-    QDir().mkpath(QStringLiteral("program"));
-    QFile::copy(QStringLiteral(LUMETRA_APP_PATH), QStringLiteral("program/lumetra"));
-    process.setProgram(QDir::current().absoluteFilePath(QStringLiteral("program/lumetra")));
-    process.setArguments({QStringLiteral("-platform"), QStringLiteral("offscreen")});
-  }
-  bool StartAndWaitForHandlers() {
-    process.start();
-    if (!process.waitForStarted(10000)) return false;
-    for (int i = 0; i < 1000 && process.state() == QProcess::Running; ++i) {
-      if (Catches(process.processId(), SIGHUP)) return true;
-      QTest::qWait(10);
-    }
-    return false;
-  }
-  QProcess process;
-};
 
 }  // namespace
 

@@ -1,0 +1,14 @@
+#pragma once
+// The console as its own process, copied into a program folder of the test's own so that it
+// writes its working state there, started offscreen in the test's folder where it finds the
+// state to restore.
+#include <QProcess>
+
+class ConsoleProcess {
+ public:
+  ConsoleProcess();
+  // Starts the console and waits until its quit-signal handlers are in place (it is up).
+  bool StartAndWaitForHandlers();
+
+  QProcess process;
+};
