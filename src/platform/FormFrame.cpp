@@ -161,7 +161,8 @@ void TForm::PaintFrameImageIfDirty() {
 void TForm::RedrawFrame() {
   if (!customFrame_) return;
   frameDirty_ = true;
-  if (!framePaintHeld_) PaintFrameImageIfDirty();
+  // Until the window first shows, nothing of the frame is seen: it is painted at that show.
+  if (!framePaintHeld_ && shownOnce_) PaintFrameImageIfDirty();
   window_->update();
 }
 
