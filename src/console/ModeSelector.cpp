@@ -5,7 +5,8 @@
 
 #include "console/DisplayModes.h"
 
-ModeSelector::ModeSelector(QWidget* parent) : QComboBox(parent) {
+ModeSelector::ModeSelector(QWidget* parent, const QFont& font) : QComboBox(parent) {
+  setFont(font);
   setEditable(true);
   setInsertPolicy(QComboBox::NoInsert);
   setCompleter(nullptr);

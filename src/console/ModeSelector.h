@@ -8,7 +8,8 @@
 class ModeSelector : public QComboBox {
   Q_OBJECT
  public:
-  explicit ModeSelector(QWidget* parent);
+  // The names are laid out once, in the face they are shown in.
+  ModeSelector(QWidget* parent, const QFont& font);
 
   // The selected mode index, -1 when none.
   int Mode() const { return currentIndex(); }

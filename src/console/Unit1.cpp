@@ -98,9 +98,10 @@ void TForm1::CreateControls() {
 
   GroupBox1 = MakeGroupBox(window, Bounds(253, 257, 271, 48));
   Label3 = MakeLabel(GroupBox1, Bounds(5, 24, 64, 16), QStringLiteral("显示方式"));
-  ComboBox1 = new ModeSelector(GroupBox1);
+  const TFont modeFont = ConsoleFont(-13, clWindowText);
+  ComboBox1 = new ModeSelector(GroupBox1, modeFont.ToQFont());
   ComboBox1->setGeometry(Bounds(71, 23, 109, 21).ToQRect());
-  SetControlFont(ComboBox1, ConsoleFont(-13, clWindowText));
+  SetControlFont(ComboBox1, modeFont);
   CheckBox1 = new QCheckBox(QStringLiteral("全部应用"), GroupBox1);
   CheckBox1->setGeometry(Bounds(184, 24, 85, 17).ToQRect());
   // The speed and dwell editors hold the current values but are never shown.
