@@ -1,6 +1,7 @@
 #include "skin/data/BmpImage.h"
 
 #include <QBuffer>
+#include <QImageReader>
 #include <algorithm>
 #include <cstdint>
 #include <optional>
@@ -109,9 +110,16 @@ QByteArray ReadBmpFileImage(TStream& stream) {
 }
 
 QImage DecodeBmpFileImage(const QByteArray& bytes) {
-  QImage image;
-  if (!StartsWithBM(bytes) || !PlausibleSize(bytes) || !image.loadFromData(bytes, "BMP") || image.isNull())
-    throw EInvalidGraphic();
+  if (!StartsWithBM(bytes) || !PlausibleSize(bytes)) throw EInvalidGraphic();
+  QBuffer buffer;
+  buffer.setData(bytes);
+  buffer.open(QIODevice::ReadOnly);
+  // The toolkit's own bitmap reader only: asking every image plugin whether it reads the bytes
+  // loads them all, on the skin's start-up path.
+  QImageReader reader(&buffer, "bmp");
+  reader.setAutoDetectImageFormat(false);
+  const QImage image = reader.read();
+  if (image.isNull()) throw EInvalidGraphic();
   return image;
 }
 

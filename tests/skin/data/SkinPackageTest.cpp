@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QImageReader>
+#include <QSet>
 #include <limits>
 
 #include "platform/Streams.h"
@@ -81,6 +82,27 @@ QByteArray Resized(QByteArray bmp, std::int32_t width, std::int32_t height, int 
 }
 
 }  // namespace
+
+namespace {
+
+// The image plugins mapped into the process (the toolkit keeps a loaded plugin until exit).
+int MappedImagePlugins() {
+  QFile maps(QStringLiteral("/proc/self/maps"));
+  if (!maps.open(QIODevice::ReadOnly)) return -1;
+  QSet<QByteArray> plugins;
+  for (const QByteArray& line : maps.readAll().split('\n'))
+    if (line.contains("/imageformats/")) plugins.insert(line.mid(line.lastIndexOf(' ') + 1));
+  return int(plugins.size());
+}
+
+}  // namespace
+
+TEST(SkinPackage, PicturesAreDecodedWithoutLoadingImagePlugins) {
+  const int before = MappedImagePlugins();
+  ASSERT_GE(before, 0);
+  for (const BmpTestImage& image : Depths) EXPECT_TRUE(MatchesBmpTestImage(DecodeBmpFileImage(MakeBmp(image)), image));
+  EXPECT_EQ(MappedImagePlugins(), before);
+}
 
 TEST(SkinPackage, HugePicturesAreRefusedBeforeTheyAreAllocated) {
   // Without the decoder's own allocation limit, the refusal is the reader's.
