@@ -178,7 +178,7 @@ bool TSkinData::TakePackage(const StoredPackageRead& read) {
   }
   if (!read.Current) return false;
   takePictures();
-  ReadIni(TMemIniFile(package.IniLines));
+  ReadIni(read.Ini);
   return true;
 }
 

@@ -29,6 +29,7 @@ StoredPackageRead ReadStoredPackage(const QByteArray& compressed) {
   } catch (...) {
     read.ReadFailure = std::current_exception();
   }
+  if (read.Current && !read.ReadFailure) read.Ini.SetStrings(read.Package.IniLines);
   for (QImage* image : {&read.Package.Picture, &read.Package.InActivePicture, &read.Package.MaskPicture})
     ToSkinFormat(*image);
   for (QImage& image : read.Package.ActivePictures) ToSkinFormat(image);

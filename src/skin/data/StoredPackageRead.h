@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <exception>
 
+#include "platform/IniFile.h"
 #include "skin/data/SkinPackage.h"
 
 struct StoredPackageRead {
@@ -12,6 +13,7 @@ struct StoredPackageRead {
   std::exception_ptr ReadFailure;      // reading stopped here; Package holds what came before
   bool Current = false;                // ReadSkinPackage's answer
   SkinPackage Package;                 // its pictures 32 bits a pixel, as the skin keeps them
+  TMemIniFile Ini;                     // its INI text, parsed (when the whole package was read)
 };
 
 // Inflates `compressed` (at most MaxSkinPackageBytes) and reads the package from it. Never
