@@ -27,11 +27,11 @@ constexpr qsizetype kCaptionLinesAtOnce = 1000;
 
 }  // namespace
 
-TForm1::TForm1(const QString& programFolder) : CaptionFont(InitialCaptionFont()), ProgramFolder(programFolder) {
+TForm1::TForm1(const QString& programFolder)
+    : TForm(ConsoleWindowFont()), CaptionFont(InitialCaptionFont()), ProgramFolder(programFolder) {
   SetBorderStyle(TFormBorderStyle::bsSingle);
   SetClientSize(kClientWidth, kClientHeight);
   SetColor(clMoneyGreen);
-  SetFont(ConsoleWindowFont());
   SetCaption(QStringLiteral("Lumetra2.0版"));
   // The skin's package is inflated and read on a thread of its own while the controls are built.
   CompressedStoredSkin1.SetCompressedData(StoredSkinCompressedData());

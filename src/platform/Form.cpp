@@ -41,7 +41,10 @@ void TFormWindow::resizeEvent(QResizeEvent* event) {
   form_.SyncFrame();
 }
 
-TForm::TForm() : window_(std::make_unique<TFormWindow>(*this)), loop_(std::make_unique<TMoveSizeLoop>(*this)) {
+TForm::TForm() : TForm(TFont()) {}
+
+TForm::TForm(const TFont& font)
+    : window_(std::make_unique<TFormWindow>(*this)), font_(font), loop_(std::make_unique<TMoveSizeLoop>(*this)) {
   client_ = new TFormClient(*this, window_.get());
   client_->setAutoFillBackground(true);
   WindowProc = [this](TMessage& m) { WndProc(m); };

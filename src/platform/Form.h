@@ -88,6 +88,8 @@ class TFormClient : public QWidget {
 class TForm {
  public:
   TForm();
+  // A form made in its own font from the start: the default font is never resolved for it.
+  explicit TForm(const TFont& font);
   virtual ~TForm();
   TForm(const TForm&) = delete;
   TForm& operator=(const TForm&) = delete;

@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "platform/Font.h"
+#include "platform/Form.h"
 
 TEST(Font, SizeAndHeightConvertAt96Dpi) {
   TFont font;
@@ -84,4 +85,17 @@ TEST(Font, LeavingOutNamesThatCannotBeFoundDrawsTheSameFont) {
       EXPECT_EQ(QFontMetrics(asked).height(), QFontMetrics(everything).height()) << name;
     }
   }
+}
+
+TEST(Font, AFormMadeInItsOwnFontHasItFromTheStartAndOthersTheDefault) {
+  TFont song;
+  song.Name = QStringLiteral("宋体");
+  song.Height = -16;
+  const TForm own(song);
+  EXPECT_EQ(own.Font().Name, song.Name);
+  EXPECT_EQ(own.Font().Height, -16);
+  EXPECT_EQ(own.Client()->font(), song.ToQFont());
+  const TForm plain;
+  EXPECT_EQ(plain.Font().Name, TFont().Name);
+  EXPECT_EQ(plain.Client()->font(), TFont().ToQFont());
 }
