@@ -4,8 +4,9 @@
 # 1. Start-up: the console with no working state and with a 10,000- and a 100,000-line working
 #    state ("lw1.ini" in its current folder), each against a bare Qt widget window of the same
 #    outer size, alternated in every round for ROUNDS rounds (default 11) on one X display. Times
-#    are to the first top-level window mapped and to its first paint; the table gives medians and
-#    the ratio of the medians. The same window holding four plain controls with Chinese text runs
+#    are to the first top-level window mapped and to its first paint; the table gives medians, the
+#    ratio of the medians and, for the map, the median of each round's ratio (a round's starts run
+#    back to back, so a machine that speeds up or slows down between rounds moves both alike). The same window holding four plain controls with Chinese text runs
 #    beside them, to tell what any window with such text costs from what the console adds.
 # 2. lumetra-cli show, show --json and convert of the 100,000-line show against
 #    iconv -f GB18030 -t UTF-8 of the same file, alternated the same way; peak memory of each
@@ -56,8 +57,8 @@ make_show() {
 median() { sort -n | awk '{v[NR]=$1} END {print (NR % 2) ? v[(NR+1)/2] : (v[NR/2] + v[NR/2+1]) / 2}'; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 
-# Appends "map paint" of one start to file $1; the program runs in folder $2. A start that the X
-# server refused (it drops a connection now and then under load) is tried again.
+# Appends "round map paint" of one start in round $i to file $1; the program runs in folder $2. A
+# start that the X server refused (it drops a connection now and then under load) is tried again.
 time_start() {
   local out=$1 folder=$2 result attempt
   shift 2
@@ -65,7 +66,7 @@ time_start() {
     sleep 0.1  # the server settles after the last program was killed
     result=$(cd "$folder" && "$watch" --timeout 60 -- "$@" 2>/dev/null) && break
   done
-  echo "$result" | sed -n 's/.*map_ms=\([0-9.]*\) paint_ms=\([0-9.]*\).*/\1 \2/p' >> "$out"
+  echo "$result" | sed -n "s/.*map_ms=\([0-9.]*\) paint_ms=\([0-9.]*\).*/$i \1 \2/p" >> "$out"
 }
 
 # Appends the wall time in ms of one run of the command to file $1 (output discarded).
@@ -105,25 +106,30 @@ for ((i = 1; i <= rounds; i++)); do
   for state in "${states[@]}"; do time_start "$work/console-$state.txt" "$work/$state" "$console"; done
 done
 column_median() { awk -v c="$1" '{print $c}' "$2" | median; }
-bare_map=$(column_median 1 "$work/bare.txt")
-bare_paint=$(column_median 2 "$work/bare.txt")
+# The median over the rounds of file $1's map time over the bare window's in the same round.
+round_ratio() {
+  join <(sort -k1,1 "$work/bare.txt") <(sort -k1,1 "$1") | awk '{print $4 / $2}' | median |
+    awk '{printf "%.2f", $1}'
+}
+bare_map=$(column_median 2 "$work/bare.txt")
+bare_paint=$(column_median 3 "$work/bare.txt")
 
 echo "rounds: $rounds; show file: $bytes bytes (100,000 lines)"
 echo
-printf '%-28s %9s %7s %11s %7s\n' "start-up (median ms)" "mapped" "ratio" "first paint" "ratio"
-printf '%-28s %9s %7s %11s %7s\n' "bare Qt window 555x392" "$bare_map" "1.00" "$bare_paint" "1.00"
-chinese_map=$(column_median 1 "$work/chinese.txt")
-chinese_paint=$(column_median 2 "$work/chinese.txt")
-printf '%-28s %9s %7s %11s %7s\n' " + 4 Chinese controls" "$chinese_map" "$(ratio "$chinese_map" "$bare_map")" \
-  "$chinese_paint" "$(ratio "$chinese_paint" "$bare_paint")"
+printf '%-28s %9s %7s %9s %11s %7s\n' "start-up (median ms)" "mapped" "ratio" "per round" "first paint" "ratio"
+printf '%-28s %9s %7s %9s %11s %7s\n' "bare Qt window 555x392" "$bare_map" "1.00" "1.00" "$bare_paint" "1.00"
+chinese_map=$(column_median 2 "$work/chinese.txt")
+chinese_paint=$(column_median 3 "$work/chinese.txt")
+printf '%-28s %9s %7s %9s %11s %7s\n' " + 4 Chinese controls" "$chinese_map" "$(ratio "$chinese_map" "$bare_map")" \
+  "$(round_ratio "$work/chinese.txt")" "$chinese_paint" "$(ratio "$chinese_paint" "$bare_paint")"
 declare -A map paint
 for state in "${states[@]}"; do
-  map[$state]=$(column_median 1 "$work/console-$state.txt")
-  paint[$state]=$(column_median 2 "$work/console-$state.txt")
+  map[$state]=$(column_median 2 "$work/console-$state.txt")
+  paint[$state]=$(column_median 3 "$work/console-$state.txt")
   label="console, $state lines"
   [ "$state" = empty ] && label="console, no working state"
-  printf '%-28s %9s %7s %11s %7s\n' "$label" "${map[$state]}" "$(ratio "${map[$state]}" "$bare_map")" \
-    "${paint[$state]}" "$(ratio "${paint[$state]}" "$bare_paint")"
+  printf '%-28s %9s %7s %9s %11s %7s\n' "$label" "${map[$state]}" "$(ratio "${map[$state]}" "$bare_map")" \
+    "$(round_ratio "$work/console-$state.txt")" "${paint[$state]}" "$(ratio "${paint[$state]}" "$bare_paint")"
 done
 
 # --- 2. lumetra-cli against iconv ------------------------------------------------------------
