@@ -49,7 +49,7 @@ void CaptionListFill::PutPiece(qint64 budgetMs) {
   do {
     const qsizetype stop = std::min(next_ + kStep, lines_.size());
     for (; next_ < stop; ++next_) {
-      piece += lines_[next_];
+      piece += lines_.at(next_);  // read only: the list is shared with the caller's
       piece += u'\n';
     }
     end.insertText(piece);
