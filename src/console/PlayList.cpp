@@ -52,8 +52,12 @@ void PlayListModel::ReplaceLines(int first, int removed, const QStringList& line
     endRemoveRows();
   } else if (added > common) {
     beginInsertRows(QModelIndex(), first + common, first + added - 1);
-    lines_.insert(first + common, added - common, QString());
-    std::copy(lines.begin() + common, lines.end(), lines_.begin() + first + common);
+    if (lines_.isEmpty()) {
+      lines_ = lines;  // a first show: its lines are shared, not copied one by one
+    } else {
+      lines_.insert(first + common, added - common, QString());
+      std::copy(lines.begin() + common, lines.end(), lines_.begin() + first + common);
+    }
     endInsertRows();
   }
 }
