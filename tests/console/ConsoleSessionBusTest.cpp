@@ -77,6 +77,9 @@ class SavedVariable {
 }  // namespace
 
 TEST(ConsoleSessionBus, WithoutABusTheConsoleStartsWithoutLaunchingOne) {
+  // The bus library tries its own folder's launcher before the search path.
+  if (QFile::exists(QStringLiteral("/usr/bin/dbus-launch")))
+    GTEST_SKIP() << "a bus launcher is installed; the recording one on the search path would not be tried";
   StartAndEndConsole(EnvironmentWithRecordingLauncher());
   EXPECT_FALSE(QFile::exists(QStringLiteral("launcher-started")));
 
