@@ -6,8 +6,9 @@
 #    outer size, alternated in every round for ROUNDS rounds (default 11) on one X display. Times
 #    are to the first top-level window mapped and to its first paint; the table gives medians, the
 #    ratio of the medians and, for the map, the median of each round's ratio (a round's starts run
-#    back to back, so a machine that speeds up or slows down between rounds moves both alike). The same window holding four plain controls with Chinese text runs
-#    beside them, to tell what any window with such text costs from what the console adds.
+#    back to back, so a machine that speeds up or slows down between rounds moves both alike).
+#    The same window holding four plain controls with Chinese text runs beside them, to tell what
+#    any window with such text costs from what the console adds.
 # 2. lumetra-cli show, show --json and convert of the 100,000-line show against
 #    iconv -f GB18030 -t UTF-8 of the same file, alternated the same way; peak memory of each
 #    against the file size and the same command on an empty show (the bare process).
