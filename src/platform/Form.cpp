@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QPalette>
+#include <QScopeGuard>
 
 #include "platform/Application.h"
 #include "platform/Canvas.h"
@@ -226,7 +227,7 @@ void TForm::WindowShown() {
   // window system first asks for the window's pixels.
   {
     framePaintHeld_ = true;
-    const std::unique_ptr<bool, void (*)(bool*)> release(&framePaintHeld_, [](bool* held) { *held = false; });
+    const auto release = qScopeGuard([this] { framePaintHeld_ = false; });
     Perform(WM_SHOWWINDOW, 1, 0);
   }
   if (shownOnce_) return;
