@@ -15,6 +15,7 @@ class FreshWorkingDirectory : public ::testing::EmptyTestEventListener {
     ASSERT_TRUE(dir_->isValid() && QDir::setCurrent(dir_->path()));
     // Per-user state goes to the test's own folder, never to the real home.
     qputenv("XDG_CONFIG_HOME", QDir(dir_->path()).filePath(QStringLiteral("config")).toLocal8Bit());
+    qputenv("XDG_STATE_HOME", QDir(dir_->path()).filePath(QStringLiteral("state")).toLocal8Bit());
   }
   void OnTestEnd(const ::testing::TestInfo&) override {
     QDir::setCurrent(QDir::tempPath());
