@@ -177,7 +177,6 @@ class TForm {
   friend class TFormWindow;
   friend class TFormClient;
   friend class TWindowDC;
-  friend class TMoveSizeLoop;
   void HandleCloseMessage();
   void WindowShown();
   void ApplyWindowFlags();
@@ -194,11 +193,6 @@ class TForm {
   bool NonClientDoubleClick(const QMouseEvent* event, int hitCode);
   void DefaultNonClientButtonDown(int hitCode, TPoint screen);
   void DefaultSetCursor(int hitCode);
-  void EndSystemLoop();
-  void FallBackToOwnLoop();
-  // The press entered the loop; the pointer has now been dragged far enough to move or size.
-  void StartDraggedLoop(QPoint cursor);
-  void EndPendingLoop();
   std::unique_ptr<QObject> MakeShortCutFilter();
 
   std::unique_ptr<TFormWindow> window_;
@@ -224,10 +218,6 @@ class TForm {
     QPoint at;
     quint64 time = 0;
   } lastNonClientPress_;
-  bool loopPending_ = false;
-  bool systemLoop_ = false;
-  int systemLoopCode_ = 0;
-  QPoint systemLoopStart_;
   std::optional<QRegion> region_;
   std::unique_ptr<TMoveSizeLoop> loop_;
   std::unique_ptr<QObject> shortCutFilter_;

@@ -4,43 +4,13 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleHints>
-#include <QWindow>
 
 #include "platform/Canvas.h"
 #include "platform/Form.h"
 #include "platform/MoveSizeLoop.h"
 #include "platform/NonClientMessages.h"
-#include "platform/WindowSystem.h"
 
 namespace {
-
-Qt::Edges EdgesOf(int hitCode) {
-  switch (hitCode) {
-    case HTLEFT: return Qt::LeftEdge;
-    case HTRIGHT: return Qt::RightEdge;
-    case HTTOP: return Qt::TopEdge;
-    case HTBOTTOM: return Qt::BottomEdge;
-    case HTTOPLEFT: return Qt::TopEdge | Qt::LeftEdge;
-    case HTTOPRIGHT: return Qt::TopEdge | Qt::RightEdge;
-    case HTBOTTOMLEFT: return Qt::BottomEdge | Qt::LeftEdge;
-    case HTBOTTOMRIGHT: return Qt::BottomEdge | Qt::RightEdge;
-    default: return {};
-  }
-}
-
-Qt::CursorShape CursorOf(int hitCode) {
-  switch (hitCode) {
-    case HTLEFT:
-    case HTRIGHT: return Qt::SizeHorCursor;
-    case HTTOP:
-    case HTBOTTOM: return Qt::SizeVerCursor;
-    case HTTOPLEFT:
-    case HTBOTTOMRIGHT: return Qt::SizeFDiagCursor;
-    case HTTOPRIGHT:
-    case HTBOTTOMLEFT: return Qt::SizeBDiagCursor;
-    default: return Qt::ArrowCursor;
-  }
-}
 
 // The right button's message stands three after the left one's, the middle one's six, client and
 // non-client alike; further buttons count as the middle one, which no frame object takes.
@@ -83,22 +53,7 @@ void TFormWindow::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 bool TFormWindow::event(QEvent* event) {
-  // The window system's own move or size loop holds the pointer until it ends; the first
-  // pointer event the window sees again marks that end. A move with the button still held means
-  // the window system took the request but not the pointer: the form's own loop follows it.
-  if (form_.systemLoop_ && event->type() == QEvent::MouseMove &&
-      (static_cast<QMouseEvent*>(event)->buttons() & Qt::LeftButton))
-    form_.FallBackToOwnLoop();
-  else if (form_.systemLoop_ && (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove ||
-                                 event->type() == QEvent::MouseButtonPress ||
-                                 event->type() == QEvent::MouseButtonRelease))
-    form_.EndSystemLoop();
-  if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape &&
-      (form_.loop_->Active() || form_.loopPending_)) {
-    form_.EndPendingLoop();
-    form_.loop_->Cancel();
-    return true;
-  }
+  if (form_.loop_->TakeWindowEvent(*event)) return true;
   return QWidget::event(event);
 }
 
@@ -179,24 +134,12 @@ void TForm::PaintClientBackground(QImage& image) {
   Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(&canvas), 0);
 }
 
-bool TForm::InMoveSizeLoop() const { return loopPending_ || systemLoop_ || loop_->Active(); }
+bool TForm::InMoveSizeLoop() const { return loop_->Running(); }
 
 bool TForm::NonClientMouse(QMouseEvent* event, unsigned clientMessage, unsigned nonClientMessage) {
   if (!customFrame_) return false;
+  if (loop_->TakePointer(*event)) return true;
   const QPoint global = event->globalPosition().toPoint();
-  if (loopPending_) {
-    // The loop holds the pointer: a drag starts the moving, the release ends the loop.
-    const bool dragging = event->type() == QEvent::MouseMove && (event->buttons() & Qt::LeftButton);
-    if (dragging && (global - systemLoopStart_).manhattanLength() >= QGuiApplication::styleHints()->startDragDistance())
-      StartDraggedLoop(global);
-    else if (!dragging) EndPendingLoop();
-    if (dragging || event->type() == QEvent::MouseButtonRelease) return true;
-  }
-  if (loop_->Active()) {
-    if (event->type() == QEvent::MouseButtonRelease) loop_->Finish();
-    else loop_->Follow(global);
-    return true;
-  }
   if (captured_) {
     const QPoint local = client_->mapFromGlobal(global);
     Perform(clientMessage, 0, MAKELPARAM(local.x(), local.y()));
@@ -244,53 +187,5 @@ void TForm::DefaultSetCursor(int hitCode) {
 // manager may start moving after the button is already up and then take the next press (the
 // second half of a double click) as the end of its move.
 void TForm::DefaultNonClientButtonDown(int hitCode, TPoint screen) {
-  if (!customFrame_ || InMoveSizeLoop()) return;
-  if (hitCode != HTCAPTION && SizingEdgeOf(hitCode) == 0) return;
-  Perform(WM_ENTERSIZEMOVE);
-  loopPending_ = true;
-  systemLoopCode_ = hitCode;
-  systemLoopStart_ = QPoint(screen.X, screen.Y);
-}
-
-void TForm::StartDraggedLoop(QPoint cursor) {
-  loopPending_ = false;
-  const int hitCode = systemLoopCode_;
-  QWindow* handle = window_->windowHandle();
-  const bool system = handle && (hitCode == HTCAPTION ? handle->startSystemMove()
-                                                      : handle->startSystemResize(EdgesOf(hitCode)));
-  if (system) {
-    systemLoop_ = true;
-    return;
-  }
-  // A Wayland compositor moves and sizes windows only itself (a window cannot place itself
-  // there): when it refuses, the window stays as it is.
-  if (WindowSystemPlacesWindows()) {
-    Perform(WM_EXITSIZEMOVE);
-    return;
-  }
-  loop_->Start(hitCode, systemLoopStart_);
-  loop_->Follow(cursor);
-}
-
-void TForm::EndPendingLoop() {
-  if (!loopPending_) return;
-  loopPending_ = false;
-  Perform(WM_EXITSIZEMOVE);
-}
-
-void TForm::FallBackToOwnLoop() {
-  // The compositor's move holds the pointer itself; what the window still sees of it ends the
-  // move here, as the window cannot follow it with a loop of its own.
-  if (WindowSystemPlacesWindows()) {
-    EndSystemLoop();
-    return;
-  }
-  systemLoop_ = false;
-  loop_->Start(systemLoopCode_, systemLoopStart_);
-}
-
-void TForm::EndSystemLoop() {
-  if (!systemLoop_) return;
-  systemLoop_ = false;
-  Perform(WM_EXITSIZEMOVE);
+  if (customFrame_) loop_->Enter(hitCode, QPoint(screen.X, screen.Y));
 }
