@@ -90,9 +90,9 @@ void TEffectBmp::MorphGradient(const TEffectBmp& other, double k) {
   if (W >= H) {
     // A band of "other" about b columns wide grows from the centre with soft edges f wide.
     const int b = RoundInt(W * k);
-    const int f = Div(W - b, 2);  // step 1 / f, or 1 when f = 0
-    const int lo = std::max(0, Div(W, 2) - Div(b, 2));
-    const int hi = std::min(W - 1, Div(W, 2) + Div(b, 2));
+    const int f = (W - b) / 2;  // step 1 / f, or 1 when f = 0
+    const int lo = std::max(0, W / 2 - b / 2);
+    const int hi = std::min(W - 1, W / 2 + b / 2);
     MixColumns(other, lo, hi, [](int) { return Weight{0, 1}; });
     MixColumns(other, 0, lo - 1, [&](int x) { return EdgeWeight(lo - x, f, 1); });
     MixColumns(other, hi + 1, W - 1, [&](int x) { return EdgeWeight(x - hi, f, 1); });
@@ -102,8 +102,8 @@ void TEffectBmp::MorphGradient(const TEffectBmp& other, double k) {
     int e = int(std::floor((H - 1 - n) / 2.0));
     if (n >= H && n % 2 == H % 2) ++e;
     e = std::max(e, 0);  // step 1 / e, or 0 when e = 0
-    const int lo = std::max(0, Div(H, 2) - Div(n, 2));
-    const int hi = std::min(H - 1, Div(H, 2) + Div(n, 2));
+    const int lo = std::max(0, H / 2 - n / 2);
+    const int hi = std::min(H - 1, H / 2 + n / 2);
     MixRows(other, lo, hi, [](int) { return Weight{0, 1}; });
     MixRows(other, 0, lo - 1, [&](int y) { return EdgeWeight(lo - y, e, 0); });
     MixRows(other, hi + 1, H - 1, [&](int y) { return EdgeWeight(y - hi, e, 0); });
@@ -209,7 +209,7 @@ void TEffectBmp::AddNoise(int amount, QRandomGenerator* random) {
   for (int y = 0; y < Height(); ++y) {
     std::uint8_t* p = Row(y);
     for (int x = 0; x < Width(); ++x, p += 3) {
-      const int d = int(generator->bounded(amount)) - Div(amount, 2);
+      const int d = int(generator->bounded(amount)) - amount / 2;
       for (int c = 0; c < 3; ++c) p[c] = std::uint8_t(std::clamp(p[c] + d, 0, 255));
     }
   }

@@ -64,10 +64,10 @@ int GlyphCell(bool active, bool down, bool enabled, int numGlyphs) {
 TRect AnimationFrameRect(const TRect& strip, const TRect& skinRect, int frameCount, int k) {
   if (frameCount < 1) return {};
   if (strip.Width() > skinRect.Width()) {
-    const int fw = Div(strip.Width(), frameCount);
+    const int fw = strip.Width() / frameCount;
     return {strip.Left + fw * (k - 1), strip.Top, strip.Left + fw * k, strip.Bottom};
   }
-  const int fh = Div(strip.Height(), frameCount);
+  const int fh = strip.Height() / frameCount;
   return {strip.Left, strip.Top + fh * (k - 1), strip.Right, strip.Top + fh * k};
 }
 

@@ -167,8 +167,8 @@ void TSkinCustomControl::PaintFrameOnly(TCanvas& canvas) {
     const int saved = canvas.SaveDC();
     canvas.IntersectClipRect(client);
     const int tw = tile.Width(), th = tile.Height();
-    for (int k = 0; k <= Div(client.Width(), tw); ++k)
-      for (int l = 0; l <= Div(client.Height(), th); ++l)
+    for (int k = 0; k <= client.Width() / tw; ++k)
+      for (int l = 0; l <= client.Height() / th; ++l)
         canvas.CopyRect(Bounds(client.Left + k * tw, client.Top + l * th, tw, th), skinPicture_->Image(), tile);
     canvas.RestoreDC(saved);
   }

@@ -8,7 +8,7 @@
 
 void DrawGlyphCell(TCanvas& canvas, int x, int y, int cell, int cellCount, const TBitmap& strip) {
   if (strip.Empty() || cellCount < 1) return;
-  const int cw = Div(strip.Width(), cellCount);
+  const int cw = strip.Width() / cellCount;
   const int height = strip.Height();
   if (cw < 1) return;
   const QImage& bits = strip.Image();
@@ -28,49 +28,49 @@ void DrawGlyphCell(TCanvas& canvas, int x, int y, int cell, int cellCount, const
 
 TGlyphTextPlacement LayoutGlyphAndText(int layout, const TRect& rect, int gw, int gh, int tw, int th, int margin,
                                        int spacing) {
-  const int cx = rect.Left + Div(rect.Width(), 2);
-  const int cy = rect.Top + Div(rect.Height(), 2);
+  const int cx = rect.Left + rect.Width() / 2;
+  const int cy = rect.Top + rect.Height() / 2;
   TGlyphTextPlacement p;
   const bool centred = margin < 0;
   switch (layout) {
     case blGlyphLeft:
       if (centred) {
-        const int m = Div(gw + tw + spacing, 2);
-        p.Glyph = {cx - m, cy - Div(gh, 2)};
-        p.Text = {cx + m - tw, cy - Div(th, 2)};
+        const int m = (gw + tw + spacing) / 2;
+        p.Glyph = {cx - m, cy - gh / 2};
+        p.Text = {cx + m - tw, cy - th / 2};
       } else {
-        p.Glyph = {rect.Left + margin, cy - Div(gh, 2)};
-        p.Text = {rect.Left + margin + gw + spacing, cy - Div(th, 2)};
+        p.Glyph = {rect.Left + margin, cy - gh / 2};
+        p.Text = {rect.Left + margin + gw + spacing, cy - th / 2};
       }
       break;
     case blGlyphRight:
       if (centred) {
-        const int m = Div(gw + tw + spacing, 2);
-        p.Text = {cx - m, cy - Div(th, 2)};
-        p.Glyph = {cx + m - gw, cy - Div(gh, 2)};
+        const int m = (gw + tw + spacing) / 2;
+        p.Text = {cx - m, cy - th / 2};
+        p.Glyph = {cx + m - gw, cy - gh / 2};
       } else {
-        p.Glyph = {rect.Right - gw - margin, cy - Div(gh, 2)};
-        p.Text = {p.Glyph.X - spacing - tw, cy - Div(th, 2)};
+        p.Glyph = {rect.Right - gw - margin, cy - gh / 2};
+        p.Text = {p.Glyph.X - spacing - tw, cy - th / 2};
       }
       break;
     case blGlyphTop:
       if (centred) {
-        const int v = Div(th + gh + spacing, 2);
-        p.Glyph = {cx - Div(gw, 2), cy - v};
-        p.Text = {cx - Div(tw, 2), cy + v - th};
+        const int v = (th + gh + spacing) / 2;
+        p.Glyph = {cx - gw / 2, cy - v};
+        p.Text = {cx - tw / 2, cy + v - th};
       } else {
-        p.Glyph = {cx - Div(gw, 2), rect.Top + margin};
-        p.Text = {cx - Div(tw, 2), p.Glyph.Y + gh + spacing};
+        p.Glyph = {cx - gw / 2, rect.Top + margin};
+        p.Text = {cx - tw / 2, p.Glyph.Y + gh + spacing};
       }
       break;
     case blGlyphBottom:
       if (centred) {
-        const int v = Div(th + gh + spacing, 2);
-        p.Text = {cx - Div(tw, 2), cy - v};
-        p.Glyph = {cx - Div(gw, 2), cy + v - gh};
+        const int v = (th + gh + spacing) / 2;
+        p.Text = {cx - tw / 2, cy - v};
+        p.Glyph = {cx - gw / 2, cy + v - gh};
       } else {
-        p.Glyph = {cx - Div(gw, 2), rect.Bottom - gh - margin};
-        p.Text = {cx - Div(tw, 2), p.Glyph.Y - spacing - th};
+        p.Glyph = {cx - gw / 2, rect.Bottom - gh - margin};
+        p.Text = {cx - tw / 2, p.Glyph.Y - spacing - th};
       }
       break;
     default:
@@ -109,7 +109,7 @@ void DrawWithCaption(TCanvas& canvas, const TRect& rect, int margin, int spacing
 void DrawGlyphAndCaption(TCanvas& canvas, const TRect& rect, int margin, int spacing, int layout,
                          const QString& caption, const TBitmap& glyph, int cellCount, int cell, bool pressedOffset) {
   const bool hasGlyph = !glyph.Empty() && cellCount >= 1;
-  const int gw = hasGlyph ? Div(glyph.Width(), cellCount) : 0;
+  const int gw = hasGlyph ? glyph.Width() / cellCount : 0;
   const int gh = hasGlyph ? glyph.Height() : 0;
   DrawWithCaption(canvas, rect, margin, spacing, layout, caption, gw, gh, pressedOffset,
                   [&](TPoint at) { DrawGlyphCell(canvas, at.X, at.Y, cell, cellCount, glyph); });

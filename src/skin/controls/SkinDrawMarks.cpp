@@ -16,8 +16,8 @@ void HorizontalLine(TCanvas& c, int y, int x0, int x1) {
 
 void DrawArrowMark(TCanvas& canvas, const TRect& rect, TColor color, int direction) {
   canvas.Pen.Color = color;
-  const int cx = rect.Left + Div(rect.Width(), 2);
-  const int cy = rect.Top + Div(rect.Height(), 2);
+  const int cx = rect.Left + rect.Width() / 2;
+  const int cy = rect.Top + rect.Height() / 2;
   switch (direction) {
     case adLeft:
       for (int i = 0; i <= 3; ++i) VerticalLine(canvas, cx - 2 + i, cy - i, cy + i);

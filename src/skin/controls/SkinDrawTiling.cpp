@@ -5,7 +5,7 @@
 std::vector<TTilePiece> TileSpan(int a, int b, int s) {
   std::vector<TTilePiece> tiles;
   if (s < 1 || b < a) return tiles;
-  const int n = Div(b - a, s);
+  const int n = (b - a) / s;
   tiles.reserve(std::size_t(n) + 1);
   for (int k = 0; k <= n; ++k) {
     const int start = a + k * s;

@@ -78,7 +78,6 @@ TRect TSkinHintWindow::CalcHintRect(int maxWidth, const QString& text) {
 }
 
 void TSkinHintWindow::ApplyAlpha(const TSkinHint& hint) {
-  if (!IsLayeredWindowOS()) return;
   if (hint.AlphaBlend != alphaBlend_) {
     alphaBlend_ = hint.AlphaBlend;
     // A window made translucent again gets its alpha at once, even when the value is the one it
@@ -130,8 +129,8 @@ void TSkinHintWindow::Paint(TBitmap& target) {
     DrawNinePartSkin(skin_, sized_, target, picture_, Rect(0, 0, picture_.Width(), picture_.Height()), W, H, true,
                      stretch_);
     const TRect& n = sized_.CR;
-    const int x = n.Left + Div(n.Width(), 2) - Div(text_.cx, 2);
-    const int y = n.Top + Div(n.Height(), 2) - Div(text_.cy, 2);
+    const int x = n.Left + n.Width() / 2 - text_.cx / 2;
+    const int y = n.Top + n.Height() / 2 - text_.cy / 2;
     c.Font.Color = fontColor_;
     c.Brush.Style = TBrushStyle::bsClear;
     TRect r{x, y, x + text_.cx, y + text_.cy};

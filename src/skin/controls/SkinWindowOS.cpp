@@ -32,6 +32,3 @@ void FadeWindowIn(QWidget* window, int alpha) {
     window->repaint();
   }
 }
-
-bool IsLayeredWindowOS() { return true; }
-bool IsXPOrLaterOS() { return true; }

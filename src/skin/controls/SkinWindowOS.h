@@ -15,7 +15,3 @@ void SetWindowAlphaLevel(QWidget* window, int alpha);
 // have passed, the last one capped at `alpha`; the user interface waits meanwhile (it takes
 // about 5 ms a step, so at most some 130 ms). The window is repainted after each step.
 void FadeWindowIn(QWidget* window, int alpha);
-
-// Per-window transparency and drop shadows are always available here.
-bool IsLayeredWindowOS();
-bool IsXPOrLaterOS();

@@ -73,7 +73,7 @@ int HitTestDefaultFrame(const TRect& defaultCaptionArea, TFormBorderStyle style,
     if (P.Y >= H - 2) return HTBOTTOM;
   }
   if (defaultCaptionArea.Contains(P)) return HTCAPTION;
-  if (TRect{3, DefaultCaptionHeight(style) + 3, W - 3, H - 3}.Contains(P)) return HTCLIENT;
+  if (DefaultClientRect(style, {0, 0, W, H}).Contains(P)) return HTCLIENT;
   return HTOBJECT;
 }
 

@@ -46,7 +46,7 @@ TFrameLayout CalcFrameLayout(const TFrameSkinGeometry& skin, int W, int H) {
   if (!l.NewCaptionRect.IsEmpty()) l.NewCaptionRect.Right += dW;
   // Buttons in the right half follow the right edge.
   l.NewButtonsRect = skin.ButtonsRect;
-  if (!l.NewButtonsRect.IsEmpty() && l.NewButtonsRect.Left > Div(skin.PW, 2)) l.NewButtonsRect = Moved(l.NewButtonsRect, dW, 0);
+  if (!l.NewButtonsRect.IsEmpty() && l.NewButtonsRect.Left > skin.PW / 2) l.NewButtonsRect = Moved(l.NewButtonsRect, dW, 0);
   l.ButtonsOnLeft = skin.ButtonsInLeft;
   l.ButtonsOffsetValue = skin.ButtonsOffset;
   l.NewHitTestPoints = {skin.HitTestPoints[0], Moved(skin.HitTestPoints[1], dW, 0), Moved(skin.HitTestPoints[2], 0, dH),
@@ -86,7 +86,8 @@ int DefaultCaptionHeight(TFormBorderStyle style) { return IsToolWindow(style) ? 
 int DefaultButtonSize(TFormBorderStyle style) { return IsToolWindow(style) ? 13 : 17; }
 
 TRect DefaultClientRect(TFormBorderStyle style, TRect window) {
-  return KeepOrdered({window.Left + 3, window.Top + 3 + DefaultCaptionHeight(style), window.Right - 3, window.Bottom - 3});
+  constexpr int B = kDefaultBorder;
+  return KeepOrdered({window.Left + B, window.Top + B + DefaultCaptionHeight(style), window.Right - B, window.Bottom - B});
 }
 
 namespace {
@@ -178,7 +179,7 @@ void ArrangeFrameObjects(const TFrameSkinGeometry& skin, const TFrameLayout& lay
     if (sysMenu) {
       const TSize s = SizeOf(*sysMenu, smallIcon, showIcon);
       const TRect& C = layout.NewCaptionRect;
-      const int t = C.Top + Div(C.Height(), 2) - Div(s.cy, 2);
+      const int t = C.Top + C.Height() / 2 - s.cy / 2;
       sysMenu->ObjectRect = {C.Left, t, C.Left + s.cx, t + s.cy};
       if (caption) caption->ObjectRect.Left = C.Left + s.cx;
     }
@@ -200,14 +201,15 @@ void ArrangeFrameObjects(const TFrameSkinGeometry& skin, const TFrameLayout& lay
 TRect ArrangeDefaultButtons(int W, TFormBorderStyle style, std::span<TObjectPlace> objects, TSize smallIcon,
                             bool showIcon) {
   const int CH = DefaultCaptionHeight(style), BS = DefaultButtonSize(style);
-  TRect area{3, 3, W - 3, CH};
-  int x = W - 3;
+  constexpr int B = kDefaultBorder;
+  TRect area{B, B, W - B, CH};
+  int x = W - B;
   for (TObjectPlace* o : RowMembers(objects, &SeparateVisibleStdButton, false)) {
     o->ObjectRect = {x - BS, 4, x, 4 + BS};
     x -= BS;
   }
   area.Right = x;
-  x = 3;
+  x = B;
   const TSize s = showIcon ? smallIcon : TSize{BS, BS};
   if (TObjectPlace* sysMenu = FirstOf(objects, [](const TObjectPlace& o) {
         return SeparateVisibleStdButton(o) && o.Command == SkinCommand::cmSysMenu;

@@ -43,10 +43,15 @@ struct TFrameLayout {
 TFrameLayout CalcFrameLayout(const TFrameSkinGeometry& skin, int W, int H);
 
 // The client rectangle the frame leaves of the window rectangle `window` (WM_NCCALCSIZE): the
-// skin's band widths, or the default frame's 3-pixel borders under its caption. Right and
+// skin's band widths, or the default frame's borders under its caption. Right and
 // Bottom never fall below Left and Top.
 TRect SkinnedClientRect(const TFrameSkinGeometry& skin, TRect window);
 TRect DefaultClientRect(TFormBorderStyle style, TRect window);
+
+// The default frame: a border this wide on every side (three rings of one pixel), the caption
+// under its top; no narrower than kDefaultMinWidth unless the engine's MinWidth says otherwise.
+constexpr int kDefaultBorder = 3;
+constexpr int kDefaultMinWidth = 120;
 
 // The default frame's caption height and caption button size.
 int DefaultCaptionHeight(TFormBorderStyle style);

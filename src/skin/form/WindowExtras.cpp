@@ -10,31 +10,20 @@
 void TSkinForm::SetAlphaBlend(bool on) {
   if (on == alphaBlend_) return;
   alphaBlend_ = on;
-  if (Designing() || Loading() || !IsLayeredWindowOS()) return;
-  if (on) {
-    layered_ = true;
-    SetWindowAlphaLevel(form_.Window(), alphaBlendValue_);
-  } else {
-    ClearLayered();
-  }
+  if (Designing() || Loading()) return;
+  SetWindowAlphaLevel(form_.Window(), on ? alphaBlendValue_ : 255);
 }
 
 void TSkinForm::SetAlphaBlendValue(int value) {
   value = std::clamp(value, 0, 255);
   if (value == alphaBlendValue_) return;
   alphaBlendValue_ = value;
-  if (alphaBlend_ && !Designing() && !Loading() && IsLayeredWindowOS()) SetWindowAlphaLevel(form_.Window(), value);
-}
-
-void TSkinForm::ClearLayered() {
-  layered_ = false;
-  SetWindowAlphaLevel(form_.Window(), 255);
+  if (alphaBlend_ && !Designing() && !Loading()) SetWindowAlphaLevel(form_.Window(), value);
 }
 
 // Showing: the window starts invisible and fades in a moment later (WM_TIMER 1).
 void TSkinForm::ShowAlphaSetUp() {
-  if (!(alphaBlend_ || AlphaBlendAnimation) || !IsLayeredWindowOS()) return;
-  layered_ = true;
+  if (!(alphaBlend_ || AlphaBlendAnimation)) return;
   SetWindowAlphaLevel(form_.Window(), 0);
   alphaTimer_.Start();
 }
@@ -50,7 +39,7 @@ void TSkinForm::AlphaFadeIn() {
   } else if (alphaBlendValue_ != 255) {
     SetWindowAlphaLevel(form_.Window(), alphaBlendValue_);
   }
-  if (target == 255) ClearLayered();
+  if (target == 255) SetWindowAlphaLevel(form_.Window(), 255);
 }
 
 // Runs in the window's own move loop only: under a Wayland compositor, which runs every move

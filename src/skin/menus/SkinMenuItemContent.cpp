@@ -10,7 +10,7 @@
 
 namespace {
 
-int CentreOf(int start, int length, int size) { return start + Div(length - size, 2); }
+int CentreOf(int start, int length, int size) { return start + (length - size) / 2; }
 
 void DrawCaptionAndShortCut(TCanvas& canvas, const TSkinMenuItem& item, const TMenuItemContentLayout& layout) {
   TRect measured{layout.CaptionLeft, 0, layout.ShortCutRight, 0};
@@ -63,6 +63,6 @@ void DrawMenuItemContent(TCanvas& canvas, const TSkinMenuItem& item, const TMenu
   }
   DrawCaptionAndShortCut(canvas, item, layout);
   if (item.HasChildren())
-    DrawSubMenuArrow(canvas, layout.ArrowLeft, layout.Band.Top + Div(layout.Band.Height(), 2) - 4, colors.Text);
+    DrawSubMenuArrow(canvas, layout.ArrowLeft, layout.Band.Top + layout.Band.Height() / 2 - 4, colors.Text);
   if (!DrawPicture(canvas, item, layout, colors, images)) DrawMark(canvas, item, layout, colors.Marks);
 }

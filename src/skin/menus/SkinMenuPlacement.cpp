@@ -13,7 +13,7 @@ Vertical PlaceVertically(const TMenuPlacementInput& in) {
   const TRect& R = in.Rect;
   const TRect& A = in.WorkArea;
   const int H = in.Height;
-  const bool upperHalf = R.Top < A.Top + Div(A.Height(), 2);
+  const bool upperHalf = R.Top < A.Top + A.Height() / 2;
   const bool fitsBelow = R.Bottom + H <= A.Bottom;
   const bool fitsAbove = R.Top - H >= A.Top;
   // 1.

@@ -21,7 +21,7 @@ TSkinPopupWindow::~TSkinPopupWindow() = default;
 
 void TSkinPopupWindow::Open(const TRect& rect, TMenuItem& root, bool popupUp, bool subMenu, int startIndex) {
   TSkinMenu& menu = *menu_;
-  const bool layered = IsLayeredWindowOS() && menu.AlphaBlend;
+  const bool layered = menu.AlphaBlend;
   const bool fadeIn = layered && menu.AlphaBlendAnimation && menu.FirstOpening();
   // 1. Input stays queued: the menu is half open.
   if (fadeIn) QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);

@@ -58,7 +58,7 @@ TEST(WindowStates, MaximiseFillsTheWorkAreaLessAPixelAndRestoreComesBackExactly)
   const TRect s = Screen();
   w.engine.SetWindowState(TSkinWindowState::Maximized);
   EXPECT_EQ(w.Bounds(), (TRect{s.Left + 1, s.Top + 1, s.Right - 1, s.Bottom - 1}));
-  EXPECT_EQ(w.engine.RestoreBounds(), Bounds(100, 80, 555, 392));
+  EXPECT_EQ(w.engine.WindowStates().RestoreBounds(), Bounds(100, 80, 555, 392));
   EXPECT_FALSE(bar.gripVisible);
   EXPECT_EQ(maximised, 1);
   // No sizing edges, and a move keeps the window where it is.
@@ -70,7 +70,7 @@ TEST(WindowStates, MaximiseFillsTheWorkAreaLessAPixelAndRestoreComesBackExactly)
 
   w.engine.SetWindowState(TSkinWindowState::Normal);
   EXPECT_EQ(w.Bounds(), Bounds(100, 80, 555, 392));
-  EXPECT_TRUE(w.engine.RestoreBounds().IsEmpty());
+  EXPECT_TRUE(w.engine.WindowStates().RestoreBounds().IsEmpty());
   EXPECT_TRUE(bar.gripVisible);
   EXPECT_EQ(restored, 1);
   EXPECT_EQ(w.engine.HitTestSkinned(nearLeft), HTLEFT);
@@ -80,7 +80,7 @@ TEST(WindowStates, ARollUpDoneWhileMaximisedEndsWithItAndOneDoneBeforeStays) {
   Window w(Bounds(100, 80, 555, 392));
   w.engine.SetWindowState(TSkinWindowState::Maximized);
   w.engine.SetRollUp(true);
-  EXPECT_TRUE(w.engine.RolledUpWhileMaximized());
+  EXPECT_TRUE(w.engine.WindowStates().RolledUpWhileMaximized());
   EXPECT_EQ(w.form.Height(), 55);
   w.engine.SetWindowState(TSkinWindowState::Normal);
   EXPECT_FALSE(w.engine.RollUpState());
@@ -121,17 +121,17 @@ TEST(WindowStates, RollUpKeepsTheHeightToComeBackToAndIsRefusedWhereItDoesNotApp
 
 TEST(WindowStates, TheCaptionsDoubleClickMaximisesAndRestoresASizeableWindow) {
   Window w(Bounds(100, 80, 555, 392));
-  w.engine.CaptionDoubleClick();
+  w.engine.WindowStates().CaptionDoubleClick();
   EXPECT_EQ(w.engine.SkinWindowState(), TSkinWindowState::Maximized);
-  w.engine.CaptionDoubleClick();
+  w.engine.WindowStates().CaptionDoubleClick();
   EXPECT_EQ(w.engine.SkinWindowState(), TSkinWindowState::Normal);
   w.engine.SetBorderIcons(biRollUp);  // without maximise it rolls up
-  w.engine.CaptionDoubleClick();
+  w.engine.WindowStates().CaptionDoubleClick();
   EXPECT_TRUE(w.engine.RollUpState());
   w.engine.SetBorderIcons(biRollUp | biMinimize);
   w.engine.SetRollUp(false);
   w.engine.SetWindowState(TSkinWindowState::Minimized);
-  w.engine.CaptionDoubleClick();
+  w.engine.WindowStates().CaptionDoubleClick();
   EXPECT_EQ(w.engine.SkinWindowState(), TSkinWindowState::Normal);
   EXPECT_EQ(w.Bounds(), Bounds(100, 80, 555, 392));
 }
@@ -168,25 +168,25 @@ TEST(WindowStates, FirstShowingCentresByPositionInMonitorOrKeepsThePlace) {
   Window kept(Bounds(100, 80, 555, 392), TFormBorderStyle::bsSingle);
   kept.form.Show();
   EXPECT_EQ(kept.Bounds(), Bounds(100, 80, 555, 392));
-  EXPECT_FALSE(kept.engine.FirstShow());
+  EXPECT_FALSE(kept.engine.WindowStates().FirstShow());
 
   const TRect work = WorkAreaForWindow(nullptr, true);
   Window centred(Bounds(10, 10, 555, 392), TFormBorderStyle::bsSingle);
   centred.engine.PositionInMonitor = TPositionInMonitor::spDesktopCenter;
   centred.form.Show();
-  EXPECT_EQ(centred.form.Left(), work.Left + Div(work.Width(), 2) - 277);
-  EXPECT_EQ(centred.form.Top(), work.Top + Div(work.Height(), 2) - 196);
+  EXPECT_EQ(centred.form.Left(), work.Left + work.Width() / 2 - 277);
+  EXPECT_EQ(centred.form.Top(), work.Top + work.Height() / 2 - 196);
 
   // First shown maximised: the centring waits for the first restore.
   Window later(Bounds(10, 10, 555, 392));
   later.engine.PositionInMonitor = TPositionInMonitor::spScreenCenter;
   later.engine.SetWindowState(TSkinWindowState::Maximized);
   later.form.Show();
-  EXPECT_TRUE(later.engine.FirstShow());
+  EXPECT_TRUE(later.engine.WindowStates().FirstShow());
   later.engine.SetWindowState(TSkinWindowState::Normal);
-  EXPECT_FALSE(later.engine.FirstShow());
+  EXPECT_FALSE(later.engine.WindowStates().FirstShow());
   const TRect screen = Screen();
-  const TPoint middle{screen.Left + Div(screen.Width(), 2) - 277, screen.Top + Div(screen.Height(), 2) - 196};
+  const TPoint middle{screen.Left + screen.Width() / 2 - 277, screen.Top + screen.Height() / 2 - 196};
   EXPECT_EQ(later.Bounds(), Bounds(middle.X, middle.Y, 555, 392));
 }
 
