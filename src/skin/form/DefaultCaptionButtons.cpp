@@ -2,8 +2,10 @@
 // drawn in lines (close cross, maximise box or restore boxes, minimise bar, system-menu bar,
 // roll-up triangle, tray square).
 #include <QPainter>
+#include <optional>
 
 #include "platform/Canvas.h"
+#include "skin/controls/SkinDrawCaptionGlyphs.h"
 #include "skin/form/SkinForm.h"
 
 namespace {
@@ -11,21 +13,17 @@ namespace {
 constexpr TColor kPressedFace = 11899781;
 constexpr TColor kHoverFace = 13811126;
 
-void Line(TCanvas& c, int x0, int y0, int x1, int y1) {
-  c.MoveTo(x0, y0);
-  c.LineTo(x1, y1);
-}
-
-void Outline(TCanvas& c, int l, int t, int r, int b) {
-  c.Brush.Style = TBrushStyle::bsClear;
-  c.Rectangle(l, t, r, b);
-}
-
-void RestoreGlyph(TCanvas& c, int x, int y) {
-  Outline(c, x + 2, y, x + 10, y + 6);
-  Outline(c, x + 2, y, x + 10, y + 2);
-  Outline(c, x, y + 4, x + 7, y + 10);
-  Outline(c, x, y + 4, x + 7, y + 6);
+// The glyph a command's button shows; a button whose action is in effect shows the way back.
+std::optional<TCaptionGlyph> GlyphOf(SkinCommand command, bool inRestoreState) {
+  switch (command) {
+    case SkinCommand::cmClose: return TCaptionGlyph::Close;
+    case SkinCommand::cmMaximize: return inRestoreState ? TCaptionGlyph::Restore : TCaptionGlyph::Maximize;
+    case SkinCommand::cmMinimize: return inRestoreState ? TCaptionGlyph::Restore : TCaptionGlyph::Minimize;
+    case SkinCommand::cmRollUp: return inRestoreState ? TCaptionGlyph::RollDown : TCaptionGlyph::RollUp;
+    case SkinCommand::cmMinimizeToTray: return TCaptionGlyph::MinimizeToTray;
+    case SkinCommand::cmSysMenu: return TCaptionGlyph::SystemMenu;
+    default: return std::nullopt;
+  }
 }
 
 }  // namespace
@@ -53,45 +51,9 @@ void TSkinStdButtonObject::DrawDefaultLook(TCanvas& canvas) const {
     c.Brush.Color = clBtnFace;
     c.FillRect(Rect(0, 0, w, h));
   }
-  const int x = pressed ? Div(w, 2) - 4 : Div(w, 2) - 5;
-  const int y = pressed ? Div(h, 2) - 3 : Div(h, 2) - 4;
-  c.Pen.Color = Enabled ? clBtnText : clBtnShadow;
-  switch (command_) {
-    case SkinCommand::cmClose:
-      Line(c, x + 1, y + 1, x + 9, y + 9);
-      Line(c, x + 9, y + 1, x + 1, y + 9);
-      Line(c, x + 2, y + 1, x + 10, y + 9);
-      Line(c, x + 8, y + 1, x, y + 9);
-      break;
-    case SkinCommand::cmMaximize:
-      if (SkinForm.InRestoreState(command_)) {
-        RestoreGlyph(c, x, y);
-      } else {
-        Outline(c, x, y, x + 11, y + 10);
-        Outline(c, x, y, x + 11, y + 2);
-      }
-      break;
-    case SkinCommand::cmMinimize:
-      if (SkinForm.InRestoreState(command_)) {
-        RestoreGlyph(c, x, y);
-      } else {
-        Line(c, x + 1, y + 8, x + 9, y + 8);
-        Line(c, x + 1, y + 9, x + 9, y + 9);
-      }
-      break;
-    case SkinCommand::cmSysMenu: Outline(c, x + 1, y + 3, x + 9, y + 6); break;
-    case SkinCommand::cmRollUp:
-      for (int i = 0; i <= 4; ++i) {
-        if (SkinForm.InRestoreState(command_)) Line(c, x + 5 - i, y + 6 - i, x + 5 + i, y + 6 - i);
-        else Line(c, x + i + 1, y + 6 - i, x + 9 - i, y + 6 - i);
-      }
-      break;
-    case SkinCommand::cmMinimizeToTray:
-      c.Brush.Style = TBrushStyle::bsSolid;
-      c.Brush.Color = c.Pen.Color;
-      c.FillRect(Rect(x + 2, y + 2, x + 7, y + 7));
-      break;
-    default: break;
-  }
+  const int x = pressed ? w / 2 - 4 : w / 2 - 5;
+  const int y = pressed ? h / 2 - 3 : h / 2 - 4;
+  if (const auto glyph = GlyphOf(command_, SkinForm.InRestoreState(command_)))
+    DrawCaptionGlyph(c, *glyph, x, y, Enabled ? clBtnText : clBtnShadow);
   canvas.Draw(ObjectRect.Left, ObjectRect.Top, face);
 }

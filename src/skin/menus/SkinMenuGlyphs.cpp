@@ -3,76 +3,39 @@
 #include <array>
 
 #include "platform/Canvas.h"
+#include "skin/controls/SkinDrawCaptionGlyphs.h"
 
 namespace {
 
-// A line from (x0, y0) up to, not including, (x1, y1), as the canvas draws lines.
-struct Line {
-  int x0, y0, x1, y1;
-};
-
-void DrawLines(TCanvas& canvas, int x, int y, std::initializer_list<Line> lines) {
-  for (const Line& l : lines) {
-    canvas.MoveTo(x + l.x0, y + l.y0);
-    canvas.LineTo(x + l.x1, y + l.y1);
-  }
-}
-
-void DrawOutlines(TCanvas& canvas, int x, int y, std::initializer_list<TRect> outlines) {
-  canvas.Brush.Style = TBrushStyle::bsClear;
-  for (const TRect& r : outlines) canvas.Rectangle(x + r.Left, y + r.Top, x + r.Right, y + r.Bottom);
-}
-
-void Close(TCanvas& c, int x, int y) { DrawLines(c, x, y, {{1, 1, 9, 9}, {9, 1, 1, 9}, {2, 1, 10, 9}, {8, 1, 0, 9}}); }
-void Minimize(TCanvas& c, int x, int y) { DrawLines(c, x, y, {{1, 8, 9, 8}, {1, 9, 9, 9}}); }
-void Maximize(TCanvas& c, int x, int y) { DrawOutlines(c, x, y, {{0, 0, 11, 10}, {0, 0, 11, 2}}); }
-void Restore(TCanvas& c, int x, int y) {
-  DrawOutlines(c, x, y, {{2, 0, 10, 6}, {2, 0, 10, 2}, {0, 4, 7, 10}, {0, 4, 7, 6}});
-}
-void RollUp(TCanvas& c, int x, int y) {
-  for (int i = 0; i <= 4; ++i) DrawLines(c, x, y, {{1 + i, 6 - i, 9 - i, 6 - i}});
-}
-void MinimizeToTray(TCanvas& c, int x, int y) {
-  c.Brush.Style = TBrushStyle::bsSolid;
-  c.FillRect(Rect(x + 2, y + 2, x + 7, y + 7));
-}
-
 struct CommandGlyph {
   const char* name;
-  void (*draw)(TCanvas&, int, int);
+  TCaptionGlyph glyph;
 };
 
 constexpr std::array<CommandGlyph, 8> kCommandGlyphs{{
-    {"SF_CLOSE", Close},
-    {"TRAY_SF_CLOSE", Close},
-    {"SF_MINITEM", Minimize},
-    {"SF_MAXITEM", Maximize},
-    {"SF_RESTORE", Restore},
-    {"TRAY_SF_RESTORE", Restore},
-    {"SF_ROLLUP", RollUp},
-    {"SF_MINTOTRAY", MinimizeToTray},
+    {"SF_CLOSE", TCaptionGlyph::Close},
+    {"TRAY_SF_CLOSE", TCaptionGlyph::Close},
+    {"SF_MINITEM", TCaptionGlyph::Minimize},
+    {"SF_MAXITEM", TCaptionGlyph::Maximize},
+    {"SF_RESTORE", TCaptionGlyph::Restore},
+    {"TRAY_SF_RESTORE", TCaptionGlyph::Restore},
+    {"SF_ROLLUP", TCaptionGlyph::RollUp},
+    {"SF_MINTOTRAY", TCaptionGlyph::MinimizeToTray},
 }};
-
-void UseColor(TCanvas& canvas, TColor color) {
-  canvas.Pen.Color = color;
-  canvas.Pen.Width = 1;
-  canvas.Brush.Color = color;
-}
 
 }  // namespace
 
 bool DrawCommandGlyph(TCanvas& canvas, const QString& itemName, int x, int y, TColor color) {
   for (const CommandGlyph& glyph : kCommandGlyphs) {
     if (itemName != QLatin1String(glyph.name)) continue;
-    UseColor(canvas, color);
-    glyph.draw(canvas, x, y);
+    DrawCaptionGlyph(canvas, glyph.glyph, x, y, color);
     return true;
   }
   return false;
 }
 
 void DrawRadioDot(TCanvas& canvas, int x, int y, TColor color) {
-  UseColor(canvas, color);
+  UseGlyphColor(canvas, color);
   canvas.Brush.Style = TBrushStyle::bsSolid;
   // A round 6 × 6 dot: the square without its four corner pixels.
   canvas.FillRect(Rect(x + 1, y, x + 5, y + 6));
@@ -80,6 +43,9 @@ void DrawRadioDot(TCanvas& canvas, int x, int y, TColor color) {
 }
 
 void DrawSubMenuArrow(TCanvas& canvas, int x, int y, TColor color) {
-  UseColor(canvas, color);
-  for (int i = 0; i <= 3; ++i) DrawLines(canvas, x, y, {{i, i, i, 7 - i}});
+  UseGlyphColor(canvas, color);
+  for (int i = 0; i <= 3; ++i) {
+    canvas.MoveTo(x + i, y + i);
+    canvas.LineTo(x + i, y + 7 - i);
+  }
 }
