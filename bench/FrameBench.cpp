@@ -64,7 +64,9 @@ void BM_CaptionButtonMorphStep(benchmark::State& state) {
     if (object->Command() == SkinCommand::cmClose) close = object.get();
   close->Active = true;
   for (auto _ : state) {
-    close->MorphProgress = 0.4;
+    close->Morph.JumpTo(false);
+    close->Morph.StepTowards(true);
+    close->Morph.StepTowards(true);
     close->MorphStep();
     benchmark::DoNotOptimize(window.form.FrameImage().constBits());
   }

@@ -81,11 +81,11 @@ void TSkinButton::SetDown(bool down) {
   down_ = down;
   if (down) {
     if (InGroup() && !AllowAllUp) ReleaseGroupSiblings();
-    morphProgress_ = 1;
+    morph_.JumpTo(true);
     hoverFadeTimer_.stop();
   } else {
     // From the down face the fade starts at the active one.
-    morphProgress_ = 1;
+    morph_.JumpTo(true);
     hoverFadeTimer_.start();
   }
   Repaint();
@@ -203,9 +203,9 @@ void TSkinButton::FitSizeToSkin(int& width, int& height) {
 void TSkinButton::ApplySkinChange() {
   hoverFadeTimer_.stop();
   StopAnimation();
-  morphProgress_ = 0;
+  morph_.JumpTo(false);
   RefreshSkinValues();
-  if (MorphingOn() && (Focused() || mouseIn_)) morphProgress_ = 1;
+  if (MorphingOn() && (Focused() || mouseIn_)) morph_.JumpTo(true);
   TSkinCustomControl::ApplySkinChange();
 }
 
@@ -221,7 +221,7 @@ TButtonState TSkinButton::State() const {
   s.PressedByMouse = pressedByMouse_;
   s.InGroup = InGroup();
   s.Morphing = MorphingOn();
-  s.MorphProgress = morphProgress_;
+  s.MorphProgress = morph_.Value();
   return s;
 }
 
@@ -243,7 +243,7 @@ void TSkinButton::Paint(TCanvas& canvas) {
     DrawSkinState(face, normalRect_, false, false);
     DrawSkinState(active, look_.ActiveSkinRect, true, false);
     TEffectBmp mixed(face);
-    mixed.Morph(look_.MorphKind, TEffectBmp(active), morphProgress_);
+    mixed.Morph(look_.MorphKind, TEffectBmp(active), morph_.Value());
     mixed.Draw(canvas, 0, 0);
     return;
   }

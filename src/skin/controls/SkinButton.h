@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QTimer>
 
+#include "skin/controls/MorphProgress.h"
 #include "skin/controls/SkinButtonFace.h"
 #include "skin/controls/SkinCustomControl.h"
 #include "skin/controls/SkinDrawGlyph.h"
@@ -89,7 +90,7 @@ class TSkinButton : public TSkinCustomControl {
 
   // Run-time state.
   bool MouseIn() const { return mouseIn_; }
-  double MorphProgress() const { return morphProgress_; }
+  double MorphProgress() const { return morph_.Value(); }
   bool IsActiveDefault() const { return activeDefault_; }
   int AnimateFrame() const { return animateFrame_; }
   bool HoverFadeRunning() const { return hoverFadeTimer_.isActive(); }
@@ -183,7 +184,7 @@ class TSkinButton : public TSkinCustomControl {
   bool wasDownAtPress_ = false;
   bool clicksDisabled_ = false;  // while a press takes the focus
   bool activeDefault_ = false;
-  double morphProgress_ = 0;
+  TMorphProgress morph_;
   QTimer hoverFadeTimer_;
   QTimer repeatTimer_;
   QTimer animateTimer_;

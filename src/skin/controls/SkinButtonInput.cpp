@@ -4,7 +4,6 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <algorithm>
-#include <cmath>
 
 #include "platform/Application.h"
 #include "skin/controls/SkinButton.h"
@@ -13,12 +12,6 @@ namespace {
 
 // The window system's shortest timer: a zero interval must not spin.
 constexpr int kShortestTimer = 10;
-// A fade takes five steps of 0.2; counting in whole steps keeps the sums from drifting.
-constexpr double kFadeSteps = 5;
-
-double StepMorph(double progress, int direction) {
-  return std::clamp((std::round(progress * kFadeSteps) + direction) / kFadeSteps, 0.0, 1.0);
-}
 
 }  // namespace
 
@@ -33,7 +26,7 @@ void TSkinButton::MouseEnter() {
   mouseIn_ = true;
   if ((InGroup() && !down_) || (!InGroup() && (!Focused() || down_))) {
     if (down_) {
-      if (MorphingOn()) morphProgress_ = 1;
+      if (MorphingOn()) morph_.JumpTo(true);
       Repaint();
     } else {
       StartAnimation(true);
@@ -240,7 +233,7 @@ void TSkinButton::FocusChanged(QWidget* now) {
   if (!button) {
     mouseIn_ = true;  // stands in for the focused control
     if (MorphingOn()) {
-      morphProgress_ = 1;
+      morph_.JumpTo(true);
       hoverFadeTimer_.stop();
     }
     Repaint();
@@ -254,7 +247,7 @@ void TSkinButton::changeEvent(QEvent* event) {
   TSkinCustomControl::changeEvent(event);
   if (event->type() != QEvent::EnabledChange) return;
   hoverFadeTimer_.stop();
-  morphProgress_ = 0;
+  morph_.JumpTo(false);
   mouseIn_ = false;
   Repaint();
 }
@@ -273,18 +266,11 @@ void TSkinButton::RedrawWithMorph() {
 void TSkinButton::HoverFadeTick() {
   const bool target = mouseIn_ || (Focused() && canFocused_);
   if (SkinObjectIndex() == -1 || !MorphingOn()) {
-    morphProgress_ = target ? 1 : 0;
+    morph_.JumpTo(target);
     hoverFadeTimer_.stop();
     return;
   }
-  if (target && morphProgress_ < 1) {
-    morphProgress_ = StepMorph(morphProgress_, +1);
-  } else if (!target && morphProgress_ > 0) {
-    morphProgress_ = StepMorph(morphProgress_, -1);
-  } else {
-    morphProgress_ = target ? 1 : 0;
-    hoverFadeTimer_.stop();
-  }
+  if (!morph_.StepTowards(target)) hoverFadeTimer_.stop();
   Repaint();
 }
 

@@ -22,13 +22,7 @@ int TSkinMenuItem::Height(const TSkinMenuLook& look, int defaultItemHeight) cons
 
 bool TSkinMenuItem::StepEffects(const TSkinMenuLook& look) {
   bool changed = false;
-  if (look.MorphingOn()) {
-    const int target = Active() ? kMorphSteps : 0;
-    if (morphSteps_ != target) {
-      morphSteps_ += morphSteps_ < target ? 1 : -1;
-      changed = true;
-    }
-  }
+  if (look.MorphingOn()) changed = morph_.StepTowards(Active());
   if (look.AnimationOn()) {
     if (Active() && AnimateFrame < look.Item->FrameCount) {
       ++AnimateFrame;
@@ -42,6 +36,6 @@ bool TSkinMenuItem::StepEffects(const TSkinMenuLook& look) {
 }
 
 void TSkinMenuItem::SettleEffects(const TSkinMenuLook& look) {
-  morphSteps_ = Active() ? kMorphSteps : 0;
+  morph_.JumpTo(Active());
   if (look.AnimationOn()) AnimateFrame = Active() ? look.Item->FrameCount : 0;
 }

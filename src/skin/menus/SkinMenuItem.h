@@ -8,6 +8,7 @@
 #include "platform/Bitmap.h"
 #include "platform/MenuItem.h"
 #include "platform/Types.h"
+#include "skin/controls/MorphProgress.h"
 
 struct TMenuItemLook;
 struct TSkinMenuLook;
@@ -53,15 +54,13 @@ class TSkinMenuItem {
   int AnimateFrame = 0;
 
   // Progress of the hover cross-fade, 0 to 1 in fifths.
-  double MorphProgress() const { return morphSteps_ / double(kMorphSteps); }
+  double MorphProgress() const { return morph_.Value(); }
   // One step of the hover effects towards the line's state; false when nothing changed.
   bool StepEffects(const TSkinMenuLook& look);
   // Jumps to where the effects would end.
   void SettleEffects(const TSkinMenuLook& look);
 
  private:
-  static constexpr int kMorphSteps = 5;
-
   unsigned command_;
   QString caption_;
   QString shortCutText_;
@@ -73,5 +72,5 @@ class TSkinMenuItem {
   TBitmap bitmap_;
   int imageIndex_;
   bool ownerDrawn_;
-  int morphSteps_ = 0;
+  TMorphProgress morph_;
 };

@@ -48,7 +48,7 @@ TEST_F(CaptionButtons, HoverMorphsTheCloseButtonInFiveStepsAndBack) {
   long last = DistanceFrom(ActiveLook());
   for (int step = 1; step <= 5; ++step) {
     engine.FrameMorphTimer().Tick();
-    EXPECT_DOUBLE_EQ(close.MorphProgress, 0.2 * step);
+    EXPECT_DOUBLE_EQ(close.Morph.Value(), 0.2 * step);
     const long now = DistanceFrom(ActiveLook());
     EXPECT_LT(now, last) << step;
     last = now;
@@ -67,7 +67,7 @@ TEST_F(CaptionButtons, HoverMorphsTheCloseButtonInFiveStepsAndBack) {
     EXPECT_LT(now, last) << step;
     last = now;
   }
-  EXPECT_EQ(close.MorphProgress, 0.0);
+  EXPECT_EQ(close.Morph.Value(), 0.0);
   EXPECT_EQ(last, 0);
   EXPECT_EQ(RunMorph(), 1);
 
@@ -79,7 +79,7 @@ TEST_F(CaptionButtons, HoverMorphsTheCloseButtonInFiveStepsAndBack) {
   MoveTo(200, 200);
   Poll();
   EXPECT_EQ(RunMorph(), 3);
-  EXPECT_EQ(close.MorphProgress, 0.0);
+  EXPECT_EQ(close.Morph.Value(), 0.0);
 }
 
 TEST_F(CaptionButtons, MinimiseMaximiseAndSystemMenuButtonsAreDrawnButInert) {
