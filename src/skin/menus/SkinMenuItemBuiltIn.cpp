@@ -15,7 +15,7 @@ void PaintBuiltInMenuItem(TBitmap& target, const TSkinMenuItem& item, const TMen
   const int W = item.Rect.Width(), H = item.Rect.Height();
   target.SetSize(W, H);
   TCanvas& c = target.Canvas;
-  const int g = context.Images ? context.ImageColumnWidth : 19;
+  const int g = context.ImageColumnWidth;
   const bool active = item.Active() && !item.IsLine();
   c.Brush.Style = TBrushStyle::bsSolid;
   TMenuItemColors colors;
@@ -33,18 +33,18 @@ void PaintBuiltInMenuItem(TBitmap& target, const TSkinMenuItem& item, const TMen
   colors.Marks = colors.Text;
   if (item.IsLine()) {
     c.Pen.Color = clBtnShadow;
-    c.MoveTo(g, Div(H, 2));
-    c.LineTo(W, Div(H, 2));
+    c.MoveTo(g, H / 2);
+    c.LineTo(W, H / 2);
     return;
   }
 
   const TRect inner{2, 2, W - 2, H - 2};
-  const int centre = inner.Top + Div(inner.Height(), 2);
+  const int centre = inner.Top + inner.Height() / 2;
   TMenuItemContentLayout layout;
   layout.Band = inner;
   layout.CaptionLeft = inner.Left + g;
   layout.CaptionAlign = DT_LEFT;
-  layout.ShortCutRight = inner.Right - 19;
+  layout.ShortCutRight = inner.Right - kMenuRightColumn;
   layout.ArrowLeft = inner.Right - 7;
   layout.ImageArea = {inner.Left + 2, inner.Top, inner.Right, inner.Bottom};
   layout.Glyph = {inner.Left + 2, centre - 4};

@@ -20,7 +20,7 @@ void DrawItemState(TBitmap& bitmap, const TSkinMenuItem& item, const TMenuItemPa
 
   TRect T = L.TextRect;
   T.Right += W - L.SkinRect.Width();
-  const int column = !L.ImageRect.IsEmpty() ? 0 : context.Images ? context.ImageColumnWidth : 16;
+  const int column = !L.ImageRect.IsEmpty() ? 0 : context.Images ? context.ImageColumnWidth : kSkinnedMenuColumn;
 
   TMenuItemColors colors;
   colors.Text = active ? L.ActiveFontColor : item.Enabled() ? L.FontColor : L.UnEnabledFontColor;
@@ -30,16 +30,16 @@ void DrawItemState(TBitmap& bitmap, const TSkinMenuItem& item, const TMenuItemPa
   layout.Band = T;
   layout.CaptionLeft = T.Left + column;
   layout.CaptionAlign = DT_CENTER;
-  layout.ShortCutRight = T.Right - 16;
+  layout.ShortCutRight = T.Right - kSkinnedMenuColumn;
   layout.ArrowLeft = T.Right - 7;
-  const int centre = T.Top + Div(T.Height(), 2);
+  const int centre = T.Top + T.Height() / 2;
   if (L.ImageRect.IsEmpty()) {
     layout.ImageArea = {T.Left + 2, T.Top, T.Right, T.Bottom};
     layout.Glyph = {T.Left + 2, centre - 4};
   } else {
     layout.ImageArea = L.ImageRect;
     layout.CentreImage = true;
-    layout.Glyph = {L.ImageRect.Left + Div(L.ImageRect.Width(), 2) - 4, L.ImageRect.Top + Div(L.ImageRect.Height(), 2) - 4};
+    layout.Glyph = {L.ImageRect.Left + L.ImageRect.Width() / 2 - 4, L.ImageRect.Top + L.ImageRect.Height() / 2 - 4};
   }
   layout.CheckMark = layout.Glyph;
   layout.RadioDot = {layout.Glyph.X, layout.Glyph.Y + 1};

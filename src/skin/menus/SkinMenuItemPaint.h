@@ -7,12 +7,22 @@ class TCustomImageList;
 class TSkinMenuItem;
 struct TSkinMenuLook;
 
+// The built-in look's columns: the image column (an image list's image width and a padding, else
+// a fixed width) left of the text, and the room right of it for the shortcut and the sub-menu
+// arrow.
+constexpr int kMenuImageColumn = 19;
+constexpr int kMenuImagePadding = 5;
+constexpr int kMenuRightColumn = 19;
+// A skinned line whose skin gives no image place keeps its text this far from its text band's
+// left end, and its shortcut this far from the right one.
+constexpr int kSkinnedMenuColumn = 16;
+
 struct TMenuItemPaintContext {
   const TSkinMenuLook& Look;
   // The image list of the line's menu, or none.
   const TCustomImageList* Images = nullptr;
-  // The popup's image column: the image width + 5 with an image list, else 19.
-  int ImageColumnWidth = 19;
+  // The popup's image column.
+  int ImageColumnWidth = kMenuImageColumn;
 };
 
 // Sizes the target to the line's rectangle and paints the line into it.

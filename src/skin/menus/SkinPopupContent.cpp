@@ -28,7 +28,7 @@ void TSkinPopupContent::Build(const TSkinMenuLook& look, const TSkinMenuSettings
   firstVisible_ = 0;
   ScrollDirection = sdNone;
   // 4.-6.
-  imageColumnWidth_ = images_ ? images_->Width() + 5 : 19;
+  imageColumnWidth_ = images_ ? images_->Width() + kMenuImagePadding : kMenuImageColumn;
   width_ = MeasureWidth();
   MeasureHeight(settings, workArea);
   // 7.
@@ -55,7 +55,7 @@ int TSkinPopupContent::MeasureWidth() const {
     if (!item->ShortCutText().isEmpty()) text += QStringLiteral("  ") + item->ShortCutText();
     a = std::max(a, MeasureTextWidth(scratch.Canvas, text) + 2);
   }
-  a += imageColumnWidth_ + 19;
+  a += imageColumnWidth_ + kMenuRightColumn;
   if (!look_.Skinned()) return a + 10;
   const TPopupFrameLook& frame = *look_.Frame;
   const TMenuItemLook& item = *look_.Item;
@@ -140,7 +140,7 @@ void TSkinPopupContent::PaintBackground(TBitmap& target) const {
   }
   target.SetSize(width_, height_);
   TCanvas& c = target.Canvas;
-  const int column = images_ ? imageColumnWidth_ + 2 : 21;
+  const int column = imageColumnWidth_ + 2;
   c.Brush.Style = TBrushStyle::bsSolid;
   c.Brush.Color = clBtnFace;
   c.FillRect(Rect(0, 0, column, height_));

@@ -21,6 +21,7 @@
 
 #include "skin/controls/SkinDrawNinePart.h"
 #include "skin/menus/SkinMenuItem.h"
+#include "skin/menus/SkinMenuItemPaint.h"
 #include "skin/menus/SkinMenuLook.h"
 
 class TBitmap;
@@ -85,7 +86,7 @@ class TSkinPopupContent {
   int defaultItemHeight_ = 20;
   std::vector<std::unique_ptr<TSkinMenuItem>> items_;
   const TCustomImageList* images_ = nullptr;
-  int imageColumnWidth_ = 19;
+  int imageColumnWidth_ = kMenuImageColumn;
   int width_ = 0;
   int height_ = 0;
   bool scrolling_ = false;
