@@ -44,11 +44,12 @@ bool TActiveSkinObject::MorphEnabled() const {
 }
 
 bool TActiveSkinObject::NeedsMorphStep() const {
-  return (Active && MorphProgress < 1) || (!Active && MorphProgress > 0);
+  return Morph.Short(Active);
 }
 
-bool TActiveSkinObject::MorphUnderWay() const {
-  return (Active && MorphProgress != 1) || (!Active && MorphProgress != 0);
+void TActiveSkinObject::ResetState() {
+  Active = MouseIn = false;
+  Morph.JumpTo(false);
 }
 
 void TActiveSkinObject::StartMorph() {
@@ -57,17 +58,8 @@ void TActiveSkinObject::StartMorph() {
 }
 
 void TActiveSkinObject::MorphStep() {
-  SetMorphProgress(MorphProgress + (Active ? 0.2 : -0.2));
+  Morph.StepTowards(Active);
   RepaintAlone();
-}
-
-void TActiveSkinObject::SetMorphProgress(double value) {
-  // Steps of 0.2 do not add up exactly in binary; a step that lands a hair short of an end is at
-  // that end, so a morph takes five steps either way.
-  constexpr double kHair = 1e-9;
-  if (value < kHair) value = 0.0;
-  if (value > 1.0 - kHair) value = 1.0;
-  MorphProgress = value;
 }
 
 void TActiveSkinObject::RepaintAlone() { SkinForm.PaintObject(*this); }
@@ -84,7 +76,7 @@ void TActiveSkinObject::DrawMorph(TCanvas& canvas, const TBitmap* normalPicture,
   CopyPiece(normalLook.Canvas, Rect(0, 0, w, h), normalPicture->Image(), normal);
   CopyPiece(activeLook.Canvas, Rect(0, 0, w, h), ActivePicture->Image(), active);
   TEffectBmp blended(normalLook);
-  blended.Morph(MorphKind, TEffectBmp(activeLook), MorphProgress);
+  blended.Morph(MorphKind, TEffectBmp(activeLook), Morph.Value());
   blended.Draw(canvas, ObjectRect.Left, ObjectRect.Top);
 }
 
@@ -96,7 +88,7 @@ void TActiveSkinObject::Draw(TCanvas& canvas, bool singleRepaint) {
     return;
   }
   const TBitmap* normalPicture = SkinRectInAPicture ? ActivePicture : FramePicture;
-  if (MorphEnabled() && MorphUnderWay()) {
+  if (MorphEnabled() && Morph.Short(Active)) {
     DrawMorph(canvas, normalPicture, SkinRect, ActiveSkinRect);
     return;
   }

@@ -9,17 +9,18 @@
 // normal state; alone (singleRepaint true) it always draws its current look.
 //
 // The pointer: the engine tells an object that the pointer entered or left it, and passes it the
-// presses, releases, moves and double clicks it routes. Hover morphs run in five steps of 0.2 on
-// the engine's morph timer. Buttons show their pressed look while pressed with the pointer over
+// presses, releases, moves and double clicks it routes. Hover morphs run in five steps on the
+// engine's morph timer. Buttons show their pressed look while pressed with the pointer over
 // them, and std buttons run their command when the left button is released over them.
 // ActiveSkinObjects.cpp holds the base and the user object, SkinButtonObjects.cpp the buttons and
 // their commands, SkinAnimateObject.cpp the animate object, SkinCaptionObject.cpp the caption.
 #include <QString>
 #include <memory>
 
-#include "skin/data/SkinFont.h"
 #include "platform/Bitmap.h"
 #include "platform/Types.h"
+#include "skin/controls/MorphProgress.h"
+#include "skin/data/SkinFont.h"
 #include "skin/data/SkinIniValues.h"
 #include "skin/form/FrameLayout.h"
 
@@ -52,19 +53,36 @@ class TActiveSkinObject {
   virtual void MouseEnter();
   virtual void MouseLeave();
 
+  // What the engine asks of an object, by kind.
+  // A caption button: a std button or an animate one, with a command of the window.
+  virtual bool IsCaptionButton() const { return false; }
+  // Shown, hidden or disabled by the window's BorderIcons.
+  virtual bool FollowsBorderIcons() const { return false; }
+  // A press holds the pointer until its release (the caption lets the move loop have it).
+  virtual bool CapturesPointer() const { return true; }
+  // Follows the window's activation (the caption bar).
+  virtual bool FollowsActivation() const { return false; }
+  virtual void StartActivationAnimation(bool active) { (void)active; }
+  // Back to the look without pointer (a move or size loop begins, the window's state changed).
+  virtual void ResetState();
+  // One 25 ms tick of the engine's animation timer; false when the object neither counted nor
+  // stepped.
+  virtual bool AnimateTick() { return false; }
+  // The object's menu closed: it comes up; false when no menu of its own was open.
+  virtual bool ReleaseFromMenu() { return false; }
+
   // Morphing is on and the skin allows effects.
   bool MorphEnabled() const;
   // Starts the engine's morph timer, or repaints at once when the object does not morph.
   void StartMorph();
-  // One 0.2 step towards the look of the current state, then a repaint.
+  // One step towards the look of the current state, then a repaint.
   void MorphStep();
-  void SetMorphProgress(double value);
 
   // The object as layout and hit testing see it.
   TObjectPlace Place() const;
 
   TSkinForm& SkinForm;
-  double MorphProgress = 0;
+  TMorphProgress Morph;
   bool MouseIn = false;
   const TBitmap* FramePicture = nullptr;
   const TBitmap* ActivePicture = nullptr;
@@ -83,11 +101,9 @@ class TActiveSkinObject {
   bool SkinRectInAPicture = false;
 
  protected:
-  // A morph is under way: the look is between the normal and the active one.
-  bool MorphUnderWay() const;
   // Copies a rectangle of a picture to ObjectRect (stretched when the sizes differ).
   void DrawLook(TCanvas& canvas, const TBitmap* picture, const TRect& source) const;
-  // The normal look blended towards the active look by MorphProgress, at ObjectRect.
+  // The normal look blended towards the active look by the morph's progress, at ObjectRect.
   void DrawMorph(TCanvas& canvas, const TBitmap* normalPicture, const TRect& normal, const TRect& active) const;
   void RepaintAlone();
 };
@@ -103,6 +119,7 @@ class TSkinButtonObject : public TActiveSkinObject {
  public:
   TSkinButtonObject(TSkinForm& skinForm, const TDataSkinObject* data);
   TFrameObjectKind Kind() const override { return TFrameObjectKind::Button; }
+  bool ReleaseFromMenu() override;
   bool NeedsMorphStep() const override;
   void Draw(TCanvas& canvas, bool singleRepaint) override;
   void MouseDown(int x, int y, TMouseButton button) override;
@@ -131,6 +148,8 @@ class TSkinStdButtonObject : public TSkinButtonObject {
   TSkinStdButtonObject(TSkinForm& skinForm, const QString& idName, SkinCommand command);
   TFrameObjectKind Kind() const override { return TFrameObjectKind::StdButton; }
   SkinCommand Command() const override { return command_; }
+  bool IsCaptionButton() const override { return true; }
+  bool FollowsBorderIcons() const override { return true; }
   bool NeedsMorphStep() const override;
   void Draw(TCanvas& canvas, bool singleRepaint) override;
   void DblClick() override;
@@ -155,6 +174,12 @@ class TSkinAnimateObject : public TActiveSkinObject {
   TSkinAnimateObject(TSkinForm& skinForm, const TDataSkinObject* data);
   TFrameObjectKind Kind() const override { return TFrameObjectKind::Animate; }
   SkinCommand Command() const override { return command_; }
+  bool IsCaptionButton() const override { return true; }
+  bool FollowsBorderIcons() const override { return ButtonStyle; }
+  void ResetState() override;
+  bool AnimateTick() override;
+  // Its menu closed: it plays backwards to frame 1.
+  bool ReleaseFromMenu() override;
   void Draw(TCanvas& canvas, bool singleRepaint) override;
   void DblClick() override;
   void MouseDown(int x, int y, TMouseButton button) override;
@@ -162,11 +187,6 @@ class TSkinAnimateObject : public TActiveSkinObject {
   void MouseEnter() override;
   void MouseLeave() override;
 
-  // One 25 ms tick of the engine's animation timer; false when the object neither counted nor
-  // stepped.
-  bool AnimateTick();
-  // Its menu closed: it plays backwards to frame 1.
-  void MenuClosed();
 
   int AnimateFrame = 1;
   int AnimateCounter = 25;
@@ -202,6 +222,13 @@ class TSkinCaptionObject : public TActiveSkinObject {
  public:
   TSkinCaptionObject(TSkinForm& skinForm, const TDataSkinObject* data);
   TFrameObjectKind Kind() const override { return TFrameObjectKind::Caption; }
+  bool CapturesPointer() const override { return false; }
+  bool FollowsActivation() const override { return true; }
+  // The window became active (frames 1 onwards) or inactive (backwards, when the skin asks).
+  void StartActivationAnimation(bool active) override;
+  // The caption keeps its look through loops and state changes: it follows activation only.
+  void ResetState() override {}
+  bool AnimateTick() override;
   void Draw(TCanvas& canvas, bool singleRepaint) override;
   void MouseDown(int x, int y, TMouseButton button) override;
   void MouseUp(int x, int y, TMouseButton button) override;
@@ -210,10 +237,6 @@ class TSkinCaptionObject : public TActiveSkinObject {
 
   // A caption animation applies: effects on and an animation strip given.
   bool HasCaptionAnimation() const;
-  // The window became active (frames 1 onwards) or inactive (backwards, when the skin asks).
-  void StartCaptionAnimation(bool active);
-  // One 25 ms tick of the engine's animation timer; false when it neither counted nor stepped.
-  bool AnimateTick();
 
   QString FontName = SkinFontName();
   int FontHeight = kSkinFontHeight;

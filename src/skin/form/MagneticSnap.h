@@ -10,6 +10,9 @@ struct TSnapState {
   bool Bottom = false;
   // The pointer where an edge snapped (x for the left and right edges, y for the others).
   TPoint Anchor{};
+
+  // The window was placed otherwise (sized, or the loop ended): no edge holds it any more.
+  void Release() { Left = Top = Right = Bottom = false; }
 };
 
 // The window's place for a move that proposes `proposed` (its size is the window's w × h), the

@@ -113,11 +113,17 @@ void TSkinAnimateObject::RunCommand() {
   SkinForm.PopupObjectMenu(*MenuItem, ObjectRect, PopupUp);
 }
 
-void TSkinAnimateObject::MenuClosed() {
-  if (!MenuItem || !MenuOpen) return;
+bool TSkinAnimateObject::ReleaseFromMenu() {
+  if (!MenuItem || !MenuOpen) return false;
   AnimateFrame = CountFrames;
   Down = MenuOpen = false;
   Animate(false);
+  return true;
+}
+
+void TSkinAnimateObject::ResetState() {
+  MouseIn = Active = false;
+  AnimateFrame = 1;
 }
 
 // Every 25 ms while playing: the counter runs up to the object's interval, then one frame is

@@ -17,6 +17,12 @@ TSkinButtonObject::TSkinButtonObject(TSkinForm& skinForm, const TDataSkinObject*
   }
 }
 
+bool TSkinButtonObject::ReleaseFromMenu() {
+  if (!Down || !MenuItem) return false;
+  SetDown(false);
+  return true;
+}
+
 bool TSkinButtonObject::NeedsMorphStep() const {
   // A button whose menu is open stays as it is.
   if (MenuItem && Down) return false;
@@ -37,7 +43,7 @@ void TSkinButtonObject::Draw(TCanvas& canvas, bool singleRepaint) {
 
 void TSkinButtonObject::SetDown(bool down) {
   Down = down;
-  if (MorphEnabled() && Active) MorphProgress = 1.0;
+  if (MorphEnabled() && Active) Morph.JumpTo(true);
   RepaintAlone();
   if (MorphEnabled() && !Down) StartMorph();
 }
@@ -66,7 +72,7 @@ void TSkinButtonObject::MouseEnter() {
   MouseIn = Active = true;
   if (!DownRect.IsEmpty() && Down) {
     // Back onto a pressed button: the pressed look at once.
-    if (MorphEnabled()) MorphProgress = 1.0;
+    if (MorphEnabled()) Morph.JumpTo(true);
     RepaintAlone();
   } else if (!ActiveSkinRect.IsEmpty()) {
     StartMorph();
@@ -116,7 +122,7 @@ void TSkinStdButtonObject::Draw(TCanvas& canvas, bool singleRepaint) {
   if (command_ == SkinCommand::cmSysMenu && SkinForm.ShowIcon() && SkinRectInAPicture) {
     QPainter painter(canvas.Target());
     painter.drawPixmap(ObjectRect.Left, ObjectRect.Top, SkinForm.SmallIcon());
-    MorphProgress = 0;
+    Morph.JumpTo(false);
     return;
   }
   if (Enabled && SkinForm.InRestoreState(command_) && !RestoreRect.IsEmpty()) {
@@ -124,7 +130,7 @@ void TSkinStdButtonObject::Draw(TCanvas& canvas, bool singleRepaint) {
       DrawLook(canvas, ActivePicture, RestoreInActiveRect);
     } else if (Down && !RestoreDownRect.IsEmpty() && MouseIn) {
       DrawLook(canvas, ActivePicture, RestoreDownRect);
-    } else if (MorphEnabled() && MorphUnderWay()) {
+    } else if (MorphEnabled() && Morph.Short(Active)) {
       DrawMorph(canvas, ActivePicture, RestoreRect, RestoreActiveRect);
     } else {
       DrawLook(canvas, ActivePicture, !Active || RestoreActiveRect.IsEmpty() ? RestoreRect : RestoreActiveRect);

@@ -46,7 +46,7 @@ bool TSkinCaptionObject::HasCaptionAnimation() const {
   return skin && !skin->Empty() && skin->EnableSkinEffects && !AnimateSkinRect.IsEmpty();
 }
 
-void TSkinCaptionObject::StartCaptionAnimation(bool active) {
+void TSkinCaptionObject::StartActivationAnimation(bool active) {
   if (!HasCaptionAnimation()) return;
   AnimateCounter = 25;
   AnimateFrame = active ? 1 : (InActiveAnimation ? FrameCount : 0);
@@ -114,10 +114,10 @@ void TSkinCaptionObject::DrawText(TCanvas& canvas, int ox, int oy, bool activeLo
   const TRect area = TextArea();
   EllipsizeToWidth(canvas, text, area.Width());
   const int tw = MeasureTextWidth(canvas, text), th = MeasureTextHeight(canvas, text);
-  int y = area.Top + Div(area.Height(), 2) - Div(th, 2);
+  int y = area.Top + area.Height() / 2 - th / 2;
   int x = area.Left;
   if (Alignment == TAlignment::taRightJustify) x = area.Right - tw;
-  else if (Alignment == TAlignment::taCenter) x = area.Left + Div(area.Width(), 2) - Div(tw, 2);
+  else if (Alignment == TAlignment::taCenter) x = area.Left + area.Width() / 2 - tw / 2;
   x += ox;
   y += oy;
   canvas.Brush.Style = TBrushStyle::bsClear;
@@ -188,10 +188,10 @@ void TSkinCaptionObject::Draw(TCanvas& canvas, bool) {
     const TRect& s = AnimateSkinRect;
     TRect frame;
     if (s.Height() > SkinRect.Height()) {
-      const int g = Div(s.Height(), FrameCount);
+      const int g = s.Height() / FrameCount;
       frame = {s.Left, s.Top + g * (AnimateFrame - 1), s.Right, s.Top + g * AnimateFrame};
     } else {
-      const int g = Div(s.Width(), FrameCount);
+      const int g = s.Width() / FrameCount;
       frame = {s.Left + g * (AnimateFrame - 1), s.Top, s.Left + g * AnimateFrame, s.Bottom};
     }
     // The text keeps the look of the state being left until the animation ends.
@@ -199,11 +199,11 @@ void TSkinCaptionObject::Draw(TCanvas& canvas, bool) {
     canvas.Draw(ObjectRect.Left, ObjectRect.Top, look);
     return;
   }
-  if (MorphEnabled() && MorphUnderWay()) {
+  if (MorphEnabled() && Morph.Short(Active)) {
     TBitmap inactive = LookWithText(FramePicture, SkinRect, false);
     const TBitmap active = LookWithText(ActivePicture, ActiveSkinRect, true);
     TEffectBmp blended(inactive);
-    blended.Morph(MorphKind, TEffectBmp(active), MorphProgress);
+    blended.Morph(MorphKind, TEffectBmp(active), Morph.Value());
     inactive.Assign(blended.ToImage());
     DrawInactiveEffectAndPlace(canvas, inactive);
     return;

@@ -33,10 +33,7 @@ TSkinForm::TSkinForm(TForm* owner)
       defCaptionFont_(SkinDefaultFont(clBtnText, TFontStyle::fsBold)),
       defInActiveCaptionFont_(SkinDefaultFont(clBtnShadow, TFontStyle::fsBold)) {
   DefMenuItemFont = SkinDefaultFont();
-  hoverTimer_.OnTimer = [this] { HoverTimerTick(); };
-  frameMorphTimer_.OnTimer = [this] { FrameMorphTimerTick(); };
-  frameAnimateTimer_.OnTimer = [this] { FrameAnimateTimerTick(); };
-  alphaTimer_.OnTimer = [this] { form_.Perform(WM_TIMER, 1); };
+  alphaTimer_.OnTimer = [this] { form_.Perform(WM_TIMER, kAlphaTimerId); };
 
   savedShortCut_ = form_.OnShortCut;
   form_.OnShortCut = [this](TWMKey& message, bool& handled) { HandleShortCut(message, handled); };
@@ -60,8 +57,9 @@ TSkinForm::~TSkinForm() {
     form_.OnShortCut = savedShortCut_;
   }
   if (SkinMenuHostOf(&form_) == this) RegisterSkinMenuHost(&form_, nullptr);
-  if (appHookSaved_) Application().SetOnMessage(std::move(savedAppMessageHook_));
-  for (TWindowTimer* timer : {&hoverTimer_, &frameMorphTimer_, &frameAnimateTimer_, &alphaTimer_}) timer->Stop();
+  menuState_.ReleaseHook();
+  pointer_.StopTimers();
+  alphaTimer_.Stop();
   skinMenu_.reset();
   objectList_.clear();
 }
@@ -138,7 +136,7 @@ void TSkinForm::SetDefInActiveCaptionFont(const TFont& font) {
 // size enforced with the position kept (or a nudge, so the frame is measured anew); layout and
 // region; repaint and activation look; the client size the component asks for.
 void TSkinForm::ChangeSkinData() {
-  hoverIndex_ = oldHoverIndex_ = captureIndex_ = -1;
+  pointer_.Forget();
   skinned_ = skinData_ && !skinData_->Empty();
   if (skinned_) {
     geometry_ = FrameSkinGeometryOf(*skinData_);
@@ -156,9 +154,9 @@ void TSkinForm::ChangeSkinData() {
   else if (narrow) form_.SetWidth(minWidth);
   else NudgeWidth();
   // Rolled-up and minimised windows keep their collapsed size (window states).
-  if (rollUpState_ || skinWindowState_ == TSkinWindowState::Minimized) {
+  if (states_.Collapsed()) {
     if (form_.Height() != GetMinHeight()) form_.SetHeight(GetMinHeight());
-    if (skinWindowState_ == TSkinWindowState::Minimized) form_.SetWidth(GetMinWidth());
+    if (states_.Minimised()) form_.SetWidth(GetMinWidth());
   }
   frameWidth_ = form_.Width();
   frameHeight_ = form_.Height();
@@ -166,13 +164,17 @@ void TSkinForm::ChangeSkinData() {
   form_.Client()->update();
   form_.RedrawFrame();
   ActivationChanged(true);
-  hoverTimer_.Start();
+  pointer_.HoverTimer().Start();
   if (OnChangeSkinData) OnChangeSkinData(this);
   inChangeSkinData_ = false;
-  if (!rollUpState_) {
+  if (!states_.RolledUp()) {
     if (ClientWidth > 0) form_.SetClientSize(ClientWidth, form_.ClientHeight());
     if (ClientHeight > 0) form_.SetClientSize(form_.ClientWidth(), ClientHeight);
   }
+}
+
+void TSkinForm::CloseForm() {
+  Application().Guard([this] { form_.Close(); });
 }
 
 void TSkinForm::CreateSkinObjects() {
@@ -184,7 +186,7 @@ void TSkinForm::CreateSkinObjects() {
 
 void TSkinForm::ClearSkinObjects() {
   objectList_.clear();
-  hoverIndex_ = oldHoverIndex_ = captureIndex_ = -1;
+  pointer_.Forget();
 }
 
 void TSkinForm::CreateDefaultButtons() {
@@ -215,15 +217,14 @@ unsigned IconOf(SkinCommand command) {
 
 void TSkinForm::ApplyBorderIcons() {
   for (auto& object : objectList_) {
-    const bool animate = object->Kind() == TFrameObjectKind::Animate;
-    if (object->Kind() != TFrameObjectKind::StdButton && !animate) continue;
+    if (!object->IsCaptionButton()) continue;
     if (HideCaptionButtons) {
       // A button drawn in the frame picture cannot vanish: it stays visible and inert.
       object->Enabled = false;
       object->Visible = !object->SkinRectInAPicture;
       continue;
     }
-    if (animate && !static_cast<TSkinAnimateObject&>(*object).ButtonStyle) continue;
+    if (!object->FollowsBorderIcons()) continue;
     const SkinCommand command = object->Command();
     if (command == SkinCommand::cmClose) continue;
     if (command == SkinCommand::cmDefault) {
@@ -255,7 +256,7 @@ void TSkinForm::SetDefaultHints() {
       {SkinCommand::cmMinimizeToTray, "TRAYBUTTON_HINT", "Minimize to Tray"},
   };
   for (auto& object : objectList_) {
-    if (object->Kind() != TFrameObjectKind::StdButton && object->Kind() != TFrameObjectKind::Animate) continue;
+    if (!object->IsCaptionButton()) continue;
     for (const DefaultHint& hint : kHints)
       if (hint.command == object->Command()) object->Hint = ResourceText(hint.key, hint.text);
   }
@@ -267,14 +268,14 @@ void TSkinForm::ActivationChanged(bool animate) {
   const bool active = IsFormActive();
   // Only the first caption object whose state differs follows.
   for (auto& object : objectList_) {
-    if (object->Kind() != TFrameObjectKind::Caption || object->Active == active) continue;
+    if (!object->FollowsActivation() || object->Active == active) continue;
     object->Active = active;
     if (animate) {
-      static_cast<TSkinCaptionObject&>(*object).StartCaptionAnimation(active);
+      object->StartActivationAnimation(active);
       form_.Perform(WM_NCPAINT);
-      if (object->MorphEnabled()) frameMorphTimer_.Start();
+      if (object->MorphEnabled()) pointer_.MorphTimer().Start();
     } else if (object->MorphEnabled()) {
-      object->SetMorphProgress(active ? 1.0 : 0.0);
+      object->Morph.JumpTo(active);
     }
     break;
   }
@@ -283,29 +284,20 @@ void TSkinForm::ActivationChanged(bool animate) {
 }
 
 void TSkinForm::ResetObjectStates() {
-  for (auto& object : objectList_) {
-    if (object->Kind() == TFrameObjectKind::Animate) {
-      auto& animate = static_cast<TSkinAnimateObject&>(*object);
-      animate.MouseIn = animate.Active = false;
-      animate.AnimateFrame = 1;
-    } else if (object->Kind() != TFrameObjectKind::Caption) {
-      object->Active = object->MouseIn = false;
-      object->MorphProgress = 0;
-    }
-  }
+  for (auto& object : objectList_) object->ResetState();
 }
 
 // The frame height without the client area: the skin's bands, or the default caption and borders.
 int TSkinForm::GetMinWidth() const {
-  if (!skinned_) return MinWidth > 0 ? MinWidth : 120;
-  if (geometry_.PW < MinWidth && skinWindowState_ != TSkinWindowState::Minimized) return MinWidth;
+  if (!skinned_) return MinWidth > 0 ? MinWidth : kDefaultMinWidth;
+  if (geometry_.PW < MinWidth && !states_.Minimised()) return MinWidth;
   return skinData_->FormMinWidth > 0 ? skinData_->FormMinWidth : geometry_.PW;
 }
 
 int TSkinForm::GetMinHeight() const {
   const int frame = skinned_ ? geometry_.PH - geometry_.ClientRect.Height()
-                             : DefaultCaptionHeight(form_.BorderStyle()) + 6;
-  if (frame >= MinHeight || rollUpState_ || skinWindowState_ == TSkinWindowState::Minimized) return frame;
+                             : DefaultCaptionHeight(form_.BorderStyle()) + 2 * kDefaultBorder;
+  if (frame >= MinHeight || states_.Collapsed()) return frame;
   return MinHeight;
 }
 
@@ -334,9 +326,9 @@ TRect TSkinForm::WindowToScreen(const TRect& r) const {
 
 bool TSkinForm::InRestoreState(SkinCommand command) const {
   switch (command) {
-    case SkinCommand::cmMaximize: return skinWindowState_ == TSkinWindowState::Maximized;
-    case SkinCommand::cmMinimize: return skinWindowState_ == TSkinWindowState::Minimized;
-    case SkinCommand::cmRollUp: return rollUpState_;
+    case SkinCommand::cmMaximize: return states_.Maximised();
+    case SkinCommand::cmMinimize: return states_.Minimised();
+    case SkinCommand::cmRollUp: return states_.RolledUp();
     default: return false;
   }
 }
@@ -364,9 +356,7 @@ void TSkinForm::HandleShortCut(TWMKey& message, bool& handled) {
   }
   if (message.Shift == ssAlt && message.CharCode == VK_SPACE) {
     for (const auto& object : objectList_) {
-      const bool menuObject = object->Kind() == TFrameObjectKind::StdButton ||
-                              object->Kind() == TFrameObjectKind::Animate;
-      if (menuObject && object->Command() == SkinCommand::cmSysMenu && object->Enabled)
+      if (object->IsCaptionButton() && object->Command() == SkinCommand::cmSysMenu && object->Enabled)
         PopupSystemMenuIn(WindowToScreen(object->ObjectRect));
     }
     handled = true;

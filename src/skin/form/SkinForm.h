@@ -34,6 +34,9 @@
 #include "skin/form/FrameLayout.h"
 #include "skin/form/FrameLinks.h"
 #include "skin/form/MagneticSnap.h"
+#include "skin/form/MenuState.h"
+#include "skin/form/PointerTracking.h"
+#include "skin/form/WindowStates.h"
 #include "skin/menus/SkinMenuHost.h"
 
 class TMenuItem;
@@ -55,13 +58,15 @@ enum TBorderIcon : unsigned {
 };
 using TBorderIcons = unsigned;
 
-// The frame's window states as the engine runs them.
-enum class TSkinWindowState { Normal = 0, Minimized = 1, Maximized = 2 };
-
 // A private request to paint the frame into a given device context (wParam), answered with
 // kFramePrintAnswer.
 constexpr unsigned kFramePrintRequest = 0xBC4B;
 constexpr LPARAM kFramePrintAnswer = 0x41A2;
+
+// The moment between the window's showing and its fade-in, which arrives as WM_TIMER with
+// kAlphaTimerId.
+constexpr int kAlphaDelay = 1;
+constexpr WPARAM kAlphaTimerId = 1;
 
 using TSkinNotifyHandler = std::function<void(TSkinForm* sender)>;
 using TShortCutHandler = std::function<void(TWMKey& message, bool& handled)>;
@@ -197,13 +202,13 @@ class TSkinForm : public TComponent, public TSkinMenuHost {
   void SetRegion(bool stretch);
   bool MaskHitTest(TPoint p) const;
 
-  // --- Window states (WindowStates.cpp) -------------------------------------------------------
-  void SetWindowState(TSkinWindowState state);
-  // Refused without biRollUp, while minimised, and for a window rolled up before it was
-  // maximised.
-  void SetRollUp(bool rolledUp);
-  // A double click on the caption: restore or maximise a sizeable window, else roll up or down.
-  void CaptionDoubleClick();
+  // --- Window states (WindowStates.*) --------------------------------------------------------
+  TWindowStates& WindowStates() { return states_; }
+  const TWindowStates& WindowStates() const { return states_; }
+  void SetWindowState(TSkinWindowState state) { states_.SetState(state); }
+  void SetRollUp(bool rolledUp) { states_.SetRollUp(rolledUp); }
+  TSkinWindowState SkinWindowState() const { return states_.State(); }
+  bool RollUpState() const { return states_.RolledUp(); }
   // The form's Close, with a failure reported and the window left open.
   void CloseForm();
   // The form's place from the screen's point of view: window rectangle to screen coordinates.
@@ -216,9 +221,7 @@ class TSkinForm : public TComponent, public TSkinMenuHost {
   void PopupSystemMenuIn(const TRect& screen);
   // Pops up a caption button's menu under its window rectangle, in the menu state.
   void PopupObjectMenu(TMenuItem& item, const TRect& objectRect, bool popupUp);
-  void MenuOpening();
-  void MenuClosed();
-  bool SkinMenuOpen() const { return skinMenuOpen_; }
+  bool SkinMenuOpen() const { return menuState_.Open(); }
   TSkinMenu& SkinMenu() { return *skinMenu_; }
   TPopupMenu& DefaultSystemMenu() { return *defaultSystemMenu_; }
   TSkinPopupMenu& TrayMenu() { return *trayMenu_; }
@@ -240,25 +243,20 @@ class TSkinForm : public TComponent, public TSkinMenuHost {
   int FrameWidth() const { return frameWidth_; }
   int FrameHeight() const { return frameHeight_; }
   const TRect& DefaultCaptionArea() const { return defaultCaptionArea_; }
-  int HoverIndex() const { return hoverIndex_; }
-  int CaptureIndex() const { return captureIndex_; }
+  int HoverIndex() const { return pointer_.HoverIndex(); }
+  int CaptureIndex() const { return pointer_.CaptureIndex(); }
   bool LastNcActive() const { return lastNcActive_; }
   // The object's action is in effect (maximised, minimised, rolled up).
   bool InRestoreState(SkinCommand command) const;
-  TSkinWindowState SkinWindowState() const { return skinWindowState_; }
-  bool RollUpState() const { return rollUpState_; }
-  bool RolledUpWhileMaximized() const { return rolledUpWhileMaximized_; }
-  int HeightBeforeRollUp() const { return heightBeforeRollUp_; }
-  // The bounds before a minimise or maximise; empty otherwise.
-  const TRect& RestoreBounds() const { return restoreBounds_; }
-  bool FirstShow() const { return firstShow_; }
   const TSnapState& SnapState() const { return snapState_; }
   // The small icon the system-menu button shows with ShowIcon.
   const QPixmap& SmallIcon();
   static TSize SmallIconSize() { return {16, 16}; }
-  TWindowTimer& HoverTimer() { return hoverTimer_; }
-  TWindowTimer& FrameMorphTimer() { return frameMorphTimer_; }
-  TWindowTimer& FrameAnimateTimer() { return frameAnimateTimer_; }
+  TWindowTimer& HoverTimer() { return pointer_.HoverTimer(); }
+  TWindowTimer& FrameMorphTimer() { return pointer_.MorphTimer(); }
+  TWindowTimer& FrameAnimateTimer() { return pointer_.AnimateTimer(); }
+  // The client area in window coordinates.
+  TRect ClientRectOnWindow() const;
   // Starts the alpha fade-in a moment after the window shows (WM_TIMER 1).
   TWindowTimer& AlphaTimer() { return alphaTimer_; }
   const TBorderStrips& MaskStrips() const { return maskStrips_; }
@@ -269,7 +267,34 @@ class TSkinForm : public TComponent, public TSkinMenuHost {
  private:
   void WndProc(TMessage& message);
   void Default(TMessage& message) { savedWindowProc_(message); }
-  void RouteMouse(const TMessage& message);
+  // The message handlers (SkinFormWndProc.cpp).
+  void WMDestroy(TMessage& message);
+  void WMSize(TMessage& message);
+  void WMActivate(TMessage& message);
+  void WMSetText(TMessage& message);
+  void WMEraseBkgnd(TMessage& message);
+  void WMShowWindow(TMessage& message);
+  void WMSetCursor(TMessage& message);
+  void WMGetMinMaxInfo(TMessage& message);
+  void WMNCCalcSize(TMessage& message);
+  void WMNCHitTest(TMessage& message);
+  void WMNCPaint();
+  void WMNCActivate(TMessage& message);
+  void WMSyncPaint(TMessage& message);
+  void WMSysCommand(TMessage& message);
+  void WMTimer(TMessage& message);
+  void WMMoving(TMessage& message);
+  void WMNCLButtonDown(TMessage& message);
+  void WMSkinMenuClosed(TMessage& message);
+  void WMSizing(TMessage& message);
+  void WMEnterSizeMove(TMessage& message);
+  void WMExitSizeMove(TMessage& message);
+  void SkinBeforeChange(TMessage& message);
+  void SkinChange(TMessage& message);
+  void SkinAfterChange(TMessage& message);
+  void SkinResStrChange(TMessage& message);
+  void FramePrintRequest(TMessage& message);
+  bool HasBorder() const;
   void SetReference(TComponent*& slot, TComponent* value);
   void HandleShortCut(TWMKey& message, bool& handled);
   void TellSkinControls(const TMessage& message);
@@ -282,34 +307,8 @@ class TSkinForm : public TComponent, public TSkinMenuHost {
   void PaintFrameStrips(TCanvas& dc);
   bool FrameMinimumMet(int width, int height) const;
 
-  // Tracking (SkinFormTracking.cpp).
-  void TrackHover(TPoint p, bool update);
-  void MouseDownAt(TPoint p, TMouseButton button);
-  void MouseUpAt(TPoint p, TMouseButton button);
-  void MouseMoveAt(TPoint p);
-  // A move while a press holds the pointer (client coordinates).
-  void CapturedMoveAt(TPoint clientPoint);
-  void DoubleClickAt();
-  void HoverTimerTick();
-  void FrameMorphTimerTick();
-  void FrameAnimateTimerTick();
-
-  // Window states (WindowStates.cpp).
-  void Minimize();
-  void Maximize();
-  void Restore();
-  void FirstShowPlacement();
-  void CentreByPosition();
-  void ShowStatusBarGrip(bool visible);
-
-  // Menu state and keys (SystemMenu.cpp).
+  // System menu (SystemMenu.cpp).
   void FillDefaultItems(TMenuItem& root, bool merge);
-  // The engine's application message hook while a menu is open.
-  void MenuMessageHook(TMessage& message, bool& handled);
-  void MenuKeyDown(int key);
-  // Closes an open menu for the messages that end it (press, move, size, activation, ...).
-  void MenuClosingFilter(const TMessage& message);
-  void KeyMenu();
   // A system-menu item's shortcut (Alt+F4) runs the item.
   bool SystemMenuShortCut(const TWMKey& key);
   void FillTrayMenu();
@@ -321,10 +320,12 @@ class TSkinForm : public TComponent, public TSkinMenuHost {
   // Alpha and snapping (WindowExtras.cpp).
   void ShowAlphaSetUp();
   void AlphaFadeIn();
-  void ClearLayered();
   void Snap(TRect& proposed);
 
   TForm& form_;
+  TWindowStates states_{*this};
+  TMenuState menuState_{*this};
+  TPointerTracking pointer_{*this};
   TWndMethod savedWindowProc_;
   TShortCutEvent savedShortCut_;
   std::vector<std::unique_ptr<TActiveSkinObject>> objectList_;
@@ -337,29 +338,10 @@ class TSkinForm : public TComponent, public TSkinMenuHost {
   TFrameSkinGeometry geometry_;
   TFrameLayout layout_;
   TRect defaultCaptionArea_{};
-  int hoverIndex_ = -1;
-  int oldHoverIndex_ = -1;
-  int captureIndex_ = -1;
-  TWindowTimer hoverTimer_{50};
-  TWindowTimer frameMorphTimer_{25};
-  TWindowTimer frameAnimateTimer_{25};
-  TWindowTimer alphaTimer_{1};
+  TWindowTimer alphaTimer_{kAlphaDelay};
   bool inSizeMove_ = false;
-  bool dragFullWindows_ = true;
-  bool firstShow_ = true;
   bool lastNcActive_ = false;
-  TSkinWindowState skinWindowState_ = TSkinWindowState::Normal;
-  bool rollUpState_ = false;
-  bool rolledUpWhileMaximized_ = false;
-  bool rolledUpAtMaximize_ = false;
-  int heightBeforeRollUp_ = 0;
-  TRect restoreBounds_{};
-  bool skinMenuOpen_ = false;
-  bool menuBarMode_ = false;  // a skinned menu bar's keyboard mode; this window has no bar
-  bool appHookSaved_ = false;
-  TMessageHook savedAppMessageHook_;
   TSnapState snapState_;
-  bool layered_ = false;
   bool alphaBlend_ = false;
   int alphaBlendValue_ = 200;
   std::unique_ptr<TPopupMenu> defaultSystemMenu_;

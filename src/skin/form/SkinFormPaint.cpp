@@ -144,7 +144,7 @@ void TSkinForm::PaintDefaultFrame(TCanvas* dc) {
   ArrangeDefaultFrame();
 
   TBitmap& bar = defaultCaption_;
-  bar.SetSize(std::max(W - 6, 0), CH);
+  bar.SetSize(std::max(W - 2 * kDefaultBorder, 0), CH);
   TCanvas& c = bar.Canvas;
   c.Brush.Style = TBrushStyle::bsSolid;
   c.Brush.Color = clBtnFace;
@@ -157,13 +157,13 @@ void TSkinForm::PaintDefaultFrame(TCanvas* dc) {
   if (skinData_ && skinData_->ResourceStrData()) c.Font.Charset = skinData_->ResourceStrData()->CharSet;
   QString text = form_.Caption();
   if (!text.isEmpty()) {
-    const int left = defaultCaptionArea_.Left - 3;
+    const int left = defaultCaptionArea_.Left - kDefaultBorder;
     const int m = bar.Width() - left - (bar.Width() - defaultCaptionArea_.Right);
     EllipsizeToWidth(c, text, m);
     TRect r{0, 0, 0, 0};
     DrawTextAuto(c, text, r, DT_CALCRECT);
-    const int x = left + Div(m, 2) - Div(r.Width() + 5, 2);
-    const int y = Div(CH, 2) - Div(r.Height(), 2);
+    const int x = left + m / 2 - (r.Width() + 5) / 2;
+    const int y = CH / 2 - r.Height() / 2;
     r = {x, y, x + r.Width(), y + r.Height()};
     c.FillRect({r.Left - 2, r.Top - 2, r.Right + 2, r.Bottom + 2});
     c.Brush.Style = TBrushStyle::bsClear;
@@ -172,7 +172,9 @@ void TSkinForm::PaintDefaultFrame(TCanvas* dc) {
   for (auto& object : objectList_) {
     if (!object->Visible) continue;
     const TRect kept = object->ObjectRect;
-    object->ObjectRect = {kept.Left - 3, kept.Top - 3, kept.Right - 3, kept.Bottom - 3};
+    // The bar lies inside the border: the objects' window places move by the border's width.
+    constexpr int B = kDefaultBorder;
+    object->ObjectRect = {kept.Left - B, kept.Top - B, kept.Right - B, kept.Bottom - B};
     object->Draw(c, false);
     object->ObjectRect = kept;
   }
@@ -180,8 +182,8 @@ void TSkinForm::PaintDefaultFrame(TCanvas* dc) {
   std::optional<TWindowDC> windowDC;
   if (!dc) dc = &windowDC.emplace(form_).Canvas();
   dc->SaveDC();
-  dc->ExcludeClipRect({3, CH + 3, W - 3, H - 3});
-  dc->Draw(3, 3, bar);
+  dc->ExcludeClipRect(DefaultClientRect(style, {0, 0, W, H}));
+  dc->Draw(kDefaultBorder, kDefaultBorder, bar);
   Ring(*dc, W, H, 0, cl3DLight, cl3DDkShadow);
   Ring(*dc, W, H, 1, clBtnHighlight, clBtnShadow);
   Ring(*dc, W, H, 2, clBtnFace, clBtnFace);
@@ -213,8 +215,8 @@ void TSkinForm::PaintClientBackground(TCanvas& canvas) {
     canvas.FillRect(whole);
   }
   if (LogoBitMap.Empty()) return;
-  const int x = std::max(Div(w, 2) - Div(LogoBitMap.Width(), 2), 0);
-  const int y = std::max(Div(h, 2) - Div(LogoBitMap.Height(), 2), 0);
+  const int x = std::max(w / 2 - LogoBitMap.Width() / 2, 0);
+  const int y = std::max(h / 2 - LogoBitMap.Height() / 2, 0);
   if (!LogoBitMapTransparent) {
     canvas.Draw(x, y, LogoBitMap);
     return;
@@ -234,9 +236,9 @@ THitTestState TSkinForm::HitState() const {
   state.W = form_.Width();
   state.H = form_.Height();
   state.Sizeable = IsSizeable(form_.BorderStyle());
-  state.Maximised = skinWindowState_ == TSkinWindowState::Maximized;
-  state.RolledUpOrMinimised = rollUpState_ || skinWindowState_ == TSkinWindowState::Minimized;
-  state.ObjectHovered = hoverIndex_ != -1;
+  state.Maximised = states_.Maximised();
+  state.RolledUpOrMinimised = states_.Collapsed();
+  state.ObjectHovered = pointer_.HoverIndex() != -1;
   state.InSizeMove = inSizeMove_;
   return state;
 }
@@ -250,4 +252,8 @@ int TSkinForm::HitTestSkinned(TPoint p) {
 int TSkinForm::HitTestDefault(TPoint p) {
   ArrangeDefaultFrame();
   return HitTestDefaultFrame(defaultCaptionArea_, form_.BorderStyle(), HitState(), p);
+}
+
+TRect TSkinForm::ClientRectOnWindow() const {
+  return skinned_ ? layout_.NewClientRect : DefaultClientRect(form_.BorderStyle(), Rect(0, 0, form_.Width(), form_.Height()));
 }

@@ -1,11 +1,9 @@
-// The skinned system menu and the menu state of the window.
+// The skinned system menu of the window.
 //
 // The items are made afresh for the window's state at every request (or the standard items are
 // merged into the program's own system menu). The menu opens at a point (a right click on the
-// caption), under a caption button (its press, or Alt+Space) or for a button's own menu. While a
-// menu is open the engine's application message hook gives it the keys; the menu state ends when
-// the menu reports that it closed (message 1228), when Esc closed its last popup, or when one of
-// the messages that close menus reaches the window.
+// caption), under a caption button (its press, or Alt+Space) or for a button's own menu, each
+// time in the window's menu state (MenuState.*).
 #include "platform/Menus.h"
 #include "platform/NonClientMessages.h"
 #include "skin/controls/SkinHint.h"
@@ -38,10 +36,6 @@ bool IsStdItemName(const QString& name) {
                               &kCloseItem})
     if (name == QLatin1String(item->name)) return true;
   return false;
-}
-
-bool IsMenuButton(const TActiveSkinObject& object) {
-  return object.Kind() == TFrameObjectKind::Button || object.Kind() == TFrameObjectKind::StdButton;
 }
 
 }  // namespace
@@ -78,8 +72,9 @@ TMenuItem* TSkinForm::GetSystemMenuItems() {
 // first five go on top (in the order minimise, restore, maximise, roll-up, tray), close last.
 void TSkinForm::FillDefaultItems(TMenuItem& root, bool merge) {
   const auto Text = [this](const StdItem& item) { return ResourceText(item.key, item.text); };
-  const bool minimised = skinWindowState_ == TSkinWindowState::Minimized;
-  const bool maximised = skinWindowState_ == TSkinWindowState::Maximized;
+  const bool minimised = states_.Minimised();
+  const bool maximised = states_.Maximised();
+  const bool rolledUp = states_.RolledUp();
   std::unique_ptr<TMenuItem> minimize, maximize, restore, rollUp, toTray;
   if (!minimised && (borderIcons_ & biMinimize))
     minimize = MakeStdItem(Text(kMinimizeItem), kMinimizeItem, [this] {
@@ -88,14 +83,9 @@ void TSkinForm::FillDefaultItems(TMenuItem& root, bool merge) {
     });
   if (!maximised && (borderIcons_ & biMaximize))
     maximize = MakeStdItem(Text(kMaximizeItem), kMaximizeItem, [this] { SetWindowState(TSkinWindowState::Maximized); });
-  if (minimised || maximised || rollUpState_)
-    restore = MakeStdItem(Text(kRestoreItem), kRestoreItem, [this] {
-      const bool rolledUpHere =
-          rollUpState_ && (rolledUpWhileMaximized_ || skinWindowState_ == TSkinWindowState::Normal);
-      if (rolledUpHere) SetRollUp(false);
-      else SetWindowState(TSkinWindowState::Normal);
-    });
-  if (!rollUpState_ && !minimised && (borderIcons_ & biRollUp))
+  if (minimised || maximised || rolledUp)
+    restore = MakeStdItem(Text(kRestoreItem), kRestoreItem, [this] { states_.RestoreItem(); });
+  if (!rolledUp && !minimised && (borderIcons_ & biRollUp))
     rollUp = MakeStdItem(Text(kRollUpItem), kRollUpItem, [this] { SetRollUp(true); });
   if (borderIcons_ & biMinimizeToTray)
     toTray = MakeStdItem(Text(kMinimizeToTrayItem), kMinimizeToTrayItem, [this] { MinimizeToTray(); });
@@ -145,19 +135,19 @@ void TSkinForm::ApplyMenuSettings() {
 void TSkinForm::PopupSystemMenuAt(TPoint screen) {
   skinMenu_->CloseAll();
   TMenuItem* items = GetSystemMenuItems();
-  MenuOpening();
+  menuState_.Opening();
   ApplyMenuSettings();
   skinMenu_->PopupAt(MenusSkin(), items, screen.X, screen.Y);
-  if (!skinMenu_->Visible()) MenuClosed();
+  if (!skinMenu_->Visible()) menuState_.Closed();
 }
 
 void TSkinForm::PopupSystemMenuIn(const TRect& screen) {
   skinMenu_->CloseAll();
   TMenuItem* items = GetSystemMenuItems();
-  MenuOpening();
+  menuState_.Opening();
   ApplyMenuSettings();
   skinMenu_->PopupUnder(MenusSkin(), items, screen);
-  if (!skinMenu_->Visible()) MenuClosed();
+  if (!skinMenu_->Visible()) menuState_.Closed();
 }
 
 // A popup menu component shows itself (at the button); any other menu shows through the
@@ -165,107 +155,12 @@ void TSkinForm::PopupSystemMenuIn(const TRect& screen) {
 // the menu and the button is released when it closes.
 void TSkinForm::PopupObjectMenu(TMenuItem& item, const TRect& objectRect, bool popupUp) {
   const TRect rect = WindowToScreen(objectRect);
-  MenuOpening();
+  menuState_.Opening();
   ApplyMenuSettings();
   auto* popupMenu = dynamic_cast<TSkinPopupMenu*>(item.GetParentMenu());
   if (popupMenu && &popupMenu->Items() == &item) popupMenu->PopupUnder(rect, popupUp);
   else skinMenu_->Popup(nullptr, MenusSkin(), popupUp, &item, rect);
-  if (!skinMenu_->Visible()) MenuClosed();
-}
-
-void TSkinForm::MenuOpening() {
-  if (!menuBarMode_ && !appHookSaved_) {
-    savedAppMessageHook_ = Application().OnMessage();
-    appHookSaved_ = true;
-    Application().SetOnMessage([this](TMessage& message, bool& handled) { MenuMessageHook(message, handled); });
-  }
-  if (skinMenuOpen_) return;
-  skinMenuOpen_ = true;
-  if (OnSkinMenuOpen) OnSkinMenuOpen(this);
-}
-
-// The state ends: the button whose menu it was comes up (an animate one plays back), the
-// application gets its own message hook back.
-void TSkinForm::MenuClosed() {
-  skinMenuOpen_ = false;
-  for (auto& object : objectList_) {
-    if (IsMenuButton(*object)) {
-      auto& button = static_cast<TSkinButtonObject&>(*object);
-      if (!button.Down || !button.MenuItem) continue;
-      button.SetDown(false);
-      break;
-    }
-    if (object->Kind() == TFrameObjectKind::Animate) {
-      auto& animate = static_cast<TSkinAnimateObject&>(*object);
-      if (!animate.MenuItem || !animate.MenuOpen) continue;
-      animate.MenuClosed();
-      break;
-    }
-  }
-  if (appHookSaved_) {
-    appHookSaved_ = false;
-    Application().SetOnMessage(std::move(savedAppMessageHook_));
-    savedAppMessageHook_ = nullptr;
-  }
-  if (OnSkinMenuClose) OnSkinMenuClose(this);
-  if (menuBarMode_) {
-    menuBarMode_ = false;
-    if (OnMainMenuExit) OnMainMenuExit(this);
-  }
-}
-
-// While a menu is open its keys go to it and the wheel does nothing; Alt and F10 keys pass, as
-// the menu keys and shortcuts of the window.
-void TSkinForm::MenuMessageHook(TMessage& message, bool& handled) {
-  if (message.Msg == WM_KEYDOWN) {
-    MenuKeyDown(int(message.WParam));
-    handled = true;
-  } else if (message.Msg == WM_MOUSEWHEEL) {
-    handled = true;
-  }
-}
-
-void TSkinForm::MenuKeyDown(int key) {
-  skinMenu_->KeyDown(key);
-  // Esc on the last popup closes it without telling the window.
-  if (key == VK_ESCAPE && !skinMenu_->Visible() && skinMenuOpen_) MenuClosed();
-}
-
-void TSkinForm::MenuClosingFilter(const TMessage& message) {
-  switch (message.Msg) {
-    case WM_MOVE:
-    case WM_SIZE:
-    case WM_ACTIVATE:
-    case WM_KILLFOCUS:
-    case WM_CANCELMODE:
-    case WM_MOUSEACTIVATE:
-    case WM_NCLBUTTONDOWN:
-    case WM_NCRBUTTONDOWN:
-    case WM_NCMBUTTONDOWN:
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
-    case WM_PARENTNOTIFY: break;
-    default: return;
-  }
-  if (ShowObjectHint && skinHint_) skinHint_->HideObjectHint();
-  if (!menuBarMode_ || skinMenuOpen_) {
-    if (skinMenu_->Visible()) skinMenu_->CloseAll();  // the menu reports back: MenuClosed
-    else if (skinMenuOpen_) MenuClosed();
-  } else {
-    menuBarMode_ = false;
-  }
-}
-
-// Alt or F10 alone. The platform opens no menu of its own; an open skinned menu closes (a menu
-// bar, were there one, would take the keyboard now).
-void TSkinForm::KeyMenu() {
-  if (menuBarMode_) {
-    menuBarMode_ = false;
-    return;
-  }
-  if (skinMenu_->Visible()) skinMenu_->CloseAll();
-  else if (skinMenuOpen_) MenuClosed();
+  if (!skinMenu_->Visible()) menuState_.Closed();
 }
 
 // A shortcut of a system-menu item runs that item. While a menu shows, its items stay as they

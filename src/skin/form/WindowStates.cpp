@@ -1,6 +1,5 @@
-// The window states the engine runs in place of the system's: minimise, maximise and restore,
-// roll-up (the window collapses to its frame), the caption's double click and the placement at
-// the first showing.
+#include "skin/form/WindowStates.h"
+
 #include "platform/Application.h"
 #include "platform/Forms.h"
 #include "platform/WindowSystem.h"
@@ -28,22 +27,24 @@ bool MinimisedWindowAt(const TForm& self, TPoint at) {
 
 }  // namespace
 
+TWindowStates::TWindowStates(TSkinForm& engine) : engine_(engine), form_(engine.OwnerForm()) {}
+
 // In order: nothing for the state it is in; the new state (the main form minimises the whole
 // application, and its own state stays as it was); then the state's work. Back to normal from
 // maximised, a roll-up done while maximised is undone first.
-void TSkinForm::SetWindowState(TSkinWindowState state) {
-  if (state == skinWindowState_) return;
-  const TSkinWindowState previous = skinWindowState_;
+void TWindowStates::SetState(TSkinWindowState state) {
+  if (state == state_) return;
+  const TSkinWindowState previous = state_;
   const bool applicationMinimizes = state == TSkinWindowState::Minimized && Application().MainForm == &form_;
-  if (!applicationMinimizes) skinWindowState_ = state;
+  if (!applicationMinimizes) state_ = state;
   switch (state) {
     case TSkinWindowState::Minimized: Minimize(); break;
     case TSkinWindowState::Maximized:
-      rolledUpAtMaximize_ = rollUpState_;
+      rolledUpAtMaximize_ = rolledUp_;
       Maximize();
       break;
     case TSkinWindowState::Normal:
-      if (previous == TSkinWindowState::Maximized && rollUpState_ && !rolledUpAtMaximize_) SetRollUp(false);
+      if (previous == TSkinWindowState::Maximized && rolledUp_ && !rolledUpAtMaximize_) SetRollUp(false);
       rolledUpAtMaximize_ = false;
       Restore();
       break;
@@ -52,12 +53,12 @@ void TSkinForm::SetWindowState(TSkinWindowState state) {
 
 // The main form minimises the application. Another window shrinks to its collapsed frame in the
 // first free slot along the bottom of its work area, rows growing upwards.
-void TSkinForm::Minimize() {
+void TWindowStates::Minimize() {
   if (Application().MainForm == &form_) {
     Application().Minimize();
   } else {
     if (restoreBounds_.IsEmpty()) restoreBounds_ = BoundsOf(form_);
-    const int w = GetMinWidth(), h = GetMinHeight();
+    const int w = engine_.GetMinWidth(), h = engine_.GetMinHeight();
     const TRect work = WorkAreaForWindow(form_.Window(), true);
     TPoint slot{work.Left, work.Bottom - h};
     while (MinimisedWindowAt(form_, slot)) {
@@ -71,29 +72,29 @@ void TSkinForm::Minimize() {
     }
     form_.SetBounds(slot.X, slot.Y, w, h);
   }
-  if (OnMinimize) OnMinimize(this);
+  if (engine_.OnMinimize) engine_.OnMinimize(&engine_);
 }
 
 // The work area (the whole monitor with MaximizeOnFullScreen). A window that would cover the
 // whole primary screen keeps a one-pixel gap on every side, so that a task bar that hides itself
 // can still be reached at the screen's edge. On Wayland the window takes the area's size; where
 // it goes is the compositor's decision.
-void TSkinForm::Maximize() {
+void TWindowStates::Maximize() {
   if (restoreBounds_.IsEmpty()) restoreBounds_ = BoundsOf(form_);
   const TRect monitor = WorkAreaForWindow(form_.Window(), false);
   const TRect work = WorkAreaForWindow(form_.Window(), true);
-  TRect target = MaximizeOnFullScreen ? monitor : work;
+  TRect target = engine_.MaximizeOnFullScreen ? monitor : work;
   if (work == monitor && monitor == TRect{0, 0, ScreenWidth(), ScreenHeight()})
     target = {target.Left + 1, target.Top + 1, target.Right - 1, target.Bottom - 1};
   SetFormBounds(form_, target);
   ShowStatusBarGrip(false);
-  if (OnMaximize) OnMaximize(this);
+  if (engine_.OnMaximize) engine_.OnMaximize(&engine_);
 }
 
 // Back to the bounds before minimise or maximise (a window first shown minimised or maximised is
 // placed now, as its first showing would have placed it), with a fresh layout when the size did
 // not change.
-void TSkinForm::Restore() {
+void TWindowStates::Restore() {
   rolledUpWhileMaximized_ = false;
   const TSize before{form_.Width(), form_.Height()};
   if (!restoreBounds_.IsEmpty()) {
@@ -105,68 +106,70 @@ void TSkinForm::Restore() {
       SetFormBounds(form_, restoreBounds_);
     }
   }
-  hoverTimer_.Start();
-  if (before == TSize{form_.Width(), form_.Height()}) NudgeWidth();
+  engine_.HoverTimer().Start();
+  if (before == TSize{form_.Width(), form_.Height()}) engine_.NudgeWidth();
   form_.Client()->update();
   form_.RedrawFrame();
   restoreBounds_ = {};
   ShowStatusBarGrip(true);
-  if (OnRestore) OnRestore(this);
+  if (engine_.OnRestore) engine_.OnRestore(&engine_);
 }
 
-void TSkinForm::ShowStatusBarGrip(bool visible) {
-  if (auto* grip = dynamic_cast<TStatusBarGrip*>(statusBar_)) grip->SetSizeGripVisible(visible);
+void TWindowStates::ShowStatusBarGrip(bool visible) {
+  if (auto* grip = dynamic_cast<TStatusBarGrip*>(engine_.StatusBar())) grip->SetSizeGripVisible(visible);
 }
 
 // Rolling up keeps the height to come back to and leaves only the frame's top and bottom bands;
 // unrolling brings that height (or the client height the component asks for) back. Asking for
 // the state the window is already in changes nothing, so the height to come back to is never
 // lost.
-void TSkinForm::SetRollUp(bool rolledUp) {
-  if (!(borderIcons_ & biRollUp) || skinWindowState_ == TSkinWindowState::Minimized) return;
-  const bool maximised = skinWindowState_ == TSkinWindowState::Maximized;
-  if (rollUpState_ && maximised && !rolledUpWhileMaximized_) return;
-  if (rolledUp == rollUpState_) return;
+void TWindowStates::SetRollUp(bool rolledUp) {
+  if (!(engine_.BorderIcons() & biRollUp) || state_ == TSkinWindowState::Minimized) return;
+  const bool maximised = state_ == TSkinWindowState::Maximized;
+  if (rolledUp_ && maximised && !rolledUpWhileMaximized_) return;
+  if (rolledUp == rolledUp_) return;
   if (maximised) rolledUpWhileMaximized_ = rolledUp;
-  rollUpState_ = rolledUp;
+  rolledUp_ = rolledUp;
   if (rolledUp) {
     heightBeforeRollUp_ = form_.Height();
-    form_.SetHeight(GetMinHeight());
-  } else if (ClientHeight > 0) {
-    form_.SetClientSize(form_.ClientWidth(), ClientHeight);
+    form_.SetHeight(engine_.GetMinHeight());
+  } else if (engine_.ClientHeight > 0) {
+    form_.SetClientSize(form_.ClientWidth(), engine_.ClientHeight);
   } else {
     form_.SetHeight(heightBeforeRollUp_);
   }
-  if (OnChangeRollUpState) OnChangeRollUpState(this);
+  if (engine_.OnChangeRollUpState) engine_.OnChangeRollUpState(&engine_);
+}
+
+void TWindowStates::RestoreItem() {
+  const bool rolledUpHere = rolledUp_ && (rolledUpWhileMaximized_ || state_ == TSkinWindowState::Normal);
+  if (rolledUpHere) SetRollUp(false);
+  else SetState(TSkinWindowState::Normal);
 }
 
 // First match: a sizeable window comes back from minimised, is maximised (when it may be), or
 // comes back from maximised; any other window rolls up or down.
-void TSkinForm::CaptionDoubleClick() {
+void TWindowStates::CaptionDoubleClick() {
   const bool sizeable = IsSizeable(form_.BorderStyle());
-  const TSkinWindowState state = skinWindowState_;
+  const TSkinWindowState state = state_;
   if (sizeable && state == TSkinWindowState::Minimized)
-    SetWindowState(TSkinWindowState::Normal);
-  else if (sizeable && state != TSkinWindowState::Maximized && !rollUpState_ && (borderIcons_ & biMaximize))
-    SetWindowState(TSkinWindowState::Maximized);
+    SetState(TSkinWindowState::Normal);
+  else if (sizeable && state != TSkinWindowState::Maximized && !rolledUp_ && (engine_.BorderIcons() & biMaximize))
+    SetState(TSkinWindowState::Maximized);
   else if (sizeable && state == TSkinWindowState::Maximized && !rolledUpWhileMaximized_)
-    SetWindowState(TSkinWindowState::Normal);
+    SetState(TSkinWindowState::Normal);
   else
-    SetRollUp(!rollUpState_);
-}
-
-void TSkinForm::CloseForm() {
-  Application().Guard([this] { form_.Close(); });
+    SetRollUp(!rolledUp_);
 }
 
 // The first showing: the default keeps the window where it is; centring waits for a window
 // first shown minimised or maximised until it is restored. A Wayland compositor places a new
 // window itself (the window cannot place itself there), so the first showing leaves it alone.
-void TSkinForm::FirstShowPlacement() {
+void TWindowStates::FirstShowPlacement() {
   if (!firstShow_) return;
-  if (PositionInMonitor == TPositionInMonitor::spDefault || WindowSystemPlacesWindows()) {
+  if (engine_.PositionInMonitor == TPositionInMonitor::spDefault || WindowSystemPlacesWindows()) {
     firstShow_ = false;
-  } else if (skinWindowState_ == TSkinWindowState::Normal) {
+  } else if (state_ == TSkinWindowState::Normal) {
     firstShow_ = false;
     CentreByPosition();
   }
@@ -174,9 +177,9 @@ void TSkinForm::FirstShowPlacement() {
 
 // Centred in the monitor's whole area (spScreenCenter) or its work area (spDesktopCenter); left
 // to the compositor on Wayland, as above.
-void TSkinForm::CentreByPosition() {
-  if (PositionInMonitor == TPositionInMonitor::spDefault || WindowSystemPlacesWindows()) return;
-  const TRect area = WorkAreaForWindow(form_.Window(), PositionInMonitor == TPositionInMonitor::spDesktopCenter);
-  form_.SetBounds(area.Left + Div(area.Width(), 2) - Div(form_.Width(), 2),
-                  area.Top + Div(area.Height(), 2) - Div(form_.Height(), 2), form_.Width(), form_.Height());
+void TWindowStates::CentreByPosition() {
+  if (engine_.PositionInMonitor == TPositionInMonitor::spDefault || WindowSystemPlacesWindows()) return;
+  const TRect area = WorkAreaForWindow(form_.Window(), engine_.PositionInMonitor == TPositionInMonitor::spDesktopCenter);
+  form_.SetBounds(area.Left + area.Width() / 2 - form_.Width() / 2,
+                  area.Top + area.Height() / 2 - form_.Height() / 2, form_.Width(), form_.Height());
 }
