@@ -61,9 +61,11 @@ int GlyphCell(bool active, bool down, bool enabled, int numGlyphs) {
   return 2;
 }
 
-TRect AnimationFrameRect(const TRect& strip, const TRect& skinRect, int frameCount, int k) {
+TRect AnimationFrameRect(const TRect& strip, const TRect& skinRect, int frameCount, int k, TStripLayout layout) {
   if (frameCount < 1) return {};
-  if (strip.Width() > skinRect.Width()) {
+  const bool sideBySide = layout == TStripLayout::SideBySideWhenWider ? strip.Width() > skinRect.Width()
+                                                                       : strip.Height() <= skinRect.Height();
+  if (sideBySide) {
     const int fw = strip.Width() / frameCount;
     return {strip.Left + fw * (k - 1), strip.Top, strip.Left + fw * k, strip.Bottom};
   }

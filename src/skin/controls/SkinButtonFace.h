@@ -65,9 +65,15 @@ TColor CaptionColor(const TSkinButtonLook& look, bool enabled, bool active, bool
 // Which cell (from 1) of a glyph strip of numGlyphs cells a face shows.
 int GlyphCell(bool active, bool down, bool enabled, int numGlyphs);
 
-// Frame k (1 .. frameCount) of an animation strip: side by side when the strip is wider than the
-// skin rectangle, else stacked. Empty for a count below 1.
-TRect AnimationFrameRect(const TRect& strip, const TRect& skinRect, int frameCount, int k);
+// How an animation strip holds its frames: the push button's rule (side by side when the strip is
+// wider than the skin rectangle, else stacked) or the caption's and the menu line's (stacked when
+// the strip is taller than the skin rectangle, else side by side).
+enum class TStripLayout { SideBySideWhenWider, StackedWhenTaller };
+
+// Frame k (1 .. frameCount) of an animation strip, each frame the strip's width or height div
+// frameCount. Empty for a count below 1.
+TRect AnimationFrameRect(const TRect& strip, const TRect& skinRect, int frameCount, int k,
+                         TStripLayout layout = TStripLayout::SideBySideWhenWider);
 
 // The dotted focus outline: every other pixel of the rectangle's edge inverted.
 void DrawFocusRect(TCanvas& canvas, const TRect& rect);

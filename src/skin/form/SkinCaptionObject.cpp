@@ -2,6 +2,7 @@
 // frame, light and shadow, and the caption's own looks where the skin gives them.
 #include "platform/Canvas.h"
 #include "skin/controls/EffectBmp.h"
+#include "skin/controls/SkinButtonFace.h"
 #include "skin/controls/SkinDrawThreePart.h"
 #include "skin/controls/SkinDrawTiling.h"
 #include "skin/controls/SkinText.h"
@@ -185,15 +186,8 @@ void TSkinCaptionObject::DrawInactiveEffectAndPlace(TCanvas& canvas, TBitmap& lo
 void TSkinCaptionObject::Draw(TCanvas& canvas, bool) {
   const bool animation = HasCaptionAnimation();
   if (animation && AnimateFrame > 0 && AnimateFrame <= FrameCount) {
-    const TRect& s = AnimateSkinRect;
-    TRect frame;
-    if (s.Height() > SkinRect.Height()) {
-      const int g = s.Height() / FrameCount;
-      frame = {s.Left, s.Top + g * (AnimateFrame - 1), s.Right, s.Top + g * AnimateFrame};
-    } else {
-      const int g = s.Width() / FrameCount;
-      frame = {s.Left + g * (AnimateFrame - 1), s.Top, s.Left + g * AnimateFrame, s.Bottom};
-    }
+    const TRect frame =
+        AnimationFrameRect(AnimateSkinRect, SkinRect, FrameCount, AnimateFrame, TStripLayout::StackedWhenTaller);
     // The text keeps the look of the state being left until the animation ends.
     TBitmap look = LookWithText(ActivePicture, frame, !Active);
     canvas.Draw(ObjectRect.Left, ObjectRect.Top, look);

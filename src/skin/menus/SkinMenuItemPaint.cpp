@@ -65,7 +65,8 @@ void PaintSkinnedItem(TBitmap& target, const TSkinMenuItem& item, const TMenuIte
   const bool active = item.Active();
   // 1. A frame of the animation strip.
   if (look.AnimationOn() && item.AnimateFrame > 0 && item.AnimateFrame <= L.FrameCount) {
-    const TRect frame = AnimationFrameRect(L.AnimateSkinRect, L.SkinRect, L.FrameCount, item.AnimateFrame);
+    const TRect frame =
+        AnimationFrameRect(L.AnimateSkinRect, L.SkinRect, L.FrameCount, item.AnimateFrame, TStripLayout::StackedWhenTaller);
     DrawItemState(target, item, context, active, frame, L.StretchEffect);
     return;
   }

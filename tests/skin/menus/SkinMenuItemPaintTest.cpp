@@ -179,3 +179,19 @@ TEST_F(SkinMenuItemPaintTest, AFrameAnimationPlaysForwardOnSelectingAndBackOnLea
   while (item.StepEffects(content.Look())) rows.push_back(source().Y);
   EXPECT_EQ(rows, (std::vector<int>{52, 36, 0}));
 }
+
+// A strip no taller than the line holds its frames side by side (even when it is no wider
+// either, where a push button would stack them).
+TEST_F(SkinMenuItemPaintTest, AnimationFramesLieSideBySideInAStripNoTallerThanTheLine) {
+  WriteMenuSkin(2, QStringLiteral("animateskinrect=0,36,60,52\nframecount=2"));
+  TCompressedStoredSkin stored;
+  TSkinData skin;
+  LoadFolderSkin(stored, skin);
+  menu.Items().Add(QStringLiteral("Anim"));
+  Line(0, &skin);
+  TSkinMenuItem& item = content.Item(0);
+  item.Highlighted = true;
+  std::vector<TPoint> sources;
+  while (item.StepEffects(content.Look())) sources.push_back(From(PaintNow(0), 0, 0));
+  EXPECT_EQ(sources, (std::vector<TPoint>{{0, 36}, {30, 36}}));
+}
