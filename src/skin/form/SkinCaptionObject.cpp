@@ -113,8 +113,9 @@ void TSkinCaptionObject::DrawText(TCanvas& canvas, int ox, int oy, bool activeLo
   canvas.Font.Charset = skin && skin->ResourceStrData() ? skin->ResourceStrData()->CharSet
                                                        : SkinForm.DefCaptionFont().Charset;
   const TRect area = TextArea();
-  EllipsizeToWidth(canvas, text, area.Width());
-  const int tw = MeasureTextWidth(canvas, text), th = MeasureTextHeight(canvas, text);
+  // A window caption shows its "&" as it is: measured, shortened and drawn alike.
+  EllipsizeToWidth(canvas, text, area.Width(), DT_NOPREFIX);
+  const int tw = MeasureTextWidth(canvas, text, DT_NOPREFIX), th = MeasureTextHeight(canvas, text, DT_NOPREFIX);
   int y = area.Top + area.Height() / 2 - th / 2;
   int x = area.Left;
   if (Alignment == TAlignment::taRightJustify) x = area.Right - tw;

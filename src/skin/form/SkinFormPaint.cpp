@@ -159,9 +159,9 @@ void TSkinForm::PaintDefaultFrame(TCanvas* dc) {
   if (!text.isEmpty()) {
     const int left = defaultCaptionArea_.Left - kDefaultBorder;
     const int m = bar.Width() - left - (bar.Width() - defaultCaptionArea_.Right);
-    EllipsizeToWidth(c, text, m);
+    EllipsizeToWidth(c, text, m, DT_NOPREFIX);
     TRect r{0, 0, 0, 0};
-    DrawTextAuto(c, text, r, DT_CALCRECT);
+    DrawTextAuto(c, text, r, DT_CALCRECT | DT_NOPREFIX);
     const int x = left + m / 2 - (r.Width() + 5) / 2;
     const int y = CH / 2 - r.Height() / 2;
     r = {x, y, x + r.Width(), y + r.Height()};

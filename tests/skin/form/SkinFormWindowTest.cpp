@@ -130,13 +130,17 @@ TEST_F(SkinFormWindow, CaptionTextChangeRepaintsTheCaptionAtOnce) {
 }
 
 TEST_F(SkinFormWindow, ACaptionTooWideForItsAreaEndsInDotsInsideIt) {
-  form.SetCaption(QString(200, u'W'));
   ShowActive();
-  const QImage frame = Frame();
   const QImage& picture = skin.Picture.Image();
-  // The caption area ends at 414 (the caption object's right): nothing past it but the shadow.
-  for (int y = 16; y < 35; ++y)
-    for (int x = 416; x < 500; ++x) ASSERT_EQ(frame.pixel(x, y), picture.pixel(x - (555 - 277), y)) << x << "," << y;
+  // A caption's "&" shows as it is, so it is measured and shortened as it shows.
+  for (const QString& caption : {QString(200, u'W'), QString(400, u'&')}) {
+    form.SetCaption(caption);
+    const QImage frame = Frame();
+    // The caption area ends at 414 (the caption object's right): nothing past it but the shadow.
+    for (int y = 16; y < 35; ++y)
+      for (int x = 416; x < 500; ++x)
+        ASSERT_EQ(frame.pixel(x, y), picture.pixel(x - (555 - 277), y)) << caption.left(1).toStdString() << x << "," << y;
+  }
 }
 
 TEST_F(SkinFormWindow, SecondSkinWhileShownRebuildsKeepsThePlaceAndGrowsToTheNewMinimum) {
