@@ -1,6 +1,7 @@
 #include "platform/Form.h"
 
 #include <QCloseEvent>
+#include <QMoveEvent>
 #include <QPalette>
 #include <QScopeGuard>
 
@@ -40,6 +41,14 @@ void TFormWindow::changeEvent(QEvent* event) {
 void TFormWindow::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   form_.SyncFrame();
+}
+
+// Whoever moved the window (the program, the window manager's own keyboard move, a move loop),
+// the window procedure hears of it with the client area's new screen place.
+void TFormWindow::moveEvent(QMoveEvent* event) {
+  QWidget::moveEvent(event);
+  const QPoint client = form_.Client()->mapToGlobal(QPoint(0, 0));
+  form_.Perform(WM_MOVE, 0, MAKELPARAM(client.x(), client.y()));
 }
 
 TForm::TForm() : TForm(TFont()) {}

@@ -73,6 +73,24 @@ TEST_F(SystemMenu, ARightClickOnTheCaptionOpensItAtThePointerAndEscClosesIt) {
   EXPECT_TRUE(form.Visible());
 }
 
+// Whatever moves the window or takes its activation closes the menu: a move by the program (or
+// by the window manager's keyboard move), another window activated.
+TEST_F(SystemMenu, AMoveOrTheLossOfActivationClosesIt) {
+  RightClickCaption();
+  ASSERT_TRUE(engine.SkinMenuOpen());
+  form.SetBounds(form.Left() + 40, form.Top() + 30, form.Width(), form.Height());
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !engine.SkinMenuOpen(); }, 5000));
+  EXPECT_FALSE(menu().Visible());
+
+  RightClickCaption();
+  ASSERT_TRUE(engine.SkinMenuOpen());
+  QWidget other;
+  other.show();
+  other.activateWindow();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !engine.SkinMenuOpen(); }, 5000));
+  EXPECT_FALSE(menu().Visible());
+}
+
 TEST_F(SystemMenu, RolledUpItOffersRestoreWhichUnrolls) {
   RightClickCaption();
   Key(Qt::Key_L);  // Ro&llUp
