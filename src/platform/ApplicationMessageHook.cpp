@@ -1,5 +1,7 @@
 // The application's message hook: an application-wide event filter that turns key presses and
-// wheel turns into the messages the hook looks at, installed only while a hook is set.
+// wheel turns into the messages the hook looks at, installed only while a hook is set. A key
+// press that types a character (without Alt) is followed by WM_CHAR with it, as the platform's
+// message loop translates key presses.
 #include <QApplication>
 #include <QKeyEvent>
 
@@ -32,6 +34,16 @@ class MessageHookFilter : public QObject {
     bool handled = false;
     const TMessageHook hook = hook_;  // the hook may replace itself
     hook(message, handled);
+    if (message.Msg == WM_KEYDOWN && hook_) {
+      const QString text = static_cast<QKeyEvent*>(event)->text();
+      if (!text.isEmpty() && text[0].isPrint()) {
+        TMessage typed{WM_CHAR, WPARAM(text[0].unicode()), 0, 0};
+        bool charHandled = false;
+        const TMessageHook charHook = hook_;
+        charHook(typed, charHandled);
+        handled = handled || charHandled;
+      }
+    }
     return handled;
   }
 

@@ -37,11 +37,14 @@ void TMenuState::Close() {
   else if (open_) Closed();
 }
 
-// While a menu is open its keys go to it and the wheel does nothing; Alt and F10 keys pass, as
-// the menu keys and shortcuts of the window.
+// While a menu is open its keys and typed characters go to it and the wheel does nothing; Alt and
+// F10 keys pass, as the menu keys and shortcuts of the window.
 void TMenuState::MessageHook(TMessage& message, bool& handled) {
   if (message.Msg == WM_KEYDOWN) {
     KeyDown(int(message.WParam));
+    handled = true;
+  } else if (message.Msg == WM_CHAR) {
+    engine_.SkinMenu().CharTyped(QChar(char16_t(message.WParam)));
     handled = true;
   } else if (message.Msg == WM_MOUSEWHEEL) {
     handled = true;

@@ -182,6 +182,11 @@ bool TSkinMenu::KeyDown(int key) {
   return innermost && innermost->KeyDown(key);
 }
 
+bool TSkinMenu::CharTyped(QChar character) {
+  TSkinPopupWindow* innermost = PopupWindow(PopupCount() - 1);
+  return innermost && innermost->CharTyped(character);
+}
+
 void TSkinMenu::StartSubMenuDelay(int level, int index) {
   waitingLevel_ = level;
   waitingIndex_ = index;

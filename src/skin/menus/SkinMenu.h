@@ -8,7 +8,8 @@
 //   - PopupAt (a point, e.g. a right click on the caption) or PopupUnder (a rectangle, e.g. the
 //     system-menu button) opens the menu; Popup is the general form (a control to notify, upward
 //     popups, a start index). Opening always closes a menu that is still open first.
-//   - While the menu is open (Visible), the window passes its key presses to KeyDown, and on a
+//   - While the menu is open (Visible), the window passes its key presses to KeyDown and the
+//     characters they type to CharTyped (the accelerators), and on a
 //     move, size, (de)activation, focus loss, cancel-mode or any button press on the window calls
 //     CloseAll.
 //   - The menu tells the window that it closed by sending WM_SKINMENU_CLOSED to the form (from
@@ -90,8 +91,10 @@ class TSkinMenu : public TComponent {
   // Closes the whole menu and sends WM_SKINMENU_CLOSED to the form; nothing when it is closed.
   void CloseAll();
 
-  // A key press (virtual key code) for the innermost popup; false when no popup took it.
+  // A key press (virtual key code) and a typed character for the innermost popup; false when no
+  // popup took it.
   bool KeyDown(int key);
+  bool CharTyped(QChar character);
 
   bool IsOpen() const { return isOpen_; }
   // Some popup is on the screen.

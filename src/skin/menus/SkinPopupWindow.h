@@ -46,12 +46,14 @@ class TSkinPopupWindow : public TPopupToolWindow {
   int SelectedIndex() const { return selected_; }
   int PreviousSelectedIndex() const { return previousSelected_; }
 
-  // A key from the skinned window (virtual key code); false when it was not used. First a
-  // letter or digit that is a line's accelerator selects and clicks that line; else Enter
-  // clicks the selected line, Escape closes this popup (the whole menu when it is the only
+  // A key from the skinned window (virtual key code); false when it was not used. Enter clicks
+  // the selected line, Escape closes this popup (the whole menu when it is the only
   // one), Left does the same below level 0, Right opens the selected line's sub-menu, and Up and
   // Down move to the previous or next selectable line, wrapping, scrolling it into view.
   bool KeyDown(int key);
+  // A character typed in the skinned window: when it is a line's accelerator (any character
+  // marked with "&", letter case aside), that line is selected and clicked; false otherwise.
+  bool CharTyped(QChar character);
 
   // One poll of the pointer, as the pointer poll timer runs it every 50 ms: when the pointer
   // moved, a point over this window is tracked; elsewhere scrolling stops.

@@ -148,15 +148,19 @@ void TSkinPopupWindow::SelectByKeyboard(int index) {
   SelectItem(index, false);
 }
 
-bool TSkinPopupWindow::KeyDown(int key) {
+bool TSkinPopupWindow::CharTyped(QChar character) {
   if (Dismissed() || !isVisible()) return false;
-  const bool letterOrDigit = (key >= '0' && key <= '9') || (key >= 'A' && key <= 'Z');
-  for (int i = 0; letterOrDigit && i < content_.Count(); ++i) {
-    if (!content_.Item(i).Selectable() || !IsAccelerator(QChar(key), content_.Item(i).Caption())) continue;
+  for (int i = 0; i < content_.Count(); ++i) {
+    if (!content_.Item(i).Selectable() || !IsAccelerator(character, content_.Item(i).Caption())) continue;
     SelectByKeyboard(i);
     ClickItem(i);
     return true;
   }
+  return false;
+}
+
+bool TSkinPopupWindow::KeyDown(int key) {
+  if (Dismissed() || !isVisible()) return false;
   switch (key) {
     case VK_RETURN:
       ClickItem(selected_);

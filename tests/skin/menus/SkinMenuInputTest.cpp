@@ -69,7 +69,7 @@ TEST_F(SkinMenuFixture, UpAndDownSkipWhatCannotBeSelectedWrapAndScroll) {
 }
 
 TEST_F(SkinMenuFixture, AnAcceleratorClicksItsLineAndTheCommandRunsOnTheClosedMenu) {
-  AddItems(items.Items(), {"&Open", "Ro&llUp", "&Close"});
+  AddItems(items.Items(), {"&Open", "Ro&llUp", "&Close", "Zoom &+"});
   int commands = 0;
   items.Items().Items(2)->OnClick = [&](TMenuItem*) {
     ++commands;
@@ -78,12 +78,19 @@ TEST_F(SkinMenuFixture, AnAcceleratorClicksItsLineAndTheCommandRunsOnTheClosedMe
     EXPECT_EQ(menuCloses, 1);
     EXPECT_EQ(formCloseMessages, 1);
   };
+  int zooms = 0;
+  items.Items().Items(3)->OnClick = [&](TMenuItem*) { ++zooms; };
   Open(100, 100);
-  EXPECT_FALSE(menu.KeyDown('X'));
-  EXPECT_TRUE(menu.KeyDown('C'));
+  EXPECT_FALSE(menu.CharTyped(u'x'));
+  EXPECT_FALSE(menu.KeyDown('C'));  // the key alone is no accelerator: its character is
+  EXPECT_TRUE(menu.CharTyped(u'c'));
   EXPECT_EQ(commands, 1);
   EXPECT_FALSE(menu.Visible());
   EXPECT_EQ(menuCloses, 1);
+  // Any marked character is an accelerator, not only letters and digits.
+  Open(100, 100);
+  EXPECT_TRUE(menu.CharTyped(u'+'));
+  EXPECT_EQ(zooms, 1);
 }
 
 TEST_F(SkinMenuFixture, AReleasedClickOnALineRunsItsCommandAndTellsTheControl) {
