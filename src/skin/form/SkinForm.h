@@ -295,6 +295,8 @@ class TSkinForm : public TComponent, public TSkinMenuHost {
   void SkinResStrChange(TMessage& message);
   void FramePrintRequest(TMessage& message);
   bool HasBorder() const;
+  // A press on a maximised window's caption: the window stays where it is.
+  bool HeldCaptionPress(const TMessage& message) const;
   void SetReference(TComponent*& slot, TComponent* value);
   void HandleShortCut(TWMKey& message, bool& handled);
   void TellSkinControls(const TMessage& message);

@@ -47,8 +47,9 @@ void TSkinForm::WndProc(TMessage& message) {
     case kFramePrintRequest: FramePrintRequest(message); break;
     default: Default(message); break;
   }
-  // The default step ran a move or size loop: this press belongs to it, not to an object.
-  if (message.Msg == WM_NCLBUTTONDOWN && inSizeMove_) inSizeMove_ = false;
+  // The default step ran a move or size loop (or a maximised window's caption held it in place):
+  // this press belongs to it, not to an object.
+  if (message.Msg == WM_NCLBUTTONDOWN && (inSizeMove_ || HeldCaptionPress(message))) inSizeMove_ = false;
   else pointer_.Route(message);
 }
 
@@ -181,10 +182,14 @@ void TSkinForm::WMMoving(TMessage& message) {
   Default(message);
 }
 
+bool TSkinForm::HeldCaptionPress(const TMessage& message) const {
+  return states_.Maximised() && int(message.WParam) == HTCAPTION;
+}
+
 // A maximised window stays where it is. The window system's own move could not be held back
 // step by step, so none starts.
 void TSkinForm::WMNCLButtonDown(TMessage& message) {
-  if (!(states_.Maximised() && int(message.WParam) == HTCAPTION)) Default(message);
+  if (!HeldCaptionPress(message)) Default(message);
 }
 
 void TSkinForm::WMSkinMenuClosed(TMessage& message) {

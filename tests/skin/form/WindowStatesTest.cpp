@@ -261,6 +261,27 @@ TEST(MagneticSnap, AMagneticWindowSnapsWhileItsCaptionIsDragged) {
   EXPECT_FALSE(w.form.InMoveSizeLoop());
 }
 
+// A maximised window's caption holds it in place: a press there moves nothing and presses no
+// caption object, as the move loop would have taken it.
+TEST(WindowStates, ACaptionPressOnAMaximisedWindowPressesNoObject) {
+  Window w(Bounds(100, 80, 555, 392));
+  w.form.Show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(w.form.Window()));
+  QApplication::setActiveWindow(w.form.Window());
+  ASSERT_TRUE(QTest::qWaitForWindowActive(w.form.Window()));
+  w.engine.SetWindowState(TSkinWindowState::Maximized);
+  QStringList pressed;
+  w.engine.OnMouseDownEvent = [&](const QString& id, int, int, const TRect&, TMouseButton) { pressed << id; };
+  QWidget* window = w.form.Window();
+  const QPoint caption = window->geometry().topLeft() + QPoint(150, 25);
+  ASSERT_EQ(int(w.form.Perform(WM_NCHITTEST, 0, PointToLParam({caption.x(), caption.y()}))), HTCAPTION);
+  SendPointer(window, QEvent::MouseButtonPress, caption, Qt::LeftButton, Qt::LeftButton);
+  EXPECT_FALSE(w.form.InMoveSizeLoop());
+  SendPointer(window, QEvent::MouseButtonRelease, caption, Qt::LeftButton, Qt::NoButton);
+  EXPECT_TRUE(pressed.isEmpty()) << pressed.join(u',').toStdString();
+  EXPECT_EQ(w.engine.CaptureIndex(), -1);
+}
+
 TEST(Tray, TheWindowGoesToTheTrayIconAndComesBackThroughItsMenu) {
   Window w(Bounds(100, 80, 555, 392));
   w.form.Show();
