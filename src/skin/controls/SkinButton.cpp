@@ -26,17 +26,16 @@ TSkinButton::TSkinButton(QWidget* parent, TForm* owner) : TSkinCustomControl(par
   SetSkinDataName(QStringLiteral("button"));
   ApplyBounds(x(), y(), kNewButtonWidth, kNewButtonHeight);
   SetTabStop(true);
-  hoverFadeTimer_.setInterval(20);
-  QObject::connect(&hoverFadeTimer_, &QTimer::timeout, this, [this] { HoverFadeTick(); });
-  QObject::connect(&repeatTimer_, &QTimer::timeout, this, [this] { ClickFromInput(); });
-  QObject::connect(&animateTimer_, &QTimer::timeout, this, [this] { AnimateTick(); });
+  hoverFadeTimer_.OnTimer = [this] { HoverFadeTick(); };
+  repeatTimer_.OnTimer = [this] { ClickFromInput(); };
+  animateTimer_.OnTimer = [this] { AnimateTick(); };
   QObject::connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { FocusChanged(now); });
   activeDefault_ = default_;
 }
 
 TSkinButton::~TSkinButton() {
-  hoverFadeTimer_.stop();
-  repeatTimer_.stop();
+  hoverFadeTimer_.Stop();
+  repeatTimer_.Stop();
   StopAnimation();
 }
 
@@ -82,11 +81,11 @@ void TSkinButton::SetDown(bool down) {
   if (down) {
     if (InGroup() && !AllowAllUp) ReleaseGroupSiblings();
     morph_.JumpTo(true);
-    hoverFadeTimer_.stop();
+    hoverFadeTimer_.Stop();
   } else {
     // From the down face the fade starts at the active one.
     morph_.JumpTo(true);
-    hoverFadeTimer_.start();
+    hoverFadeTimer_.Start();
   }
   Repaint();
 }
@@ -188,7 +187,7 @@ void TSkinButton::RefreshSkinValues() {
   // Without its own size the button keeps a rectangular window.
   if (!useSkinSize_) DropMaskPicture();
   // A running animation shows one frame of its strip in place of the face it leads to.
-  if (animateTimer_.isActive() && animateFrame_ > 0 && animateFrame_ <= look_.FrameCount) {
+  if (animateTimer_.Active() && animateFrame_ > 0 && animateFrame_ <= look_.FrameCount) {
     const TRect frame = AnimationFrameRect(look_.AnimateSkinRect, SkinGeometry().SkinRect, look_.FrameCount,
                                            animateFrame_);
     if (animateForward_) look_.ActiveSkinRect = frame;
@@ -201,7 +200,7 @@ void TSkinButton::FitSizeToSkin(int& width, int& height) {
 }
 
 void TSkinButton::ApplySkinChange() {
-  hoverFadeTimer_.stop();
+  hoverFadeTimer_.Stop();
   StopAnimation();
   morph_.JumpTo(false);
   RefreshSkinValues();

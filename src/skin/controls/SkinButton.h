@@ -8,8 +8,8 @@
 // Properties and painting live in SkinButton.cpp; the reactions to the pointer, the keyboard,
 // the focus and the button's timers in SkinButtonInput.cpp.
 #include <QPointer>
-#include <QTimer>
 
+#include "platform/WindowTimer.h"
 #include "skin/controls/MorphProgress.h"
 #include "skin/controls/SkinButtonFace.h"
 #include "skin/controls/SkinCustomControl.h"
@@ -17,6 +17,9 @@
 
 class QAction;
 class TCustomImageList;
+
+// One step of the hover fade between the normal and the active face.
+constexpr int kHoverFadeInterval = 20;
 
 class TSkinButton : public TSkinCustomControl {
   Q_OBJECT
@@ -93,9 +96,13 @@ class TSkinButton : public TSkinCustomControl {
   double MorphProgress() const { return morph_.Value(); }
   bool IsActiveDefault() const { return activeDefault_; }
   int AnimateFrame() const { return animateFrame_; }
-  bool HoverFadeRunning() const { return hoverFadeTimer_.isActive(); }
-  bool RepeatRunning() const { return repeatTimer_.isActive(); }
-  bool AnimationRunning() const { return animateTimer_.isActive(); }
+  bool HoverFadeRunning() const { return hoverFadeTimer_.Active(); }
+  bool RepeatRunning() const { return repeatTimer_.Active(); }
+  bool AnimationRunning() const { return animateTimer_.Active(); }
+  // The button's timers, for a caller that keeps time itself.
+  TWindowTimer& HoverFadeTimer() { return hoverFadeTimer_; }
+  TWindowTimer& RepeatTimer() { return repeatTimer_; }
+  TWindowTimer& AnimateTimer() { return animateTimer_; }
   // The cached values of the control skin.
   const TSkinButtonLook& Look() const { return look_; }
 
@@ -140,7 +147,7 @@ class TSkinButton : public TSkinCustomControl {
   void RedrawWithMorph();
   void HoverFadeTick();
   void StartRepeat();
-  void StopRepeat() { repeatTimer_.stop(); }
+  void StopRepeat() { repeatTimer_.Stop(); }
   void StartAnimation(bool forward);
   void StopAnimation();
   void AnimateTick();
@@ -185,9 +192,9 @@ class TSkinButton : public TSkinCustomControl {
   bool clicksDisabled_ = false;  // while a press takes the focus
   bool activeDefault_ = false;
   TMorphProgress morph_;
-  QTimer hoverFadeTimer_;
-  QTimer repeatTimer_;
-  QTimer animateTimer_;
+  TWindowTimer hoverFadeTimer_{kHoverFadeInterval};
+  TWindowTimer repeatTimer_;
+  TWindowTimer animateTimer_;
   int animateFrame_ = 0;
   bool animateForward_ = true;
   QPointer<QWidget> watchedWindow_;

@@ -46,7 +46,7 @@ void TSkinButton::MouseLeave() {
     StartAnimation(false);
     RedrawWithMorph();
   }
-  if (down_ && RepeatMode && repeatTimer_.isActive() && !InGroup()) StopRepeat();
+  if (down_ && RepeatMode && repeatTimer_.Active() && !InGroup()) StopRepeat();
 }
 
 void TSkinButton::mousePressEvent(QMouseEvent* event) {
@@ -234,7 +234,7 @@ void TSkinButton::FocusChanged(QWidget* now) {
     mouseIn_ = true;  // stands in for the focused control
     if (MorphingOn()) {
       morph_.JumpTo(true);
-      hoverFadeTimer_.stop();
+      hoverFadeTimer_.Stop();
     }
     Repaint();
   } else if (button != this) {
@@ -246,7 +246,7 @@ void TSkinButton::FocusChanged(QWidget* now) {
 void TSkinButton::changeEvent(QEvent* event) {
   TSkinCustomControl::changeEvent(event);
   if (event->type() != QEvent::EnabledChange) return;
-  hoverFadeTimer_.stop();
+  hoverFadeTimer_.Stop();
   morph_.JumpTo(false);
   mouseIn_ = false;
   Repaint();
@@ -256,7 +256,7 @@ void TSkinButton::changeEvent(QEvent* event) {
 
 void TSkinButton::RedrawWithMorph() {
   if (MorphingOn() && SkinObjectIndex() != -1) {
-    if (!hoverFadeTimer_.isActive()) hoverFadeTimer_.start();
+    if (!hoverFadeTimer_.Active()) hoverFadeTimer_.Start();
     return;
   }
   Repaint();
@@ -267,24 +267,24 @@ void TSkinButton::HoverFadeTick() {
   const bool target = mouseIn_ || (Focused() && canFocused_);
   if (SkinObjectIndex() == -1 || !MorphingOn()) {
     morph_.JumpTo(target);
-    hoverFadeTimer_.stop();
+    hoverFadeTimer_.Stop();
     return;
   }
-  if (!morph_.StepTowards(target)) hoverFadeTimer_.stop();
+  if (!morph_.StepTowards(target)) hoverFadeTimer_.Stop();
   Repaint();
 }
 
-void TSkinButton::StartRepeat() { repeatTimer_.start(std::max(RepeatInterval, kShortestTimer)); }
+void TSkinButton::StartRepeat() { repeatTimer_.Start(std::max(RepeatInterval, kShortestTimer)); }
 
 void TSkinButton::StartAnimation(bool forward) {
   if (!EffectsOn() || SkinObjectIndex() == -1 || look_.AnimateSkinRect.IsEmpty() || look_.FrameCount < 1) return;
   animateForward_ = forward;
   animateFrame_ = forward ? 1 : look_.FrameCount;
-  animateTimer_.start(std::max(look_.AnimateInterval, kShortestTimer));
+  animateTimer_.Start(std::max(look_.AnimateInterval, kShortestTimer));
 }
 
 void TSkinButton::StopAnimation() {
-  animateTimer_.stop();
+  animateTimer_.Stop();
   animateFrame_ = 0;
 }
 
