@@ -2,7 +2,6 @@
 // A shown form that owns a skinned menu, with the menu's close and command messages counted, and
 // helpers that put the pointer over a popup line and let the popup's poll see it.
 #include <QCursor>
-#include <QElapsedTimer>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <vector>
@@ -65,13 +64,6 @@ class SkinMenuFixture : public ::testing::Test {
   void PointAt(int level, const QPoint& screen) {
     QCursor::setPos(screen);
     Popup(level).PointerPollTimer().Tick();
-  }
-
-  // Lets the event loop run for `ms` wall-clock milliseconds.
-  static void Run(int ms) {
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < ms) QTest::qWait(10);
   }
 
   TForm form;
