@@ -21,7 +21,7 @@ TEST_F(ConsoleSend, DoubleClickSendsTheLineAndShowsItInThePreview) {
   DoubleClickLine(0);
   const PacketReport empty = sign.TakePacket();
   EXPECT_TRUE(empty.valid) << empty.error.toStdString();
-  EXPECT_EQ(empty.bytes, 779);
+  EXPECT_EQ(empty.bytes, kSinglePagePacket);
   EXPECT_EQ(empty.mode, 0);
   ASSERT_EQ(empty.pages.size(), 1u);
   EXPECT_EQ(empty.pages[0], LedPage()) << "nothing lit";

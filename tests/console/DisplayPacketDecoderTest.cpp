@@ -10,7 +10,6 @@
 
 namespace {
 
-constexpr int kSinglePagePacket = 779;
 
 QByteArray Packet(const QString& caption, int mode) { return BuildDisplayPacket(caption, InitialCaptionFont(), mode); }
 
@@ -174,7 +173,7 @@ TEST(DisplayPacketDecoder, FlushReportsWhatThePausedLineLeftUnfinished) {
   EXPECT_TRUE(decoder.Feed(packet.left(300)).empty());
   std::vector<PacketReport> reports = decoder.Flush();
   ASSERT_EQ(reports.size(), 1u);
-  EXPECT_EQ(reports[0].error, QStringLiteral("the packet ends after 300 of its 779 bytes at offset 300"));
+  EXPECT_EQ(reports[0].error, QStringLiteral("the packet ends after 300 of its %1 bytes at offset 300").arg(kSinglePagePacket));
 
   // The rest arrives later: it belongs to no packet. A partial header is stray too.
   reports = decoder.Feed(packet.mid(300) + QByteArray::fromHex("0155"));

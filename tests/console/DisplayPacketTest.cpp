@@ -3,6 +3,7 @@
 #include "console/CaptionFont.h"
 #include "console/DisplayPacket.h"
 #include "support/WideCaption.h"
+#include "support/SignPackets.h"
 
 namespace {
 
@@ -28,7 +29,7 @@ TEST(DisplayPacket, EmptyCaptionIsOneBlackPage) {
   const QByteArray packet = BuildDisplayPacket(QString(), InitialCaptionFont(), 0);
   const QByteArray expected = QByteArray::fromHex("0155aa55aa01") + Repeat(char(0xFF), 768) +
                               QByteArray::fromHex("000001c801");
-  EXPECT_EQ(packet.size(), 779);
+  EXPECT_EQ(packet.size(), kSinglePagePacket);
   EXPECT_EQ(packet, expected);
 }
 
@@ -48,7 +49,7 @@ TEST(DisplayPacket, OtherModesSendOneCentredPageCarryingTheMode) {
   const QString caption = ThreePageCaption();
   for (int mode : {0, 2, 19}) {
     const QByteArray packet = BuildDisplayPacket(caption, InitialCaptionFont(), mode);
-    ASSERT_EQ(packet.size(), 779) << mode;
+    ASSERT_EQ(packet.size(), kSinglePagePacket) << mode;
     EXPECT_EQ(packet.at(5), 1);
     EXPECT_EQ(packet.mid(774), Trailer(mode, true)) << mode;
   }
@@ -60,7 +61,7 @@ TEST(DisplayPacket, ScrollingModeWithAShortCaptionIsOneLeftAlignedPage) {
   const QString caption = QStringLiteral("字");
   const QByteArray scrolled = BuildDisplayPacket(caption, InitialCaptionFont(), 1);
   const QByteArray centred = BuildDisplayPacket(caption, InitialCaptionFont(), 0);
-  ASSERT_EQ(scrolled.size(), 779);
+  ASSERT_EQ(scrolled.size(), kSinglePagePacket);
   EXPECT_EQ(scrolled.mid(774), Trailer(1, true));
   EXPECT_NE(scrolled.mid(6, 384), centred.mid(6, 384));
   // Left-aligned: the leftmost column carries text bits (a 0 bit), the centred one does not.

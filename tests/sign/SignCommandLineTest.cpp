@@ -42,9 +42,9 @@ TEST(SignCommandLine, ShowsWhatLumetraCliSends) {
   }
   const QList<QJsonObject> reports = sign.WaitForReports(3);
   ASSERT_EQ(reports.size(), 3);
-  EXPECT_EQ(reports[0], ReportObject(779, 1, 0, QStringLiteral("立即显示")));
+  EXPECT_EQ(reports[0], ReportObject(kSinglePagePacket, 1, 0, QStringLiteral("立即显示")));
   EXPECT_EQ(reports[1], ReportObject(2325, 3, 1, QStringLiteral("从右向左移入")));
-  EXPECT_EQ(reports[2], ReportObject(779, 1, 19, QStringLiteral("从下至上逐行展开")));
+  EXPECT_EQ(reports[2], ReportObject(kSinglePagePacket, 1, 19, QStringLiteral("从下至上逐行展开")));
 
   EXPECT_EQ(PngPage("pages/packet0-page0.png"), RenderedPage(QStringLiteral("字幕")));
   for (int page = 0; page < 3; ++page)
@@ -79,7 +79,7 @@ TEST(SignCommandLine, ReadsADeviceUntilItsLineEnds) {
   const QList<QJsonObject> reports = sign.WaitForReports(2);
   ASSERT_EQ(reports.size(), 2);
   EXPECT_EQ(reports[0], ReportObject(4, 0, -1, QString(), "4 bytes outside any packet at offset 0"));
-  EXPECT_EQ(reports[1], ReportObject(779, 1, 4, QStringLiteral("从上向下卷入")));
+  EXPECT_EQ(reports[1], ReportObject(kSinglePagePacket, 1, 4, QStringLiteral("从上向下卷入")));
 
   // Closing the other end ends the line, and with it the headless sign.
   close(master);

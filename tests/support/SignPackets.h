@@ -6,8 +6,14 @@
 #include <ostream>
 #include <vector>
 
+#include "console/DisplayPacket.h"
 #include "console/DisplayPacketDecoder.h"
 #include "platform/Font.h"
+
+// The bytes of a display packet of `pages` pages: the header, the page count and one record (two
+// copies of the picture and the trailer) per page.
+constexpr int PacketBytes(int pages) { return int(kPacketHeader.size()) + 1 + pages * kPageRecordSize; }
+constexpr int kSinglePagePacket = PacketBytes(1);
 
 // Every report of a whole stream, flushed at its end.
 std::vector<PacketReport> DecodePackets(const QByteArray& stream);
