@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <QSet>
 
 #include "support/QtPrinters.h"
 
@@ -6,7 +7,14 @@
 
 TEST(ResourceStrData, DefaultsHoldTheWindowTextsFirst) {
   const TResourceStrData strings;
-  ASSERT_EQ(strings.ResStrings().size(), 119);
+  // Each default is one NAME=text line, every name once (names match without case).
+  QSet<QString> names;
+  for (const QString& line : strings.ResStrings()) {
+    ASSERT_TRUE(line.contains(u'=')) << line.toStdString();
+    const QString name = line.section('=', 0, 0).toUpper();
+    EXPECT_FALSE(names.contains(name)) << name.toStdString();
+    names.insert(name);
+  }
   EXPECT_EQ(strings.ResStrings().first(), "MI_MINCAPTION=Mi&nimize");
   EXPECT_EQ(strings.ResStrings().last().section('=', 0, 0), "AUTOCOLOR");
   EXPECT_EQ(strings.CharSet, 1);
