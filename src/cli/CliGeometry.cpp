@@ -19,3 +19,5 @@ TRect ParseRect(const QString& text, const QString& option) {
   if (!m.hasMatch()) throw CliError(QStringLiteral("%1 needs a rectangle L,T,R,B, not \"%2\"").arg(option, text));
   return {m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt(), m.captured(4).toInt()};
 }
+
+QJsonArray RectJson(const TRect& r) { return {r.Left, r.Top, r.Right, r.Bottom}; }

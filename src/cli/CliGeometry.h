@@ -1,5 +1,6 @@
 #pragma once
 // Sizes and rectangles given on the command line.
+#include <QJsonArray>
 #include <QString>
 
 #include "platform/Types.h"
@@ -8,3 +9,5 @@
 TSize ParseSize(const QString& text, const QString& option);
 // "L,T,R,B" (whole numbers, negative allowed); CliError naming the option otherwise.
 TRect ParseRect(const QString& text, const QString& option);
+// A rectangle in the commands' JSON: [L, T, R, B].
+QJsonArray RectJson(const TRect& r);

@@ -11,6 +11,7 @@
 #include <map>
 
 #include "cli/CliCommand.h"
+#include "cli/CliGeometry.h"
 #include "cli/OffscreenFrame.h"
 #include "cli/SkinSource.h"
 #include "skin/data/CompressedStoredSkin.h"
@@ -19,14 +20,6 @@
 
 namespace {
 
-TSize ParseFrameSize(const QString& text) {
-  static const QRegularExpression pattern(QStringLiteral("^(\\d{1,5})[xX](\\d{1,5})$"));
-  const QRegularExpressionMatch m = pattern.match(text);
-  const TSize size{m.hasMatch() ? m.captured(1).toInt() : 0, m.hasMatch() ? m.captured(2).toInt() : 0};
-  if (size.cx < 1 || size.cy < 1) throw CliError(QStringLiteral("--size needs WxH of at least 1x1, not \"%1\"").arg(text));
-  return size;
-}
-
 TPoint ParsePoint(const QString& text) {
   static const QRegularExpression pattern(QStringLiteral("^(-?\\d{1,5}),(-?\\d{1,5})$"));
   const QRegularExpressionMatch m = pattern.match(text);
@@ -34,7 +27,6 @@ TPoint ParsePoint(const QString& text) {
   return {m.captured(1).toInt(), m.captured(2).toInt()};
 }
 
-QJsonArray RectJson(const TRect& r) { return {r.Left, r.Top, r.Right, r.Bottom}; }
 QString RectText(const TRect& r) { return QStringLiteral("%1,%2,%3,%4").arg(r.Left).arg(r.Top).arg(r.Right).arg(r.Bottom); }
 
 QString KindName(TFrameObjectKind kind) {
@@ -187,22 +179,14 @@ int RunFrameLayout(const QStringList& arguments) {
   AddSkinSourceOptions(parser);
   if (!ParseCommandLine(parser, arguments, 0)) return 0;
   if (!parser.isSet(QStringLiteral("size"))) throw CliError(QStringLiteral("--size WxH is required"));
-  const TSize size = ParseFrameSize(parser.value(QStringLiteral("size")));
-  const bool noSkin = parser.isSet(QStringLiteral("no-skin"));
-  for (const char* source : {"ini", "package", "compressed"})
-    if (noSkin && parser.isSet(QLatin1String(source))) throw CliError(QStringLiteral("--no-skin takes no skin source"));
+  const TSize size = ParseSize(parser.value(QStringLiteral("size")), QStringLiteral("--size"));
   std::vector<TPoint> points;
   for (const QString& text : parser.values(QStringLiteral("hit"))) points.push_back(ParsePoint(text));
 
   TCompressedStoredSkin stored;
   TSkinData skin;
-  if (!noSkin) {
-    LoadSkinSource(parser, stored);
-    skin.SetCompressedStoredSkin(&stored);
-    if (skin.Empty()) throw CliError(QStringLiteral("the skin could not be loaded"));
-  }
   OffscreenFrameSetup setup;
-  setup.skin = noSkin ? nullptr : &skin;
+  setup.skin = LoadSkinOrNone(parser, parser.isSet(QStringLiteral("no-skin")), stored, skin);
   setup.borderStyle = parser.isSet(QStringLiteral("border-style"))
                           ? BorderStyleFromName(parser.value(QStringLiteral("border-style")))
                           : TFormBorderStyle::bsSingle;

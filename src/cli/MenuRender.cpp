@@ -5,6 +5,7 @@
 #include <QJsonObject>
 
 #include "cli/CliCommand.h"
+#include "cli/CliGeometry.h"
 #include "cli/PngOutput.h"
 #include "cli/SkinSource.h"
 #include "platform/Bitmap.h"
@@ -48,7 +49,6 @@ void BuildMenu(const QString& items, TMenu& menu) {
   for (const QString& entry : items.split(u'|')) menu.Items().Add(ParseEntry(entry));
 }
 
-QJsonArray RectJson(const TRect& r) { return {r.Left, r.Top, r.Right, r.Bottom}; }
 
 QByteArray ContentJson(const TSkinPopupContent& content) {
   QJsonArray items;
@@ -97,21 +97,14 @@ int RunMenuRender(const QCommandLineParser& parser) {
 
   TCompressedStoredSkin stored;
   TSkinData skin;
-  if (parser.isSet(QStringLiteral("no-skin"))) {
-    for (const char* source : {"ini", "package", "compressed"})
-      if (parser.isSet(QLatin1String(source))) throw CliError(QStringLiteral("--no-skin takes no skin source"));
-  } else {
-    LoadSkinSource(parser, stored);
-    skin.SetCompressedStoredSkin(&stored);
-    if (skin.Empty()) throw CliError(QStringLiteral("the skin could not be loaded"));
-  }
+  TSkinData* const shown = LoadSkinOrNone(parser, parser.isSet(QStringLiteral("no-skin")), stored, skin);
 
   TPopupMenu menu;
   BuildMenu(parser.value(QStringLiteral("menu")), menu);
   TSkinMenuSettings settings;
   settings.MaxMenuItemsInWindow = maxItems;
   TSkinPopupContent content;
-  content.Build(SkinMenuLookOf(skin.Empty() ? nullptr : &skin, settings), settings, menu.Items(), 0,
+  content.Build(SkinMenuLookOf(shown, settings), settings, menu.Items(), 0,
                 WorkAreaForWindow(nullptr, true));
   // The opening highlights the first selectable line; the pointer moves the highlight.
   int highlighted = -1;

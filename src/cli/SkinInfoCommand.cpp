@@ -12,6 +12,7 @@
 #include "platform/Streams.h"
 #include "platform/IniFile.h"
 #include "skin/data/AnsiTextLines.h"
+#include "skin/data/BmpImage.h"
 #include "skin/data/CompressedStoredSkin.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinEntryKinds.h"
@@ -24,13 +25,6 @@ struct StoredPackage {
   std::int32_t version = 0;
   SkinPackageImages images;
 };
-
-// Bits per pixel from the BMP info header (the older 12-byte core header keeps it elsewhere).
-int BmpBitCount(const QByteArray& image) {
-  const auto u16 = [&](int at) { return at + 1 < image.size() ? int(quint8(image[at]) | quint8(image[at + 1]) << 8) : 0; };
-  const int headerSize = u16(14);
-  return headerSize == 12 ? u16(24) : u16(28);
-}
 
 QJsonValue PictureJson(const TBitmap& bitmap, const QByteArray& stored) {
   if (bitmap.Empty()) return QJsonValue();

@@ -22,13 +22,6 @@
 
 namespace {
 
-// Loads the chosen skin source, else the skin built into the program.
-void LoadSkin(const QCommandLineParser& parser, TCompressedStoredSkin& stored, TSkinData& skin) {
-  LoadSkinSource(parser, stored);
-  skin.SetCompressedStoredSkin(&stored);
-  if (skin.Empty()) throw CliError(QStringLiteral("the skin could not be loaded"));
-}
-
 // Writes the region next to the picture, or says why there is none.
 void SaveRegion(const std::optional<QRegion>& region, int width, int height, const QString& out) {
   if (!region) {
@@ -129,11 +122,9 @@ int RunSkinRender(const QStringList& arguments) {
 
   TCompressedStoredSkin stored;
   TSkinData skin;
-  const bool noSkin = frame && parser.isSet(QStringLiteral("no-skin"));
-  if (!noSkin) LoadSkin(parser, stored, skin);
+  TSkinData* const shown = LoadSkinOrNone(parser, frame && parser.isSet(QStringLiteral("no-skin")), stored, skin);
   if (control) RenderControl(skin, parser.value(QStringLiteral("control")), size, out);
-  else RenderFrame(noSkin ? nullptr : &skin, size, parser.isSet(QStringLiteral("inactive")),
-                   parser.value(QStringLiteral("caption")), out);
+  else RenderFrame(shown, size, parser.isSet(QStringLiteral("inactive")), parser.value(QStringLiteral("caption")), out);
   return 0;
 }
 

@@ -3,6 +3,7 @@
 #include "cli/CliCommand.h"
 #include "platform/Streams.h"
 #include "skin/data/CompressedStoredSkin.h"
+#include "skin/data/SkinData.h"
 #include "skin/data/StoredSkinData.h"
 #include "skin/data/ZlibStreams.h"
 
@@ -49,4 +50,16 @@ void LoadSkinSource(const QCommandLineParser& parser, TCompressedStoredSkin& sto
     stored.SetCompressedData(StoredSkinCompressedData());
     if (stored.IsEmpty()) throw CliError(QStringLiteral("this program was built without a stored skin"));
   }
+}
+
+TSkinData* LoadSkinOrNone(const QCommandLineParser& parser, bool noSkin, TCompressedStoredSkin& stored, TSkinData& skin) {
+  if (noSkin) {
+    for (const char* source : {"ini", "package", "compressed"})
+      if (parser.isSet(QLatin1String(source))) throw CliError(QStringLiteral("--no-skin takes no skin source"));
+    return nullptr;
+  }
+  LoadSkinSource(parser, stored);
+  skin.SetCompressedStoredSkin(&stored);
+  if (skin.Empty()) throw CliError(QStringLiteral("the skin could not be loaded"));
+  return &skin;
 }

@@ -5,9 +5,14 @@
 #include <QCommandLineParser>
 
 class TCompressedStoredSkin;
+class TSkinData;
 
 void AddSkinSourceOptions(QCommandLineParser& parser);
 
 // Fills the stored skin from the chosen source, as the form or the designer would; CliError when
 // more than one source is given or the source holds no skin.
 void LoadSkinSource(const QCommandLineParser& parser, TCompressedStoredSkin& stored);
+
+// The skin a drawing command works with: with `noSkin` (--no-skin) none, refusing a skin source
+// given as well; else the chosen source loaded into `skin`, CliError when it holds no skin.
+TSkinData* LoadSkinOrNone(const QCommandLineParser& parser, bool noSkin, TCompressedStoredSkin& stored, TSkinData& skin);

@@ -94,6 +94,11 @@ std::int64_t BmpPixelCount(const QByteArray& bytes) {
   return picture && picture->width > 0 ? picture->width * picture->height : 0;
 }
 
+int BmpBitCount(const QByteArray& bytes) {
+  const std::optional<StatedPicture> picture = StatedPictureOf(bytes);
+  return picture ? int(picture->bits) : 0;
+}
+
 QByteArray ReadBmpFileImage(TStream& stream) {
   QByteArray image(FileHeaderSize, Qt::Uninitialized);
   stream.ReadBuffer(image.data(), FileHeaderSize);

@@ -31,6 +31,9 @@ QImage DecodeBmpFileImage(const QByteArray& bytes);
 // they cannot be read.
 std::int64_t BmpPixelCount(const QByteArray& bytes);
 
+// The bits per pixel a BMP file image's headers state; 0 when they cannot be read.
+int BmpBitCount(const QByteArray& bytes);
+
 // ReadBmpFileImage followed by DecodeBmpFileImage.
 QImage ReadBmpImage(TStream& stream);
 
