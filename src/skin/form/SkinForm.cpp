@@ -33,7 +33,6 @@ TSkinForm::TSkinForm(TForm* owner)
       defCaptionFont_(SkinDefaultFont(clBtnText, TFontStyle::fsBold)),
       defInActiveCaptionFont_(SkinDefaultFont(clBtnShadow, TFontStyle::fsBold)) {
   DefMenuItemFont = SkinDefaultFont();
-  alphaTimer_.OnTimer = [this] { form_.Perform(WM_TIMER, kAlphaTimerId); };
 
   savedShortCut_ = form_.OnShortCut;
   form_.OnShortCut = [this](TWMKey& message, bool& handled) { HandleShortCut(message, handled); };
@@ -59,7 +58,7 @@ TSkinForm::~TSkinForm() {
   if (SkinMenuHostOf(&form_) == this) RegisterSkinMenuHost(&form_, nullptr);
   menuState_.ReleaseHook();
   pointer_.StopTimers();
-  alphaTimer_.Stop();
+  fade_.Timer().Stop();
   skinMenu_.reset();
   objectList_.clear();
 }
@@ -146,7 +145,6 @@ void TSkinForm::ChangeSkinData() {
     ClearSkinObjects();
     SetRegion(false);
   }
-  inChangeSkinData_ = true;
   const int minWidth = GetMinWidth(), minHeight = GetMinHeight();
   const bool narrow = form_.Width() < minWidth, low = form_.Height() < minHeight;
   if (narrow && low) form_.SetBounds(form_.Left(), form_.Top(), minWidth, minHeight);
@@ -166,7 +164,6 @@ void TSkinForm::ChangeSkinData() {
   ActivationChanged(true);
   pointer_.HoverTimer().Start();
   if (OnChangeSkinData) OnChangeSkinData(this);
-  inChangeSkinData_ = false;
   if (!states_.RolledUp()) {
     if (ClientWidth > 0) form_.SetClientSize(ClientWidth, form_.ClientHeight());
     if (ClientHeight > 0) form_.SetClientSize(form_.ClientWidth(), ClientHeight);

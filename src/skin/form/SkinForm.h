@@ -9,13 +9,15 @@
 // menu with its keys, transparency with a fade-in, snapping to the work area's edges and the
 // tray icon's calls.
 //
-// The work is split by concern: this file and SkinForm.cpp (attaching, skin changes, properties,
-// size limits), SkinFormWndProc.cpp (the message table and mouse routing), SkinFormPaint.cpp
-// (layout, painting, hit testing on the window), SkinFormTracking.cpp (hover and press tracking
-// of the objects, the morph and animation timers), WindowRegion.cpp (window region and mask),
-// WindowStates.cpp (roll-up, minimise, maximise, restore, placement), SystemMenu.cpp (the system
-// menu, the menu state and its keys), WindowExtras.cpp (alpha, snapping, tray),
-// ActiveSkinObjects.* and the object files (the objects).
+// The engine holds each concern as a part of its own, by value: PointerTracking.* (hover and press
+// tracking of the objects, the mouse routing, the poll, morph and animation timers),
+// WindowStates.* (roll-up, minimise, maximise, restore, placement), MenuState.* (the menu state
+// and its keys) and WindowFade.* (transparency and the fade-in). The rest is split by file:
+// SkinForm.cpp (attaching, skin changes, properties, size limits), SkinFormWndProc.cpp (one
+// handler per message), SkinFormPaint.cpp (layout, painting, hit testing on the window),
+// WindowRegion.cpp (window region and mask), SystemMenu.cpp (the system menu's items),
+// SkinFormTray.cpp (the tray icon's calls), ActiveSkinObjects.* and the object files (the
+// objects).
 #include <QPixmap>
 #include <functional>
 #include <memory>
@@ -36,6 +38,7 @@
 #include "skin/form/MagneticSnap.h"
 #include "skin/form/MenuState.h"
 #include "skin/form/PointerTracking.h"
+#include "skin/form/WindowFade.h"
 #include "skin/form/WindowStates.h"
 #include "skin/menus/SkinMenuHost.h"
 
@@ -63,10 +66,6 @@ using TBorderIcons = unsigned;
 constexpr unsigned kFramePrintRequest = 0xBC4B;
 constexpr LPARAM kFramePrintAnswer = 0x41A2;
 
-// The moment between the window's showing and its fade-in, which arrives as WM_TIMER with
-// kAlphaTimerId.
-constexpr int kAlphaDelay = 1;
-constexpr WPARAM kAlphaTimerId = 1;
 
 using TSkinNotifyHandler = std::function<void(TSkinForm* sender)>;
 using TShortCutHandler = std::function<void(TWMKey& message, bool& handled)>;
@@ -105,10 +104,10 @@ class TSkinForm : public TComponent, public TSkinMenuHost {
   bool MaximizeOnFullScreen = false;
   // Window transparency: on at run time it applies AlphaBlendValue at once; showing the window
   // with either flag fades it in from invisible.
-  bool AlphaBlend() const { return alphaBlend_; }
-  void SetAlphaBlend(bool on);
-  int AlphaBlendValue() const { return alphaBlendValue_; }
-  void SetAlphaBlendValue(int value);
+  bool AlphaBlend() const { return fade_.AlphaBlend(); }
+  void SetAlphaBlend(bool on) { fade_.SetAlphaBlend(on); }
+  int AlphaBlendValue() const { return fade_.AlphaBlendValue(); }
+  void SetAlphaBlendValue(int value) { fade_.SetAlphaBlendValue(value); }
   bool AlphaBlendAnimation = false;
   bool ShowObjectHint = false;
   bool UseDefaultObjectHint = true;
@@ -229,7 +228,7 @@ class TSkinForm : public TComponent, public TSkinMenuHost {
   TSkinMenu& HostMenu() override { return *skinMenu_; }
   TSkinData* MenusSkin() const override { return menusSkinData_ ? menusSkinData_ : skinData_; }
 
-  // --- Tray (WindowExtras.cpp) --------------------------------------------------------------
+  // --- Tray (SkinFormTray.cpp) --------------------------------------------------------------
   void MinimizeToTray();
   void RestoreFromTray();
 
@@ -257,8 +256,8 @@ class TSkinForm : public TComponent, public TSkinMenuHost {
   TWindowTimer& FrameAnimateTimer() { return pointer_.AnimateTimer(); }
   // The client area in window coordinates.
   TRect ClientRectOnWindow() const;
-  // Starts the alpha fade-in a moment after the window shows (WM_TIMER 1).
-  TWindowTimer& AlphaTimer() { return alphaTimer_; }
+  // Starts the alpha fade-in a moment after the window shows (WM_TIMER kAlphaTimerId).
+  TWindowTimer& AlphaTimer() { return fade_.Timer(); }
   const TBorderStrips& MaskStrips() const { return maskStrips_; }
 
  protected:
@@ -319,33 +318,28 @@ class TSkinForm : public TComponent, public TSkinMenuHost {
   // A text of the skin's resource strings, or the program's own without them.
   QString ResourceText(const char* key, const char* text) const;
 
-  // Alpha and snapping (WindowExtras.cpp).
-  void ShowAlphaSetUp();
-  void AlphaFadeIn();
+  // Magnetic snapping of a move to the work area's edges.
   void Snap(TRect& proposed);
 
   TForm& form_;
   TWindowStates states_{*this};
   TMenuState menuState_{*this};
   TPointerTracking pointer_{*this};
+  TWindowFade fade_{*this};
   TWndMethod savedWindowProc_;
   TShortCutEvent savedShortCut_;
   std::vector<std::unique_ptr<TActiveSkinObject>> objectList_;
   std::vector<TObjectPlace> places_;
   bool skinned_ = false;
   bool inSkinChange_ = false;
-  bool inChangeSkinData_ = false;
   int frameWidth_ = 0;
   int frameHeight_ = 0;
   TFrameSkinGeometry geometry_;
   TFrameLayout layout_;
   TRect defaultCaptionArea_{};
-  TWindowTimer alphaTimer_{kAlphaDelay};
   bool inSizeMove_ = false;
   bool lastNcActive_ = false;
   TSnapState snapState_;
-  bool alphaBlend_ = false;
-  int alphaBlendValue_ = 200;
   std::unique_ptr<TPopupMenu> defaultSystemMenu_;
   std::unique_ptr<TSkinPopupMenu> trayMenu_;
   std::unique_ptr<TSkinMenu> skinMenu_;

@@ -70,7 +70,7 @@ void TSkinForm::WMSize(TMessage& message) {
   frameHeight_ = form_.Height();
   if (!skinned_) form_.Perform(WM_NCPAINT);
   else if (skinData_ && FrameMinimumMet(frameWidth_, frameHeight_)) UpdateFrame(true);
-  if (alphaBlend_ && alphaBlendValue_ != 255) {
+  if (fade_.Translucent()) {
     form_.Perform(WM_NCPAINT);
     form_.Client()->update();
   }
@@ -96,10 +96,10 @@ void TSkinForm::WMEraseBkgnd(TMessage& message) {
 void TSkinForm::WMShowWindow(TMessage& message) {
   if (message.WParam) {
     states_.FirstShowPlacement();
-    ShowAlphaSetUp();
+    fade_.Showing();
     NudgeWidth();
-  } else if (alphaBlend_) {
-    SetWindowAlphaLevel(form_.Window(), 255);
+  } else {
+    fade_.Hiding();
   }
   Default(message);
 }
@@ -169,7 +169,7 @@ void TSkinForm::WMSysCommand(TMessage& message) {
 }
 
 void TSkinForm::WMTimer(TMessage& message) {
-  if (message.WParam == kAlphaTimerId) AlphaFadeIn();
+  if (message.WParam == kAlphaTimerId) fade_.FadeIn();
   Default(message);
 }
 
@@ -177,7 +177,7 @@ void TSkinForm::WMTimer(TMessage& message) {
 void TSkinForm::WMMoving(TMessage& message) {
   if (auto* proposed = reinterpret_cast<TRect*>(message.LParam)) {
     if (states_.Maximised()) *proposed = Bounds(form_.Left(), form_.Top(), form_.Width(), form_.Height());
-    else if (Magnetic) Snap(*proposed);
+    else if (Magnetic) Snap(*proposed);  // only in the window's own move loop: a compositor's never asks
   }
   Default(message);
 }
@@ -264,4 +264,9 @@ void TSkinForm::FramePrintRequest(TMessage& message) {
     else PaintDefaultFrame(canvas);
   }
   message.Result = kFramePrintAnswer;
+}
+
+void TSkinForm::Snap(TRect& proposed) {
+  proposed = MagneticSnap(proposed, {form_.Width(), form_.Height()}, WorkAreaForWindow(form_.Window(), true),
+                          MagneticSize, GetCursorPos(), snapState_);
 }
