@@ -93,13 +93,12 @@ TSize TCanvas::TextExtent(const QString& text) const {
   return {metrics.horizontalAdvance(text), metrics.height()};
 }
 
-int TCanvas::DrawText(const QString& source, TRect& rect, unsigned flags) {
-  int underlined = -1;
-  const QString text = (flags & DT_NOPREFIX) ? source : StripPrefix(source, &underlined);
-  const QFont font = Font.ToQFont();
-  const QFontMetrics metrics(font);
-  const int lineHeight = metrics.height();
+namespace {
 
+// The lines DrawText shows of a text (prefixes already stripped) for a rectangle `width` wide:
+// one line, the text's own lines, or those broken at spaces to fit; shortened with "..." when
+// the flags ask.
+QStringList TextLines(const QString& text, unsigned flags, const QFontMetrics& metrics, int width) {
   QStringList lines;
   if (flags & DT_SINGLELINE) {
     lines << QString(text).replace(u'\n', u' ').remove(u'\r');
@@ -111,7 +110,7 @@ int TCanvas::DrawText(const QString& source, TRect& rect, unsigned flags) {
       QString current;
       for (const QString& word : line.split(u' ')) {
         const QString candidate = current.isEmpty() ? word : current + u' ' + word;
-        if (!current.isEmpty() && metrics.horizontalAdvance(candidate) > rect.Width()) {
+        if (!current.isEmpty() && metrics.horizontalAdvance(candidate) > width) {
           lines << current;
           current = word;
         } else {
@@ -122,10 +121,22 @@ int TCanvas::DrawText(const QString& source, TRect& rect, unsigned flags) {
     }
   }
   if (flags & DT_END_ELLIPSIS) {
-    for (QString& line : lines) line = metrics.elidedText(line, Qt::ElideRight, rect.Width());
+    for (QString& line : lines) line = metrics.elidedText(line, Qt::ElideRight, width);
   } else if (flags & DT_PATH_ELLIPSIS) {
-    for (QString& line : lines) line = metrics.elidedText(line, Qt::ElideMiddle, rect.Width());
+    for (QString& line : lines) line = metrics.elidedText(line, Qt::ElideMiddle, width);
   }
+  return lines;
+}
+
+}  // namespace
+
+int TCanvas::DrawText(const QString& source, TRect& rect, unsigned flags) {
+  int underlined = -1;
+  const QString text = (flags & DT_NOPREFIX) ? source : StripPrefix(source, &underlined);
+  const QFont font = Font.ToQFont();
+  const QFontMetrics metrics(font);
+  const int lineHeight = metrics.height();
+  const QStringList lines = TextLines(text, flags, metrics, rect.Width());
 
   int width = 0;
   for (const QString& line : lines) width = std::max(width, metrics.horizontalAdvance(line));
