@@ -36,6 +36,17 @@ class SkinMenuItemPaintTest : public ::testing::Test {
     return true;
   }
 
+  // The menu skin with the item keys `extra`, loaded, and the line of a one-line menu built with it.
+  TSkinMenuItem& AnimatedLine(const QString& extra) {
+    WriteMenuSkin(2, extra);
+    LoadFolderSkin(stored, skin);
+    menu.Items().Add(QStringLiteral("Anim"));
+    Line(0, &skin);
+    return content.Item(0);
+  }
+
+  TCompressedStoredSkin stored;
+  TSkinData skin;
   TPopupMenu menu;
   TSkinMenuSettings settings;
   TSkinPopupContent content;
@@ -114,8 +125,6 @@ TEST_F(SkinMenuItemPaintTest, AnItemThatDrawsItselfGetsTheBandInstead) {
 }
 
 TEST_F(SkinMenuItemPaintTest, ProgramSkinFacesFadeAndTheGlyphSitsInTheImageRect) {
-  TCompressedStoredSkin stored;
-  TSkinData skin;
   LoadStoredSkin(stored, skin);
   const TBitmap& picture = *skin.ActivePictures[kItemPictureIndex];
   menu.Items().Add(QStringLiteral("Mi&nimize"), QStringLiteral("SF_MINITEM"));
@@ -157,14 +166,10 @@ TEST_F(SkinMenuItemPaintTest, ScrollMarkersDarkenInTheDirectionThatScrolls) {
 }
 
 TEST_F(SkinMenuItemPaintTest, AFrameAnimationPlaysForwardOnSelectingAndBackOnLeaving) {
-  WriteMenuSkin(2, QStringLiteral("animateskinrect=0,36,60,68\nframecount=2\nanimateinterval=30\ninactiveanimation=1"));
-  TCompressedStoredSkin stored;
-  TSkinData skin;
-  LoadFolderSkin(stored, skin);
-  menu.Items().Add(QStringLiteral("Anim"));
-  ASSERT_EQ(Line(0, &skin).Height(), 16);
+  TSkinMenuItem& item =
+      AnimatedLine(QStringLiteral("animateskinrect=0,36,60,68\nframecount=2\nanimateinterval=30\ninactiveanimation=1"));
+  ASSERT_EQ(PaintNow(0).Height(), 16);
   ASSERT_TRUE(content.Look().AnimationOn());
-  TSkinMenuItem& item = content.Item(0);
   // Where the face's top-left pixel comes from in the item picture, as (x, y).
   const auto source = [&] { return From(PaintNow(0), 0, 0); };
   EXPECT_EQ(source(), (TPoint{0, 0}));
@@ -183,13 +188,7 @@ TEST_F(SkinMenuItemPaintTest, AFrameAnimationPlaysForwardOnSelectingAndBackOnLea
 // A strip no taller than the line holds its frames side by side (even when it is no wider
 // either, where a push button would stack them).
 TEST_F(SkinMenuItemPaintTest, AnimationFramesLieSideBySideInAStripNoTallerThanTheLine) {
-  WriteMenuSkin(2, QStringLiteral("animateskinrect=0,36,60,52\nframecount=2"));
-  TCompressedStoredSkin stored;
-  TSkinData skin;
-  LoadFolderSkin(stored, skin);
-  menu.Items().Add(QStringLiteral("Anim"));
-  Line(0, &skin);
-  TSkinMenuItem& item = content.Item(0);
+  TSkinMenuItem& item = AnimatedLine(QStringLiteral("animateskinrect=0,36,60,52\nframecount=2"));
   item.Highlighted = true;
   std::vector<TPoint> sources;
   while (item.StepEffects(content.Look())) sources.push_back(From(PaintNow(0), 0, 0));
