@@ -16,6 +16,7 @@
 #include <memory>
 #include <thread>
 
+#include "console/RecoveryWriter.h"
 #include "console/ShowDocument.h"
 #include "console/Unit1.h"
 
@@ -44,6 +45,7 @@ struct BigWorkingState {
     show.Save(folder.filePath(QStringLiteral("lw1.ini")));
     QDir::setCurrent(folder.path());
     qputenv("XDG_CONFIG_HOME", folder.filePath(QStringLiteral("config")).toLocal8Bit());
+    qputenv("XDG_STATE_HOME", folder.filePath(QStringLiteral("state")).toLocal8Bit());
   }
   ~BigWorkingState() { QDir::setCurrent(previous); }
 };
@@ -129,6 +131,37 @@ void BM_KeystrokeInBigShow(benchmark::State& state) {
   state.SetItemsProcessed(2 * state.iterations());
 }
 BENCHMARK(BM_KeystrokeInBigShow)->Unit(benchmark::kMillisecond);
+
+// The same with the recovery copy kept after every keystroke (the gathering timer run out each
+// time): the snapshot on the GUI thread, and the caption list's first change after it, which
+// copies the list the snapshot shares; the copy itself is written on the writer's thread.
+void BM_KeystrokeInBigShowWithRecovery(benchmark::State& state) {
+  BigConsole console;
+  QTextCursor cursor(console.form.Memo1->document()->findBlockByNumber(kShowLines / 2));
+  cursor.movePosition(QTextCursor::EndOfBlock);
+  for (auto _ : state) {
+    cursor.insertText(QStringLiteral("字"));
+    console.form.Recovery.Timer().Tick();
+    cursor.deletePreviousChar();
+    console.form.Recovery.Timer().Tick();
+  }
+  state.SetItemsProcessed(2 * state.iterations());
+  if (!console.form.Recovery.WaitUntilWritten()) state.SkipWithError("the recovery copy was not written");
+}
+BENCHMARK(BM_KeystrokeInBigShowWithRecovery)->Unit(benchmark::kMillisecond);
+
+// The recovery copy of the whole show written by the writer: encoded, flushed and renamed.
+void BM_WriteBigRecoveryCopy(benchmark::State& state) {
+  BigConsole console;
+  RecoveryWriter writer(console.state.folder.filePath(QStringLiteral("recovery.lw")),
+                        console.state.folder.filePath(QStringLiteral("recovery.pos")));
+  const RecoveryState copy = console.form.RecoveryNow();
+  for (auto _ : state) {
+    writer.WriteState(copy);
+    if (!writer.WaitUntilIdle(std::chrono::seconds(30))) state.SkipWithError("the write did not finish");
+  }
+}
+BENCHMARK(BM_WriteBigRecoveryCopy)->Unit(benchmark::kMillisecond);
 
 void BM_ClickInBigPlayList(benchmark::State& state) {
   BigConsole console;

@@ -2,10 +2,12 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QTimer>
 
 #include "console/CaptionFont.h"
 #include "console/CaptionLines.h"
 #include "console/ConsoleLook.h"
+#include "console/ConsoleStateFolder.h"
 #include "console/DisplayModes.h"
 #include "console/LedFrame.h"
 #include "console/PortNumber.h"
@@ -166,8 +168,10 @@ void TForm1::ConnectHandlers() {
   QObject::connect(Memo1, &QPlainTextEdit::textChanged, Window(), Guarded(&TForm1::Memo1Change));
   QObject::connect(ListBox1, &PlayList::lineClicked, Window(), Guarded(&TForm1::ListBox1Click));
   QObject::connect(ListBox1, &PlayList::doubleClicked, Window(), Guarded(&TForm1::ListBox1DblClick));
-  QObject::connect(ListBox1, &PlayList::keyReleased, Window(),
-                   [this](int key) { Application().Guard([this, key] { ListBox1KeyUp(key); }); });
+  QObject::connect(ListBox1, &PlayList::keyReleased, Window(), [this](int key) {
+    Application().Guard([this, key] { ListBox1KeyUp(key); });
+    AfterOperatorAction();
+  });
   QObject::connect(ComboBox1, &ModeSelector::modeChosen, Window(), Guarded(&TForm1::ComboBox1Click));
   QObject::connect(CheckBox1, &QCheckBox::clicked, Window(), Guarded(&TForm1::CheckBox1Click));
   QObject::connect(Edit1, &QLineEdit::textChanged, Window(), Guarded(&TForm1::Edit1Change));
@@ -175,6 +179,8 @@ void TForm1::ConnectHandlers() {
   QObject::connect(Button5, &QPushButton::clicked, Window(), Guarded(&TForm1::Button5Click));
   QObject::connect(Button15, &QPushButton::clicked, Window(), Guarded(&TForm1::Button15Click));
   QObject::connect(Button6, &QPushButton::clicked, Window(), Guarded(&TForm1::Button6Click));
+  // The port has no handler of its own; the recovery copy still follows it.
+  QObject::connect(UpDown3, &TUpDown::positionChangedByUser, Window(), [this] { AfterOperatorAction(); });
   SkinButton1->OnClick = Guarded(&TForm1::SkinButton1Click);
   SkinButton2->OnClick = Guarded(&TForm1::SkinButton2Click);
   SkinButton3->OnClick = Guarded(&TForm1::SkinButton3Click);
@@ -208,18 +214,45 @@ void TForm1::DoShow() {
 
 void TForm1::FormShow() {
   SetCaptionLines({});
-  const QString saved = WorkingStateToRestore(QDir::currentPath(), UserStateFolder());
+  // A recovery copy left behind is newer than "lw1.ini": the run that left it never closed.
+  const RecoveryLeftBehind left = Recovery.Begin(ConsoleStateFolder());
+  if (!left.notice.isEmpty()) TellOnceShown(left.notice);
+  const QString saved =
+      left.path.isEmpty() ? WorkingStateToRestore(QDir::currentPath(), UserStateFolder()) : left.path;
   if (!saved.isEmpty()) {
     WindowSettingsSink sink(*this);
     LoadSettingsFile(saved, sink);
   }
   ShowLine(0);
+  if (left.resumeLine >= 0) {
+    // As the operator's click would: the line's own settings are shown, nothing is sent.
+    ListBox1->SelectLineSilently(left.resumeLine);
+    ListBox1Click();
+  }
+  Recovery.Kept(RecoveryNow(), PositionNow(), !left.path.isEmpty());
+}
+
+void TForm1::TellOnceShown(const QString& notice) {
+  QTimer::singleShot(0, Window(), [notice] {
+    Application().Guard([&] { Dialogs().ShowMessage(Application().Title, notice); });
+  });
 }
 
 void TForm1::FormClose(TCloseAction&) {
   // Beside the program; an installed program's folder refuses, and the per-user folder takes it.
   SaveWorkingState(EncodeSettingsFile(PortNumber(), CaptionFont, CaptionLines(), LineSettings),
                    ProgramFolder, UserStateFolder());
+  // Only a close that kept the working state ends the need for its recovery copy.
+  Recovery.Discard();
+}
+
+RecoveryState TForm1::RecoveryNow() const {
+  return RecoveryState{EncodeSettingsHead(PortNumber(), CaptionFont), ListBox1->Lines(), LineSettings};
+}
+
+void TForm1::AfterOperatorAction() {
+  Recovery.Changed();
+  Recovery.PositionNow(PositionNow());
 }
 
 QStringList TForm1::CaptionLines() const {
@@ -275,6 +308,7 @@ void TForm1::ListBox1Click() { ShowLine(ListBox1->SelectedLine()); }
 void TForm1::ListBox1DblClick() {
   const int line = ListBox1->SelectedLine();
   if (line < 0) return;
+  LastSentLine = line;
   LastCaption = ListBox1->Lines()[line];
   RenderCentred(LedFrame, CaptionFont, LastCaption);
   Image1->Canvas().Draw(0, 0, LedFrame);

@@ -15,6 +15,7 @@
 #include "console/LineSettingTable.h"
 #include "console/ModeSelector.h"
 #include "console/PlayList.h"
+#include "console/ShowRecovery.h"
 #include "platform/Application.h"
 #include "platform/Bitmap.h"
 #include "platform/Form.h"
@@ -74,8 +75,11 @@ class TForm1 : public TForm {
   TFont CaptionFont;  // the font dialog's font
   TBitmap LedFrame;
   QString LastCaption;  // the caption of the last send
+  int LastSentLine = -1;  // the play-list line of the last send
   // Where the working state is written on close: the program's own folder.
   QString ProgramFolder;
+  // The copy of the working state kept while the console runs, for a start after a crash.
+  ShowRecovery Recovery{[this] { return RecoveryNow(); }};
 
   // Handlers.
   void FormCreate();
@@ -112,6 +116,9 @@ class TForm1 : public TForm {
   int CurrentDwell() const { return UpDown2->Position(); }
   int CurrentMode() const { return ComboBox1->Mode(); }
   int PortNumber() const { return UpDown3->Position(); }
+  // What the working state would now hold, and where the show stands, for the recovery copy.
+  RecoveryState RecoveryNow() const;
+  ShowPosition PositionNow() const { return {ListBox1->SelectedLine(), LastSentLine}; }
 
  protected:
   void DoShow() override;
@@ -134,9 +141,16 @@ class TForm1 : public TForm {
   void ConnectHandlers();
   void SetTabOrder();
   void CentreOnScreen();
+  // Tells the operator something once the window is up, without holding up its showing.
+  void TellOnceShown(const QString& notice);
+  // After every operator action: the recovery copy notes what may have changed.
+  void AfterOperatorAction();
   // Runs a handler through the application's standard exception handler.
   template <typename Handler>
   auto Guarded(Handler handler) {
-    return [this, handler](auto&&...) { Application().Guard([this, handler] { (this->*handler)(); }); };
+    return [this, handler](auto&&...) {
+      Application().Guard([this, handler] { (this->*handler)(); });
+      AfterOperatorAction();
+    };
   }
 };
