@@ -27,6 +27,7 @@ struct Console {
     // The state is restored from the current folder; the per-user folder stays empty.
     QDir::setCurrent(folder.path());
     qputenv("XDG_CONFIG_HOME", QDir(folder.path()).filePath(QStringLiteral("config")).toLocal8Bit());
+    qputenv("XDG_STATE_HOME", QDir(folder.path()).filePath(QStringLiteral("state")).toLocal8Bit());
     form = std::make_unique<TForm1>(folder.path());
   }
 };

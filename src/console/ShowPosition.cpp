@@ -29,7 +29,7 @@ ShowPosition DecodeShowPosition(QByteArrayView bytes) {
 }
 
 int ResumeLine(const ShowPosition& position, int lineCount) {
-  const int line = position.sent >= 0 ? position.sent + 1 : position.selected;
-  if (position.sent >= 0 && line >= lineCount) return lineCount > 0 ? 0 : -1;
-  return line >= 0 && line < lineCount ? line : -1;
+  if (lineCount <= 0) return -1;
+  if (position.sent >= 0) return position.sent < lineCount - 1 ? position.sent + 1 : 0;
+  return position.selected < lineCount ? position.selected : -1;
 }
