@@ -12,9 +12,11 @@
 
 #include "console/CaptionChanges.h"
 #include "console/CaptionListFill.h"
+#include "console/ConsoleStateFolder.h"
 #include "console/LineSettingTable.h"
 #include "console/ModeSelector.h"
 #include "console/PlayList.h"
+#include "console/SendLog.h"
 #include "platform/Application.h"
 #include "platform/Bitmap.h"
 #include "platform/Form.h"
@@ -74,6 +76,7 @@ class TForm1 : public TForm {
   TFont CaptionFont;  // the font dialog's font
   TBitmap LedFrame;
   QString LastCaption;  // the caption of the last send
+  SendLog Sends{ConsoleStateFolder()};  // one line per send, whatever started it
   // Where the working state is written on close: the program's own folder.
   QString ProgramFolder;
 
@@ -96,6 +99,13 @@ class TForm1 : public TForm {
   void SkinButton2Click();
   void SkinButton3Click();
   void SkinButton4Click();
+
+  // The send of the selected line (a double-click), Enter's send and step, and the send of a
+  // caption that is no line of the list (`line` 0; the blank page, announcements). `source`
+  // tells the send log what started it.
+  void SendSelectedLine(const QString& source);
+  void SendAndStep(const QString& source);
+  void SendCaption(const QString& caption, int mode, int line, const QString& source);
 
   // Shared steps of the play list.
   void ShowLine(int line);
