@@ -16,37 +16,10 @@
 #include <memory>
 #include <thread>
 
-#include "console/ShowDocument.h"
+#include "BigShow.h"
 #include "console/Unit1.h"
 
 namespace {
-
-constexpr int kShowLines = 100000;
-
-// Captions as a show holds them: Chinese and ASCII mixed.
-QString Caption(int i) {
-  switch (i % 3) {
-    case 0: return QStringLiteral("第%1幕 演员甲：今晚的月色真美 (Act %1)").arg(i);
-    case 1: return QStringLiteral("Line %1: the curtain rises on an empty stage").arg(i);
-    default: return QStringLiteral("字幕 %1 他说 \"Hello\" 然后离开了舞台").arg(i);
-  }
-}
-
-// A working state "lw1.ini" of the big show in a folder of its own, made current.
-struct BigWorkingState {
-  QTemporaryDir folder;
-  QString previous = QDir::currentPath();
-
-  BigWorkingState() {
-    ShowDocument show;
-    for (int i = 0; i < kShowLines; ++i) show.Lines << Caption(i);
-    for (int i = 0; i < kLineSettingCount; ++i) show.Settings[std::size_t(i)] = {i % 7, i % 11, i % 20};
-    show.Save(folder.filePath(QStringLiteral("lw1.ini")));
-    QDir::setCurrent(folder.path());
-    qputenv("XDG_CONFIG_HOME", folder.filePath(QStringLiteral("config")).toLocal8Bit());
-  }
-  ~BigWorkingState() { QDir::setCurrent(previous); }
-};
 
 // The console shown with the big show restored and all of it in the caption list.
 struct BigConsole {
