@@ -74,6 +74,14 @@ QString OscServer::Address() const {
 }
 
 void OscServer::ReadPending() {
+  // One cue at a time: a message box a cue's handler opens runs an event loop of its own, and
+  // the cues behind wait in the socket until it is answered rather than run inside it.
+  if (notifier_ != nullptr) notifier_->setEnabled(false);
+  ReadSome();
+  if (notifier_ != nullptr) notifier_->setEnabled(true);
+}
+
+void OscServer::ReadSome() {
   for (int i = 0; i < kDatagramsAtOnce && fd_ >= 0; ++i) {
     alignas(cmsghdr) char control[CMSG_SPACE(sizeof(timespec))];
     sockaddr_storage sender{};

@@ -35,6 +35,8 @@ class OscServer : public QObject {
   void ReadPending();
 
  private:
+  void ReadSome();
+
   OscDispatcher dispatcher_;
   int fd_ = -1;
   QByteArray buffer_;

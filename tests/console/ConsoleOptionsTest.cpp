@@ -3,6 +3,7 @@
 
 #include "console/ConsoleOptions.h"
 #include "console/OscEndpoint.h"
+#include "support/CliRunner.h"
 #include "support/QtPrinters.h"
 
 TEST(ConsoleOptions, OscComesFromTheOptionElseTheEnvironment) {
@@ -52,4 +53,12 @@ TEST(OscEndpoint, TheHostIsThisMachineUnlessANumericAddressIsGiven) {
     EXPECT_FALSE(ParseOscEndpoint(QString::fromLatin1(bad), error)) << bad;
     EXPECT_FALSE(error.isEmpty()) << bad;
   }
+}
+
+TEST(ConsoleOptions, HelpNeedsNoDisplay) {
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) environment.remove(QString::fromLatin1(name));
+  const CliRun help = RunProgram(QStringLiteral(LUMETRA_APP_PATH), {QStringLiteral("--help")}, environment);
+  EXPECT_EQ(help.exitCode, 0) << help.err.constData();
+  EXPECT_EQ(help.out, ConsoleUsage().toLocal8Bit());
 }
