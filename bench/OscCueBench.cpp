@@ -4,63 +4,24 @@
 // is still filling piece by piece (the window busy). Must stay well under a frame (16 ms). Also the cost of
 // handing a line to the send log, which a send pays.
 #include <arpa/inet.h>
-#include <pty.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
-#include <atomic>
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <lo/lo.h>
 #include <thread>
 
 #include "BigShow.h"
+#include "SignPty.h"
 #include "console/FormRemoteControl.h"
 #include "console/OscServer.h"
 #include "console/SendLog.h"
 #include "console/Unit1.h"
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-// A pseudo-terminal as "com1" that notes when the first byte after Arm() arrives.
-class TimedPty {
- public:
-  TimedPty() {
-    char name[256] = {};
-    if (openpty(&master_, &slave_, name, nullptr, nullptr) != 0) return;
-    qputenv("LUMETRA_COM1", name);
-    reader_ = std::thread([this] {
-      char buffer[4096];
-      for (;;) {
-        const ssize_t got = read(master_, buffer, sizeof buffer);
-        if (got <= 0 || stop_) return;
-        if (!first_.load()) firstAt_ = Clock::now(), first_ = true;
-        received_ += got;
-      }
-    });
-  }
-  ~TimedPty() {
-    stop_ = true;
-    close(slave_);
-    close(master_);
-    if (reader_.joinable()) reader_.join();
-  }
-  void Arm() { first_ = false; }
-  bool Fired() const { return first_.load(); }
-  Clock::time_point FirstByteAt() const { return firstAt_; }
-  qint64 Received() const { return received_.load(); }
-
- private:
-  int master_ = -1, slave_ = -1;
-  std::atomic<bool> stop_{false}, first_{true};
-  std::atomic<qint64> received_{0};
-  Clock::time_point firstAt_;
-  std::thread reader_;
-};
 
 QByteArray SendCue(int line) {
   lo_message message = lo_message_new();
@@ -74,7 +35,7 @@ QByteArray SendCue(int line) {
 }
 
 void BM_OscCueToFirstByte(benchmark::State& state) {
-  TimedPty sign;
+  SignPty sign;
   BigWorkingState working(state.range(0));
   TForm1 form(working.folder.path());
   form.Show();
@@ -99,7 +60,7 @@ void BM_OscCueToFirstByte(benchmark::State& state) {
     for (const QDeadlineTimer quiet(5000); sign.Received() < sent * kPacketBytes && !quiet.hasExpired();)
       std::this_thread::yield();
     sign.Arm();
-    const Clock::time_point start = Clock::now();
+    const SignPty::Clock::time_point start = SignPty::Clock::now();
     const QByteArray& cue = cues[sent % 2];
     ::sendto(client, cue.constData(), std::size_t(cue.size()), 0, reinterpret_cast<const sockaddr*>(&to), sizeof to);
     for (const QDeadlineTimer deadline(5000); !sign.Fired() && !deadline.hasExpired();)
