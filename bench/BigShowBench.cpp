@@ -1,9 +1,6 @@
 // The console holding a 100,000-line show: restoring it from the working state as the window
 // shows, and what the operator then does with it: a keystroke in the caption list, a click in the
 // play list and the send of its last line (to a pseudo-terminal standing in for the sign).
-#include <pty.h>
-#include <unistd.h>
-
 #include <QApplication>
 #include <QDir>
 #include <QMouseEvent>
@@ -11,44 +8,15 @@
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextCursor>
-#include <atomic>
 #include <benchmark/benchmark.h>
 #include <memory>
-#include <thread>
 
+#include "BigShow.h"
+#include "SignPty.h"
 #include "console/RecoveryWriter.h"
-#include "console/ShowDocument.h"
 #include "console/Unit1.h"
 
 namespace {
-
-constexpr int kShowLines = 100000;
-
-// Captions as a show holds them: Chinese and ASCII mixed.
-QString Caption(int i) {
-  switch (i % 3) {
-    case 0: return QStringLiteral("第%1幕 演员甲：今晚的月色真美 (Act %1)").arg(i);
-    case 1: return QStringLiteral("Line %1: the curtain rises on an empty stage").arg(i);
-    default: return QStringLiteral("字幕 %1 他说 \"Hello\" 然后离开了舞台").arg(i);
-  }
-}
-
-// A working state "lw1.ini" of the big show in a folder of its own, made current.
-struct BigWorkingState {
-  QTemporaryDir folder;
-  QString previous = QDir::currentPath();
-
-  BigWorkingState() {
-    ShowDocument show;
-    for (int i = 0; i < kShowLines; ++i) show.Lines << Caption(i);
-    for (int i = 0; i < kLineSettingCount; ++i) show.Settings[std::size_t(i)] = {i % 7, i % 11, i % 20};
-    show.Save(folder.filePath(QStringLiteral("lw1.ini")));
-    QDir::setCurrent(folder.path());
-    qputenv("XDG_CONFIG_HOME", folder.filePath(QStringLiteral("config")).toLocal8Bit());
-    qputenv("XDG_STATE_HOME", folder.filePath(QStringLiteral("state")).toLocal8Bit());
-  }
-  ~BigWorkingState() { QDir::setCurrent(previous); }
-};
 
 // The console shown with the big show restored and all of it in the caption list.
 struct BigConsole {
@@ -69,32 +37,6 @@ void Click(QWidget* widget, QPoint at, QEvent::Type type = QEvent::MouseButtonPr
                     type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
   QApplication::sendEvent(widget, &event);
 }
-
-// A pseudo-terminal as "com1", drained all the time so that a send never waits for room.
-class DrainedPty {
- public:
-  DrainedPty() {
-    char name[256] = {};
-    if (openpty(&master_, &slave_, name, nullptr, nullptr) != 0) return;
-    qputenv("LUMETRA_COM1", name);
-    reader_ = std::thread([this] {
-      char buffer[4096];
-      while (!stop_ && read(master_, buffer, sizeof buffer) > 0) {
-      }
-    });
-  }
-  ~DrainedPty() {
-    stop_ = true;
-    close(slave_);
-    close(master_);
-    if (reader_.joinable()) reader_.join();
-  }
-
- private:
-  int master_ = -1, slave_ = -1;
-  std::atomic<bool> stop_{false};
-  std::thread reader_;
-};
 
 // Until the window is shown with the show in the play list and the first of it in the caption
 // list (the rest goes in afterwards, piece by piece).
@@ -183,7 +125,7 @@ void BM_ClickInBigPlayList(benchmark::State& state) {
 BENCHMARK(BM_ClickInBigPlayList)->Unit(benchmark::kMillisecond);
 
 void BM_SendLastLineOfBigShow(benchmark::State& state) {
-  DrainedPty sign;
+  SignPty sign;
   BigConsole console;
   console.form.ListBox1->SelectLineSilently(kShowLines - 1);
   for (auto _ : state) console.form.ListBox1DblClick();

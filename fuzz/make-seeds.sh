@@ -49,6 +49,20 @@ if [ -f "$root/src/console/DisplayPacketDecoder.h" ]; then
   { printf 'noise\x01\x55'; cat "$scratch/a.bin" "$corpus/display-packet/empty-mode0.bin"; } >"$corpus/display-packet/stream.bin"
 fi
 
+# OSC cues: each command once, as a cue system sends it, behind the byte that gives the harness
+# its number of lines (3).
+mkdir -p "$corpus/osc-dispatch"
+osc() { printf '\x03'"$2" >"$corpus/osc-dispatch/$1.bin"; }
+osc go '/lumetra/go\0,\0\0\0'
+osc goto-int '/lumetra/goto\0\0\0,i\0\0\0\0\0\x02'
+osc goto-float '/lumetra/goto\0\0\0,f\0\0\x40\x20\0\0'
+osc next '/lumetra/next\0\0\0,\0\0\0'
+osc prev '/lumetra/prev\0\0\0,\0\0\0'
+osc send '/lumetra/send\0\0\0,i\0\0\0\0\0\x01'
+osc blank '/lumetra/blank\0\0,\0\0\0'
+osc text '/lumetra/text\0\0\0,s\0\0\xe8\xb0\xa2\xe8\xb0\xa2\0\0'
+osc state '/lumetra/state\0\0,\0\0\0'
+
 # Skins: the skin folder's own INI text, a small one, and the binary seeds.
 cp "$root/resources/skin/skin.ini" "$corpus/skin-ini/"
 printf '[SKINOBJECTS]\r\ncount=2\r\n0=caption:caption\r\n1=x:stdbutton\r\n[caption]\r\nskinrect=1,2,3,4\r\n[x]\r\ncommand=cmrollup\r\n' \

@@ -8,7 +8,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev
-  zlib1g-dev libfontconfig-dev
+  zlib1g-dev libfontconfig-dev liblo-dev
   fonts-arphic-uming fonts-wqy-zenhei fonts-liberation2
   xvfb xauth
 )
@@ -19,6 +19,7 @@ test_packages=(
   weston xwayland qt6-wayland
   libxcb1-dev libxcb-damage0-dev
   lintian desktop-file-utils man-db
+  liblo-tools
   clang libclang-rt-14-dev llvm
 )
 package_packages=(dpkg-dev file)

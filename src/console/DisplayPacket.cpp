@@ -30,10 +30,14 @@ std::array<std::uint8_t, kPageTrailerSize> PageTrailer(int modeIndex, bool lastP
   return {std::uint8_t(modeIndex), 0x00, 0x01, std::uint8_t(lastPage ? kLastPageMark : 0x00), 0x01};
 }
 
+int DisplayPacketPages(const TBitmap& frame, const QString& caption, int modeIndex) {
+  return modeIndex == kScrollInFromRightMode ? PageCount(MeasureCaption(frame, caption).cx) : 1;
+}
+
 bool WriteDisplayPacket(TBitmap& frame, const QString& caption, int modeIndex, ByteSink& sink) {
   if (!WriteBytes(sink, kPacketHeader)) return false;
-  const int pages = PageCount(MeasureCaption(frame, caption).cx);
   if (modeIndex == kScrollInFromRightMode) {
+    const int pages = DisplayPacketPages(frame, caption, modeIndex);
     if (!sink.WriteByte(std::uint8_t(pages))) return false;
     for (int page = 0; page < pages; ++page) {
       DrawPage(frame, caption, page);

@@ -16,6 +16,9 @@ constexpr std::uint8_t kLastPageMark = 0xC8;
 // Mode index (low 8 bits), 00, 01, C8 on the last page (00 before it), 01.
 std::array<std::uint8_t, kPageTrailerSize> PageTrailer(int modeIndex, bool lastPage);
 
+// The number of page records of the packet: the caption's page count in the scrolling mode, else 1.
+int DisplayPacketPages(const TBitmap& frame, const QString& caption, int modeIndex);
+
 // Writes the packet for a caption whose centred picture is already in `frame` (RenderCentred).
 // In the scrolling mode the pages are drawn into `frame` one after the other. Stops early and
 // returns false when the sink fails.

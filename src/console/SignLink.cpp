@@ -8,7 +8,12 @@ namespace {
 class PortSink : public ByteSink {
  public:
   explicit PortSink(TCommPort& port) : port_(port) {}
-  bool WriteByte(std::uint8_t byte) override { return port_.WriteByte(byte); }
+  bool WriteByte(std::uint8_t byte) override {
+    if (!port_.WriteByte(byte)) return false;
+    ++written;
+    return true;
+  }
+  qint64 written = 0;
 
  private:
   TCommPort& port_;
@@ -21,6 +26,7 @@ QString PortNameFor(int portNumber) { return QStringLiteral("com%1").arg(portNum
 SignSendResult SendToSign(TBitmap& frame, const QString& caption, int modeIndex, int portNumber,
                           const QString& devicePath) {
   SignSendResult result;
+  result.pages = DisplayPacketPages(frame, caption, modeIndex);
   TCommPort port;
   result.opened = devicePath.isEmpty() ? port.Open(PortNameFor(portNumber)) : port.OpenDevice(devicePath);
   result.device = port.Device();
@@ -38,6 +44,7 @@ SignSendResult SendToSign(TBitmap& frame, const QString& caption, int modeIndex,
   port.SetCommState(dcb);
   PortSink sink(port);
   WriteDisplayPacket(frame, caption, modeIndex, sink);
+  result.bytes = sink.written;
   result.complete = port.Close();
   if (!result.complete) {
     result.error = port.ErrorString();

@@ -11,6 +11,8 @@ struct SignSendResult {
   QString error;          // the system's reason when not complete
   int errorCode = 0;      // the system's error number behind it, 0 when none
   QString device;         // the device the port resolved to
+  int pages = 0;          // page records of the packet
+  qint64 bytes = 0;       // bytes the device took
 };
 
 // "com" followed by the port number in decimal.

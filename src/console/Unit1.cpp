@@ -305,22 +305,33 @@ void TForm1::StoreToAll() {
 
 void TForm1::ListBox1Click() { ShowLine(ListBox1->SelectedLine()); }
 
-void TForm1::ListBox1DblClick() {
+void TForm1::ListBox1DblClick() { SendSelectedLine(QStringLiteral("double-click")); }
+
+void TForm1::SendSelectedLine(const QString& source) {
   const int line = ListBox1->SelectedLine();
   if (line < 0) return;
   LastSentLine = line;
-  LastCaption = ListBox1->Lines()[line];
+  SendCaption(ListBox1->Lines()[line], CurrentMode(), line + 1, source);
+}
+
+void TForm1::SendCaption(const QString& caption, int mode, int line, const QString& source) {
+  LastCaption = caption;
   RenderCentred(LedFrame, CaptionFont, LastCaption);
   Image1->Canvas().Draw(0, 0, LedFrame);
   Image1->Changed();
-  const SignSendResult result = SendToSign(LedFrame, LastCaption, CurrentMode(), PortNumber());
+  const SignSendResult result = SendToSign(LedFrame, LastCaption, mode, PortNumber());
   // A port that cannot be opened, and one that stalls or vanishes mid-send, both show here.
   if (!result.complete) SetCaption(QStringLiteral("Com error"));
+  Sends.Append({QDateTime::currentDateTime(), source, line, mode, result.pages, result.bytes,
+                result.complete ? QStringLiteral("ok") : QStringLiteral("Com error: ") + result.error, caption});
 }
 
 void TForm1::ListBox1KeyUp(int key) {
-  if (key != VK_RETURN) return;
-  ListBox1DblClick();
+  if (key == VK_RETURN) SendAndStep(QStringLiteral("key"));
+}
+
+void TForm1::SendAndStep(const QString& source) {
+  SendSelectedLine(source);
   const int line = ListBox1->SelectedLine();
   if (line < 0) return;
   // The program's own step: the current values stay those of the line just sent.
