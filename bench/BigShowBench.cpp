@@ -16,21 +16,11 @@
 #include <memory>
 #include <thread>
 
+#include "BigShow.h"
 #include "console/ShowDocument.h"
 #include "console/Unit1.h"
 
 namespace {
-
-constexpr int kShowLines = 100000;
-
-// Captions as a show holds them: Chinese and ASCII mixed.
-QString Caption(int i) {
-  switch (i % 3) {
-    case 0: return QStringLiteral("第%1幕 演员甲：今晚的月色真美 (Act %1)").arg(i);
-    case 1: return QStringLiteral("Line %1: the curtain rises on an empty stage").arg(i);
-    default: return QStringLiteral("字幕 %1 他说 \"Hello\" 然后离开了舞台").arg(i);
-  }
-}
 
 // A working state "lw1.ini" of the big show in a folder of its own, made current.
 struct BigWorkingState {
@@ -39,7 +29,7 @@ struct BigWorkingState {
 
   BigWorkingState() {
     ShowDocument show;
-    for (int i = 0; i < kShowLines; ++i) show.Lines << Caption(i);
+    for (int i = 0; i < kBigShowLines; ++i) show.Lines << BigShowCaption(i);
     for (int i = 0; i < kLineSettingCount; ++i) show.Settings[std::size_t(i)] = {i % 7, i % 11, i % 20};
     show.Save(folder.filePath(QStringLiteral("lw1.ini")));
     QDir::setCurrent(folder.path());
@@ -120,7 +110,7 @@ BENCHMARK(BM_RestoreBigShowCompletely)->Unit(benchmark::kMillisecond)->Iteration
 
 void BM_KeystrokeInBigShow(benchmark::State& state) {
   BigConsole console;
-  QTextCursor cursor(console.form.Memo1->document()->findBlockByNumber(kShowLines / 2));
+  QTextCursor cursor(console.form.Memo1->document()->findBlockByNumber(kBigShowLines / 2));
   cursor.movePosition(QTextCursor::EndOfBlock);
   for (auto _ : state) {
     cursor.insertText(QStringLiteral("字"));  // one typed character ...
@@ -135,11 +125,11 @@ void BM_ClickInBigPlayList(benchmark::State& state) {
   PlayList* list = console.form.ListBox1;
   list->scrollToBottom();
   QCoreApplication::processEvents();
-  const QPoint lines[] = {list->visualRect(list->model()->index(kShowLines - 2, 0)).center(),
-                          list->visualRect(list->model()->index(kShowLines - 1, 0)).center()};
+  const QPoint lines[] = {list->visualRect(list->model()->index(kBigShowLines - 2, 0)).center(),
+                          list->visualRect(list->model()->index(kBigShowLines - 1, 0)).center()};
   Click(list->viewport(), lines[1]);
   Click(list->viewport(), lines[1], QEvent::MouseButtonRelease);
-  if (list->SelectedLine() != kShowLines - 1) state.SkipWithError("the click selected no line");
+  if (list->SelectedLine() != kBigShowLines - 1) state.SkipWithError("the click selected no line");
   int i = 0;
   for (auto _ : state) {
     const QPoint at = lines[i++ % 2];  // another line each time, so the selection changes
@@ -152,7 +142,7 @@ BENCHMARK(BM_ClickInBigPlayList)->Unit(benchmark::kMillisecond);
 void BM_SendLastLineOfBigShow(benchmark::State& state) {
   DrainedPty sign;
   BigConsole console;
-  console.form.ListBox1->SelectLineSilently(kShowLines - 1);
+  console.form.ListBox1->SelectLineSilently(kBigShowLines - 1);
   for (auto _ : state) console.form.ListBox1DblClick();
   benchmark::DoNotOptimize(console.form.LastCaption);
 }

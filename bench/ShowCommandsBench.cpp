@@ -4,6 +4,7 @@
 
 #include <QTemporaryDir>
 
+#include "BigShow.h"
 #include "cli/ShowListing.h"
 #include "console/SettingsFile.h"
 #include "console/SettingsResave.h"
@@ -12,24 +13,8 @@
 
 namespace {
 
-constexpr int kShowLines = 100000;
-
-// Chinese and ASCII captions mixed, as a show holds them.
-QByteArray BigShowFile() {
-  ShowDocument show;
-  for (int i = 0; i < kShowLines; ++i) {
-    switch (i % 3) {
-      case 0: show.Lines << QStringLiteral("第%1幕 演员甲：今晚的月色真美 (Act %1)").arg(i); break;
-      case 1: show.Lines << QStringLiteral("Line %1: the curtain rises on an empty stage").arg(i); break;
-      default: show.Lines << QStringLiteral("字幕 %1 他说 \"Hello\" 然后离开了舞台").arg(i); break;
-    }
-  }
-  for (int i = 0; i < kLineSettingCount; ++i) show.Settings[std::size_t(i)] = {i % 7, i % 11, i % 20};
-  return show.Encode();
-}
-
 const QByteArray& ShowBytes() {
-  static const QByteArray bytes = BigShowFile();
+  static const QByteArray bytes = BigShowFileBytes();
   return bytes;
 }
 
