@@ -69,7 +69,7 @@ LineCheck CaptionChecker::Check(int index, const QString& text, const LineSettin
     check.findings.push_back({FindingKind::PageCountWraps,
                               QStringLiteral("%1 pages, but the count byte says %2").arg(check.pages).arg(check.pages & 0xFF)});
   }
-  if (check.sentMode != check.mode) {
+  if (check.mode < 0 || check.mode >= kDisplayModeCount) {
     check.findings.push_back({FindingKind::UnknownMode,
                               QStringLiteral("mode %1 is none of the sign's %2: the send carries mode byte 0xFF")
                                   .arg(check.mode)
