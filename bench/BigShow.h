@@ -22,3 +22,9 @@ inline QByteArray BigShowFileBytes() {
   for (int i = 0; i < kLineSettingCount; ++i) show.Settings[std::size_t(i)] = {i % 7, i % 11, i % 20};
   return show.Encode();
 }
+
+// Made once per run.
+inline const QByteArray& BigShowBytes() {
+  static const QByteArray bytes = BigShowFileBytes();
+  return bytes;
+}

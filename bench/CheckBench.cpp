@@ -11,15 +11,10 @@
 
 namespace {
 
-const QByteArray& ShowBytes() {
-  static const QByteArray bytes = BigShowFileBytes();
-  return bytes;
-}
-
 void CheckShow(benchmark::State& state, ListingStyle style) {
   for (auto _ : state) {
     ShowDocument show;
-    TTextReader reader(ShowBytes());
+    TTextReader reader(BigShowBytes());
     ReadSettings(reader, show);
     CaptionChecker checker(show.Font);
     std::string report;

@@ -13,17 +13,12 @@
 
 namespace {
 
-const QByteArray& ShowBytes() {
-  static const QByteArray bytes = BigShowFileBytes();
-  return bytes;
-}
-
 void ListAsRead(benchmark::State& state, ListingStyle style) {
   for (auto _ : state) {
-    TTextReader reader(ShowBytes());
+    TTextReader reader(BigShowBytes());
     benchmark::DoNotOptimize(ListSettings(reader, style));
   }
-  state.SetBytesProcessed(state.iterations() * ShowBytes().size());
+  state.SetBytesProcessed(state.iterations() * BigShowBytes().size());
 }
 void BM_ListShowAsRead(benchmark::State& state) { ListAsRead(state, ListingStyle::Plain); }
 BENCHMARK(BM_ListShowAsRead)->Unit(benchmark::kMillisecond);
@@ -34,34 +29,34 @@ BENCHMARK(BM_ListShowAsReadJson)->Unit(benchmark::kMillisecond);
 void BM_ListShowFromMemory(benchmark::State& state) {
   for (auto _ : state) {
     ShowDocument show;
-    TTextReader reader(ShowBytes());
+    TTextReader reader(BigShowBytes());
     ReadSettings(reader, show);
     std::string out;
     AppendListingHead(out, ListingStyle::Plain, show, ShowFileKind::Settings, show.Lines.size());
     for (int i = 0; i < show.Lines.size(); ++i) AppendListingLine(out, ListingStyle::Plain, i, show.SettingOf(i), show.Lines[i]);
     benchmark::DoNotOptimize(out);
   }
-  state.SetBytesProcessed(state.iterations() * ShowBytes().size());
+  state.SetBytesProcessed(state.iterations() * BigShowBytes().size());
 }
 BENCHMARK(BM_ListShowFromMemory)->Unit(benchmark::kMillisecond);
 
 void BM_ResaveShowAsRead(benchmark::State& state) {
   for (auto _ : state) {
-    TTextReader reader(ShowBytes());
+    TTextReader reader(BigShowBytes());
     benchmark::DoNotOptimize(ResaveSettings(reader));
   }
-  state.SetBytesProcessed(state.iterations() * ShowBytes().size());
+  state.SetBytesProcessed(state.iterations() * BigShowBytes().size());
 }
 BENCHMARK(BM_ResaveShowAsRead)->Unit(benchmark::kMillisecond);
 
 void BM_ResaveShowFromMemory(benchmark::State& state) {
   for (auto _ : state) {
     ShowDocument show;
-    TTextReader reader(ShowBytes());
+    TTextReader reader(BigShowBytes());
     ReadSettings(reader, show);
     benchmark::DoNotOptimize(show.Encode());
   }
-  state.SetBytesProcessed(state.iterations() * ShowBytes().size());
+  state.SetBytesProcessed(state.iterations() * BigShowBytes().size());
 }
 BENCHMARK(BM_ResaveShowFromMemory)->Unit(benchmark::kMillisecond);
 
@@ -69,18 +64,18 @@ BENCHMARK(BM_ResaveShowFromMemory)->Unit(benchmark::kMillisecond);
 void BM_ReadShowFileBytes(benchmark::State& state) {
   QTemporaryDir folder;
   const QString path = folder.filePath(QStringLiteral("show.lw"));
-  WriteFileSafely(path, ShowBytes());
+  WriteFileSafely(path, BigShowBytes());
   int error = 0;
   for (auto _ : state) benchmark::DoNotOptimize(ReadFileBytes(path, error));
-  state.SetBytesProcessed(state.iterations() * ShowBytes().size());
+  state.SetBytesProcessed(state.iterations() * BigShowBytes().size());
 }
 BENCHMARK(BM_ReadShowFileBytes)->Unit(benchmark::kMillisecond);
 
 void BM_WriteShowFileSafely(benchmark::State& state) {
   QTemporaryDir folder;
   const QString path = folder.filePath(QStringLiteral("show.lw"));
-  for (auto _ : state) WriteFileSafely(path, ShowBytes());
-  state.SetBytesProcessed(state.iterations() * ShowBytes().size());
+  for (auto _ : state) WriteFileSafely(path, BigShowBytes());
+  state.SetBytesProcessed(state.iterations() * BigShowBytes().size());
 }
 BENCHMARK(BM_WriteShowFileSafely)->Unit(benchmark::kMillisecond);
 

@@ -24,9 +24,7 @@ int RunCheck(const QStringList& arguments) {
       "page-count-wraps, unknown-mode, no-settings; empty lines are noted). FILE is read as `show`\n"
       "reads it; a settings file brings its caption font and line modes, other files use the console's\n"
       "start-up font and mode 0. Exit status 0: nothing found; 2: findings; 1: the file cannot be read."));
-  parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The show file."));
-  const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Print one JSON object."));
-  parser.addOption(json);
+  const QCommandLineOption json = AddShowFileArguments(parser);
   parser.addOption({QStringLiteral("sheet"),
                     QStringLiteral("Also draw the proof sheets: OUT.png, then OUT-2.png, ... for long shows."),
                     QStringLiteral("OUT.png")});

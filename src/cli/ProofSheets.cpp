@@ -171,8 +171,9 @@ void ProofSheets::WriteSheet() {
   painter.setFont(ConsoleFont(-16, clWhite).ToQFont());
   painter.setPen(kLabel);
   const int sheet = int(written_.size()) + 1;
+  const QString lines = rows_ == 0 ? QStringLiteral("no lines") : QStringLiteral("lines %1-%2").arg(firstLine_).arg(line_);
   painter.drawText(QRect(kMargin, kMargin, kSheetWidth - 2 * kMargin, kHeaderHeight), Qt::AlignLeft | Qt::AlignTop,
-                   QStringLiteral("%1   sheet %2   lines %3-%4").arg(showName_).arg(sheet).arg(firstLine_).arg(line_));
+                   QStringLiteral("%1   sheet %2   %3").arg(showName_).arg(sheet).arg(lines));
   painter.end();
   const QString path = SheetPath(outPath_, sheet);
   SavePng(sheet_.copy(0, 0, kSheetWidth, SheetHeight(rows_)), path);
@@ -182,6 +183,11 @@ void ProofSheets::WriteSheet() {
 }
 
 QStringList ProofSheets::Finish() {
-  if (!sheet_.isNull() && rows_ > 0) WriteSheet();
+  // A show without lines still gets its (empty) sheet, so that the file asked for is there.
+  if (written_.isEmpty() && sheet_.isNull()) {
+    sheet_ = QImage(kSheetWidth, SheetHeight(0), QImage::Format_RGB32);
+    sheet_.fill(Qt::black);
+  }
+  if (!sheet_.isNull()) WriteSheet();
   return written_;
 }
