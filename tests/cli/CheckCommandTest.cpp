@@ -54,6 +54,24 @@ int Number(const QString& text, const QString& pattern) {
 }
 
 const TFont kFont = InitialCaptionFont();
+
+// The visible part a cut finding names is the run of characters wholly inside the frame, as the
+// frame measures the caption's beginnings.
+void ExpectVisiblePart(const QJsonValue& line, const QString& text, const TFont& font) {
+  const QString cut = Finding(line, QStringLiteral("cut"));
+  const int left = Number(cut, QStringLiteral("^(\\d+) px lost on the left"));
+  const QString visible = QRegularExpression(QStringLiteral("shows \"(.*)\"$")).match(cut).captured(1);
+  const int from = text.indexOf(visible);
+  ASSERT_GT(from, 0) << cut.toStdString();
+  TBitmap frame = CreateLedFrame();
+  PrepareFrame(frame, font);
+  const auto x = [&](int position) { return MeasureCaption(frame, text.left(position)).cx; };
+  const int to = from + int(visible.size());
+  EXPECT_GE(x(from), left);
+  EXPECT_LT(x(from - 1), left);
+  EXPECT_LE(x(to), left + kLedWidth);
+  EXPECT_GT(x(to + 1), left + kLedWidth);
+}
 const QString kOlChiki = QStringLiteral("ᱚᱛ");       // a script no installed font has
 const QString kHieroglyph = QString::fromUcs4(U"\U00013000");  // one beyond the 16-bit range
 
@@ -136,20 +154,21 @@ TEST(CliCheck, SameFindingsWhateverTheFileType) {
             QStringLiteral("no glyph for \"ᱚ\" U+1C5A, \"ᱛ\" U+1C5B, \"%1\" U+13000").arg(kHieroglyph));
   EXPECT_TRUE(Finding(lines[0], QStringLiteral("missing-glyph")).isNull());
 
-  // The visible part of the cut line: the characters wholly inside the frame, as measured.
-  const QString cut = Finding(lines[2], QStringLiteral("cut"));
-  const int left = Number(cut, QStringLiteral("^(\\d+) px lost on the left"));
-  const QString visible = QRegularExpression(QStringLiteral("shows \"(.*)\"$")).match(cut).captured(1);
-  const int from = texts[2].indexOf(visible);
-  ASSERT_GT(from, 0) << cut.toStdString();
+  ExpectVisiblePart(lines[2], texts[2], kFont);
+
+  // Kerned Latin: the characters' own advances do not add up to the caption's width.
+  const QString kerned = QStringLiteral("AVAWAYATAV To Ty Wa Yo LT Vo Pa Fe We 7. Ta Yu AT VA");
+  WriteBytes(QStringLiteral("kerned.txt"), kerned.toUtf8());
+  TFont sans = kFont;
+  sans.Name = QStringLiteral("Liberation Sans");
   TBitmap frame = CreateLedFrame();
-  PrepareFrame(frame, kFont);
-  const auto x = [&](int position) { return MeasureCaption(frame, texts[2].left(position)).cx; };
-  const int to = from + int(visible.size());
-  EXPECT_GE(x(from), left);
-  EXPECT_LT(x(from - 1), left);
-  EXPECT_LE(x(to), left + kLedWidth);
-  EXPECT_GT(x(to + 1), left + kLedWidth);
+  PrepareFrame(frame, sans);
+  int advances = 0;
+  for (const QChar c : kerned) advances += MeasureCaption(frame, c).cx;
+  ASSERT_NE(advances, MeasureCaption(frame, kerned).cx);
+  const QJsonArray kernedLines = Lines(CheckJson({QStringLiteral("kerned.txt"), QStringLiteral("--font"), sans.Name}));
+  ASSERT_EQ(kernedLines.size(), 1);
+  ExpectVisiblePart(kernedLines[0], kerned, sans);
 }
 
 // pages and bytes are those of the packet the console builds for the line in its mode (an entry
