@@ -23,7 +23,8 @@ int RunCheck(const QStringList& arguments) {
       "time on the line, and what the sign shows wrongly (cut, missing-glyph, rows-lost,\n"
       "page-count-wraps, unknown-mode, no-settings; empty lines are noted). FILE is read as `show`\n"
       "reads it; a settings file brings its caption font and line modes, other files use the console's\n"
-      "start-up font and mode 0. Exit status 0: nothing found; 2: findings; 1: the file cannot be read."));
+      "start-up font and mode 0; --font and --height override the font. Exit status 0: nothing found;\n"
+      "2: findings; 1: the file cannot be read."));
   const QCommandLineOption json = AddShowFileArguments(parser);
   parser.addOption({QStringLiteral("sheet"),
                     QStringLiteral("Also draw the proof sheets: OUT.png, then OUT-2.png, ... for long shows."),
