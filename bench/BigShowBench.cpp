@@ -64,7 +64,7 @@ BENCHMARK(BM_RestoreBigShowCompletely)->Unit(benchmark::kMillisecond)->Iteration
 
 void BM_KeystrokeInBigShow(benchmark::State& state) {
   BigConsole console;
-  QTextCursor cursor(console.form.Memo1->document()->findBlockByNumber(kShowLines / 2));
+  QTextCursor cursor(console.form.Memo1->document()->findBlockByNumber(kBigShowLines / 2));
   cursor.movePosition(QTextCursor::EndOfBlock);
   for (auto _ : state) {
     cursor.insertText(QStringLiteral("字"));  // one typed character ...
@@ -79,7 +79,7 @@ BENCHMARK(BM_KeystrokeInBigShow)->Unit(benchmark::kMillisecond);
 // copies the list the snapshot shares; the copy itself is written on the writer's thread.
 void BM_KeystrokeInBigShowWithRecovery(benchmark::State& state) {
   BigConsole console;
-  QTextCursor cursor(console.form.Memo1->document()->findBlockByNumber(kShowLines / 2));
+  QTextCursor cursor(console.form.Memo1->document()->findBlockByNumber(kBigShowLines / 2));
   cursor.movePosition(QTextCursor::EndOfBlock);
   for (auto _ : state) {
     cursor.insertText(QStringLiteral("字"));
@@ -110,11 +110,11 @@ void BM_ClickInBigPlayList(benchmark::State& state) {
   PlayList* list = console.form.ListBox1;
   list->scrollToBottom();
   QCoreApplication::processEvents();
-  const QPoint lines[] = {list->visualRect(list->model()->index(kShowLines - 2, 0)).center(),
-                          list->visualRect(list->model()->index(kShowLines - 1, 0)).center()};
+  const QPoint lines[] = {list->visualRect(list->model()->index(kBigShowLines - 2, 0)).center(),
+                          list->visualRect(list->model()->index(kBigShowLines - 1, 0)).center()};
   Click(list->viewport(), lines[1]);
   Click(list->viewport(), lines[1], QEvent::MouseButtonRelease);
-  if (list->SelectedLine() != kShowLines - 1) state.SkipWithError("the click selected no line");
+  if (list->SelectedLine() != kBigShowLines - 1) state.SkipWithError("the click selected no line");
   int i = 0;
   for (auto _ : state) {
     const QPoint at = lines[i++ % 2];  // another line each time, so the selection changes
@@ -127,7 +127,7 @@ BENCHMARK(BM_ClickInBigPlayList)->Unit(benchmark::kMillisecond);
 void BM_SendLastLineOfBigShow(benchmark::State& state) {
   SignPty sign;
   BigConsole console;
-  console.form.ListBox1->SelectLineSilently(kShowLines - 1);
+  console.form.ListBox1->SelectLineSilently(kBigShowLines - 1);
   for (auto _ : state) console.form.ListBox1DblClick();
   benchmark::DoNotOptimize(console.form.LastCaption);
 }

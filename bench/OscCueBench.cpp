@@ -76,8 +76,8 @@ void BM_OscCueToFirstByte(benchmark::State& state) {
 }
 BENCHMARK(BM_OscCueToFirstByte)
     ->Args({3, 0})
-    ->Args({kShowLines, 0})
-    ->Args({kShowLines, 1})
+    ->Args({kBigShowLines, 0})
+    ->Args({kBigShowLines, 1})
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
 
@@ -86,7 +86,7 @@ void BM_SendLogAppend(benchmark::State& state) {
   BigWorkingState working(0);
   SendLog log(working.folder.filePath(QStringLiteral("state")));
   const SendRecord record{QDateTime::currentDateTime(), QStringLiteral("osc 127.0.0.1:53000"), 12, 1, 3, 2325,
-                          QStringLiteral("ok"), Caption(12)};
+                          QStringLiteral("ok"), BigShowCaption(12)};
   for (auto _ : state) log.Append(record);
   log.WaitUntilWritten(10000);
 }

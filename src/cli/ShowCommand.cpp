@@ -36,9 +36,7 @@ int RunShow(const QStringList& arguments) {
       "Reads a show as the console's load does (a path containing \".lw\" is a settings file, any "
       "other is imported as plain text) and prints it. A subtitle file (\".srt\") prints the "
       "caption lines it gives."));
-  parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The show file."));
-  const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Print one JSON object."));
-  parser.addOption(json);
+  const QCommandLineOption json = AddShowFileArguments(parser);
   if (!ParseCommandLine(parser, arguments, 1)) return 0;
 
   const QString path = parser.positionalArguments()[0];

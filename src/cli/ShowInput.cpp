@@ -10,3 +10,10 @@ ShowFileKind LoadShowInput(ShowDocument& show, const QString& path) {
 }
 
 bool IsSettingsInput(const QString& path) { return !IsSubtitleFilePath(path) && IsSettingsFilePath(path); }
+
+QCommandLineOption AddShowFileArguments(QCommandLineParser& parser) {
+  parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The show file."));
+  const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Print one JSON object."));
+  parser.addOption(json);
+  return json;
+}

@@ -26,6 +26,14 @@ class ByteArraySink : public ByteSink {
 
 }  // namespace
 
+int PageRecordCount(int textWidth, int modeIndex) {
+  return modeIndex == kScrollInFromRightMode ? PageCount(textWidth) : 1;
+}
+
+qint64 DisplayPacketSize(int textWidth, int modeIndex) {
+  return qint64(kPacketHeader.size()) + 1 + qint64(PageRecordCount(textWidth, modeIndex)) * kPageRecordSize;
+}
+
 std::array<std::uint8_t, kPageTrailerSize> PageTrailer(int modeIndex, bool lastPage) {
   return {std::uint8_t(modeIndex), 0x00, 0x01, std::uint8_t(lastPage ? kLastPageMark : 0x00), 0x01};
 }

@@ -13,6 +13,12 @@ constexpr int kPageTrailerSize = 5;
 constexpr int kPageRecordSize = 2 * kPackedFrameSize + kPageTrailerSize;  // 773
 constexpr std::uint8_t kLastPageMark = 0xC8;
 
+// Page records of the packet for a caption `textWidth` pixels wide: its page count in the
+// scrolling mode, else 1. The count byte keeps only the low 8 bits of it.
+int PageRecordCount(int textWidth, int modeIndex);
+// Length in bytes of the packet for such a caption.
+qint64 DisplayPacketSize(int textWidth, int modeIndex);
+
 // Mode index (low 8 bits), 00, 01, C8 on the last page (00 before it), 01.
 std::array<std::uint8_t, kPageTrailerSize> PageTrailer(int modeIndex, bool lastPage);
 

@@ -37,7 +37,7 @@ SignSendResult SendToSign(TBitmap& frame, const QString& caption, int modeIndex,
   }
   TDCB dcb;
   port.GetCommState(dcb);
-  dcb.BaudRate = 57600;
+  dcb.BaudRate = kSignBaudRate;
   dcb.ByteSize = 8;
   dcb.Parity = MARKPARITY;
   dcb.StopBits = ONESTOPBIT;

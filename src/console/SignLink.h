@@ -5,6 +5,13 @@
 
 #include "platform/Bitmap.h"
 
+constexpr int kSignBaudRate = 57600;
+// A start bit, 8 data bits, the mark parity bit and a stop bit.
+constexpr int kLineBitsPerByte = 11;
+
+// How long the line takes to carry `bytes`, in milliseconds.
+constexpr double WireMilliseconds(qint64 bytes) { return double(bytes) * kLineBitsPerByte * 1000.0 / kSignBaudRate; }
+
 struct SignSendResult {
   bool opened = false;
   bool complete = false;  // every byte reached the device
