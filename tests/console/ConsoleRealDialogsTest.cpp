@@ -3,18 +3,30 @@
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTreeView>
+#include <atomic>
+#include <chrono>
+#include <fcntl.h>
+#include <sys/inotify.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
+#include "platform/Exceptions.h"
 #include "platform/FontDialog.h"
+#include "platform/QtDialogService.h"
 #include "support/ConsoleFixture.h"
 #include "support/FileBytes.h"
 #include "support/ModalDriver.h"
@@ -46,6 +58,55 @@ void Accept(QFileDialog* dialog) {
   QTRY_VERIFY(accept->isEnabled());
   QTest::mouseClick(accept, Qt::LeftButton);
 }
+
+// The names of the files in a folder that anything opened (reading their content), as the kernel
+// reports them; opening the folder itself to list it does not count.
+class FileOpenWatch {
+ public:
+  explicit FileOpenWatch(const QString& folder) : fd_(::inotify_init1(IN_NONBLOCK | IN_CLOEXEC)) {
+    EXPECT_GE(::inotify_add_watch(fd_, QFile::encodeName(folder).constData(), IN_OPEN), 0);
+  }
+  ~FileOpenWatch() { ::close(fd_); }
+  QStringList Opened() {
+    QStringList names;
+    alignas(inotify_event) char buffer[4096];
+    for (ssize_t size; (size = ::read(fd_, buffer, sizeof buffer)) > 0;) {
+      for (ssize_t at = 0; at < size;) {
+        const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
+        if (event->len > 0 && !(event->mask & IN_ISDIR)) names << QFile::decodeName(event->name);
+        at += ssize_t(sizeof(inotify_event) + event->len);
+      }
+    }
+    return names;
+  }
+
+ private:
+  int fd_;
+};
+
+// Releases whoever opens a FIFO for reading, which would otherwise wait for a writer for good,
+// so that a dialog that does cannot hang the test: opening it for writing without blocking
+// succeeds only while a reader has it open.
+class FifoReaderRelease {
+ public:
+  explicit FifoReaderRelease(const QString& path) : path_(QFile::encodeName(path)), watch_([this] { Watch(); }) {}
+  ~FifoReaderRelease() {
+    stop_ = true;
+    watch_.join();
+  }
+
+ private:
+  void Watch() {
+    while (!stop_) {
+      if (const int fd = ::open(path_.constData(), O_WRONLY | O_NONBLOCK); fd >= 0) ::close(fd);
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+  }
+
+  QByteArray path_;
+  std::atomic<bool> stop_{false};
+  std::thread watch_;
+};
 
 }  // namespace
 
@@ -184,4 +245,59 @@ TEST_F(ConsoleRealDialogs, AFailedLoadShowsTheMessageBoxWithItsOkButton) {
   QTRY_VERIFY(message->Ran());
   EXPECT_EQ(shown, QStringLiteral("Invalid numeric input."));
   EXPECT_TRUE(form->Visible());
+}
+
+TEST_F(ConsoleRealDialogs, ErrorsShowInAReadableBoxWithTheErrorIcon) {
+  auto message = ModalDriver::For<QMessageBox>([](QMessageBox* box) {
+    EXPECT_EQ(box->icon(), QMessageBox::Critical);
+    EXPECT_EQ(box->windowTitle(), QStringLiteral("Lumetra"));
+    EXPECT_EQ(box->text(), QStringLiteral("File not found."));
+    EXPECT_GE(box->width(), kMinimumMessageBoxWidth);
+    QTest::keyClick(box, Qt::Key_Return);
+  });
+  Application().Guard([] { throw Exception(QStringLiteral("File not found")); });
+  ASSERT_TRUE(message->Ran());
+}
+
+TEST_F(ConsoleRealDialogs, FileDialogsBrowseFifosAndProcWithoutReadingAnyFile) {
+  ASSERT_TRUE(QDir().mkpath(QStringLiteral("cues")));
+  const QString folder = QDir::current().absoluteFilePath(QStringLiteral("cues"));
+  const QString fifo = folder + QStringLiteral("/remote.txt");
+  ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+  FifoReaderRelease release(fifo);
+  // A name that matches a known type, and names that say nothing about the content.
+  for (const char* name : {"act1.txt", "notes", "cue.17"}) WriteBytes(QStringLiteral("cues/") + name, "A\r\n");
+  FileOpenWatch watch(folder);
+
+  // The folder listed with every file's type, and the FIFO's name typed.
+  auto open = ModalDriver::For<QFileDialog>([&](QFileDialog* dialog) {
+    QTest::mouseClick(Find<QWidget>(dialog, "detailModeButton"), Qt::LeftButton);
+    dialog->setDirectory(folder);
+    auto* model = dialog->findChild<QFileSystemModel*>();
+    ASSERT_NE(model, nullptr);
+    model->setNameFilterDisables(true);  // every file in the list, the filtered ones greyed
+    auto* files = Find<QTreeView>(dialog, "treeView");
+    ASSERT_TRUE(ShownInside(files, dialog));
+    // The three files; the dialog leaves FIFOs out of its list, as it does devices.
+    EXPECT_TRUE(QTest::qWaitFor([files] { return files->model()->rowCount(files->rootIndex()) == 3; }));
+    for (int row = 0; row < 3; ++row)  // the type column
+      EXPECT_FALSE(files->model()->index(row, 2, files->rootIndex()).data().toString().isEmpty()) << row;
+    Retype(Find<QLineEdit>(dialog, "fileNameEdit"), QStringLiteral("remote.txt"));
+    dialog->reject();
+  });
+  QTest::mouseClick(form->SkinButton1, Qt::LeftButton);
+  ASSERT_TRUE(open->Ran());
+  ASSERT_EQ(watch.Opened(), QStringList()) << "the dialog read files to tell their types";
+
+  // A path under /proc typed into the save dialog: the folder is listed, no file in it is read.
+  auto save = ModalDriver::For<QFileDialog>([](QFileDialog* dialog) {
+    auto* name = Find<QLineEdit>(dialog, "fileNameEdit");
+    Retype(name, QStringLiteral("/proc/kmsg"));
+    auto* model = dialog->findChild<QFileSystemModel*>();
+    ASSERT_NE(model, nullptr);
+    EXPECT_TRUE(QTest::qWaitFor([model] { return model->rowCount(model->index(QStringLiteral("/proc"))) > 0; }));
+    dialog->reject();
+  });
+  QTest::mouseClick(form->SkinButton2, Qt::LeftButton);
+  ASSERT_TRUE(save->Ran());
 }
