@@ -9,6 +9,9 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileSystemModel>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -27,6 +30,7 @@
 #include "platform/Exceptions.h"
 #include "platform/FontDialog.h"
 #include "platform/QtDialogService.h"
+#include "support/CliRunner.h"
 #include "support/ConsoleFixture.h"
 #include "support/FileBytes.h"
 #include "support/ModalDriver.h"
@@ -57,6 +61,36 @@ void Accept(QFileDialog* dialog) {
   ASSERT_TRUE(ShownInside(accept, dialog));
   QTRY_VERIFY(accept->isEnabled());
   QTest::mouseClick(accept, Qt::LeftButton);
+}
+
+// Opens a subtitle file through the open dialog as the operator does: in the file's folder, the
+// subtitle entry chosen among the file types, the file's name typed and Open pressed.
+std::unique_ptr<ModalDriver> OpenSubtitleFile(const QString& folder, const QString& name) {
+  return ModalDriver::For<QFileDialog>([=](QFileDialog* dialog) {
+    // The documented entry first and unchanged, subtitle files second.
+    EXPECT_EQ(dialog->nameFilters(),
+              (QStringList{QStringLiteral("文本文件;设置文件 (*.txt *.lw)"), QStringLiteral("字幕文件 (*.srt)")}));
+    dialog->setDirectory(folder);
+    auto* types = Find<QComboBox>(dialog, "fileTypeCombo");
+    ASSERT_TRUE(ShownInside(types, dialog));
+    types->setFocus();
+    QTest::keyClick(types, Qt::Key_Down);
+    EXPECT_EQ(dialog->selectedNameFilter(), QStringLiteral("字幕文件 (*.srt)"));
+    auto* model = dialog->findChild<QFileSystemModel*>();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return model->index(QDir(folder).absoluteFilePath(name)).isValid(); }));
+    Retype(Find<QLineEdit>(dialog, "fileNameEdit"), name);
+    Accept(dialog);
+  });
+}
+
+// The caption lines lumetra-cli show lists for a file.
+QStringList CliShowLines(const QString& path) {
+  const CliRun run = RunCli({QStringLiteral("show"), QStringLiteral("--json"), path});
+  EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+  QStringList lines;
+  for (const QJsonValue line : QJsonDocument::fromJson(run.out).object()[QStringLiteral("lines")].toArray())
+    lines << line.toObject()[QStringLiteral("text")].toString();
+  return lines;
 }
 
 // The names of the files in a folder that anything opened (reading their content), as the kernel
@@ -257,6 +291,45 @@ TEST_F(ConsoleRealDialogs, ErrorsShowInAReadableBoxWithTheErrorIcon) {
   });
   Application().Guard([] { throw Exception(QStringLiteral("File not found")); });
   ASSERT_TRUE(message->Ran());
+}
+
+TEST_F(ConsoleRealDialogs, OpenDialogImportsASubtitleFileAsTheCommandLineListsIt) {
+  WriteBytes(QStringLiteral("act1.srt"),
+             "\xEF\xBB\xBF" "1\r\n00:00:01,000 --> 00:00:04,000\r\n<i>\xE7\xAC\xAC\xE4\xB8\x80\xE5\xB9\x95</i>\r\n"
+             "Who goes there?\r\n\r\n2\r\n00:00:05,000 --> 00:00:06,000\r\n{\\an8}End\r\n");
+  form->LineSettings[1].Mode = 7;
+  auto open = OpenSubtitleFile(QDir::currentPath(), QStringLiteral("act1.srt"));
+  QTest::mouseClick(form->SkinButton1, Qt::LeftButton);
+  ASSERT_TRUE(open->Ran());
+  const QStringList imported = form->CaptionLines();
+  EXPECT_EQ(imported, (QStringList{QStringLiteral("第一幕"), "Who goes there?", "End"}));
+  EXPECT_EQ(imported, CliShowLines(QStringLiteral("act1.srt")));
+  EXPECT_EQ(form->ListBox1->Lines(), imported);
+  EXPECT_EQ(form->LineSettings[1].Mode, 7);  // an import leaves the settings alone
+
+  // A malformed file: its error, naming the line, and the show as it was.
+  WriteBytes(QStringLiteral("bad.SRT"), "1\r\n00:00:01,000 --> 00:00:02,000\r\nA\r\n\r\n2\r\nB\r\n");
+  auto bad = OpenSubtitleFile(QDir::currentPath(), QStringLiteral("bad.SRT"));
+  QString shown;
+  auto message = ModalDriver::For<QMessageBox>([&shown](QMessageBox* box) {
+    shown = box->text();
+    QTest::keyClick(box, Qt::Key_Return);
+  });
+  QTest::mouseClick(form->SkinButton1, Qt::LeftButton);
+  ASSERT_TRUE(bad->Ran());
+  QTRY_VERIFY(message->Ran());
+  EXPECT_TRUE(shown.endsWith(QStringLiteral("bad.SRT, line 6: expected a time line such as \"00:00:01,000 --> 00:00:04,000\"")))
+      << shown.toStdString();
+  EXPECT_EQ(form->CaptionLines(), imported);
+
+  // ".lw" anywhere in the path still means a settings file, as it always did.
+  QDir().mkpath(QStringLiteral("show.lw"));
+  WriteBytes(QStringLiteral("show.lw/act2.srt"), "3\r\n14\r\n255\r\nX\r\nSet\r\n0\r\n5\r\n2\r\n");
+  auto settings = OpenSubtitleFile(QDir::current().absoluteFilePath(QStringLiteral("show.lw")), QStringLiteral("act2.srt"));
+  QTest::mouseClick(form->SkinButton1, Qt::LeftButton);
+  ASSERT_TRUE(settings->Ran());
+  EXPECT_EQ(form->CaptionLines(), (QStringList{"Set"}));
+  EXPECT_EQ(form->PortNumber(), 3);
 }
 
 TEST_F(ConsoleRealDialogs, FileDialogsBrowseFifosAndProcWithoutReadingAnyFile) {
