@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "console/CaptionFont.h"
+#include "console/CaptionImport.h"
 #include "console/CaptionLines.h"
 #include "console/ConsoleLook.h"
 #include "console/ConsoleStateFolder.h"
@@ -14,7 +15,6 @@
 #include "console/SettingsFile.h"
 #include "console/ShowPaths.h"
 #include "console/SignLink.h"
-#include "console/TextImport.h"
 #include "console/WindowSettingsSink.h"
 #include "console/WorkingState.h"
 #include "platform/DialogService.h"
@@ -373,10 +373,10 @@ void TForm1::Button5Click() {
 }
 
 void TForm1::Button6Click() {
-  const std::optional<QString> path = Dialogs().GetOpenFileName(QStringLiteral("文本文件;设置文件|*.txt;*.lw"));
+  const std::optional<QString> path = Dialogs().GetOpenFileName(CaptionFilesFilter());
   if (!path) return;
   if (!IsSettingsFilePath(*path)) {
-    SetCaptionLines(ImportTextFile(*path));  // port, font and settings stay as they are
+    SetCaptionLines(ImportCaptionFile(*path));  // port, font and settings stay as they are
     return;
   }
   {

@@ -19,7 +19,7 @@ void TApplication::ShowException(const QString& message) {
   QString text = message;
   // The runtime's rule: a message whose last character sorts after "." gets a full stop.
   if (!text.isEmpty() && text.back() > u'.') text += u'.';
-  Dialogs().ShowMessage(Title, text);
+  Dialogs().ShowError(Title, text);
 }
 
 void TApplication::HandleException(const std::exception& error) {

@@ -11,6 +11,8 @@ class DialogService {
  public:
   virtual ~DialogService() = default;
   virtual void ShowMessage(const QString& title, const QString& text) = 0;
+  // A message that reports a failure; where no error look is offered, a message like any other.
+  virtual void ShowError(const QString& title, const QString& text) { ShowMessage(title, text); }
   // Edits `font` (name, size, style, colour, character set kept); false when cancelled.
   virtual bool ChooseFont(TFont& font) = 0;
   // Filters use the platform's form "description|pattern;pattern|...".

@@ -1,0 +1,10 @@
+#include "console/CaptionImport.h"
+
+#include "console/SubtitleFile.h"
+#include "console/TextImport.h"
+
+QString CaptionFilesFilter() { return QStringLiteral("文本文件;设置文件|*.txt;*.lw|字幕文件|*.srt"); }
+
+QStringList ImportCaptionFile(const QString& path) {
+  return IsSubtitleFilePath(path) ? ImportSubtitleFile(path) : ImportTextFile(path);
+}
