@@ -7,7 +7,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-qpa-plugins qt6-translations-l10n qt6-l10n-tools libgl-dev
   zlib1g-dev libfontconfig-dev
   fonts-arphic-uming fonts-wqy-zenhei fonts-liberation2
   xvfb xauth

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a build folder and checks it as an operator's machine sees it:
-# lintian finds nothing wrong, the desktop entry, icons and man pages are sound, the unpacked
+# lintian finds nothing wrong, the desktop entry, icons, man pages and translations are sound, the unpacked
 # programs run, and the installed console, whose folder it may not write, keeps its working
 # state in the per-user folder.
 #   check-package.sh BUILD_DIR VERSION
@@ -85,6 +85,7 @@ completed=$(PATH="$bin:$PATH" bash -c 'source "$1"; COMP_WORDS=(lumetra-cli se);
 [ "$completed" = $'send\n--device' ] || fail "bash completion offered \"$completed\""
 head -1 "$share/doc/lumetra/serial-port.md" | grep -qx '# The serial port' || fail "no serial-port page"
 grep -q 'usermod -aG dialout' "$share/doc/lumetra/serial-port.md" || fail "the serial-port page does not say how to join dialout"
+[ -s "$share/lumetra/translations/lumetra-sign_zh_CN.qm" ] || fail "no Chinese translation of the sign"
 
 if [[ " ${programs[*]} " == *" lumetra-sign "* ]]; then
   echo "== a send to the virtual sign"
