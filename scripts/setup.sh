@@ -18,7 +18,7 @@ test_packages=(
   openbox xdotool imagemagick
   weston xwayland qt6-wayland
   libxcb1-dev libxcb-damage0-dev
-  lintian desktop-file-utils man-db
+  lintian licensecheck desktop-file-utils man-db
   clang libclang-rt-14-dev llvm
 )
 package_packages=(dpkg-dev file)

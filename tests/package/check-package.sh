@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a build folder and checks it as an operator's machine sees it:
-# lintian finds nothing wrong, the desktop entry, icons, man pages and translations are sound,
-# the unpacked programs run, and the installed console, whoever runs it (root too), keeps its
-# working state in the per-user folder and reads it back from there.
+# lintian finds nothing wrong, the desktop entry, icons, man pages, copyright and translations
+# are sound, the unpacked programs run, and the installed console, whoever runs it (root too),
+# keeps its working state in the per-user folder and reads it back from there.
 #   check-package.sh BUILD_DIR VERSION
 set -euo pipefail
 build=$1 version=$2
@@ -85,6 +85,7 @@ completed=$(PATH="$bin:$PATH" bash -c 'source "$1"; COMP_WORDS=(lumetra-cli se);
 [ "$completed" = $'send\n--device' ] || fail "bash completion offered \"$completed\""
 head -1 "$share/doc/lumetra/serial-port.md" | grep -qx '# The serial port' || fail "no serial-port page"
 grep -q 'usermod -aG dialout' "$share/doc/lumetra/serial-port.md" || fail "the serial-port page does not say how to join dialout"
+grep -qx 'License: GPL-3.0+' "$share/doc/lumetra/copyright" || fail "the copyright file names no GPL-3.0+"
 [ -s "$share/lumetra/translations/lumetra-sign_zh_CN.qm" ] || fail "no Chinese translation of the sign"
 
 if [[ " ${programs[*]} " == *" lumetra-sign "* ]]; then
