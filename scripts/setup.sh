@@ -7,7 +7,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-qpa-plugins qt6-translations-l10n qt6-l10n-tools libgl-dev
   zlib1g-dev libfontconfig-dev liblo-dev
   fonts-arphic-uming fonts-wqy-zenhei fonts-liberation2
   xvfb xauth
@@ -18,7 +18,7 @@ test_packages=(
   openbox xdotool imagemagick
   weston xwayland qt6-wayland
   libxcb1-dev libxcb-damage0-dev
-  lintian desktop-file-utils man-db
+  lintian licensecheck desktop-file-utils man-db
   liblo-tools
   clang libclang-rt-14-dev llvm
 )

@@ -9,6 +9,7 @@
 #include "console/Unit1.h"
 #include "platform/Application.h"
 #include "platform/FontConfigurationLoader.h"
+#include "platform/InstalledLayout.h"
 #include "platform/ProgramIcon.h"
 #include "platform/ProgramVersion.h"
 #include "platform/QtTranslations.h"
@@ -61,7 +62,7 @@ int main(int argc, char** argv) {
   // folder) also marks the frame.
   QGuiApplication::setDesktopFileName(QStringLiteral("lumetra"));
   QApplication::setWindowIcon(InstalledProgramIcon(QApplication::applicationDirPath(),
-                                                   QStringLiteral(LUMETRA_DATA_FROM_PROGRAM), QStringLiteral("lumetra")));
+                                                   DataFromProgram(), QStringLiteral("lumetra")));
   TForm1 form;
   Application().MainForm = &form;
   form.Show();

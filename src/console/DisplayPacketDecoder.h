@@ -4,6 +4,7 @@
 // none, with the pages it carried. Fed in any chunking; it holds at most one page record and the
 // pages of one packet (N is at most 255), whatever it is fed.
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -45,6 +46,9 @@ class DisplayPacketDecoder {
   // The line went quiet or ended: reports what is pending (an unfinished packet, stray bytes)
   // and starts afresh.
   std::vector<PacketReport> Flush();
+
+  // The fault texts are translatable: the sign's window shows them in the operator's language.
+  Q_DECLARE_TR_FUNCTIONS(DisplayPacketDecoder)
 
  private:
   enum class State { Hunting, PageCount, Records };

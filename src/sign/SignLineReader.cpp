@@ -108,7 +108,7 @@ void SignLineReader::ReadAvailable() {
     const int error = n < 0 ? errno : 0;
     Stop();
     Report(decoder_.Flush());
-    emit Ended(error ? QString::fromLocal8Bit(std::strerror(error)) : QStringLiteral("end of input"));
+    emit Ended(error ? QString::fromLocal8Bit(std::strerror(error)) : tr("end of input"));
     return;
   }
   received_ += n;

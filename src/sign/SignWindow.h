@@ -1,6 +1,7 @@
 #pragma once
 // The virtual sign's window: the LED matrix playing what arrived, the mode's name, the packet
-// count and the last error, and a line saying that this is a simulation.
+// count and the last error, and a line saying that this is a simulation. Its texts are in the
+// operator's language where the sign has a translation for it, in English otherwise.
 #include <QLabel>
 #include <QWidget>
 #include <cstdint>
@@ -9,6 +10,8 @@
 #include "sign/SignPlayer.h"
 
 class SignWindow : public QWidget {
+  Q_OBJECT
+
  public:
   explicit SignWindow(const QString& listeningOn, QWidget* parent = nullptr);
 

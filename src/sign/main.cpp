@@ -9,6 +9,7 @@
 #include "sign/HeadlessReport.h"
 #include "sign/SignLineReader.h"
 #include "sign/SignOptions.h"
+#include "sign/SignTranslations.h"
 #include "sign/SignWindow.h"
 
 namespace {
@@ -73,6 +74,7 @@ int main(int argc, char** argv) {
       QCoreApplication::exit(0);
     });
   } else {
+    InstallSignTranslations(QCoreApplication::applicationDirPath());
     window = std::make_unique<SignWindow>(reader.DevicePath());
     QObject::connect(&reader, &SignLineReader::Reported, window.get(), &SignWindow::Receive);
     QObject::connect(&reader, &SignLineReader::Stalled, window.get(), &SignWindow::ShowStalled);
