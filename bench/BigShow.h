@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The 100,000-line show the benchmarks share, the size a long evening holds: Chinese and ASCII
 // captions mixed, as a show holds them; as settings-file bytes, and as a working state "lw1.ini"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // The console holding a 100,000-line show: restoring it from the working state as the window
 // shows, and what the operator then does with it: a keystroke in the caption list, a click in the
 // play list and the send of its last line (to a pseudo-terminal standing in for the sign).

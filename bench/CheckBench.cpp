@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // lumetra-cli check on the 100,000-line show against lumetra-cli show listing the same file: the
 // check reads the show, then measures and inspects every line in the caption font; the listing
 // (ShowCommandsBench) only copies the text. Each run starts with no character known, as a

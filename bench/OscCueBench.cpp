@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // From a cue's arrival to the sign: a /lumetra/send datagram sent to the console's OSC port on
 // 127.0.0.1 until the first byte of the send reaches the pseudo-terminal standing in for the
 // sign. With a short show, with a 100,000-line show, and with that show while its caption list

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // What lumetra-cli show and convert do with a 100,000-line settings file: list or resave it while
 // reading it, against loading it into a show in memory first; and reading the file itself.
 #include <benchmark/benchmark.h>

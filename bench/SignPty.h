@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // A pseudo-terminal as "com1" standing in for the sign: drained all the time so that a send never
 // waits for room, counting what arrives and noting when the first byte after Arm() came.

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# License: GNU General Public License, version 3 or any later version.
 # Installation as a desktop program (cmake --install) and the Debian package made from it
 # (scripts/package.sh).
 set(CMAKE_INSTALL_DOCDIR share/doc/lumetra)  # the package's name, not the project's

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // Any bytes as a datagram on the console's OSC port: the dispatch never crashes, asks the console
 // only for lines within its list and for texts the sign's encoding holds, does nothing for a
 // datagram it ignores, and a repeated go is a double trigger. The first byte gives the number of

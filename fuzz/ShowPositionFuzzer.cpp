@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // Any bytes as the position file kept beside the recovery copy: what is read is a position the
 // writer could have written (it reads back the same), and the line it resumes at is a line of
 // the show or none, whatever the show's length.

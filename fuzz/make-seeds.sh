@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# License: GNU General Public License, version 3 or any later version.
 # Writes the committed seed corpora under fuzz/corpus/ and the skin INI dictionary afresh, with
 # the project's own tools from build-sanitize/ (or $LUMETRA_BUILD_DIR): shows saved by
 # lumetra-cli, packets from lumetra-cli packet, the stored skin and small packages from

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# License: GNU General Public License, version 3 or any later version.
 # Installs the Debian packages that building and running the console need; with --package also
 # those that making the Debian package needs, with --test also those the test suite (which
 # checks the package too) and benchmarks need. Idempotent: installs only what is missing and

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // The console: one window, everything on the GUI thread (only the font configuration is read and
 // the session bus reached on threads of their own while the application starts).
 #include <QApplication>

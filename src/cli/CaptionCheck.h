@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The check of a show's caption lines before a performance: for each line what the sign will
 // receive (width, pages, packet bytes, time on the wire) and what it will show wrongly. Every

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // A caption laid out as the frame draws it, to tell where its characters lie: each character
 // with the marks that go with it covers the pixel columns between two cursor positions, counted

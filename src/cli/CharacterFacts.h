@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // What a check needs to know of each character the caption font draws into the LED frame:
 // whether anything draws it (the font, the families that stand in for it, the toolkit's

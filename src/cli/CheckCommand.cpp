@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // lumetra-cli check: reads a show as `show` does and reports, line by line, what the sign will
 // receive and what it will show wrongly, in the pixels a send draws; optionally draws the proof
 // sheets of the show.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // What lumetra-cli check prints. Plain: a heading, then one row per caption line
 // ("line mode pages width findings", each further finding on a row of its own) and a summary.

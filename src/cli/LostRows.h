@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The rows of the LED frame outside the sign's 16 that hold ink: the rows a caption loses above
 // row 0 and below row 15. A set of rows, not a range: a caption may lose rows -1 and -3 but not -2.

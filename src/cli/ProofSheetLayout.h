@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // Where the proof sheet puts things. A sheet is a header and rows; each row has a label column
 // and three slots of one frame's width. A line that is sent as one frame takes one row: the

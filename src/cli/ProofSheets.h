@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The proof sheets of a show: every caption line as the sign will show it, as lit LED dots on
 // black, one row per line with its number, mode and findings; a cut line's lost columns shaded

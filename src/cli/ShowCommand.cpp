@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // lumetra-cli show: reads a show file exactly as the console's load or import does (or a subtitle
 // file) and prints it.
 #include "cli/CliCommand.h"

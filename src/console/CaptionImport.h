@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // What the load command brings in when the chosen path is not a settings file: a subtitle file's
 // cue texts, or a plain text file's lines, as the caption list.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The console's own command-line options, read before the application object exists (so --help
 // needs no display). Every other argument is left to the toolkit (-platform and the like).

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The bytes of one send: header, page count, and per page the packed frame twice and a trailer
 // that carries the mode index.

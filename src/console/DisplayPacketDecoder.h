@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // Reads display packets back out of the byte stream the sign receives: finds each header, checks
 // every page record as it completes and reports each packet, or a run of bytes that belongs to

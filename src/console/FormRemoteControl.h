@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The window's answer to remote cues: each runs the handler the operator's own action runs (a
 // click on a line, Enter, a double-click), through the application's standard exception handler,

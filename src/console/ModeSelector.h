@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The mode selector: a drop-down list of the display modes with an editable text field. Typing
 // the beginning of a mode name selects that mode and completes the name; Backspace (or text that

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The cues that come over OSC and what each does to the console, as a function from a datagram to
 // calls on a RemoteControl, so that it runs the same without a window or a socket (tests, fuzzing).

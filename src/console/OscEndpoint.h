@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // Where the console listens for OSC cues: "[HOST:]PORT". HOST is a numeric IPv4 address or an IPv6
 // address in brackets ("[::1]:9000"), 127.0.0.1 when left out, so that nothing beyond the machine

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The OSC server of the console: a UDP socket watched by the GUI thread's event loop. Each
 // readable moment takes the waiting datagrams without blocking, dispatches them in order (so each

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The play list widget: a list box that always shows the caption lines. Its rows come from a
 // model over the lines themselves, so a show of any length costs no widget item per line, and a

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // Writes the recovery copy of the working state and the show's position on a thread of its own,
 // from snapshots taken on the GUI thread, so that a long show never holds the window while it is

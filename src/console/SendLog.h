@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The log of every send, so that a show can be reviewed afterwards: one line per send in
 // sends.log of the console's state folder, tab-separated UTF-8:

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The settings file of a show (".lw" files and the working state "lw1.ini"), one value per line,
 // every line ended by CR LF:

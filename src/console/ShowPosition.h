@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // Where a running show stands: the play-list line selected and the line sent last (-1 for none).
 // Kept beside the recovery copy of the working state as two ASCII lines, "selected N" and

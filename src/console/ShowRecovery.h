@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The recovery copy of the working state: while the console runs, what "lw1.ini" would hold if it
 // closed now is kept in the state folder as "recovery.lw" (a plain settings file), with where the

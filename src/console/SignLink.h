@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The serial link to the sign: one send opens the port, sets the line (57600 baud, 8 data bits,
 // mark parity, 1 stop bit), writes one display packet byte by byte and closes the port again.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The console's main window: every piece of console state lives in its controls or in a few
 // window-wide values, and its handlers do all of the console's work.

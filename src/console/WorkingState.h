@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // Where the working state "lw1.ini" lives. It is written beside the program; an installed
 // program keeps it in the per-user folder instead (its folder belongs to the package manager, and

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The one place through which the console asks the operator something: message boxes, the font
 // dialog and the open/save dialogs. Tests replace it to script the operator's answers.

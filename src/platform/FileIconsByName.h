@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // Icons and type names for the file dialogs, told by the file's name alone. The toolkit's own
 // provider reads a file whose name says nothing to guess its type; a special file (a FIFO, a

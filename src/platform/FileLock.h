@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // An advisory lock held on a file for as long as the object lives: the way two copies of the
 // program tell that one of them already keeps a file. The lock goes with the process, so one that

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The form's own move and size loop, for window systems that refuse to run one: from the press
 // on the caption or a border to the release, the window follows the pointer. Before every step

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // Texts in the user's language: Qt's own (the file dialogs, message-box buttons, edit menus) and
 // a program's own catalogue where it has one (the virtual sign's window). The console's own texts

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The virtual sign's window: the LED matrix playing what arrived, the mode's name, the packet
 // count and the last error, and a line saying that this is a simulation. Its texts are in the

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // The console's dialogs through the real dialog service: each one opens as the operator sees it,
 // shows the parts the operator needs, and its answer reaches the console.
 #include <QAbstractItemView>

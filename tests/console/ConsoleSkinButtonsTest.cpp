@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // The console's four command buttons drawn from the program's skin, worked with real clicks.
 #include "support/ConsoleFixture.h"
 

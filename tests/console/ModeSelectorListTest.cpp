@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // The mode selector's open list shows every mode name whole, while the selector keeps its size.
 #include <QAbstractItemView>
 #include <QStyle>

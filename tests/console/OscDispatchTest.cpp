@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // Cues over OSC without a window: which messages reach the console and as what, which are only
 // answered, and which are ignored.
 #include <gtest/gtest.h>

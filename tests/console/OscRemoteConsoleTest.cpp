@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // Cues over OSC reaching the window through the server on 127.0.0.1, seen from inside: each runs
 // as the operator's own action would and leaves the window's state as that action does. (What
 // reaches the sign and every command's answer are checked with the console as a process.)

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // The play list under the operator's mouse and keys: only the left button selects and sends,
 // Ctrl and Shift neither deselect nor extend, and the line that ends up selected is the one whose
 // settings are shown, so the next send carries that line's own mode.

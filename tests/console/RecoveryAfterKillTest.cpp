@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // The recovery copy against ends that no program can handle: SIGKILL. A console that is killed
 // after the operator's work comes back with that work and sends nothing; a copy being written
 // when the kill comes is the old copy or the new one, never a torn one. The killed programs are

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // The log of sends: its lines, its rotation, a failure told once, and the console's sends logged
 // whatever started them.
 #include <QDir>

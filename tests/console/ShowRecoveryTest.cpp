@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // The recovery copy of the working state: kept shortly after every change the working state
 // records (and only then), written safely, removed by a clean close, taken up after a start that
 // follows a crash, set aside when damaged, and kept by one console at a time.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# License: GNU General Public License, version 3 or any later version.
 # Builds the Debian package from a build folder and checks it as an operator's machine sees it:
 # lintian finds nothing wrong, the desktop entry, icons, man pages, copyright and translations
 # are sound, the unpacked programs run, and the installed console, whoever runs it (root too),

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // The console as its own process, cued over OSC from 127.0.0.1 by a real client (liblo's messages
 // from a socket of the test's, and oscsend of liblo-tools), with lumetra-sign as the sign: what
 // reaches the sign is what lumetra-cli packet makes of the same line and mode, every message is

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // A cue system for the tests: OSC messages made by liblo, sent over UDP from a socket of its own
 // on 127.0.0.1, and the console's /lumetra/state answers read back.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // The engine's side of the objects' mouse: which object is under the pointer (hover tracking),
 // which one holds a press (capture), and the three timers that poll the pointer, step the hover
 // morphs and play the animations.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // The engine's window procedure: the messages that close an open menu first, the message table,
 // then the routing of the frame's mouse messages to the active skin objects (which never changes
 // a message's result).

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // The window's optional extras: transparency with a fade-in when it shows, magnetic snapping to
 // the work area's edges while it is moved, and the calls a tray icon gets.
 #include "platform/Application.h"
