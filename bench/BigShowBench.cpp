@@ -1,9 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // The console holding a 100,000-line show: restoring it from the working state as the window
 // shows, and what the operator then does with it: a keystroke in the caption list, a click in the
 // play list and the send of its last line (to a pseudo-terminal standing in for the sign).
-#include <pty.h>
-#include <unistd.h>
-
 #include <QApplication>
 #include <QDir>
 #include <QMouseEvent>
@@ -11,42 +10,15 @@
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextCursor>
-#include <atomic>
 #include <benchmark/benchmark.h>
 #include <memory>
-#include <thread>
 
-#include "console/ShowDocument.h"
+#include "BigShow.h"
+#include "SignPty.h"
+#include "console/RecoveryWriter.h"
 #include "console/Unit1.h"
 
 namespace {
-
-constexpr int kShowLines = 100000;
-
-// Captions as a show holds them: Chinese and ASCII mixed.
-QString Caption(int i) {
-  switch (i % 3) {
-    case 0: return QStringLiteral("第%1幕 演员甲：今晚的月色真美 (Act %1)").arg(i);
-    case 1: return QStringLiteral("Line %1: the curtain rises on an empty stage").arg(i);
-    default: return QStringLiteral("字幕 %1 他说 \"Hello\" 然后离开了舞台").arg(i);
-  }
-}
-
-// A working state "lw1.ini" of the big show in a folder of its own, made current.
-struct BigWorkingState {
-  QTemporaryDir folder;
-  QString previous = QDir::currentPath();
-
-  BigWorkingState() {
-    ShowDocument show;
-    for (int i = 0; i < kShowLines; ++i) show.Lines << Caption(i);
-    for (int i = 0; i < kLineSettingCount; ++i) show.Settings[std::size_t(i)] = {i % 7, i % 11, i % 20};
-    show.Save(folder.filePath(QStringLiteral("lw1.ini")));
-    QDir::setCurrent(folder.path());
-    qputenv("XDG_CONFIG_HOME", folder.filePath(QStringLiteral("config")).toLocal8Bit());
-  }
-  ~BigWorkingState() { QDir::setCurrent(previous); }
-};
 
 // The console shown with the big show restored and all of it in the caption list.
 struct BigConsole {
@@ -67,32 +39,6 @@ void Click(QWidget* widget, QPoint at, QEvent::Type type = QEvent::MouseButtonPr
                     type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
   QApplication::sendEvent(widget, &event);
 }
-
-// A pseudo-terminal as "com1", drained all the time so that a send never waits for room.
-class DrainedPty {
- public:
-  DrainedPty() {
-    char name[256] = {};
-    if (openpty(&master_, &slave_, name, nullptr, nullptr) != 0) return;
-    qputenv("LUMETRA_COM1", name);
-    reader_ = std::thread([this] {
-      char buffer[4096];
-      while (!stop_ && read(master_, buffer, sizeof buffer) > 0) {
-      }
-    });
-  }
-  ~DrainedPty() {
-    stop_ = true;
-    close(slave_);
-    close(master_);
-    if (reader_.joinable()) reader_.join();
-  }
-
- private:
-  int master_ = -1, slave_ = -1;
-  std::atomic<bool> stop_{false};
-  std::thread reader_;
-};
 
 // Until the window is shown with the show in the play list and the first of it in the caption
 // list (the rest goes in afterwards, piece by piece).
@@ -120,7 +66,7 @@ BENCHMARK(BM_RestoreBigShowCompletely)->Unit(benchmark::kMillisecond)->Iteration
 
 void BM_KeystrokeInBigShow(benchmark::State& state) {
   BigConsole console;
-  QTextCursor cursor(console.form.Memo1->document()->findBlockByNumber(kShowLines / 2));
+  QTextCursor cursor(console.form.Memo1->document()->findBlockByNumber(kBigShowLines / 2));
   cursor.movePosition(QTextCursor::EndOfBlock);
   for (auto _ : state) {
     cursor.insertText(QStringLiteral("字"));  // one typed character ...
@@ -130,16 +76,47 @@ void BM_KeystrokeInBigShow(benchmark::State& state) {
 }
 BENCHMARK(BM_KeystrokeInBigShow)->Unit(benchmark::kMillisecond);
 
+// The same with the recovery copy kept after every keystroke (the gathering timer run out each
+// time): the snapshot on the GUI thread, and the caption list's first change after it, which
+// copies the list the snapshot shares; the copy itself is written on the writer's thread.
+void BM_KeystrokeInBigShowWithRecovery(benchmark::State& state) {
+  BigConsole console;
+  QTextCursor cursor(console.form.Memo1->document()->findBlockByNumber(kBigShowLines / 2));
+  cursor.movePosition(QTextCursor::EndOfBlock);
+  for (auto _ : state) {
+    cursor.insertText(QStringLiteral("字"));
+    console.form.Recovery.Timer().Tick();
+    cursor.deletePreviousChar();
+    console.form.Recovery.Timer().Tick();
+  }
+  state.SetItemsProcessed(2 * state.iterations());
+  if (!console.form.Recovery.WaitUntilWritten()) state.SkipWithError("the recovery copy was not written");
+}
+BENCHMARK(BM_KeystrokeInBigShowWithRecovery)->Unit(benchmark::kMillisecond);
+
+// The recovery copy of the whole show written by the writer: encoded, flushed and renamed.
+void BM_WriteBigRecoveryCopy(benchmark::State& state) {
+  BigConsole console;
+  RecoveryWriter writer(console.state.folder.filePath(QStringLiteral("recovery.lw")),
+                        console.state.folder.filePath(QStringLiteral("recovery.pos")));
+  const RecoveryState copy = console.form.RecoveryNow();
+  for (auto _ : state) {
+    writer.WriteState(copy);
+    if (!writer.WaitUntilIdle(std::chrono::seconds(30))) state.SkipWithError("the write did not finish");
+  }
+}
+BENCHMARK(BM_WriteBigRecoveryCopy)->Unit(benchmark::kMillisecond);
+
 void BM_ClickInBigPlayList(benchmark::State& state) {
   BigConsole console;
   PlayList* list = console.form.ListBox1;
   list->scrollToBottom();
   QCoreApplication::processEvents();
-  const QPoint lines[] = {list->visualRect(list->model()->index(kShowLines - 2, 0)).center(),
-                          list->visualRect(list->model()->index(kShowLines - 1, 0)).center()};
+  const QPoint lines[] = {list->visualRect(list->model()->index(kBigShowLines - 2, 0)).center(),
+                          list->visualRect(list->model()->index(kBigShowLines - 1, 0)).center()};
   Click(list->viewport(), lines[1]);
   Click(list->viewport(), lines[1], QEvent::MouseButtonRelease);
-  if (list->SelectedLine() != kShowLines - 1) state.SkipWithError("the click selected no line");
+  if (list->SelectedLine() != kBigShowLines - 1) state.SkipWithError("the click selected no line");
   int i = 0;
   for (auto _ : state) {
     const QPoint at = lines[i++ % 2];  // another line each time, so the selection changes
@@ -150,9 +127,9 @@ void BM_ClickInBigPlayList(benchmark::State& state) {
 BENCHMARK(BM_ClickInBigPlayList)->Unit(benchmark::kMillisecond);
 
 void BM_SendLastLineOfBigShow(benchmark::State& state) {
-  DrainedPty sign;
+  SignPty sign;
   BigConsole console;
-  console.form.ListBox1->SelectLineSilently(kShowLines - 1);
+  console.form.ListBox1->SelectLineSilently(kBigShowLines - 1);
   for (auto _ : state) console.form.ListBox1DblClick();
   benchmark::DoNotOptimize(console.form.LastCaption);
 }

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // Start-up: building the console window, which also inflates and parses the compiled-in skin.
 #include <benchmark/benchmark.h>
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // The frame engine's hot paths on an off-screen window with the program's skin: a whole frame
 // paint (the console's size and a large window), one hit test, one frame-size answer, one hover
 // morph step of a caption button with its repaint, and rolling the window up and down.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // Reading a section of 200,000 keys key by key: each lookup finds its key without searching the
 // section (the skin's INI and the settings read sections this way).
 #include <benchmark/benchmark.h>

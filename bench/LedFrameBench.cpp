@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // The send path's CPU work: drawing one caption page and packing it to 384 bytes.
 #include <benchmark/benchmark.h>
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // One keystroke in a long caption list: the play list mirrors the caption list on every change.
 #include <QTextBlock>
 #include <QTextCursor>

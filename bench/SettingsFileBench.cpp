@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // Loading and saving a show of 100,000 caption lines.
 #include <benchmark/benchmark.h>
 

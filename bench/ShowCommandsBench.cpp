@@ -1,9 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // What lumetra-cli show and convert do with a 100,000-line settings file: list or resave it while
 // reading it, against loading it into a show in memory first; and reading the file itself.
 #include <benchmark/benchmark.h>
 
 #include <QTemporaryDir>
 
+#include "BigShow.h"
 #include "cli/ShowListing.h"
 #include "console/SettingsFile.h"
 #include "console/SettingsResave.h"
@@ -12,33 +15,12 @@
 
 namespace {
 
-constexpr int kShowLines = 100000;
-
-// Chinese and ASCII captions mixed, as a show holds them.
-QByteArray BigShowFile() {
-  ShowDocument show;
-  for (int i = 0; i < kShowLines; ++i) {
-    switch (i % 3) {
-      case 0: show.Lines << QStringLiteral("第%1幕 演员甲：今晚的月色真美 (Act %1)").arg(i); break;
-      case 1: show.Lines << QStringLiteral("Line %1: the curtain rises on an empty stage").arg(i); break;
-      default: show.Lines << QStringLiteral("字幕 %1 他说 \"Hello\" 然后离开了舞台").arg(i); break;
-    }
-  }
-  for (int i = 0; i < kLineSettingCount; ++i) show.Settings[std::size_t(i)] = {i % 7, i % 11, i % 20};
-  return show.Encode();
-}
-
-const QByteArray& ShowBytes() {
-  static const QByteArray bytes = BigShowFile();
-  return bytes;
-}
-
 void ListAsRead(benchmark::State& state, ListingStyle style) {
   for (auto _ : state) {
-    TTextReader reader(ShowBytes());
+    TTextReader reader(BigShowBytes());
     benchmark::DoNotOptimize(ListSettings(reader, style));
   }
-  state.SetBytesProcessed(state.iterations() * ShowBytes().size());
+  state.SetBytesProcessed(state.iterations() * BigShowBytes().size());
 }
 void BM_ListShowAsRead(benchmark::State& state) { ListAsRead(state, ListingStyle::Plain); }
 BENCHMARK(BM_ListShowAsRead)->Unit(benchmark::kMillisecond);
@@ -49,34 +31,34 @@ BENCHMARK(BM_ListShowAsReadJson)->Unit(benchmark::kMillisecond);
 void BM_ListShowFromMemory(benchmark::State& state) {
   for (auto _ : state) {
     ShowDocument show;
-    TTextReader reader(ShowBytes());
+    TTextReader reader(BigShowBytes());
     ReadSettings(reader, show);
     std::string out;
     AppendListingHead(out, ListingStyle::Plain, show, ShowFileKind::Settings, show.Lines.size());
     for (int i = 0; i < show.Lines.size(); ++i) AppendListingLine(out, ListingStyle::Plain, i, show.SettingOf(i), show.Lines[i]);
     benchmark::DoNotOptimize(out);
   }
-  state.SetBytesProcessed(state.iterations() * ShowBytes().size());
+  state.SetBytesProcessed(state.iterations() * BigShowBytes().size());
 }
 BENCHMARK(BM_ListShowFromMemory)->Unit(benchmark::kMillisecond);
 
 void BM_ResaveShowAsRead(benchmark::State& state) {
   for (auto _ : state) {
-    TTextReader reader(ShowBytes());
+    TTextReader reader(BigShowBytes());
     benchmark::DoNotOptimize(ResaveSettings(reader));
   }
-  state.SetBytesProcessed(state.iterations() * ShowBytes().size());
+  state.SetBytesProcessed(state.iterations() * BigShowBytes().size());
 }
 BENCHMARK(BM_ResaveShowAsRead)->Unit(benchmark::kMillisecond);
 
 void BM_ResaveShowFromMemory(benchmark::State& state) {
   for (auto _ : state) {
     ShowDocument show;
-    TTextReader reader(ShowBytes());
+    TTextReader reader(BigShowBytes());
     ReadSettings(reader, show);
     benchmark::DoNotOptimize(show.Encode());
   }
-  state.SetBytesProcessed(state.iterations() * ShowBytes().size());
+  state.SetBytesProcessed(state.iterations() * BigShowBytes().size());
 }
 BENCHMARK(BM_ResaveShowFromMemory)->Unit(benchmark::kMillisecond);
 
@@ -84,18 +66,18 @@ BENCHMARK(BM_ResaveShowFromMemory)->Unit(benchmark::kMillisecond);
 void BM_ReadShowFileBytes(benchmark::State& state) {
   QTemporaryDir folder;
   const QString path = folder.filePath(QStringLiteral("show.lw"));
-  WriteFileSafely(path, ShowBytes());
+  WriteFileSafely(path, BigShowBytes());
   int error = 0;
   for (auto _ : state) benchmark::DoNotOptimize(ReadFileBytes(path, error));
-  state.SetBytesProcessed(state.iterations() * ShowBytes().size());
+  state.SetBytesProcessed(state.iterations() * BigShowBytes().size());
 }
 BENCHMARK(BM_ReadShowFileBytes)->Unit(benchmark::kMillisecond);
 
 void BM_WriteShowFileSafely(benchmark::State& state) {
   QTemporaryDir folder;
   const QString path = folder.filePath(QStringLiteral("show.lw"));
-  for (auto _ : state) WriteFileSafely(path, ShowBytes());
-  state.SetBytesProcessed(state.iterations() * ShowBytes().size());
+  for (auto _ : state) WriteFileSafely(path, BigShowBytes());
+  state.SetBytesProcessed(state.iterations() * BigShowBytes().size());
 }
 BENCHMARK(BM_WriteShowFileSafely)->Unit(benchmark::kMillisecond);
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // The console's skinned button with the program's own skin: one paint of its face with the
 // caption (what every hover, press and release costs), and one frame of the hover fade (paid
 // every 20 ms for five frames when the pointer comes or goes), also the mix alone.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // The skin load that every program start pays: inflating the stored skin, decoding its bitmaps
 // and parsing its INI text into the skin objects (announced to no form).
 #include <benchmark/benchmark.h>

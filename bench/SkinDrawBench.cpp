@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // Skin drawing costs that a paint or a resize pays: the frame strips of the main window, one
 // hover morph step of a push button, and the window region after a resize.
 #include <benchmark/benchmark.h>

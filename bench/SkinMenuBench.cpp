@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // The skinned menu with the program's own skin and in the built-in look: building and painting
 // a ten-line popup (what every opening costs per level), and one hover step of an open popup
 // (the pointer poll finding a new line: one line deselected, one selected and redrawn, plus one

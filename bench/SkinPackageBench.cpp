@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // Loading the stored skin at start-up: inflating the compressed package and parsing it into
 // pictures and INI lines. The package is shaped like the program's own skin: an 8-bit main
 // picture, a 1-bit mask, six 8-bit active pictures and about 28 KB of INI text.

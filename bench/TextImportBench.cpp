@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // Importing a caption script of 100,000 lines in each encoding, and a subtitle file as long.
 #include <benchmark/benchmark.h>
 

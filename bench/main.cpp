@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // Benchmarks run with an offscreen application so that fonts and images work without a screen.
 #include <QApplication>
 #include <benchmark/benchmark.h>

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# License: GNU General Public License, version 3 or any later version.
 # One static library per source folder. Sources are collected from the folder so that adding a
 # file needs no edit here; CONFIGURE_DEPENDS makes the build notice new files.
 function(lumetra_library name folder)

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# License: GNU General Public License, version 3 or any later version.
 # Installation as a desktop program (cmake --install) and the Debian package made from it
 # (scripts/package.sh).
 set(CMAKE_INSTALL_DOCDIR share/doc/lumetra)  # the package's name, not the project's
@@ -28,6 +30,8 @@ foreach(size 16 22 24 32 48 64 128 256)
 endforeach()
 install(FILES "${packaging_dir}/icon/lumetra.svg" DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES "${packaging_dir}/completion/lumetra-cli" DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
+# The package's own data folder: the programs tell by it that they run installed (InstalledLayout).
+install(FILES ${lumetra_sign_catalogues} DESTINATION ${CMAKE_INSTALL_DATADIR}/lumetra/translations)
 
 # Man pages carry the version; Debian wants them compressed, without a time stamp.
 set(man_pages)

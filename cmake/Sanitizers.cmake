@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# License: GNU General Public License, version 3 or any later version.
 # Instrumented builds (clang only). LUMETRA_SANITIZE builds everything with AddressSanitizer and
 # UndefinedBehaviorSanitizer; any report aborts the process, so a test that triggers one fails.
 # LUMETRA_FUZZ adds the coverage that libFuzzer steers by and builds the harnesses under fuzz/;

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // Any bytes as a compressed skin file: a newer version is ignored, a short file fails with a
 // stream read error, and the package it carries loads as a stored skin does.
 #include "FuzzSupport.h"

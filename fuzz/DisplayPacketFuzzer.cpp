@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // Any bytes as the stream a sign receives: the decoder accounts for every byte once, in stream
 // order (packets and stray runs follow each other without gap or overlap), and what it reports
 // does not depend on how the stream was cut into pieces.

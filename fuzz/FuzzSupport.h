@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // What the harnesses share: the input as bytes, a check that turns a broken promise of a reader
 // into a crash that libFuzzer keeps, an offscreen application for the readers that need one, and

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // Writes the binary seeds of the skin harnesses into a corpus folder, from the program's own
 // stored skin and from small packages built with the package writer:
 //   fuzz-seeds <corpus folder>

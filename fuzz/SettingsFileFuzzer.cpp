@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // Any bytes read as a settings file (".lw"): the reader either fails with an I/O error or
 // yields a show, and a show that was read saves to bytes that read back into the same show.
 // Resaving the bytes as they are read fails where the read fails and gives what the save gives.

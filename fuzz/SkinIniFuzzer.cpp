@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // Any bytes as the INI text of a skin, loaded by TSkinData with every object and control skin it
 // names; every loaded entry writes itself back, as the skin tools do.
 #include "FuzzSupport.h"

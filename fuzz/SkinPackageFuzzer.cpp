@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // Any bytes as an uncompressed skin package, loaded as the program loads its stored skin: the
 // pictures are decoded, the INI text parsed into skin objects; bad bytes end in the reader's own
 // error. The byte-for-byte reading that tools use walks the same layout.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // Any bytes imported as a text file (".txt") or a subtitle file (".srt"): decoding never fails,
 // no caption line holds a line end, and a subtitle file either gives caption lines or fails with
 // a message that names the line.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // Any bytes as the working state "lw1.ini", restored into the console window as at start-up:
 // the restore either completes or stops with an I/O error, the caption list then holds the
 // caption lines that were read one for one (so every line keeps its own settings), and the first
@@ -27,6 +29,7 @@ struct Console {
     // The state is restored from the current folder; the per-user folder stays empty.
     QDir::setCurrent(folder.path());
     qputenv("XDG_CONFIG_HOME", QDir(folder.path()).filePath(QStringLiteral("config")).toLocal8Bit());
+    qputenv("XDG_STATE_HOME", QDir(folder.path()).filePath(QStringLiteral("state")).toLocal8Bit());
     form = std::make_unique<TForm1>(folder.path());
   }
 };

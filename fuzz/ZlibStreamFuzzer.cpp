@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // Any bytes through the zlib streams. As compressed data: inflating either fails with the
 // decompression error or delivers bytes, and a decompression stream sought back to its start
 // delivers the same bytes again. As plain data: compressing at any level and inflating gives the

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# License: GNU General Public License, version 3 or any later version.
 # Writes the committed seed corpora under fuzz/corpus/ and the skin INI dictionary afresh, with
 # the project's own tools from build-sanitize/ (or $LUMETRA_BUILD_DIR): shows saved by
 # lumetra-cli, packets from lumetra-cli packet, the stored skin and small packages from
@@ -48,6 +50,20 @@ if [ -f "$root/src/console/DisplayPacketDecoder.h" ]; then
   cli packet "A" --mode 19 -o "$scratch/a.bin"
   { printf 'noise\x01\x55'; cat "$scratch/a.bin" "$corpus/display-packet/empty-mode0.bin"; } >"$corpus/display-packet/stream.bin"
 fi
+
+# OSC cues: each command once, as a cue system sends it, behind the byte that gives the harness
+# its number of lines (3).
+mkdir -p "$corpus/osc-dispatch"
+osc() { printf '\x03'"$2" >"$corpus/osc-dispatch/$1.bin"; }
+osc go '/lumetra/go\0,\0\0\0'
+osc goto-int '/lumetra/goto\0\0\0,i\0\0\0\0\0\x02'
+osc goto-float '/lumetra/goto\0\0\0,f\0\0\x40\x20\0\0'
+osc next '/lumetra/next\0\0\0,\0\0\0'
+osc prev '/lumetra/prev\0\0\0,\0\0\0'
+osc send '/lumetra/send\0\0\0,i\0\0\0\0\0\x01'
+osc blank '/lumetra/blank\0\0,\0\0\0'
+osc text '/lumetra/text\0\0\0,s\0\0\xe8\xb0\xa2\xe8\xb0\xa2\0\0'
+osc state '/lumetra/state\0\0,\0\0\0'
 
 # Skins: the skin folder's own INI text, a small one, and the binary seeds.
 cp "$root/resources/skin/skin.ini" "$corpus/skin-ini/"

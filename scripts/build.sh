@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# License: GNU General Public License, version 3 or any later version.
 # Configures and builds the project into build/ (or $LUMETRA_BUILD_DIR).
 #   build.sh [--sanitize] [--with-tests] [cmake --build arguments...]
 # Without --with-tests a new build folder gets the programs only; a folder that already builds

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# License: GNU General Public License, version 3 or any later version.
 # The start shared by the by-hand looks at the console on a real X display; sourced, not run:
 #   . "$(dirname "$0")/console-on-x.sh" OUT_PREFIX [openbox]
 # Runs the sourcing script again under Xvfb when no display is set, starts openbox when asked and

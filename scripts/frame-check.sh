@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# License: GNU General Public License, version 3 or any later version.
 # A look at the console's frame on a real X display, by hand: starts the console under Xvfb
 # (with openbox when asked), screenshots it, drags its caption with xdotool and screenshots it
 # again; prints the window's geometry before and after the drag.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# License: GNU General Public License, version 3 or any later version.
 # A look at the console's live frame on a real X display, by hand: starts the console under Xvfb
 # (with openbox when asked) and works its frame with xdotool as a user would, taking a picture
 # at each step: the close button hovered and held down, the window rolled up by its button and

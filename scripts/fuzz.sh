@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# License: GNU General Public License, version 3 or any later version.
 # Builds the libFuzzer harnesses (in build-sanitize/, as test.sh --sanitize does) and runs each
 # for SECONDS (default 60), starting from its committed seeds in fuzz/corpus/<name>/.
 #   fuzz.sh [SECONDS] [HARNESS...]

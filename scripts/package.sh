@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# License: GNU General Public License, version 3 or any later version.
 # Builds the Debian package of the programs (man pages, desktop entry, icon and all) and prints
 # the path of the .deb file.
 set -euo pipefail

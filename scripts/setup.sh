@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# License: GNU General Public License, version 3 or any later version.
 # Installs the Debian packages that building and running the console need; with --package also
 # those that making the Debian package needs, with --test also those the test suite (which
 # checks the package too) and benchmarks need. Idempotent: installs only what is missing and
@@ -7,8 +9,8 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev
-  zlib1g-dev libfontconfig-dev
+  qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-qpa-plugins qt6-translations-l10n qt6-l10n-tools libgl-dev
+  zlib1g-dev libfontconfig-dev liblo-dev
   fonts-arphic-uming fonts-wqy-zenhei fonts-liberation2
   xvfb xauth
 )
@@ -18,7 +20,8 @@ test_packages=(
   openbox xdotool imagemagick
   weston xwayland qt6-wayland
   libxcb1-dev libxcb-damage0-dev
-  lintian desktop-file-utils man-db
+  lintian licensecheck desktop-file-utils man-db
+  liblo-tools
   clang libclang-rt-14-dev llvm
 )
 package_packages=(dpkg-dev file)

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# License: GNU General Public License, version 3 or any later version.
 # Sets up, builds and starts the console.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)

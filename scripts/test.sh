@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# License: GNU General Public License, version 3 or any later version.
 # Sets up, builds and runs the whole test suite (headless).
 #   test.sh [--sanitize] [ctest arguments...]
 # --sanitize runs the suite built with clang, AddressSanitizer and UndefinedBehaviorSanitizer

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# License: GNU General Public License, version 3 or any later version.
 # The console under a Wayland compositor: starts weston (pixman renderer, XWayland on) and runs
 # the console both ways, taking the compositor's screenshots into OUT (default
 # build/wayland-check):

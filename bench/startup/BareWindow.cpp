@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // lumetra-bare-window: the yardsticks of the start-up comparison, plain Qt widget windows of the
 // given size (default 555 x 392, the console's outer size).
 //   lumetra-bare-window [WIDTH HEIGHT] [--chinese]

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // lumetra-first-paint: starts a program and reports how long it took until its first top-level
 // window was created, mapped and first painted on the X display. Painting is seen through the
 // DAMAGE extension, watched from the moment the window is created (before it can draw).

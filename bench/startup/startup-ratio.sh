@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# License: GNU General Public License, version 3 or any later version.
 # Whole-process timings against plain baselines, as a user waits for them.
 #
 # 1. Start-up: the console with no working state and with a 10,000- and a 100,000-line working

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# License: GNU General Public License, version 3 or any later version.
 """Draws the program's icon: the console's LED-sign badge (a sign panel on a stand).
 
     python3 resources/icon/draw_icon.py          # rewrite lumetra.svg and lumetra-<size>.png here

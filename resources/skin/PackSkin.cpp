@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // Build step: packs the program's skin folder (skin.ini and the bitmaps it names) exactly as
 // the stored skin component does at design time, and writes the compressed bytes as a C++
 // source that defines StoredSkinCompressedData().

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# License: GNU General Public License, version 3 or any later version.
 """Draws the pictures of the console's skin folder.
 
 Every look is painted into the rectangle that skin.ini (beside this script) names for it, so a

@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #include "cli/CaptionOptions.h"
 
 #include "cli/CliCommand.h"
-#include "console/CaptionFont.h"
 
 void AddCaptionFontOptions(QCommandLineParser& parser) {
   parser.addOption({QStringLiteral("font"), QStringLiteral("Font family (default 宋体)."), QStringLiteral("FAMILY")});
@@ -13,14 +14,14 @@ void AddModeOption(QCommandLineParser& parser) {
                     QStringLiteral("Display mode index, 0..19 (default 0; 1 sends pages)."), QStringLiteral("M")});
 }
 
-TFont CaptionFontFromOptions(const QCommandLineParser& parser) {
-  TFont font = InitialCaptionFont();
+TFont CaptionFontFromOptions(const QCommandLineParser& parser, TFont font) {
   if (parser.isSet(QStringLiteral("font"))) {
     font.Name = parser.value(QStringLiteral("font"));
     if (font.Name.trimmed().isEmpty()) throw CliError(QStringLiteral("--font needs a family name"));
   }
-  const int height = IntOption(parser, QStringLiteral("height"), -font.Height);
-  if (height < 1 || height > 1000) throw CliError(QStringLiteral("--height must be 1..1000 pixels"));
+  if (!parser.isSet(QStringLiteral("height"))) return font;
+  const int height = IntOption(parser, QStringLiteral("height"), 0);
+  if (height < 1 || height > kMaxCaptionHeight) throw CliError(QStringLiteral("--height must be 1..%1 pixels").arg(kMaxCaptionHeight));
   font.Height = -height;
   return font;
 }

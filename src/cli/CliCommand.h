@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The command table of lumetra-cli. Each command lives in a file of its own and registers itself:
 //   static const CliRegistration registration{{"render", "Render a caption to PNG", RunRender}};

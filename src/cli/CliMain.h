@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // What both lumetra-cli programs do around a command: the front, which holds the text commands
 // only, and the full program, which holds every command.

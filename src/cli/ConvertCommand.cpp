@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // lumetra-cli convert: loads a show (or a subtitle file) into a fresh console and saves it as the
 // console's save does.
 #include "cli/CliCommand.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // lumetra-cli frame-layout: runs the frame engine on an off-screen window of a given outer size
 // (maximised and rolled up when asked) and prints where everything lands: the client area, the
 // moved skin geometry, the frame objects, the hit-test codes of chosen points and the window's

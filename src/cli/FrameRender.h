@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The window frame drawn by the frame engine itself, as the window shows it: the skinned frame
 // (objects and caption text included) or the default frame without a skin, over the client

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // lumetra-cli: the console's engine without a window. This program runs the commands that only
 // read and write files, linked against Qt Core alone, so that they start as fast as the file
 // tools they stand beside; it hands every other command line to the full program.

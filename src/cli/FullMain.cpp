@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // lumetra-cli-full: every command of lumetra-cli, the graphical ones with a (windowless)
 // graphical application. lumetra-cli hands it every command line it does not run itself.
 #include <QApplication>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // lumetra-cli holds only the text commands, so that they start without the graphical libraries;
 // every other command line goes to the full program, which holds every command.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // lumetra-cli menu-place: where the skinned menu puts a popup, by its placement rules alone.
 #include "cli/CliCommand.h"
 #include "cli/CliGeometry.h"

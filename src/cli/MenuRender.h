@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // lumetra-cli skin-render --menu: the level-0 popup of a menu, drawn as the skinned menu draws
 // it. The menu is given as ITEMS, entries separated by "|": "CAPTION" or "CAPTION=NAME"; the

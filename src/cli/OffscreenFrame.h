@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // An off-screen form with the frame engine attached, set up the way a window of the console is:
 // border style, caption, skin (or none), outer size and activation. The frame commands read

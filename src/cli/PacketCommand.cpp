@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // lumetra-cli packet: the bytes a send of a caption writes to the sign.
 #include "cli/CaptionOptions.h"
 #include "cli/CliCommand.h"

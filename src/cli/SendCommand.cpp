@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // lumetra-cli send: sends a caption, or one line of a show, to the sign as the console does.
 #include "cli/CaptionOptions.h"
 #include "cli/CliCommand.h"

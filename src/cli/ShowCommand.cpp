@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // lumetra-cli show: reads a show file exactly as the console's load or import does (or a subtitle
 // file) and prints it.
 #include "cli/CliCommand.h"
@@ -36,9 +38,7 @@ int RunShow(const QStringList& arguments) {
       "Reads a show as the console's load does (a path containing \".lw\" is a settings file, any "
       "other is imported as plain text) and prints it. A subtitle file (\".srt\") prints the "
       "caption lines it gives."));
-  parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The show file."));
-  const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Print one JSON object."));
-  parser.addOption(json);
+  const QCommandLineOption json = AddShowFileArguments(parser);
   if (!ParseCommandLine(parser, arguments, 1)) return 0;
 
   const QString path = parser.positionalArguments()[0];

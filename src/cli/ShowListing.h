@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The listings lumetra-cli show prints: plain (a heading, then "line: speed dwell mode text" per
 // caption line) or one compact JSON object with its keys sorted: {"font","kind","lines","port"},

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // lumetra-cli skin-info: loads a skin exactly as the main window's skin data does and prints
 // what it holds; optionally writes the skin back out as a folder (skin.ini and its bitmaps).
 #include <QDir>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // lumetra-cli skin-render: a preview for skin authors. Draws a control skin or the window frame
 // at a given size exactly as the skinned controls and the frame engine will, and writes the
 // matching window region as a black (inside) and white (outside) picture. Menus are drawn by

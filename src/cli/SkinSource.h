@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The skin sources the skin commands read: a skin folder (--ini), an uncompressed skin package
 // (--package), a compressed skin file (--compressed), or, without any of them, the skin built

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // Listings written straight into a byte string, so that a long one needs no document tree or
 // string formatting per value. JSON is written compact, with the object keys in the order the

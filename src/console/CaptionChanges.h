@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // Which caption lines an edit of the caption list changed. The caption list's text is a document
 // of blocks; its lines are the text's lines (LF, CR LF or a lone CR ends one, a line end after the

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The console's fonts: "宋体" in the GB2312 character set.
 #include "platform/Font.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The caption list as lines: a line ends at LF, CR LF or a lone CR; a line end after the last
 // line does not start another one, and an empty text has no lines.

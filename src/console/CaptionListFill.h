@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // Puts a long show into the caption list piece by piece, between the window's other work: a
 // document of a hundred thousand lines takes far longer to build than the window takes to show,

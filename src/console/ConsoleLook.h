@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // How the console's controls look: fonts, colours, and small factories for its plain controls.
 #include <QImage>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #include "console/DisplayPacket.h"
 
 #include "console/DisplayModes.h"
@@ -26,14 +28,26 @@ class ByteArraySink : public ByteSink {
 
 }  // namespace
 
+int PageRecordCount(int textWidth, int modeIndex) {
+  return modeIndex == kScrollInFromRightMode ? PageCount(textWidth) : 1;
+}
+
+qint64 DisplayPacketSize(int textWidth, int modeIndex) {
+  return qint64(kPacketHeader.size()) + 1 + qint64(PageRecordCount(textWidth, modeIndex)) * kPageRecordSize;
+}
+
 std::array<std::uint8_t, kPageTrailerSize> PageTrailer(int modeIndex, bool lastPage) {
   return {std::uint8_t(modeIndex), 0x00, 0x01, std::uint8_t(lastPage ? kLastPageMark : 0x00), 0x01};
 }
 
+int DisplayPacketPages(const TBitmap& frame, const QString& caption, int modeIndex) {
+  return modeIndex == kScrollInFromRightMode ? PageCount(MeasureCaption(frame, caption).cx) : 1;
+}
+
 bool WriteDisplayPacket(TBitmap& frame, const QString& caption, int modeIndex, ByteSink& sink) {
   if (!WriteBytes(sink, kPacketHeader)) return false;
-  const int pages = PageCount(MeasureCaption(frame, caption).cx);
   if (modeIndex == kScrollInFromRightMode) {
+    const int pages = DisplayPacketPages(frame, caption, modeIndex);
     if (!sink.WriteByte(std::uint8_t(pages))) return false;
     for (int page = 0; page < pages; ++page) {
       DrawPage(frame, caption, page);

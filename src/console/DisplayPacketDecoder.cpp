@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #include "console/DisplayPacketDecoder.h"
 
 #include <QStringList>
@@ -16,7 +18,7 @@ QString Hex(const Bytes& bytes) {
 }
 
 QString AtOffset(const QString& what, std::int64_t offset) {
-  return QStringLiteral("%1 at offset %2").arg(what).arg(offset);
+  return DisplayPacketDecoder::tr("%1 at offset %2").arg(what).arg(offset);
 }
 
 // Where a new packet begins among `bytes`: a whole header, or at their end the beginning of one
@@ -57,10 +59,10 @@ std::vector<PacketReport> DisplayPacketDecoder::Flush() {
       ReportStray();
       break;
     case State::PageCount:
-      ReportPacket(position_, AtOffset(QStringLiteral("the packet ends after its header"), position_));
+      ReportPacket(position_, AtOffset(tr("the packet ends after its header"), position_));
       break;
     case State::Records:
-      ReportPacket(position_, AtOffset(QStringLiteral("the packet ends after %1 of its %2 bytes")
+      ReportPacket(position_, AtOffset(tr("the packet ends after %1 of its %2 bytes")
                                            .arg(position_ - packet_.offset)
                                            .arg(kHeaderSize + 1 + declaredPages_ * kPageRecordSize),
                                        position_));
@@ -116,7 +118,7 @@ void DisplayPacketDecoder::Hunt(std::uint8_t byte, std::int64_t at) {
 void DisplayPacketDecoder::TakePageCount(std::uint8_t byte, std::int64_t at) {
   declaredPages_ = byte;
   if (declaredPages_ == 0) {
-    ReportPacket(at + 1, AtOffset(QStringLiteral("the packet declares no pages"), at));
+    ReportPacket(at + 1, AtOffset(tr("the packet declares no pages"), at));
     return;
   }
   record_.assign(1, byte);
@@ -134,10 +136,10 @@ void DisplayPacketDecoder::FinishRecord(std::int64_t recordStart) {
   const auto expected = PageTrailer(packet_.mode, page == declaredPages_ - 1);
   const auto marks = std::mismatch(expected.begin(), expected.end(), trailer);
   if (copies.first != record + kPackedFrameSize) {
-    fault = AtOffset(QStringLiteral("page %1: the two copies of the picture differ").arg(page),
+    fault = AtOffset(tr("page %1: the two copies of the picture differ").arg(page),
                      recordStart + kPackedFrameSize + (copies.first - record));
   } else if (marks.first != expected.end()) {
-    fault = AtOffset(QStringLiteral("page %1: trailer %2, expected %3")
+    fault = AtOffset(tr("page %1: trailer %2, expected %3")
                          .arg(page)
                          .arg(Hex(std::span(trailer, kPageTrailerSize)), Hex(expected)),
                      recordStart + 2 * kPackedFrameSize + (marks.first - expected.begin()));
@@ -169,11 +171,11 @@ bool DisplayPacketDecoder::EndAtNewPacket() {
   }
   const QString cut =
       pageBytes < 0
-          ? QStringLiteral("the packet ends after its header")
-          : QStringLiteral("page %1 ends after %2 of its %3 bytes").arg(page).arg(pageBytes).arg(kPageRecordSize);
+          ? tr("the packet ends after its header")
+          : tr("page %1 ends after %2 of its %3 bytes").arg(page).arg(pageBytes).arg(kPageRecordSize);
   replay_.assign(record_.begin() + start, record_.end());
   position_ = newPacket;
-  ReportPacket(newPacket, AtOffset(cut + QStringLiteral(": a new packet starts"), newPacket));
+  ReportPacket(newPacket, AtOffset(tr("%1: a new packet starts").arg(cut), newPacket));
   return true;
 }
 
@@ -195,6 +197,6 @@ void DisplayPacketDecoder::ReportStray() {
   stray.offset = strayStart_;
   stray.bytes = std::exchange(strayBytes_, 0);
   stray.stray = true;
-  stray.error = AtOffset(QStringLiteral("%1 bytes outside any packet").arg(stray.bytes), stray.offset);
+  stray.error = AtOffset(tr("%1 bytes outside any packet").arg(stray.bytes), stray.offset);
   reports_.push_back(std::move(stray));
 }

@@ -1,9 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // Reads display packets back out of the byte stream the sign receives: finds each header, checks
 // every page record as it completes and reports each packet, or a run of bytes that belongs to
 // none, with the pages it carried. Fed in any chunking; it holds at most one page record and the
 // pages of one packet (N is at most 255), whatever it is fed.
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -45,6 +48,9 @@ class DisplayPacketDecoder {
   // The line went quiet or ended: reports what is pending (an unfinished packet, stray bytes)
   // and starts afresh.
   std::vector<PacketReport> Flush();
+
+  // The fault texts are translatable: the sign's window shows them in the operator's language.
+  Q_DECLARE_TR_FUNCTIONS(DisplayPacketDecoder)
 
  private:
   enum class State { Hunting, PageCount, Records };

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #include "console/FreshShowSink.h"
 
 void FreshShowSink::SetPort(std::int32_t port) { show_.SetPort(port); }

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // Reading a settings file into a fresh console's port, font and settings while the caption texts
 // are passed on as the file's bytes: for readers that write something from each caption line at

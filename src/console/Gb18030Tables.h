@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The GB18030 converter's own answers for every two-byte code and every character of the basic
 // plane, asked once (in one converter call each way) and kept in tables. A long show converted a

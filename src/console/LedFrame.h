@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // One page of the sign: a 192 x 16 bitmap into which a caption is drawn in pure red on black,
 // and the rule that packs it to one bit per pixel.

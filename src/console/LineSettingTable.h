@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The per-line settings: line i of the caption list owns entry i, for lines 0..1000. The table
 // never grows or shrinks.

@@ -1,7 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #include "console/ModeSelector.h"
 
+#include <QAbstractItemView>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QStyle>
+#include <algorithm>
 
 #include "console/DisplayModes.h"
 
@@ -21,6 +26,20 @@ void ModeSelector::SetModeSilently(int mode) {
   const int index = mode >= 0 && mode < count() ? mode : -1;
   setCurrentIndex(index);
   reported_ = index;
+}
+
+int ModeSelector::ListWidth() const {
+  const QAbstractItemView* list = view();
+  int widest = 0;
+  for (int i = 0; i < count(); ++i) widest = std::max(widest, list->sizeHintForIndex(model()->index(i, 0)).width());
+  // The list's frame, and room for its scroll bar where the screen is too short for every name.
+  return widest + 2 * list->frameWidth() + list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list);
+}
+
+void ModeSelector::showPopup() {
+  // Measured as it opens: the list's font is the selector's, whatever it was set to last.
+  view()->setMinimumWidth(ListWidth());
+  QComboBox::showPopup();
 }
 
 void ModeSelector::Activated(int index) {

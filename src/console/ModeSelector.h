@@ -1,8 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The mode selector: a drop-down list of the display modes with an editable text field. Typing
 // the beginning of a mode name selects that mode and completes the name; Backspace (or text that
 // begins no name) leaves no mode selected. Only the operator's choice of a different mode is
-// reported; the program's own selection is silent.
+// reported; the program's own selection is silent. The selector keeps its size; its open list is
+// as wide as the longest name, so that every name shows whole.
 #include <QComboBox>
 
 class ModeSelector : public QComboBox {
@@ -15,6 +18,9 @@ class ModeSelector : public QComboBox {
   int Mode() const { return currentIndex(); }
   // Selects a mode as the program does; an index outside the list selects none.
   void SetModeSilently(int mode);
+  // The width the open list needs for its longest name, in the list's own font.
+  int ListWidth() const;
+  void showPopup() override;
 
  signals:
   void modeChosen(int mode);

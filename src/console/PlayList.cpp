@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #include "console/PlayList.h"
 
 #include <QKeyEvent>
@@ -83,11 +85,33 @@ PlayList::PlayList(QWidget* parent) : QListView(parent), model_(this) {
   setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 }
 
+QItemSelectionModel::SelectionFlags PlayList::selectionCommand(const QModelIndex& index, const QEvent* event) const {
+  // A line, once chosen, stays the selected one until another is chosen: no modifier key
+  // deselects it, and the release of a button selects nothing.
+  if (!index.isValid() || (event && event->type() == QEvent::MouseButtonRelease)) return QItemSelectionModel::NoUpdate;
+  return QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows;
+}
+
 void PlayList::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return;  // the other buttons neither select nor send
   QListView::mousePressEvent(event);
+  selectedAtPress_ = SelectedLine();
   // Also a press on the line that is already selected is the operator's selection of it.
-  if (event->button() == Qt::LeftButton && indexAt(event->position().toPoint()).isValid() && SelectedLine() >= 0)
-    emit lineClicked(SelectedLine());
+  if (indexAt(event->position().toPoint()).isValid() && SelectedLine() >= 0) emit lineClicked(SelectedLine());
+}
+
+void PlayList::mouseMoveEvent(QMouseEvent* event) {
+  // Dragging with the left button held moves the selection; with only other buttons held the
+  // pointer does nothing.
+  if (event->buttons() == Qt::NoButton || (event->buttons() & Qt::LeftButton)) QListView::mouseMoveEvent(event);
+}
+
+void PlayList::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return;
+  QListView::mouseReleaseEvent(event);
+  // A press on one line released on another selects the second: its settings are the ones shown.
+  if (SelectedLine() >= 0 && SelectedLine() != selectedAtPress_) emit lineClicked(SelectedLine());
+  selectedAtPress_ = SelectedLine();
 }
 
 void PlayList::keyPressEvent(QKeyEvent* event) {
@@ -135,6 +159,7 @@ void PlayList::keyReleaseEvent(QKeyEvent* event) {
 }
 
 void PlayList::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return;
   QListView::mouseDoubleClickEvent(event);
   emit doubleClicked();
 }

@@ -1,7 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The play list widget: a list box that always shows the caption lines. Its rows come from a
 // model over the lines themselves, so a show of any length costs no widget item per line, and a
 // change touches only the rows it changes.
+// It is a single-selection list box: only the left button selects (also by dragging over the
+// lines) and double-clicks, Ctrl and Shift neither deselect nor extend, and every change the
+// operator makes reports the line that ends up selected.
 #include <QAbstractListModel>
 #include <QListView>
 #include <QStringList>
@@ -51,8 +56,13 @@ class PlayList : public QListView {
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+  QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                       const QEvent* event = nullptr) const override;
 
  private:
   PlayListModel model_;
+  int selectedAtPress_ = -1;  // the selection a left press left, to report a drag's end
 };

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // What an operator at the command line can do about a serial device that would not open: the
 // system's "Permission denied" or "Device or resource busy" alone does not say. The console's

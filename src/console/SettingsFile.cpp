@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #include "console/SettingsFile.h"
 
 #include <charconv>
@@ -135,19 +137,29 @@ void AppendLineSettingNumbers(ShowTextWriter& writer, const LineSetting& setting
   writer.AppendAscii(QByteArrayView(lines, p - lines));
 }
 
-QByteArray EncodeSettingsFile(int port, const TFont& font, const QStringList& lines, const LineSettingTable& table) {
+QByteArray EncodeSettingsHead(int port, const TFont& font) {
+  ShowTextWriter writer;
+  AppendSettingsHead(writer, port, font);
+  return writer.Finish();
+}
+
+QByteArray EncodeSettingsFile(QByteArrayView head, const QStringList& lines, const LineSettingTable& table) {
   ShowTextWriter writer;
   // A character takes at most four bytes; a line's numbers and line ends at most 40. Memory that
   // is reserved but never written costs nothing.
-  qsizetype bound = 128 + 4 * font.Name.size();
+  qsizetype bound = head.size();
   for (const QString& line : lines) bound += 4 * line.size() + 40;
   writer.Reserve(bound);
-  AppendSettingsHead(writer, port, font);
+  writer.AppendEncoded(head);
   for (int line = 0; line < lines.size(); ++line) {
     writer.AppendText(lines[line]);
     AppendLineSettingNumbers(writer, SettingOfLine(table, line));
   }
   return writer.Finish();
+}
+
+QByteArray EncodeSettingsFile(int port, const TFont& font, const QStringList& lines, const LineSettingTable& table) {
+  return EncodeSettingsFile(EncodeSettingsHead(port, font), lines, table);
 }
 
 void SaveSettingsFile(const QString& path, int port, const TFont& font, const QStringList& lines,

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The settings file of a show (".lw" files and the working state "lw1.ini"), one value per line,
 // every line ended by CR LF:
@@ -47,6 +49,10 @@ void LoadSettingsFile(const QString& path, SettingsSink& sink);
 // The bytes of a settings file for this show. Every caption line is written; lines without an
 // entry in the table (1001 and up) are written with the default settings.
 QByteArray EncodeSettingsFile(int port, const TFont& font, const QStringList& lines, const LineSettingTable& table);
+// The same in two steps: the port and font lines, which ask the font (on the GUI thread), and the
+// file made from them and the lines, which may be done on any thread.
+QByteArray EncodeSettingsHead(int port, const TFont& font);
+QByteArray EncodeSettingsFile(QByteArrayView head, const QStringList& lines, const LineSettingTable& table);
 // Its pieces, for files written while another is read: the port and font, and the numbers that
 // follow each caption text (its line end included).
 void AppendSettingsHead(ShowTextWriter& writer, int port, const TFont& font);

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // What a fresh console saves after loading a settings file, made as the file is read: every
 // caption text that would come back unchanged is copied as it stands instead of being decoded

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // What reading a settings file does to the console, one step at a time, in file order. A load
 // that fails part-way leaves exactly the steps made before the failure.

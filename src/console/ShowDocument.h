@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // A show held in memory, with the console's state and rules but no window: the port, the caption
 // font, the caption lines and the settings table. lumetra-cli reads, prints and converts shows

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // Texts in show files are GB18030: a superset of the GB2312/GBK texts that older files hold, so
 // those read back byte for byte, and able to store every character the operator can type.

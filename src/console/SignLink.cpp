@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #include "console/SignLink.h"
 
 #include "console/DisplayPacket.h"
@@ -8,7 +10,12 @@ namespace {
 class PortSink : public ByteSink {
  public:
   explicit PortSink(TCommPort& port) : port_(port) {}
-  bool WriteByte(std::uint8_t byte) override { return port_.WriteByte(byte); }
+  bool WriteByte(std::uint8_t byte) override {
+    if (!port_.WriteByte(byte)) return false;
+    ++written;
+    return true;
+  }
+  qint64 written = 0;
 
  private:
   TCommPort& port_;
@@ -21,6 +28,7 @@ QString PortNameFor(int portNumber) { return QStringLiteral("com%1").arg(portNum
 SignSendResult SendToSign(TBitmap& frame, const QString& caption, int modeIndex, int portNumber,
                           const QString& devicePath) {
   SignSendResult result;
+  result.pages = DisplayPacketPages(frame, caption, modeIndex);
   TCommPort port;
   result.opened = devicePath.isEmpty() ? port.Open(PortNameFor(portNumber)) : port.OpenDevice(devicePath);
   result.device = port.Device();
@@ -31,13 +39,14 @@ SignSendResult SendToSign(TBitmap& frame, const QString& caption, int modeIndex,
   }
   TDCB dcb;
   port.GetCommState(dcb);
-  dcb.BaudRate = 57600;
+  dcb.BaudRate = kSignBaudRate;
   dcb.ByteSize = 8;
   dcb.Parity = MARKPARITY;
   dcb.StopBits = ONESTOPBIT;
   port.SetCommState(dcb);
   PortSink sink(port);
   WriteDisplayPacket(frame, caption, modeIndex, sink);
+  result.bytes = sink.written;
   result.complete = port.Close();
   if (!result.complete) {
     result.error = port.ErrorString();

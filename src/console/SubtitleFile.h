@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // Subtitle files (".srt") read as caption lines. A subtitle file is a run of cues, each:
 //   a cue number                     12

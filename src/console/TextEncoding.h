@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // Texts brought in from outside the console (caption scripts, subtitle files). Show files keep
 // GB18030, but today's editors write UTF-8 or UTF-16, so the encoding is told from the bytes:

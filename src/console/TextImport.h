@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // Importing a plain text file of caption lines: the whole file becomes the caption list, with
 // CR LF, LF and a lone CR each ending a line. The file may be GB18030, UTF-8 or UTF-16

@@ -1,18 +1,22 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #include "console/Unit1.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QTimer>
 
 #include "console/CaptionFont.h"
+#include "console/CaptionImport.h"
 #include "console/CaptionLines.h"
 #include "console/ConsoleLook.h"
+#include "console/ConsoleStateFolder.h"
 #include "console/DisplayModes.h"
 #include "console/LedFrame.h"
 #include "console/PortNumber.h"
 #include "console/SettingsFile.h"
 #include "console/ShowPaths.h"
 #include "console/SignLink.h"
-#include "console/TextImport.h"
 #include "console/WindowSettingsSink.h"
 #include "console/WorkingState.h"
 #include "platform/DialogService.h"
@@ -166,8 +170,10 @@ void TForm1::ConnectHandlers() {
   QObject::connect(Memo1, &QPlainTextEdit::textChanged, Window(), Guarded(&TForm1::Memo1Change));
   QObject::connect(ListBox1, &PlayList::lineClicked, Window(), Guarded(&TForm1::ListBox1Click));
   QObject::connect(ListBox1, &PlayList::doubleClicked, Window(), Guarded(&TForm1::ListBox1DblClick));
-  QObject::connect(ListBox1, &PlayList::keyReleased, Window(),
-                   [this](int key) { Application().Guard([this, key] { ListBox1KeyUp(key); }); });
+  QObject::connect(ListBox1, &PlayList::keyReleased, Window(), [this](int key) {
+    Application().Guard([this, key] { ListBox1KeyUp(key); });
+    AfterOperatorAction();
+  });
   QObject::connect(ComboBox1, &ModeSelector::modeChosen, Window(), Guarded(&TForm1::ComboBox1Click));
   QObject::connect(CheckBox1, &QCheckBox::clicked, Window(), Guarded(&TForm1::CheckBox1Click));
   QObject::connect(Edit1, &QLineEdit::textChanged, Window(), Guarded(&TForm1::Edit1Change));
@@ -175,6 +181,8 @@ void TForm1::ConnectHandlers() {
   QObject::connect(Button5, &QPushButton::clicked, Window(), Guarded(&TForm1::Button5Click));
   QObject::connect(Button15, &QPushButton::clicked, Window(), Guarded(&TForm1::Button15Click));
   QObject::connect(Button6, &QPushButton::clicked, Window(), Guarded(&TForm1::Button6Click));
+  // The port has no handler of its own; the recovery copy still follows it.
+  QObject::connect(UpDown3, &TUpDown::positionChangedByUser, Window(), [this] { AfterOperatorAction(); });
   SkinButton1->OnClick = Guarded(&TForm1::SkinButton1Click);
   SkinButton2->OnClick = Guarded(&TForm1::SkinButton2Click);
   SkinButton3->OnClick = Guarded(&TForm1::SkinButton3Click);
@@ -208,18 +216,45 @@ void TForm1::DoShow() {
 
 void TForm1::FormShow() {
   SetCaptionLines({});
-  const QString saved = WorkingStateToRestore(QDir::currentPath(), UserStateFolder());
+  // A recovery copy left behind is newer than "lw1.ini": the run that left it never closed.
+  const RecoveryLeftBehind left = Recovery.Begin(ConsoleStateFolder());
+  if (!left.notice.isEmpty()) TellOnceShown(left.notice);
+  const QString saved =
+      left.path.isEmpty() ? WorkingStateToRestore(QDir::currentPath(), UserStateFolder()) : left.path;
   if (!saved.isEmpty()) {
     WindowSettingsSink sink(*this);
     LoadSettingsFile(saved, sink);
   }
   ShowLine(0);
+  if (left.resumeLine >= 0) {
+    // As the operator's click would: the line's own settings are shown, nothing is sent.
+    ListBox1->SelectLineSilently(left.resumeLine);
+    ListBox1Click();
+  }
+  Recovery.Kept(RecoveryNow(), PositionNow(), !left.path.isEmpty());
+}
+
+void TForm1::TellOnceShown(const QString& notice) {
+  QTimer::singleShot(0, Window(), [notice] {
+    Application().Guard([&] { Dialogs().ShowMessage(Application().Title, notice); });
+  });
 }
 
 void TForm1::FormClose(TCloseAction&) {
   // Beside the program; an installed program's folder refuses, and the per-user folder takes it.
   SaveWorkingState(EncodeSettingsFile(PortNumber(), CaptionFont, CaptionLines(), LineSettings),
                    ProgramFolder, UserStateFolder());
+  // Only a close that kept the working state ends the need for its recovery copy.
+  Recovery.Discard();
+}
+
+RecoveryState TForm1::RecoveryNow() const {
+  return RecoveryState{EncodeSettingsHead(PortNumber(), CaptionFont), ListBox1->Lines(), LineSettings};
+}
+
+void TForm1::AfterOperatorAction() {
+  Recovery.Changed();
+  Recovery.PositionNow(PositionNow());
 }
 
 QStringList TForm1::CaptionLines() const {
@@ -272,21 +307,33 @@ void TForm1::StoreToAll() {
 
 void TForm1::ListBox1Click() { ShowLine(ListBox1->SelectedLine()); }
 
-void TForm1::ListBox1DblClick() {
+void TForm1::ListBox1DblClick() { SendSelectedLine(QStringLiteral("double-click")); }
+
+void TForm1::SendSelectedLine(const QString& source) {
   const int line = ListBox1->SelectedLine();
   if (line < 0) return;
-  LastCaption = ListBox1->Lines()[line];
+  LastSentLine = line;
+  SendCaption(ListBox1->Lines()[line], CurrentMode(), line + 1, source);
+}
+
+void TForm1::SendCaption(const QString& caption, int mode, int line, const QString& source) {
+  LastCaption = caption;
   RenderCentred(LedFrame, CaptionFont, LastCaption);
   Image1->Canvas().Draw(0, 0, LedFrame);
   Image1->Changed();
-  const SignSendResult result = SendToSign(LedFrame, LastCaption, CurrentMode(), PortNumber());
+  const SignSendResult result = SendToSign(LedFrame, LastCaption, mode, PortNumber());
   // A port that cannot be opened, and one that stalls or vanishes mid-send, both show here.
   if (!result.complete) SetCaption(QStringLiteral("Com error"));
+  Sends.Append({QDateTime::currentDateTime(), source, line, mode, result.pages, result.bytes,
+                result.complete ? QStringLiteral("ok") : QStringLiteral("Com error: ") + result.error, caption});
 }
 
 void TForm1::ListBox1KeyUp(int key) {
-  if (key != VK_RETURN) return;
-  ListBox1DblClick();
+  if (key == VK_RETURN) SendAndStep(QStringLiteral("key"));
+}
+
+void TForm1::SendAndStep(const QString& source) {
+  SendSelectedLine(source);
   const int line = ListBox1->SelectedLine();
   if (line < 0) return;
   // The program's own step: the current values stay those of the line just sent.
@@ -328,10 +375,10 @@ void TForm1::Button5Click() {
 }
 
 void TForm1::Button6Click() {
-  const std::optional<QString> path = Dialogs().GetOpenFileName(QStringLiteral("文本文件;设置文件|*.txt;*.lw"));
+  const std::optional<QString> path = Dialogs().GetOpenFileName(CaptionFilesFilter());
   if (!path) return;
   if (!IsSettingsFilePath(*path)) {
-    SetCaptionLines(ImportTextFile(*path));  // port, font and settings stay as they are
+    SetCaptionLines(ImportCaptionFile(*path));  // port, font and settings stay as they are
     return;
   }
   {

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The console's main window: every piece of console state lives in its controls or in a few
 // window-wide values, and its handlers do all of the console's work.
@@ -12,9 +14,12 @@
 
 #include "console/CaptionChanges.h"
 #include "console/CaptionListFill.h"
+#include "console/ConsoleStateFolder.h"
 #include "console/LineSettingTable.h"
 #include "console/ModeSelector.h"
 #include "console/PlayList.h"
+#include "console/ShowRecovery.h"
+#include "console/SendLog.h"
 #include "platform/Application.h"
 #include "platform/Bitmap.h"
 #include "platform/Form.h"
@@ -74,8 +79,12 @@ class TForm1 : public TForm {
   TFont CaptionFont;  // the font dialog's font
   TBitmap LedFrame;
   QString LastCaption;  // the caption of the last send
+  int LastSentLine = -1;  // the play-list line of the last send
+  SendLog Sends{ConsoleStateFolder()};  // one line per send, whatever started it
   // Where the working state is written on close: the program's own folder.
   QString ProgramFolder;
+  // The copy of the working state kept while the console runs, for a start after a crash.
+  ShowRecovery Recovery{[this] { return RecoveryNow(); }};
 
   // Handlers.
   void FormCreate();
@@ -97,6 +106,13 @@ class TForm1 : public TForm {
   void SkinButton3Click();
   void SkinButton4Click();
 
+  // The send of the selected line (a double-click), Enter's send and step, and the send of a
+  // caption that is no line of the list (`line` 0; the blank page, announcements). `source`
+  // tells the send log what started it.
+  void SendSelectedLine(const QString& source);
+  void SendAndStep(const QString& source);
+  void SendCaption(const QString& caption, int mode, int line, const QString& source);
+
   // Shared steps of the play list.
   void ShowLine(int line);
   void StoreToAll();
@@ -112,6 +128,11 @@ class TForm1 : public TForm {
   int CurrentDwell() const { return UpDown2->Position(); }
   int CurrentMode() const { return ComboBox1->Mode(); }
   int PortNumber() const { return UpDown3->Position(); }
+  // What the working state would now hold, and where the show stands, for the recovery copy.
+  RecoveryState RecoveryNow() const;
+  ShowPosition PositionNow() const { return {ListBox1->SelectedLine(), LastSentLine}; }
+  // After every operator action (and remote cue): the recovery copy notes what may have changed.
+  void AfterOperatorAction();
 
  protected:
   void DoShow() override;
@@ -134,9 +155,14 @@ class TForm1 : public TForm {
   void ConnectHandlers();
   void SetTabOrder();
   void CentreOnScreen();
+  // Tells the operator something once the window is up, without holding up its showing.
+  void TellOnceShown(const QString& notice);
   // Runs a handler through the application's standard exception handler.
   template <typename Handler>
   auto Guarded(Handler handler) {
-    return [this, handler](auto&&...) { Application().Guard([this, handler] { (this->*handler)(); }); };
+    return [this, handler](auto&&...) {
+      Application().Guard([this, handler] { (this->*handler)(); });
+      AfterOperatorAction();
+    };
   }
 };

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // Reading a settings file into the console window. Caption lines are gathered and handed to the
 // caption list in one change when the sink goes away (also after a failed read, so the lines

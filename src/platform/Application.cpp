@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #include "platform/Application.h"
 
 #include <QCoreApplication>
@@ -19,7 +21,7 @@ void TApplication::ShowException(const QString& message) {
   QString text = message;
   // The runtime's rule: a message whose last character sorts after "." gets a full stop.
   if (!text.isEmpty() && text.back() > u'.') text += u'.';
-  Dialogs().ShowMessage(Title, text);
+  Dialogs().ShowError(Title, text);
 }
 
 void TApplication::HandleException(const std::exception& error) {

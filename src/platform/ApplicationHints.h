@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The application's tooltips: whether they are shown, their timing, the window class that shows
 // them and the show-hint event that may change or veto a hint. Widget tooltips of the whole

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // The application's message hook: an application-wide event filter that turns key presses and
 // wheel turns into the messages the hook looks at, installed only while a hook is set. A key
 // press that types a character (without Alt) is followed by WM_CHAR with it, as the platform's

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // A drawing surface with the desktop platform's brush, pen and font, drawing into a QImage.
 // Opaque text paints its cell background with the brush, as the platform's canvases do.

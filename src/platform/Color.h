@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // Colours as the platform encodes them: 0x00BBGGRR, with system colours 0xFF0000xx resolved
 // through a fixed classic palette.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // A serial port as the desktop platform offers it: opened by name ("com" + number), exclusive,
 // with a settings record of which only baud rate, data bits, parity and stop bits are changed,

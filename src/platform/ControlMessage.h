@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // Messages to a control, delivered at once as a form's Perform delivers them to the form: the
 // control sees a TMessageEvent in its event handler and may set the message's Result.

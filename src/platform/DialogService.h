@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The one place through which the console asks the operator something: message boxes, the font
 // dialog and the open/save dialogs. Tests replace it to script the operator's answers.
@@ -11,6 +13,8 @@ class DialogService {
  public:
   virtual ~DialogService() = default;
   virtual void ShowMessage(const QString& title, const QString& text) = 0;
+  // A message that reports a failure; where no error look is offered, a message like any other.
+  virtual void ShowError(const QString& title, const QString& text) { ShowMessage(title, text); }
   // Edits `font` (name, size, style, colour, character set kept); false when cancelled.
   virtual bool ChooseFont(TFont& font) = 0;
   // Filters use the platform's form "description|pattern;pattern|...".

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // Failures are exceptions that carry a message text; the application's standard handler shows it.
 #include <QString>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // A font as the desktop platform describes it: name, height in pixels with the platform's sign
 // convention (negative = character height, positive = cell height), size in points at 96 dpi,

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // What the font dialog offers and how a choice becomes a font: the named colours, the four
 // styles, the usual sizes, the families, and the rule that applies the operator's choice.

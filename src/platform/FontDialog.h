@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The font dialog, in one window: family, style and size lists with their edit boxes, the
 // effects (strike-out, underline, colour) and a sample drawn as the choice will draw.

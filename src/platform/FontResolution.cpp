@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // How a platform font becomes a Qt font: the families that stand in for its name and the pixel
 // size of its height. Kept apart from the font's plain data, which programs without a graphical
 // application (the command line's text commands) use without linking the graphical libraries.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // The custom-frame half of the form: the non-client protocol it runs through the window
 // procedure once a component has taken the frame over.
 #include <QGuiApplication>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // Keys offered to the form before its focused control, as the platform's forms see shortcuts,
 // and the menu keys of a custom-frame window (F10, or Alt pressed and released alone), which
 // become WM_SYSCOMMAND SC_KEYMENU for the frame's owner to handle.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The application's list of live forms, in creation order. Every form enters it when it is
 // created and leaves it when it is freed; broadcasts to "every form" walk this list.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The places that read global (screen) coordinates from the window system, kept together so
 // that a window system without them can be served by changing these alone. Window placement

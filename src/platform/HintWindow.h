@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The application's tooltip window: a borderless top-level window that shows one hint text
 // without taking the focus. Derived windows change its size rule, placement and painting.

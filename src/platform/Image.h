@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // An image control: shows its picture at the top-left corner, or stretched over the control.
 // Drawing on its canvas draws into the picture, which is created at the control's size.

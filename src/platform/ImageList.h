@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // A list of equally sized images drawn transparently, as the platform's image lists are.
 #include <QImage>

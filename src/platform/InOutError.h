@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The runtime's input/output error codes and texts, and how the host's errno values map onto them.
 #include <QString>

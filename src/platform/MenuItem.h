@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // A menu item of the desktop platform: a caption with "&" accelerators (the caption "-" makes a
 // separator line), a name, its states, a shortcut, a picture and sub-items. A menu is a tree of

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // Menus of the desktop platform: a component that owns a tree of menu items under its root item,
 // with the image list its items take pictures from, and the popup menu that a control or a

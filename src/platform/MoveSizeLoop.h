@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The form's move and size loop, from the press on the caption or a border to the release. The
 // loop is entered at the press (WM_ENTERSIZEMOVE); once the pointer is dragged the window system

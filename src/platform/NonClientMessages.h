@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The parameter records and codes of the non-client protocol a custom-frame form generates:
 // frame size, size limits, move and size loops, system commands and the cursor.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // A top-level popup that never takes the activation: a borderless tool window above all others
 // that leaves the keyboard focus where it was and that the window manager does not place. Its

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // Ends the program on SIGTERM, SIGINT and SIGHUP the way the window's close does, so the main
 // form's close handler still saves what it saves. The signal handler only wakes the event loop;

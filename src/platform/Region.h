@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // Regions of the desktop platform, held as QRegion: the handle-like functions that build and
 // combine them. A window region is set with QWidget::setMask.

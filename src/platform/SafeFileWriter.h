@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // Replaces a file as a whole or not at all: the bytes go to a temporary file in the same folder,
 // which is flushed to disk and then renamed over the target. A failure at any step leaves the

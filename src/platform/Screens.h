@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The screens as the platform's Screen object sees them. Without any screen (a display going
 // away, a process without one) every answer is one 1024 x 768 screen at the origin, so that

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The desktop's accessibility bridge asks for the session bus when the first label gets its text
 // and waits until the bus is reached (where there is none, until a launcher for one has been

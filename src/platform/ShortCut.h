@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // Menu shortcuts as the desktop platform encodes them: the virtual key in the low byte, the
 // modifiers in the high bits. Their text reads "Shift+Ctrl+Alt+Key", e.g. "Alt+F4".

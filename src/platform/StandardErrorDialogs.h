@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // A dialog service for when nobody is there to answer: messages go to standard error and every
 // question is answered with "cancel".

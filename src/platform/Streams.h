@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The platform's byte streams: an abstract stream with read, write and seek, an in-memory
 // stream and a file stream, with the platform's stream errors.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // Reading a text file the way the runtime's text files read: numbers across line ends, text lines
 // ending at LF or CR LF, Ctrl-Z (0x1A) as the end of the file. Works on the bytes; decoding the

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // An up-down control bound to an edit box: the position lives here and is shown as the edit
 // box's text. Values the program sets are taken as they are; the arrows and typed text stay

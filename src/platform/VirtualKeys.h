@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The platform's virtual key codes for Qt keys: letters and digits are their upper-case
 // characters, F1.. are 0x70.., and the named keys carry the platform's numbers.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The window's device context (GetWindowDC ... ReleaseDC): a canvas over the whole window, frame
 // included, in window coordinates. What is drawn lands in the form's frame image, which a

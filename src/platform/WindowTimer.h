@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // A message timer of a window: while running it calls OnTimer every Interval milliseconds on the
 // GUI thread. Starting a running timer starts its count afresh, as setting a window timer again

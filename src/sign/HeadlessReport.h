@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // What the virtual sign writes without a window: one line of JSON per report on standard output
 //   {"bytes":N,"pages":N,"mode":N,"mode_name":S,"valid":B,"error":S|null}

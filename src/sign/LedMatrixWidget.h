@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The sign's face: 192 x 16 round LEDs, lit ones red, on black, as large as the widget allows
 // at the matrix's own proportions.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // How the virtual sign brings pages onto its matrix. Each entry effect is our own approximation:
 // the sign's controller decides the real ones. Pure functions of the step, so that a player can

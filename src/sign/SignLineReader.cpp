@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #include "sign/SignLineReader.h"
 
 #include <fcntl.h>
@@ -108,7 +110,7 @@ void SignLineReader::ReadAvailable() {
     const int error = n < 0 ? errno : 0;
     Stop();
     Report(decoder_.Flush());
-    emit Ended(error ? QString::fromLocal8Bit(std::strerror(error)) : QStringLiteral("end of input"));
+    emit Ended(error ? QString::fromLocal8Bit(std::strerror(error)) : tr("end of input"));
     return;
   }
   received_ += n;

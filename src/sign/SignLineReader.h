@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // Where the virtual sign listens: a pseudo-terminal of its own, whose other end the console
 // opens as its serial port, or an existing serial device set up as the console sets its line.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // Plays a packet on the matrix as the sign would: each page comes in with the mode's effect and
 // stays a while before the next; the scrolling mode moves through all pages in one go. The last

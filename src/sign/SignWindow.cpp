@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #include "sign/SignWindow.h"
 
 #include <QHBoxLayout>
@@ -23,7 +25,7 @@ SignWindow::SignWindow(const QString& listeningOn, QWidget* parent)
       error_(StatusLabel(this)),
       line_(StatusLabel(this)),
       listeningOn_(listeningOn) {
-  setWindowTitle(QStringLiteral("Lumetra sign (simulation)"));
+  setWindowTitle(tr("Lumetra sign (simulation)"));
   QPalette dark = palette();
   dark.setColor(QPalette::Window, QColor(20, 20, 20));
   dark.setColor(QPalette::WindowText, QColor(216, 216, 216));
@@ -35,14 +37,14 @@ SignWindow::SignWindow(const QString& listeningOn, QWidget* parent)
   status->addWidget(count_, 1);
   status->addWidget(error_, 3);
   auto* note =
-      new QLabel(QStringLiteral("Simulation: shows what the sign receives. The entry effects are an approximation; "
-                                "the sign's controller decides the real ones."),
+      new QLabel(tr("Simulation: shows what the sign receives. The entry effects are an approximation; "
+                    "the sign's controller decides the real ones."),
                  this);
   note->setWordWrap(true);
   dark.setColor(QPalette::WindowText, QColor(154, 154, 154));
   note->setPalette(dark);
   line_->setPalette(dark);
-  line_->setText(QStringLiteral("Listening on %1").arg(listeningOn_));
+  line_->setText(tr("Listening on %1").arg(listeningOn_));
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(matrix_, 1);
@@ -51,8 +53,8 @@ SignWindow::SignWindow(const QString& listeningOn, QWidget* parent)
   layout->addWidget(line_);
 
   connect(&player_, &SignPlayer::FrameChanged, this, [this] { matrix_->SetFrame(player_.Frame()); });
-  mode_->setText(QStringLiteral("Mode: -"));
-  error_->setText(QStringLiteral("Last error: none"));
+  mode_->setText(tr("Mode: -"));
+  error_->setText(tr("Last error: none"));
   ShowCount();
 }
 
@@ -60,23 +62,23 @@ void SignWindow::Receive(const PacketReport& report) {
   if (!report.stray) ++packets_;
   if (report.valid) {
     const QString name = DisplayModeName(report.mode);
-    mode_->setText(QStringLiteral("Mode: %1 %2")
+    mode_->setText(tr("Mode: %1 %2")
                        .arg(report.mode)
-                       .arg(name.isEmpty() ? QStringLiteral("(not a known effect)") : name));
+                       .arg(name.isEmpty() ? tr("(not a known effect)") : name));
     player_.Play(report);
   } else {
     ++faults_;
-    error_->setText(QStringLiteral("Last error: %1").arg(report.error));
+    error_->setText(tr("Last error: %1").arg(report.error));
   }
   ShowCount();
 }
 
 void SignWindow::ShowStalled(std::int64_t bytes) {
-  line_->setText(QStringLiteral("Listening on %1; stopped reading after %2 bytes, as a sign that hangs")
+  line_->setText(tr("Listening on %1; stopped reading after %2 bytes, as a sign that hangs")
                      .arg(listeningOn_)
                      .arg(bytes));
 }
 
-void SignWindow::ShowEnded(const QString& why) { line_->setText(QStringLiteral("The line ended: %1").arg(why)); }
+void SignWindow::ShowEnded(const QString& why) { line_->setText(tr("The line ended: %1").arg(why)); }
 
-void SignWindow::ShowCount() { count_->setText(QStringLiteral("Packets: %1   Faults: %2").arg(packets_).arg(faults_)); }
+void SignWindow::ShowCount() { count_->setText(tr("Packets: %1   Faults: %2").arg(packets_).arg(faults_)); }

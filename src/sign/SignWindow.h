@@ -1,6 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The virtual sign's window: the LED matrix playing what arrived, the mode's name, the packet
-// count and the last error, and a line saying that this is a simulation.
+// count and the last error, and a line saying that this is a simulation. Its texts are in the
+// operator's language where the sign has a translation for it, in English otherwise.
 #include <QLabel>
 #include <QWidget>
 #include <cstdint>
@@ -9,6 +12,8 @@
 #include "sign/SignPlayer.h"
 
 class SignWindow : public QWidget {
+  Q_OBJECT
+
  public:
   explicit SignWindow(const QString& listeningOn, QWidget* parent = nullptr);
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // lumetra-sign: a stand-in for the sign, for rehearsals and tests.
 #include <QApplication>
 #include <QDir>
@@ -9,6 +11,7 @@
 #include "sign/HeadlessReport.h"
 #include "sign/SignLineReader.h"
 #include "sign/SignOptions.h"
+#include "sign/SignTranslations.h"
 #include "sign/SignWindow.h"
 
 namespace {
@@ -73,6 +76,7 @@ int main(int argc, char** argv) {
       QCoreApplication::exit(0);
     });
   } else {
+    InstallSignTranslations(QCoreApplication::applicationDirPath());
     window = std::make_unique<SignWindow>(reader.DevicePath());
     QObject::connect(&reader, &SignLineReader::Reported, window.get(), &SignWindow::Receive);
     QObject::connect(&reader, &SignLineReader::Stalled, window.get(), &SignWindow::ShowStalled);

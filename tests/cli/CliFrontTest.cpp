@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // lumetra-cli runs show and convert itself and hands every other command line to the full
 // program; what a user sees must not tell the two apart.
 #include <QDir>

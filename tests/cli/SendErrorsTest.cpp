@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // The command line's serial errors say what the operator can do about them.
 #include <QFile>
 #include <gtest/gtest.h>

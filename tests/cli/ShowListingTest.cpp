@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // Listing a settings file as it is read must give exactly the listing of the show loaded into
 // memory, in both styles, whatever the file holds; and so must the program's show and convert.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // The listing writer against Qt's own JSON and UTF-8 writers, on random texts full of characters
 // that need escaping, four-byte characters and surrogates without their pair.
 #include <gtest/gtest.h>

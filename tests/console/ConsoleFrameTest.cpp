@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // The console's skinned frame, worked as the operator works it: every way to close the window
 // through the frame runs the console's close handling, which saves the working state; roll-up
 // hides the controls and brings them back.

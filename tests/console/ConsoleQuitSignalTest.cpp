@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // A quit signal closes the console as its window's close does: the working state is saved, no
 // dialog holds the close up, and an error goes to standard error.
 #include <QDir>

@@ -1,20 +1,37 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // The console's dialogs through the real dialog service: each one opens as the operator sees it,
 // shows the parts the operator needs, and its answer reaches the console.
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTreeView>
+#include <atomic>
+#include <chrono>
+#include <fcntl.h>
+#include <sys/inotify.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 #include "platform/FontDialog.h"
+#include "platform/QtDialogService.h"
+#include "support/CliRunner.h"
 #include "support/ConsoleFixture.h"
 #include "support/FileBytes.h"
 #include "support/ModalDriver.h"
@@ -46,6 +63,86 @@ void Accept(QFileDialog* dialog) {
   QTRY_VERIFY(accept->isEnabled());
   QTest::mouseClick(accept, Qt::LeftButton);
 }
+
+// Opens a subtitle file through the open dialog as the operator does: in the file's folder, the
+// subtitle entry chosen among the file types, the file's name typed and Open pressed.
+std::unique_ptr<ModalDriver> OpenSubtitleFile(const QString& folder, const QString& name) {
+  return ModalDriver::For<QFileDialog>([=](QFileDialog* dialog) {
+    // The documented entry first and unchanged, subtitle files second.
+    EXPECT_EQ(dialog->nameFilters(),
+              (QStringList{QStringLiteral("文本文件;设置文件 (*.txt *.lw)"), QStringLiteral("字幕文件 (*.srt)")}));
+    dialog->setDirectory(folder);
+    auto* types = Find<QComboBox>(dialog, "fileTypeCombo");
+    ASSERT_TRUE(ShownInside(types, dialog));
+    types->setFocus();
+    QTest::keyClick(types, Qt::Key_Down);
+    EXPECT_EQ(dialog->selectedNameFilter(), QStringLiteral("字幕文件 (*.srt)"));
+    auto* model = dialog->findChild<QFileSystemModel*>();
+    ASSERT_NE(model, nullptr);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return model->index(QDir(folder).absoluteFilePath(name)).isValid(); }));
+    Retype(Find<QLineEdit>(dialog, "fileNameEdit"), name);
+    Accept(dialog);
+  });
+}
+
+// The caption lines lumetra-cli show lists for a file.
+QStringList CliShowLines(const QString& path) {
+  const CliRun run = RunCli({QStringLiteral("show"), QStringLiteral("--json"), path});
+  EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+  QStringList lines;
+  for (const QJsonValue line : QJsonDocument::fromJson(run.out).object()[QStringLiteral("lines")].toArray())
+    lines << line.toObject()[QStringLiteral("text")].toString();
+  return lines;
+}
+
+// The names of the files in a folder that anything opened (reading their content), as the kernel
+// reports them; opening the folder itself to list it does not count.
+class FileOpenWatch {
+ public:
+  explicit FileOpenWatch(const QString& folder) : fd_(::inotify_init1(IN_NONBLOCK | IN_CLOEXEC)) {
+    EXPECT_GE(::inotify_add_watch(fd_, QFile::encodeName(folder).constData(), IN_OPEN), 0);
+  }
+  ~FileOpenWatch() { ::close(fd_); }
+  QStringList Opened() {
+    QStringList names;
+    alignas(inotify_event) char buffer[4096];
+    for (ssize_t size; (size = ::read(fd_, buffer, sizeof buffer)) > 0;) {
+      for (ssize_t at = 0; at < size;) {
+        const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
+        if (event->len > 0 && !(event->mask & IN_ISDIR)) names << QFile::decodeName(event->name);
+        at += ssize_t(sizeof(inotify_event) + event->len);
+      }
+    }
+    return names;
+  }
+
+ private:
+  int fd_;
+};
+
+// Releases whoever opens a FIFO for reading, which would otherwise wait for a writer for good,
+// so that a dialog that does cannot hang the test: opening it for writing without blocking
+// succeeds only while a reader has it open.
+class FifoReaderRelease {
+ public:
+  explicit FifoReaderRelease(const QString& path) : path_(QFile::encodeName(path)), watch_([this] { Watch(); }) {}
+  ~FifoReaderRelease() {
+    stop_ = true;
+    watch_.join();
+  }
+
+ private:
+  void Watch() {
+    while (!stop_) {
+      if (const int fd = ::open(path_.constData(), O_WRONLY | O_NONBLOCK); fd >= 0) ::close(fd);
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+  }
+
+  QByteArray path_;
+  std::atomic<bool> stop_{false};
+  std::thread watch_;
+};
 
 }  // namespace
 
@@ -175,6 +272,9 @@ TEST_F(ConsoleRealDialogs, AFailedLoadShowsTheMessageBoxWithItsOkButton) {
   auto message = ModalDriver::For<QMessageBox>([&shown](QMessageBox* box) {
     shown = box->text();
     EXPECT_EQ(box->windowTitle(), QStringLiteral("Lumetra"));
+    // Wide enough for its title under a window manager's decorations, with the error icon.
+    EXPECT_GE(box->width(), kMinimumMessageBoxWidth);
+    EXPECT_EQ(box->icon(), QMessageBox::Critical);
     QAbstractButton* ok = box->button(QMessageBox::Ok);
     ASSERT_TRUE(ShownInside(ok, box));
     QTest::mouseClick(ok, Qt::LeftButton);
@@ -184,4 +284,86 @@ TEST_F(ConsoleRealDialogs, AFailedLoadShowsTheMessageBoxWithItsOkButton) {
   QTRY_VERIFY(message->Ran());
   EXPECT_EQ(shown, QStringLiteral("Invalid numeric input."));
   EXPECT_TRUE(form->Visible());
+}
+
+TEST_F(ConsoleRealDialogs, OpenDialogImportsASubtitleFileAsTheCommandLineListsIt) {
+  WriteBytes(QStringLiteral("act1.srt"),
+             "\xEF\xBB\xBF" "1\r\n00:00:01,000 --> 00:00:04,000\r\n<i>\xE7\xAC\xAC\xE4\xB8\x80\xE5\xB9\x95</i>\r\n"
+             "Who goes there?\r\n\r\n2\r\n00:00:05,000 --> 00:00:06,000\r\n{\\an8}End\r\n");
+  form->LineSettings[1].Mode = 7;
+  auto open = OpenSubtitleFile(QDir::currentPath(), QStringLiteral("act1.srt"));
+  QTest::mouseClick(form->SkinButton1, Qt::LeftButton);
+  ASSERT_TRUE(open->Ran());
+  const QStringList imported = form->CaptionLines();
+  EXPECT_EQ(imported, (QStringList{QStringLiteral("第一幕"), "Who goes there?", "End"}));
+  EXPECT_EQ(imported, CliShowLines(QStringLiteral("act1.srt")));
+  EXPECT_EQ(form->ListBox1->Lines(), imported);
+  EXPECT_EQ(form->LineSettings[1].Mode, 7);  // an import leaves the settings alone
+
+  // A malformed file: its error, naming the line, and the show as it was.
+  WriteBytes(QStringLiteral("bad.SRT"), "1\r\n00:00:01,000 --> 00:00:02,000\r\nA\r\n\r\n2\r\nB\r\n");
+  auto bad = OpenSubtitleFile(QDir::currentPath(), QStringLiteral("bad.SRT"));
+  QString shown;
+  auto message = ModalDriver::For<QMessageBox>([&shown](QMessageBox* box) {
+    shown = box->text();
+    QTest::keyClick(box, Qt::Key_Return);
+  });
+  QTest::mouseClick(form->SkinButton1, Qt::LeftButton);
+  ASSERT_TRUE(bad->Ran());
+  QTRY_VERIFY(message->Ran());
+  EXPECT_TRUE(shown.endsWith(QStringLiteral("bad.SRT, line 6: expected a time line such as \"00:00:01,000 --> 00:00:04,000\"")))
+      << shown.toStdString();
+  EXPECT_EQ(form->CaptionLines(), imported);
+
+  // ".lw" anywhere in the path still means a settings file, as it always did.
+  QDir().mkpath(QStringLiteral("show.lw"));
+  WriteBytes(QStringLiteral("show.lw/act2.srt"), "3\r\n14\r\n255\r\nX\r\nSet\r\n0\r\n5\r\n2\r\n");
+  auto settings = OpenSubtitleFile(QDir::current().absoluteFilePath(QStringLiteral("show.lw")), QStringLiteral("act2.srt"));
+  QTest::mouseClick(form->SkinButton1, Qt::LeftButton);
+  ASSERT_TRUE(settings->Ran());
+  EXPECT_EQ(form->CaptionLines(), (QStringList{"Set"}));
+  EXPECT_EQ(form->PortNumber(), 3);
+}
+
+TEST_F(ConsoleRealDialogs, FileDialogsBrowseFifosAndProcWithoutReadingAnyFile) {
+  ASSERT_TRUE(QDir().mkpath(QStringLiteral("cues")));
+  const QString folder = QDir::current().absoluteFilePath(QStringLiteral("cues"));
+  const QString fifo = folder + QStringLiteral("/remote.txt");
+  ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+  FifoReaderRelease release(fifo);
+  // A name that matches a known type, and names that say nothing about the content.
+  for (const char* name : {"act1.txt", "notes", "cue.17"}) WriteBytes(QStringLiteral("cues/") + name, "A\r\n");
+  FileOpenWatch watch(folder);
+
+  // The folder listed with every file's type, and the FIFO's name typed.
+  auto open = ModalDriver::For<QFileDialog>([&](QFileDialog* dialog) {
+    QTest::mouseClick(Find<QWidget>(dialog, "detailModeButton"), Qt::LeftButton);
+    dialog->setDirectory(folder);
+    auto* model = dialog->findChild<QFileSystemModel*>();
+    ASSERT_NE(model, nullptr);
+    model->setNameFilterDisables(true);  // every file in the list, the filtered ones greyed
+    auto* files = Find<QTreeView>(dialog, "treeView");
+    ASSERT_TRUE(ShownInside(files, dialog));
+    // The three files; the dialog leaves FIFOs out of its list, as it does devices.
+    EXPECT_TRUE(QTest::qWaitFor([files] { return files->model()->rowCount(files->rootIndex()) == 3; }));
+    for (int row = 0; row < 3; ++row)  // the type column
+      EXPECT_FALSE(files->model()->index(row, 2, files->rootIndex()).data().toString().isEmpty()) << row;
+    Retype(Find<QLineEdit>(dialog, "fileNameEdit"), QStringLiteral("remote.txt"));
+    dialog->reject();
+  });
+  QTest::mouseClick(form->SkinButton1, Qt::LeftButton);
+  ASSERT_TRUE(open->Ran());
+  ASSERT_EQ(watch.Opened(), QStringList()) << "the dialog read files to tell their types";
+
+  // A path under /proc typed into the save dialog: the folder is listed, no file in it is read.
+  auto save = ModalDriver::For<QFileDialog>([](QFileDialog* dialog) {
+    auto* name = Find<QLineEdit>(dialog, "fileNameEdit");
+    Retype(name, QStringLiteral("/proc/kmsg"));
+    auto* model = dialog->findChild<QFileSystemModel*>();
+    ASSERT_NE(model, nullptr);
+    EXPECT_TRUE(QTest::qWaitFor([model] { return model->rowCount(model->index(QStringLiteral("/proc"))) > 0; }));
+    dialog->reject();
+  });
+  QTest::mouseClick(form->SkinButton2, Qt::LeftButton);
+  ASSERT_TRUE(save->Ran());
 }

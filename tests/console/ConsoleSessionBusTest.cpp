@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // Where no session bus runs, the console starts without asking anyone to launch one (a launch
 // attempt forks the program at start-up); a bus that runs is still used.
 #include <QDir>

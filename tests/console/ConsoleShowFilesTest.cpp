@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
@@ -130,7 +132,7 @@ TEST_F(ConsoleShowFiles, TellsSettingsFromTextByTheExactLwInThePath) {
   EXPECT_EQ(form->ListBox1->count(), 4);
   EXPECT_EQ(form->PortNumber(), 7);  // an import leaves port, font and table alone
   EXPECT_EQ(form->LineSettings[0], (LineSetting{4, 4, 4}));
-  EXPECT_EQ(dialogs->filters.last(), QStringLiteral("文本文件;设置文件|*.txt;*.lw"));
+  EXPECT_EQ(dialogs->filters.last(), QStringLiteral("文本文件;设置文件|*.txt;*.lw|字幕文件|*.srt"));
 }
 
 TEST_F(ConsoleShowFiles, ImportsCaptionScriptsFromTodaysEditorsAndSavesThemAsBefore) {

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // The console's four command buttons drawn from the program's skin, worked with real clicks.
 #include "support/ConsoleFixture.h"
 
@@ -27,7 +29,7 @@ TEST_F(ConsoleSkinButtons, AreDrawnFromTheSkinsButtonAtItsHeight) {
 TEST_F(ConsoleSkinButtons, EachRunsItsCommand) {
   QTest::mouseClick(form->SkinButton1, Qt::LeftButton);  // load: the open dialog, cancelled
   ASSERT_EQ(dialogs->filters.size(), 1);
-  EXPECT_EQ(dialogs->filters.last(), QStringLiteral("文本文件;设置文件|*.txt;*.lw"));
+  EXPECT_EQ(dialogs->filters.last(), QStringLiteral("文本文件;设置文件|*.txt;*.lw|字幕文件|*.srt"));
   QTest::mouseClick(form->SkinButton2, Qt::LeftButton);  // save: the save dialog, cancelled
   ASSERT_EQ(dialogs->filters.size(), 2);
   EXPECT_EQ(dialogs->filters.last(), QStringLiteral("设置文件|*.lw"));

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // The looked-up conversions must be the converter's own, code for code: every two-byte code and
 // every character of the basic plane is checked against it, and the tables must hold them all.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // The play list follows every change of the caption list by the lines it touched; whatever the
 // edits, it must hold what rebuilding it from the whole text gives. Long shows go into the caption
 // list piece by piece; the play list has them at once, and nothing reads a caption list that is

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // Resaving a settings file as it is read must give exactly what loading it into a fresh show and
 // saving that gives, whatever the file holds: broken sequences, lines past the settings table,
 // odd numbers, a last record cut short; and fail as that load fails.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -7,6 +9,7 @@
 #include "console/ShowPaths.h"
 #include "console/WorkingState.h"
 #include "platform/InOutError.h"
+#include "platform/InstalledLayout.h"
 #include "support/FileBytes.h"
 
 TEST(ShowPaths, LwAnywhereInThePathInExactCaseMeansASettingsFile) {
@@ -81,4 +84,27 @@ TEST(WorkingState, RestoredFromTheCurrentFolderElseTheUserFolder) {
   EXPECT_EQ(UserStateFolder(), QStringLiteral("/xdg/lumetra"));
   qputenv("XDG_CONFIG_HOME", "relative");
   EXPECT_EQ(UserStateFolder(), QDir::homePath() + QStringLiteral("/.config/lumetra"));
+}
+
+// Installed, the program's folder belongs to the package manager even where it could be written
+// (root): the state goes to the user folder and is read back from there before the current folder.
+TEST(WorkingState, AnInstalledConsoleKeepsItInTheUserFolderAndReadsItBackFromThere) {
+  const QString here = QDir::currentPath();
+  const QString bin = here + QStringLiteral("/usr/bin");
+  ASSERT_TRUE(QDir().mkpath(PackageDataFolder(bin)) && QDir().mkpath(bin));
+  const QString user = here + QStringLiteral("/config/lumetra");
+  const QString userFile = user + QStringLiteral("/lw1.ini");
+
+  WriteBytes(QStringLiteral("lw1.ini"), "here");
+  EXPECT_EQ(WorkingStateToRestore(here, user, bin), here + QStringLiteral("/lw1.ini")) << "the first start";
+  EXPECT_EQ(SaveWorkingState("state", bin, user), userFile);
+  EXPECT_EQ(ReadBytes(userFile), QByteArray("state"));
+  EXPECT_FALSE(QFileInfo::exists(bin + QStringLiteral("/lw1.ini")));
+  EXPECT_EQ(WorkingStateToRestore(here, user, bin), userFile);
+
+  // From a build folder, as ever: beside the program, restored from the current folder first.
+  ASSERT_TRUE(QDir().mkpath(QStringLiteral("build/src/app")));
+  const QString built = here + QStringLiteral("/build/src/app");
+  EXPECT_EQ(SaveWorkingState("built", built, user), built + QStringLiteral("/lw1.ini"));
+  EXPECT_EQ(WorkingStateToRestore(here, user, built), here + QStringLiteral("/lw1.ini"));
 }

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // Converting many show texts at once must give each text exactly what converting it alone gives,
 // whatever the bytes or characters: checked on random texts full of sequences that are whole,
 // cut short, stray or unassigned, and characters that need four bytes or have no pair.

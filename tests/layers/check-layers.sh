@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# License: GNU General Public License, version 3 or any later version.
 # Fails when a source file includes a header from a layer above its own. The layers, lowest
 # first: platform, skin/data, skin/controls, skin/menus, skin/form, console, and the programs
 # (app, cli, sign) on top. The console reaches the skin only through the four components it

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // lumetra-menu-show: a window whose right click opens a skinned menu, for looking at the menu on
 // a real screen. Keys reach the open menu as the skinned window will pass them on.
 //   lumetra-menu-show [--no-skin] [--open X,Y]

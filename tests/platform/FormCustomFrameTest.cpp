@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // The form's custom-frame mode: the non-client protocol it runs through the window procedure
 // once WS_CAPTION is cleared, its own move and size loop, and the system-frame mode left as it was.
 #include <QApplication>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // Menu items: shortcut texts, separator reduction, and command numbers that outlive nothing.
 #include <QAction>
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // lumetra-sign as a program: on its own pseudo-terminal with lumetra-cli sending, on a device
 // the test holds the other end of, and its refusals.
 #include <fcntl.h>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // Runs the built lumetra-sign and reads what it prints: the device it listens on, then (with
 // --headless) one JSON object per packet.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // Builds BMP file images in memory for tests: any of 1, 4, 8, 24 and 32 bits per pixel,
 // bottom-up rows, optionally run-length encoded (8 bits: RLE8, 4 bits: RLE4). The pixels follow

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // Stands in for a full disk: while it lives, writing a file beyond `bytes` fails with EFBIG
 // (the signal that would otherwise end the process is ignored).

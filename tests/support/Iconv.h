@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // Text in another encoding, made by the system's iconv, so that tests read files as another
 // program wrote them rather than as our own encoder would.

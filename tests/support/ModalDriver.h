@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // Drives a real modal dialog: the action runs once the dialog is up (inside its own event loop),
 // so a test can look at its widgets and press its buttons as the operator would.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // Pointer events as the window system delivers them to a top-level window: at a screen point,
 // with the screen pointer moved there first (the frame's hover poll reads it).

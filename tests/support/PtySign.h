@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // Plays the sign: a pseudo-terminal whose slave side the console opens as "com<n>" (through
 // LUMETRA_COM<n>) while the test reads everything written to it from the master side and

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // Readable failure messages for Qt strings in GoogleTest assertions (otherwise they print as
 // raw bytes). Include before the assertions that compare QString or QStringList values.

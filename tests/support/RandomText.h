@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // Random texts for checking a converter or writer against Qt's own: ASCII, characters that need
 // escaping, Chinese, other characters of the basic plane, surrogate pairs and halves of a pair.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // Display packets as the sign decodes them, for tests that check what reached it.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // Every test runs with an offscreen application in a fresh temporary working directory of its
 // own, whether ctest starts it alone or the test binary runs the whole suite.
 #include <QApplication>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // The console on a Wayland compositor of its own (no X), driven by input the test gives its own
 // windows; run by scripts/wayland-check.sh with QT_QPA_PLATFORM=wayland, which also hands it a
 // folder for the compositor's screenshots (LUMETRA_SHOTS).

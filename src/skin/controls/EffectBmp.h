@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // A 24-bit picture with the skin's effects: the cross-fades (morphs) between a normal and an
 // active look that hovers show, and the single-picture effects of an inactive window.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The 24-bit copy of a bitmap that mask scanning reads, made for the span of one call.
 #include "skin/controls/PixelBuffer24.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The hover cross-fade between a look's normal and active pictures, as the push button, the menu
 // line and the frame's objects run it: five equal steps, counted whole so that the progress lands

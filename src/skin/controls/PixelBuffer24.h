@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // A top-down 24-bit pixel buffer: bytes in blue, green, red order, each row padded to a multiple
 // of four bytes (3·W + W mod 4). The common body of TFBitmap (mask scanning) and TEffectBmp

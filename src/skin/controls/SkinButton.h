@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The skinned push button: its face is one of four pictures of its control skin (normal,
 // active, down, disabled) with a caption and an optional glyph on it; it fades between the

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The pure half of the skinned push button: the values it caches from its control skin, which
 // face each state shows, the caption colour, the glyph cell and the frames of its animation.

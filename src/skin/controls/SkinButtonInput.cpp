@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // The skinned push button's reactions: pointer, keyboard, focus, and its three timers (hover
 // fade, auto-repeat, frame animation).
 #include <QApplication>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // How a window passes a skin change on to its skinned controls: every skinned control below the
 // root (at any depth) that is bound to the skin data being changed, or every one when the message

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The base of every skinned child control: binds the control to a skin data component and to one
 // named control skin in it, and paints through one off-screen bitmap, so the screen is written

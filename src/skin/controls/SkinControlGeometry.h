@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // How a picture-based control skin follows the control's size: its sizing scheme, derived from
 // the entry's corner points, the size rule, the look drawn at a size and the window region cut

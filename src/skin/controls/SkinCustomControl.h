@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // What all picture-based skinned controls share: the geometry of their control skin (a
 // TDataSkinCustomControl) cached at every refresh, the skin's size rule applied to every size

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The line-drawn glyphs of the window's commands, shared by the default frame's caption buttons
 // and the system menu's lines, so that both always show the same shapes.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // A glyph (or image) and a caption laid out together inside a rectangle, as skinned buttons
 // draw them.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The nine-part skin scheme: a skin rectangle R of a picture cut by four corner points and a
 // client rectangle (all relative to R's top-left corner) into fixed corners, edges that tile or

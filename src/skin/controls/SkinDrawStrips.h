@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The border of a nine-part skin as four separate strips, for surfaces that paint their client
 // area themselves (the window frame, skinned panels).

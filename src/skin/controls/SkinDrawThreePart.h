@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // Surfaces that grow along one axis only: a fixed part at each end and a middle that tiles or
 // stretches between them. A target shorter than both fixed parts still gets both, at 0 and at

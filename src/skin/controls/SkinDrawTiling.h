@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The tiling rule shared by every skinned surface, and the copies built on it. Tiles are
 // copied 1:1, never scaled: the last tile is cut at the end of the span, and its source is cut

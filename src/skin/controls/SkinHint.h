@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The skinned hint component: makes the application's tooltips show through a TSkinHintWindow
 // painted from its skin data, and shows the hints of the skinned window's own frame objects

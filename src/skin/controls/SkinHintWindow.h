@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The application's tooltip window painted from the skin's "HINTWINDOW" frame: sized to its
 // text plus the frame around the frame's client rectangle, cut to the frame's mask, optionally

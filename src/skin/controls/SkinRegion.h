@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // Window regions cut from mask pictures: a pixel whose red, green and blue are all 0 belongs to
 // the surface, every other pixel is cut away. "No region" (std::nullopt) tells the caller to

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // BMP file images as skins store them: the 14-byte file header ("BM", the total size bfSize,
 // two reserved words, the pixel offset), the info header, the colour table and the rows.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The compressed skin file: a 32-bit version (accepted when 3 or less), a 32-bit byte count
 // and that many bytes of compressed skin package. Nothing after them is read.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // A form component that keeps a whole skin as one zlib-compressed package, stored in the form
 // description as the binary property "CompressedData". Skin data objects decompress and parse

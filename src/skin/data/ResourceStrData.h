@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // Replaceable user-interface texts of the skinned window (system-menu captions, caption-button
 // hints and the texts of further skinned dialogs) as NAME=text lines, so that they can be

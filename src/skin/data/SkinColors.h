@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // Eight colours a skin may give for the parts drawn without skin pictures (section
 // "SKINCOLORS"). Each defaults to a system colour; a new object holds 0 in all eight until

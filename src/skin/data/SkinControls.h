@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The control skins of the "SKINCONTROLS" section: the common base, the nine-part base of most
 // controls, and the controls that derive straight from the common base.

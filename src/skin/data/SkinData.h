@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The parsed skin: the skin's pictures, the window-frame geometry, the popup-menu and hint-window
 // frames, the skin colours and the owned lists of skin objects and control skins. Every skinned

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The type keywords of the section entries "name:keyword": which data class a keyword of
 // "SKINOBJECTS" or of "SKINCONTROLS" creates. Keywords compare exactly, letter case included.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // A skin folder: a skin INI file and the bitmaps it names in its section "PICTURES", all
 // relative to the folder of the INI file.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The skin's text font where an entry names none: "Arial" at 14 pixels. Controls, hints, menus
 // and the default frame without a skin start from the same font.

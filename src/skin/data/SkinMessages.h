@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The skin messages: sent synchronously to every form, with the skin data as wParam and 1000 as
 // lParam. Receivers compare wParam with the skin data they are bound to.

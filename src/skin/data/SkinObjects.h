@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The skin objects of the "SKINOBJECTS" section: the pieces of the window frame (caption,
 // caption buttons, animations, user-painted areas) and the menu item looks.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The window-level skin parts that the skin data holds as fixed members: the frame of a skinned
 // popup menu and the frame of a skinned hint window. Each is cut from one active picture by the

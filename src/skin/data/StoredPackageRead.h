@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // A stored skin's package inflated and read in one piece of work that needs no window and no GUI
 // thread, so that it can run on a thread of its own while the program builds its controls.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // Streams that deflate what is written to them into another stream, or inflate what is read
 // from them out of another stream. Both move data through one 4096-byte exchange buffer and

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The frame's active skin objects: light objects (no windows) made from the skin's frame
 // objects, kept in the engine's ObjectList in the skin's order, which is the drawing and the hit

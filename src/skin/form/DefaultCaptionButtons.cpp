@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // The look of the default frame's caption buttons: a face of the object's size with a glyph
 // drawn in lines (close cross, maximise box or restore boxes, minimise bar, system-menu bar,
 // roll-up triangle, tray square).

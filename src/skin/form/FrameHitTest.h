@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The frame's answers to WM_NCHITTEST, as pure functions of the layout, the objects' places and
 // the window's state. Points are in window coordinates; "in" a rectangle excludes its right and

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The frame's geometry as pure functions of the skin's numbers and the window size: how thick
 // the frame is, where the skin's points and rectangles move at a given size, and where the frame

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The frame's side of two components that this window does not place: a tray icon and a
 // status bar with a size grip. Their own behaviour (showing the icon in the system tray, drawing

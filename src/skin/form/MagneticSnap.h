@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // Magnetic snapping of a moved window to its work area's edges, as a pure function of the
 // proposed place, the pointer and what was snapped at the previous step.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The window's menu state: from a skinned menu's opening to its closing. Meanwhile the engine's
 // application message hook gives the menu the keys. The state ends when the menu reports that it

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The engine's side of the frame objects' pointer: which object is under the pointer (hover
 // tracking), which one holds a press (capture), the routing of the frame's mouse messages to

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // The animate object: a caption button whose looks are frames side by side in the active
 // picture. The pointer plays them forward on entering and back on leaving, on the engine's
 // animation timer; a press shows the pressed look, and the command runs on the release (the

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // The caption buttons: a button's pressed look and its menu, and the std buttons' commands
 // (close, maximise, minimise, system menu, roll-up, tray), which run when the left button is
 // released over the button.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // The caption object: the window's caption text on the caption bar, with its optional text
 // frame, light and shadow, and the caption's own looks where the skin gives them.
 #include "platform/Canvas.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // TSkinForm: takes over its form's whole frame. It removes the system caption, sizes the frame
 // from the skin (WM_NCCALCSIZE), paints it and the caption objects (WM_NCPAINT), paints the

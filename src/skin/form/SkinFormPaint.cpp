@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // The engine on the window: layout for the current size, painting of the skinned and the
 // default frame and of the client background, and the hit tests.
 #include <QPainter>

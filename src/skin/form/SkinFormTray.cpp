@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // The calls a tray icon gets: the window goes to the tray and comes back through the icon.
 #include "platform/Application.h"
 #include "platform/Menus.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // The engine's window procedure: the messages that close an open menu first, then one handler
 // per message, then the frame's mouse messages to the active skin objects (PointerTracking.*).
 #include "platform/GlobalCoordinates.h"

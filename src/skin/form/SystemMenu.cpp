@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // The skinned system menu of the window.
 //
 // The items are made afresh for the window's state at every request (or the standard items are

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The window's transparency: AlphaBlend applies AlphaBlendValue at once while the window runs;
 // showing the window with it (or with the engine's AlphaBlendAnimation) starts it invisible and

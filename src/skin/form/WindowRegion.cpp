@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // The window's outline, cut from the skin's mask picture in every state, and the mask test the
 // sizing edges use.
 #include "skin/controls/SkinRegion.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The window states the engine runs in place of the system's: minimise, maximise and restore,
 // roll-up (the window collapses to its frame), the caption's double click and the placement at

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The menu engine a skinned window owns: it shows a menu (the window's system menu, or a popup
 // menu handed to it) as a chain of skinned popup windows, one per menu level, level 0 first.

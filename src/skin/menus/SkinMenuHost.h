@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The skinned window of a form, as the popup menus of that form see it: the menu engine that
 // shows their items and the skin the window's menus are drawn from. The skinned window

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // One line of a skinned popup: what the platform menu item showed when the popup was built (its
 // caption, shortcut text, states and picture), the line's place in the popup and its hover

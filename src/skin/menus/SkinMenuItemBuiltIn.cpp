@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // The built-in look of a menu line: an image column in the button face colour beside the window
 // colour, a framed light-blue bar under the pointer, and a grey line for a separator.
 #include "platform/Bitmap.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // What a menu line shows on top of its background, in both looks: the caption and the shortcut
 // text, the sub-menu arrow and the picture, or a glyph, check mark or radio dot where there is

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // Paints one menu line at its size: from the menu-item object's pictures (normal, active, an
 // animation frame, or the cross-fade between normal and active while the hover effect runs) or

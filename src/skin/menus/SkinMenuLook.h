@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // What a skinned popup is drawn with, taken from the skin when the popup is built: the frame of
 // the skin's "POPUPWINDOW" section and the look of its first menu-item object, both copied, so

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // Where a popup goes on the screen for the rectangle it opens from: below it, above it, beside
 // it (sub-menus) or against an edge of the work area, by these rules in order:

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The inside of one popup window, without the window: its lines, its size and geometry, which
 // lines are in view when it scrolls, and its painting. The popup window and the command-line

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // A popup menu that shows its items through the skinned window of its form: Popup opens the
 // window's menu engine at the point, drawn from this menu's own skin or, without one, the

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // One level of an open skinned menu: a popup window that never takes the activation, listing
 // the visible sub-items of one menu item. The pointer is polled rather than tracked; the

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // The popup's reactions to the pointer (polled), the keyboard (passed on by the menu), its
 // clicks and its scrolling.
 #include <QMouseEvent>

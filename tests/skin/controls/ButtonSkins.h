@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // Skins for the skinned control tests: the program's own stored skin, and small skin folders
 // written into the test's working folder and packed the way the program's skin is.

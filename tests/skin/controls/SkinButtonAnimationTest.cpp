@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // The skinned button's frame animation, with a skin built for it: the frames of the strip in
 // order on entering, back in reverse on leaving, driven by the real timer.
 #include <QLineEdit>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // A window with a line edit (which holds the focus) and one skinned button bound to the
 // program's own skin, shown offscreen and driven through real input events.

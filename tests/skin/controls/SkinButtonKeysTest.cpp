@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // The skinned push button from the keyboard and in groups, its refused property values, and its
 // look without a skin.
 #include <QAction>

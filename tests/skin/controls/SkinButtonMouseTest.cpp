@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // The skinned push button with the program's own skin, worked with the pointer: its size rule,
 // its faces, the click rules, the hover fade and auto-repeat, all through real events and timers.
 #include <algorithm>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // The skinned control base: binding to skin data, the skin-change protocol a window runs for
 // its controls, window regions from the skin's mask, the default size, and the frame-only paint.
 #include <QGroupBox>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // Pictures for pixel tests: every pixel of a "coded" picture has its own colour, so a copied
 // pixel tells where it came from.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // The program's own skin folder (resources/skin): the INI that the build packs into the program
 // and the pictures it points into. These checks need no skin engine; they catch a redrawn picture
 // or an edited INI that would load but show seams, lose pixels or point beside its pictures.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // The caption buttons on the console's window, worked with real pointer events: the hover morph,
 // the inert buttons, pressing and releasing, roll-up by button and by the caption's double click.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // The hit-test answers on crafted layouts: sizing edges of a sizeable window with and without a
 // mask, the caption, the client area and the rest of the frame, and the default frame's margins.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // The frame's layout rules on crafted skin geometry: where the skin's points move, where objects
 // land by the four-corner rule and in the button row, and how thick the frame is.
 #include <gtest/gtest.h>

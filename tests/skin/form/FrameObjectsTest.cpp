@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // The other frame objects, on a skin made for them: an animate button playing its frames on the
 // pointer and running its command, one with a menu of its own, an area the program paints
 // itself with its pointer events, the caption's animation on activation, and the object hints.

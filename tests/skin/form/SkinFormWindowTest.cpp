@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // The frame engine on a real window (offscreen): frame size and client placement, hit codes,
 // dragging the caption with pointer events, repaints, skin changes while shown, the default
 // frame and the borderless window.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The console's window as far as the frame goes, on a real (offscreen) window: bsSingle,
 // [biRollUp], the stored skin, client 530 x 337 at (100, 80). The pointer is driven with real

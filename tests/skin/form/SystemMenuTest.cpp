@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // The skinned system menu on the console's window: opened by a right click on the caption (and
 // by the system-menu button when that works), its items for the window's state, its keys through
 // the application's message hook, the ways it closes, and Alt+F4 through its shortcut.

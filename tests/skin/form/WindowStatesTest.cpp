@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // The window states on real (offscreen) windows: maximise with the one-pixel gap and restore,
 // roll-up combined with maximise, minimise (the application's for the main form, slots along the
 // work area's bottom for others), the first placement, transparency, snapping and the tray.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // Menus and skins for the menu tests: menus built from captions, the program's own skin, and a
 // small skin folder with a masked popup frame whose pictures are coded pixel by pixel.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 #pragma once
 // A shown form that owns a skinned menu, with the menu's close and command messages counted, and
 // helpers that put the pointer over a popup line and let the popup's poll see it.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // Working an open menu: keys as the skinned window passes them on, clicks on lines and
 // elsewhere, commands after the menu has closed, and the close and command messages.
 #include <QWidget>

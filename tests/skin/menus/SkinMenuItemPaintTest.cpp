@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
 // Menu lines pixel by pixel: the built-in look, the program skin's pictures and hover fade, the
 // command glyphs, check marks, radio dots, sub-menu arrows and the scroll markers.
 #include <gtest/gtest.h>

@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
+// Any bytes as a datagram on the console's OSC port: the dispatch never crashes, asks the console
+// only for lines within its list and for texts the sign's encoding holds, does nothing for a
+// datagram it ignores, and a repeated go is a double trigger. The first byte gives the number of
+// lines (0..7).
+#include <QStringEncoder>
+
+#include "FuzzSupport.h"
+#include "console/OscDispatch.h"
+
+namespace {
+
+class CheckingControl : public RemoteControl {
+ public:
+  explicit CheckingControl(int lines) : lines_(lines) {}
+  RemoteState State() const override { return {0, QString(), lines_}; }
+  void Go(const QString&) override { ++calls; ++gos; }
+  void Select(int line) override { Line(line); }
+  void Next() override { ++calls; }
+  void Previous() override { ++calls; }
+  void SendLine(int line, const QString&) override { Line(line); }
+  void Blank(const QString&) override { ++calls; }
+  void SendText(const QString& text, const QString&) override {
+    ++calls;
+    QStringEncoder encoder("GB18030");
+    (void)encoder.encode(text);
+    Require(!encoder.hasError(), "a text sent is one the sign's encoding holds");
+  }
+
+  int calls = 0;
+  int gos = 0;
+
+ private:
+  void Line(int line) {
+    ++calls;
+    Require(line >= 1 && line <= lines_, "a line asked for is within the list");
+  }
+  int lines_;
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  if (size == 0) return 0;
+  CheckingControl control(data[0] % 8);
+  OscDispatcher dispatcher(control);
+  const QByteArray datagram = FuzzInput(data + 1, size - 1);
+  const QString source = QStringLiteral("osc 127.0.0.1:9");
+
+  const OscOutcome first = dispatcher.Dispatch(datagram, 1000, source);
+  Require(first != OscOutcome::Ignored || control.calls == 0, "an ignored datagram does nothing");
+  const int gos = control.gos;
+  const OscOutcome again = dispatcher.Dispatch(datagram, 1000 + kDoubleTriggerMs - 1, source);
+  Require(control.gos == gos, "a go right after a go is a double trigger");
+  Require((first == OscOutcome::Ignored) == (again == OscOutcome::Ignored), "whether a datagram is ignored does not change");
+  (void)OscStateReply(control.State());
+  return 0;
+}

@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
+// lumetra-cli check: reads a show as `show` does and reports, line by line, what the sign will
+// receive and what it will show wrongly, in the pixels a send draws; optionally draws the proof
+// sheets of the show.
+#include <QFileInfo>
+#include <cstdlib>
+#include <optional>
+
+#include "cli/CaptionOptions.h"
+#include "cli/CheckReport.h"
+#include "cli/CliCommand.h"
+#include "cli/ProofSheets.h"
+#include "cli/ShowInput.h"
+
+namespace {
+
+// Exit status when the show has findings (other than empty lines); 1 stays bad input.
+constexpr int kFindingsStatus = 2;
+
+int RunCheck(const QStringList& arguments) {
+  QCommandLineParser parser;
+  parser.setApplicationDescription(QStringLiteral(
+      "Checks every caption line of a show as the console would send it: width, pages, packet bytes and\n"
+      "time on the line, and what the sign shows wrongly (cut, missing-glyph, rows-lost,\n"
+      "page-count-wraps, unknown-mode, no-settings; empty lines are noted). FILE is read as `show`\n"
+      "reads it; a settings file brings its caption font and line modes, other files use the console's\n"
+      "start-up font and mode 0; --font and --height override the font. Exit status 0: nothing found;\n"
+      "2: findings; 1: the file cannot be read."));
+  const QCommandLineOption json = AddShowFileArguments(parser);
+  parser.addOption({QStringLiteral("sheet"),
+                    QStringLiteral("Also draw the proof sheets: OUT.png, then OUT-2.png, ... for long shows."),
+                    QStringLiteral("OUT.png")});
+  AddCaptionFontOptions(parser);
+  if (!ParseCommandLine(parser, arguments, 1)) return 0;
+
+  const QString path = parser.positionalArguments()[0];
+  ShowDocument show;
+  LoadShowInput(show, path);
+  const TFont font = CaptionFontFromOptions(parser, show.Font);
+  if (std::abs(font.Height) > kMaxCaptionHeight)
+    throw CliError(QStringLiteral("the caption font is %1 pixels high; the check draws up to %2 (see --height)")
+                       .arg(std::abs(font.Height))
+                       .arg(kMaxCaptionHeight));
+
+  CaptionChecker checker(font);
+  std::optional<ProofSheets> sheets;
+  if (parser.isSet(QStringLiteral("sheet")))
+    sheets.emplace(parser.value(QStringLiteral("sheet")), QFileInfo(path).fileName(), font, checker.CellTop(),
+                   checker.CellHeight());
+  const ListingStyle style = parser.isSet(json) ? ListingStyle::Json : ListingStyle::Plain;
+  // Printed only once the sheets are written: a failure leaves one message, not half a report.
+  std::string report;
+  const CheckSummary summary =
+      AppendShowCheck(report, style, path, show, checker, [&sheets](const LineCheck& check, const QString& text) {
+        if (sheets) sheets->Add(check, text);
+      });
+  if (sheets) sheets->Finish();
+  PiecewiseOutput output;
+  output.bytes.swap(report);
+  output.Write(true);
+  return summary.problems ? kFindingsStatus : 0;
+}
+
+const CliRegistration registration{{"check", "Check a show for captions the sign will show wrongly", RunCheck}};
+
+}  // namespace

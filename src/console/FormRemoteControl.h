@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
+#pragma once
+// The window's answer to remote cues: each runs the handler the operator's own action runs (a
+// click on a line, Enter, a double-click), through the application's standard exception handler,
+// so that the window shows it exactly as if the operator had done it.
+#include <functional>
+
+#include "console/OscDispatch.h"
+
+class TForm1;
+
+class FormRemoteControl : public RemoteControl {
+ public:
+  explicit FormRemoteControl(TForm1& form) : form_(form) {}
+
+  RemoteState State() const override;
+  void Go(const QString& source) override;
+  void Select(int line) override;
+  void Next() override;
+  void Previous() override;
+  void SendLine(int line, const QString& source) override;
+  void Blank(const QString& source) override;
+  void SendText(const QString& text, const QString& source) override;
+
+ private:
+  // Runs a handler's action through the standard exception handler, then what follows every
+  // operator action.
+  void Run(const std::function<void()>& action);
+  // Selects the line (0-based) and shows its settings, as the operator's click does.
+  void SelectAsClicked(int index);
+
+  TForm1& form_;
+};

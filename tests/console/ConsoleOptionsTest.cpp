@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
+// The console's command line and where --osc listens.
+#include <gtest/gtest.h>
+
+#include "console/ConsoleOptions.h"
+#include "console/OscEndpoint.h"
+#include "support/CliRunner.h"
+#include "support/QtPrinters.h"
+
+TEST(ConsoleOptions, OscComesFromTheOptionElseTheEnvironment) {
+  struct Case {
+    QStringList arguments;
+    QString environment;
+    QString osc;
+    QString error;
+    bool help = false;
+  };
+  const QString needs = QStringLiteral("--osc needs [HOST:]PORT");
+  const Case cases[] = {
+      {{"lumetra"}, {}, {}, {}},
+      {{"lumetra", "-platform", "offscreen"}, {}, {}, {}},
+      {{"lumetra", "--osc", "9000"}, {}, "9000", {}},
+      {{"lumetra", "--osc=0.0.0.0:9000"}, {}, "0.0.0.0:9000", {}},
+      {{"lumetra"}, " 9001 ", "9001", {}},
+      {{"lumetra", "--osc", "9000"}, "9001", "9000", {}},
+      {{"lumetra", "--osc"}, "9001", {}, needs},
+      {{"lumetra", "--osc="}, {}, {}, needs},
+      {{"lumetra", "--help"}, {}, {}, {}, true},
+  };
+  for (const Case& c : cases) {
+    const ConsoleOptions options = ReadConsoleOptions(c.arguments, c.environment);
+    EXPECT_EQ(options.osc, c.osc) << c.arguments.join(' ').toStdString();
+    EXPECT_EQ(options.error, c.error) << c.arguments.join(' ').toStdString();
+    EXPECT_EQ(options.help, c.help) << c.arguments.join(' ').toStdString();
+  }
+  EXPECT_TRUE(ConsoleUsage().contains(QStringLiteral("--osc [HOST:]PORT")));
+}
+
+TEST(OscEndpoint, TheHostIsThisMachineUnlessANumericAddressIsGiven) {
+  const std::pair<const char*, const char*> good[] = {
+      {"9000", "127.0.0.1:9000"},       {" 9000 ", "127.0.0.1:9000"},   {"0", "127.0.0.1:0"},
+      {"0.0.0.0:9000", "0.0.0.0:9000"}, {"[::1]:9000", "[::1]:9000"}, {"192.168.1.20:65535", "192.168.1.20:65535"},
+  };
+  for (const auto& [text, endpoint] : good) {
+    QString error;
+    const std::optional<OscEndpoint> parsed = ParseOscEndpoint(QString::fromLatin1(text), error);
+    ASSERT_TRUE(parsed) << text << ": " << error.toStdString();
+    EXPECT_EQ(OscEndpointText(reinterpret_cast<const sockaddr*>(&parsed->address), parsed->length),
+              QString::fromLatin1(endpoint));
+  }
+  for (const char* bad : {"", "x", "-1", "+9000", "65536", "9000:", "localhost:9000", "::1", "[127.0.0.1]:9000",
+                          "1.2.3:9000", "[::1]"}) {
+    QString error;
+    EXPECT_FALSE(ParseOscEndpoint(QString::fromLatin1(bad), error)) << bad;
+    EXPECT_FALSE(error.isEmpty()) << bad;
+  }
+}
+
+TEST(ConsoleOptions, HelpNeedsNoDisplay) {
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) environment.remove(QString::fromLatin1(name));
+  const CliRun help = RunProgram(QStringLiteral(LUMETRA_APP_PATH), {QStringLiteral("--help")}, environment);
+  EXPECT_EQ(help.exitCode, 0) << help.err.constData();
+  EXPECT_EQ(help.out, ConsoleUsage().toLocal8Bit());
+}

@@ -1,0 +1,201 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
+// The console as its own process, cued over OSC from 127.0.0.1 by a real client (liblo's messages
+// from a socket of the test's, and oscsend of liblo-tools), with lumetra-sign as the sign: what
+// reaches the sign is what lumetra-cli packet makes of the same line and mode, every message is
+// answered or ignored as it should be, and the server exists only when asked for.
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTest>
+#include <arpa/inet.h>
+#include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include "SignProcess.h"
+#include "console/ShowDocument.h"
+#include "support/CliRunner.h"
+#include "support/ConsoleProcess.h"
+#include "support/FileBytes.h"
+#include "support/OscClient.h"
+#include "support/QtPrinters.h"
+#include "support/SignPackets.h"
+
+namespace {
+
+const QStringList kLines = {QStringLiteral("第一幕：春"), QStringLiteral("A caption that is much wider than the sign"),
+                            QStringLiteral("谢谢观看")};
+
+// The show the console restores at start: its second line scrolls in (mode 1, several pages).
+void WriteShow() {
+  ShowDocument show;
+  show.Lines = kLines;
+  show.Settings[1].Mode = 1;
+  show.Save(QStringLiteral("lw1.ini"));
+}
+
+// Reads the console's standard error (a few seconds at most) until it tells where it listens.
+int ListeningPort(QProcess& console, QByteArray& err) {
+  static const QRegularExpression listening(QStringLiteral("listening for OSC cues on 127\\.0\\.0\\.1:(\\d+)"));
+  for (int i = 0; i < 1000 && console.state() == QProcess::Running; ++i) {
+    err += console.readAllStandardError();
+    const QRegularExpressionMatch match = listening.match(QString::fromLocal8Bit(err));
+    if (match.hasMatch()) return match.captured(1).toInt();
+    QTest::qWait(10);
+  }
+  return 0;
+}
+
+// The local addresses of the process's UDP sockets, as the kernel lists them ("0100007F:2328").
+QStringList UdpSocketsOf(qint64 pid) {
+  QStringList inodes;
+  const QDir fds(QStringLiteral("/proc/%1/fd").arg(pid));
+  for (const QString& fd : fds.entryList(QDir::System)) {
+    char target[256] = {};
+    if (::readlink(QFile::encodeName(fds.filePath(fd)).constData(), target, sizeof target - 1) > 0)
+      inodes << QString::fromLatin1(target);
+  }
+  QStringList addresses;
+  for (const char* table : {"/proc/net/udp", "/proc/net/udp6"})
+    for (const QByteArray& line : ReadBytes(QString::fromLatin1(table)).split('\n')) {
+      const QList<QByteArray> fields = line.simplified().split(' ');
+      if (fields.size() > 9 && inodes.contains(QStringLiteral("socket:[%1]").arg(QString::fromLatin1(fields[9]))))
+        addresses << QString::fromLatin1(fields[1]);
+    }
+  return addresses;
+}
+
+QString KernelAddress(int port) { return QStringLiteral("0100007F:%1").arg(port, 4, 16, QLatin1Char('0')).toUpper(); }
+
+class RunningConsole {
+ public:
+  explicit RunningConsole(const QStringList& arguments) {
+    console.process.setArguments(console.process.arguments() + arguments);
+    started = console.StartAndWaitForHandlers();
+  }
+  ~RunningConsole() {
+    if (console.process.state() == QProcess::NotRunning) return;
+    ::kill(console.process.processId(), SIGTERM);
+    if (!console.process.waitForFinished(10000)) console.process.kill();
+  }
+  QByteArray Stop() {
+    ::kill(console.process.processId(), SIGTERM);
+    console.process.waitForFinished(10000);
+    return console.process.readAllStandardError();
+  }
+  ConsoleProcess console;
+  bool started = false;
+};
+
+}  // namespace
+
+class OscConsoleProcess : public ::testing::Test {
+ protected:
+  void TearDown() override { qunsetenv("LUMETRA_COM1"); }
+
+  // Checks the sign's report `k` against lumetra-cli packet for the caption and mode.
+  void ExpectPacket(const QJsonObject& report, int k, const QString& caption, int mode) {
+    const CliRun cli = RunCli({QStringLiteral("packet"), caption, QStringLiteral("--mode"), QString::number(mode),
+                               QStringLiteral("-o"), QStringLiteral("-")});
+    ASSERT_EQ(cli.exitCode, 0) << cli.err.constData();
+    const std::vector<PacketReport> expected = DecodePackets(cli.out);
+    ASSERT_EQ(expected.size(), 1u);
+    EXPECT_EQ(report["bytes"].toInt(), cli.out.size()) << k;
+    EXPECT_EQ(report["mode"].toInt(), mode) << k;
+    ASSERT_EQ(report["pages"].toInt(), int(expected[0].pages.size())) << k;
+    for (std::size_t i = 0; i < expected[0].pages.size(); ++i)
+      EXPECT_EQ(PageOfImage(QImage(QStringLiteral("pages/packet%1-page%2.png").arg(k).arg(i))), expected[0].pages[i])
+          << k << " page " << i;
+  }
+};
+
+TEST_F(OscConsoleProcess, EveryCueReachesTheSignAsTheConsoleWouldSendIt) {
+  SignProcess sign({"--headless", "--png-dir", "pages"});
+  ASSERT_FALSE(sign.DevicePath().isEmpty());
+  qputenv("LUMETRA_COM1", sign.DevicePath().toLocal8Bit());
+  WriteShow();
+  RunningConsole running({QStringLiteral("--osc"), QStringLiteral("0")});
+  ASSERT_TRUE(running.started);
+  QByteArray err;
+  const int port = ListeningPort(running.console.process, err);
+  ASSERT_NE(port, 0) << err.constData();
+  EXPECT_EQ(UdpSocketsOf(running.console.process.processId()), QStringList{KernelAddress(port)});
+
+  OscClient client(port);
+  const auto state = [](int line) { return RemoteState{line, line ? kLines[line - 1] : QString(), 3}; };
+  EXPECT_EQ(client.Ask(OscMessage("/lumetra/state")), state(0));
+  EXPECT_EQ(client.Ask(OscMessage("/lumetra/goto", {2})), state(2));
+  EXPECT_EQ(client.Ask(OscMessage("/lumetra/go")), state(3));   // packet 0: line 2, mode 1
+  EXPECT_EQ(client.Ask(OscMessage("/lumetra/go")), state(3));   // a double trigger: nothing sent
+  EXPECT_EQ(client.Ask(OscMessage("/lumetra/next")), state(1));
+  EXPECT_EQ(client.Ask(OscMessage("/lumetra/prev")), state(1));
+  EXPECT_EQ(client.Ask(OscMessage("/lumetra/send", {3.0f})), state(3));  // packet 1: line 3, mode 0
+  EXPECT_EQ(client.Ask(OscMessage("/lumetra/blank")), state(3));          // packet 2
+  EXPECT_EQ(client.Ask(OscMessage("/lumetra/text", {std::string("请关闭手机")})), state(3));  // packet 3
+
+  // Garbage goes unanswered: the answer to the state that follows is the only one.
+  client.Send(QByteArray("\x00\x01garbage", 9));
+  client.Send(OscMessage("/lumetra/goto", {std::string("2")}));
+  client.Send(OscMessage("/lumetra/send", {2}).left(10));
+  client.Send(OscMessage("/lumetra/stop"));
+  EXPECT_EQ(client.Ask(OscMessage("/lumetra/state")), state(3));
+  EXPECT_FALSE(client.AnswerWithin(0));
+
+  // oscsend of liblo-tools, as a user would cue it: packet 4, line 1 in its own mode 0.
+  const CliRun oscsend = RunProgram(QStringLiteral("oscsend"),
+                                    {QStringLiteral("127.0.0.1"), QString::number(port), QStringLiteral("/lumetra/send"),
+                                     QStringLiteral("i"), QStringLiteral("1")});
+  EXPECT_EQ(oscsend.exitCode, 0) << oscsend.err.constData();
+
+  const QList<QJsonObject> reports = sign.WaitForReports(5);
+  ASSERT_EQ(reports.size(), 5);
+  ExpectPacket(reports[0], 0, kLines[1], 1);
+  ExpectPacket(reports[1], 1, kLines[2], 0);
+  ExpectPacket(reports[2], 2, QString(), 0);
+  ExpectPacket(reports[3], 3, QStringLiteral("请关闭手机"), 0);
+  ExpectPacket(reports[4], 4, kLines[0], 0);
+
+  const QByteArray stopErr = running.Stop();
+  EXPECT_TRUE(stopErr.contains("4 OSC datagrams ignored")) << stopErr.constData();
+  // The log names each sender; the text announcement has no line.
+  const QList<QByteArray> log = ReadBytes(qEnvironmentVariable("XDG_STATE_HOME") + "/lumetra/sends.log").split('\n');
+  ASSERT_EQ(log.size(), 6);  // five lines and the end
+  const QByteArray us = "\tosc 127.0.0.1:";
+  for (int i = 0; i < 5; ++i) EXPECT_TRUE(log[i].contains(us)) << log[i].constData();
+  EXPECT_TRUE(log[0].contains("\t2\t1\t" + QByteArray::number(reports[0]["pages"].toInt()))) << log[0].constData();
+  EXPECT_TRUE(log[3].contains("\t-\t0\t1\t779\tok\t请关闭手机")) << log[3].constData();
+}
+
+TEST_F(OscConsoleProcess, WithoutTheOptionNoSocketAndABadValueOrAPortInUseIsOneLine) {
+  {
+    RunningConsole plain({});
+    ASSERT_TRUE(plain.started);
+    EXPECT_TRUE(UdpSocketsOf(plain.console.process.processId()).isEmpty());
+  }
+  const int busy = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+  sockaddr_in address{};
+  address.sin_family = AF_INET;
+  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  socklen_t length = sizeof address;
+  ASSERT_EQ(::bind(busy, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+  ::getsockname(busy, reinterpret_cast<sockaddr*>(&address), &length);
+  const QString port = QString::number(ntohs(address.sin_port));
+
+  const std::pair<QStringList, QString> cases[] = {
+      {{QStringLiteral("--osc"), port}, QStringLiteral("lumetra: --osc %1: cannot listen on 127.0.0.1:%1: ").arg(port)},
+      {{QStringLiteral("--osc"), QStringLiteral("localhost:9000")}, QStringLiteral("lumetra: --osc localhost:9000: ")},
+      {{QStringLiteral("--osc")}, QStringLiteral("lumetra: --osc needs [HOST:]PORT; running without OSC")},
+  };
+  for (const auto& [arguments, line] : cases) {
+    RunningConsole running(arguments);
+    ASSERT_TRUE(running.started) << line.toStdString();
+    EXPECT_TRUE(UdpSocketsOf(running.console.process.processId()).isEmpty()) << line.toStdString();
+    // The console's own lines, not the toolkit's notes.
+    const QStringList said = QString::fromLocal8Bit(running.Stop()).split(u'\n').filter(QRegularExpression("^lumetra: "));
+    ASSERT_EQ(said.size(), 1) << said.join(u'\n').toStdString();
+    EXPECT_TRUE(said[0].startsWith(line)) << said[0].toStdString();
+    EXPECT_EQ(running.console.process.exitCode(), 0) << line.toStdString();
+  }
+  ::close(busy);
+}

@@ -1,0 +1,95 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
+#include "support/OscClient.h"
+
+#include <arpa/inet.h>
+#include <lo/lo.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <cstring>
+
+namespace {
+
+constexpr int kReplyWaitMs = 5000;
+
+sockaddr_in Loopback(int port) {
+  sockaddr_in address{};
+  address.sin_family = AF_INET;
+  address.sin_port = htons(std::uint16_t(port));
+  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  return address;
+}
+
+}  // namespace
+
+QByteArray OscMessage(const char* path, std::initializer_list<OscArgument> arguments) {
+  lo_message message = lo_message_new();
+  for (const OscArgument& argument : arguments) {
+    if (const int* i = std::get_if<int>(&argument)) lo_message_add_int32(message, *i);
+    if (const float* f = std::get_if<float>(&argument)) lo_message_add_float(message, *f);
+    if (const double* d = std::get_if<double>(&argument)) lo_message_add_double(message, *d);
+    if (const std::string* s = std::get_if<std::string>(&argument)) lo_message_add_string(message, s->c_str());
+  }
+  std::size_t size = 0;
+  void* bytes = lo_message_serialise(message, path, nullptr, &size);
+  const QByteArray datagram(static_cast<const char*>(bytes), qsizetype(size));
+  std::free(bytes);
+  lo_message_free(message);
+  return datagram;
+}
+
+std::optional<RemoteState> DecodeStateReply(const QByteArray& datagram) {
+  QByteArray bytes = datagram;
+  int result = 0;
+  lo_message message = lo_message_deserialise(bytes.data(), std::size_t(bytes.size()), &result);
+  if (message == nullptr) return std::nullopt;
+  std::optional<RemoteState> state;
+  const char* path = lo_get_path(bytes.data(), bytes.size());
+  lo_arg** argv = lo_message_get_argv(message);
+  if (path != nullptr && std::strcmp(path, "/lumetra/state") == 0 &&
+      std::strcmp(lo_message_get_types(message), "isi") == 0)
+    state = RemoteState{argv[0]->i, QString::fromUtf8(&argv[1]->s), argv[2]->i};
+  lo_message_free(message);
+  return state;
+}
+
+OscClient::OscClient(int port) : port_(port) {
+  fd_ = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+  const sockaddr_in any = Loopback(0);
+  ::bind(fd_, reinterpret_cast<const sockaddr*>(&any), sizeof any);
+}
+
+OscClient::~OscClient() { ::close(fd_); }
+
+void OscClient::Send(const QByteArray& datagram) {
+  const sockaddr_in to = Loopback(port_);
+  ::sendto(fd_, datagram.constData(), std::size_t(datagram.size()), 0, reinterpret_cast<const sockaddr*>(&to), sizeof to);
+}
+
+bool OscClient::AnswerWithin(int ms) {
+  const QDeadlineTimer deadline(ms);
+  pollfd waiting{fd_, POLLIN, 0};
+  while (!deadline.hasExpired()) {
+    QCoreApplication::processEvents();
+    if (::poll(&waiting, 1, 5) > 0) return true;
+  }
+  return false;
+}
+
+std::optional<RemoteState> OscClient::Reply() {
+  if (!AnswerWithin(kReplyWaitMs)) return std::nullopt;
+  QByteArray datagram(65536, '\0');
+  const ssize_t size = ::recv(fd_, datagram.data(), std::size_t(datagram.size()), 0);
+  if (size < 0) return std::nullopt;
+  datagram.resize(size);
+  return DecodeStateReply(datagram);
+}
+
+std::optional<RemoteState> OscClient::Ask(const QByteArray& datagram) {
+  Send(datagram);
+  return Reply();
+}

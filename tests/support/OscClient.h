@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
+#pragma once
+// A cue system for the tests: OSC messages made by liblo, sent over UDP from a socket of its own
+// on 127.0.0.1, and the console's /lumetra/state answers read back.
+#include <QByteArray>
+#include <QString>
+#include <initializer_list>
+#include <optional>
+#include <string>
+#include <variant>
+
+#include "console/OscDispatch.h"
+
+using OscArgument = std::variant<int, float, double, std::string>;
+
+// One message as bytes.
+QByteArray OscMessage(const char* path, std::initializer_list<OscArgument> arguments = {});
+// The /lumetra/state answer in a datagram; nullopt when it is none.
+std::optional<RemoteState> DecodeStateReply(const QByteArray& datagram);
+
+class OscClient {
+ public:
+  // Sends to 127.0.0.1:`port`.
+  explicit OscClient(int port);
+  ~OscClient();
+  OscClient(const OscClient&) = delete;
+  OscClient& operator=(const OscClient&) = delete;
+
+  void Send(const QByteArray& datagram);
+  // The next answer, waiting a few seconds at most; the event loop runs meanwhile, so a server in
+  // this process answers too.
+  std::optional<RemoteState> Reply();
+  // Sends the message and waits for its answer.
+  std::optional<RemoteState> Ask(const QByteArray& datagram);
+  // Whether an answer comes within `ms` (for messages that must go unanswered).
+  bool AnswerWithin(int ms);
+
+ private:
+  int fd_ = -1;
+  int port_;
+};
