@@ -126,7 +126,7 @@ QString CaptionChecker::TextWithin(const QString& text, int width, int left, int
 void CaptionChecker::FindCut(LineCheck& check, const QString& text) {
   if (check.sentMode == kScrollInFromRightMode || check.width <= kLedWidth) return;
   // The send draws the caption at X = (192 - W) div 2.
-  check.cutLeft = -Div(kLedWidth - check.width, 2);
+  check.cutLeft = -((kLedWidth - check.width) / 2);
   check.cutRight = check.width - kLedWidth - check.cutLeft;
   const QString visible = TextWithin(text, check.width, check.cutLeft, check.cutLeft + kLedWidth);
   check.findings.push_back({FindingKind::Cut, QString::number(check.cutLeft) + QStringLiteral(" px lost on the left, ") +

@@ -27,7 +27,7 @@ CharacterFacts::CharacterFacts(const TFont& captionFont) : scratch_(CreateLedFra
   PrepareFrame(scratch_, captionFont);
   font_ = scratch_.Canvas.Font.ToQFont();
   cellHeight_ = MeasureCaption(scratch_, QString()).cy;
-  cellTop_ = Div(kLedHeight - cellHeight_, 2);
+  cellTop_ = (kLedHeight - cellHeight_) / 2;
   // Ink may reach past the cell (accents, tall scripts): a cell's height of room on each side.
   margin_ = std::max(cellHeight_, kLedHeight) + std::max(0, -cellTop_);
 }

@@ -117,7 +117,7 @@ void ProofSheets::DrawFrameLine(int row, const LineCheck& check, const QString& 
   }
   Outline(sheet_, SlotOrigin(row, kFrameSlot), 0, kLedWidth, 0, kLedHeight, kFrameEdge);
   // Text column c lies at dot column c - X of the frame, X = (192 - W) div 2.
-  const int firstColumn = kFrameSlot * kLedWidth + Div(kLedWidth - check.width, 2);
+  const int firstColumn = kFrameSlot * kLedWidth + (kLedWidth - check.width) / 2;
   OutlineMissing(origin, check, text, firstColumn, kLedWidth - shownLeft, 2 * kLedWidth + shownRight);
 }
 

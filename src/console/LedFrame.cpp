@@ -28,13 +28,14 @@ TSize MeasureCaption(const TBitmap& frame, const QString& caption) { return fram
 
 void DrawCentred(TBitmap& frame, const QString& caption) {
   const TSize extent = MeasureCaption(frame, caption);
-  frame.Canvas.TextOut(Div(kLedWidth - extent.cx, 2), Div(kLedHeight - extent.cy, 2), caption);
+  // A caption wider than the frame starts left of it: the division truncates toward zero.
+  frame.Canvas.TextOut((kLedWidth - extent.cx) / 2, (kLedHeight - extent.cy) / 2, caption);
 }
 
 void DrawPage(TBitmap& frame, const QString& caption, int page) {
   ClearFrame(frame);
   const TSize extent = MeasureCaption(frame, caption);
-  frame.Canvas.TextOut(-kLedWidth * page, Div(kLedHeight - extent.cy, 2), caption);
+  frame.Canvas.TextOut(-kLedWidth * page, (kLedHeight - extent.cy) / 2, caption);
 }
 
 int PageCount(int textWidth) {

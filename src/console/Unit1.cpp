@@ -204,7 +204,7 @@ void TForm1::FormCreate() {
 
 void TForm1::CentreOnScreen() {
   // By outer size, dividing with truncation toward zero.
-  Window()->move(Div(ScreenWidth() - Width(), 2), Div(ScreenHeight() - Height(), 2));
+  Window()->move((ScreenWidth() - Width()) / 2, (ScreenHeight() - Height()) / 2);
 }
 
 void TForm1::DoShow() {

@@ -41,6 +41,3 @@ constexpr TRect Bounds(int left, int top, int width, int height) {
   return {left, top, left + width, top + height};
 }
 
-// Integer division of the platform's Pascal heritage: truncates toward zero (-5 div 2 = -2).
-// C++ division already truncates; the name documents the intent at the call sites.
-constexpr int Div(int a, int b) { return a / b; }
