@@ -216,7 +216,7 @@ TEST(CliCheck, RowsLostIsTheInkRenderDrops) {
       const TSize extent = MeasureCaption(tall, texts[i]);
       tall.SetSize(kLedWidth, kLedHeight + 2 * kRoom);
       tall.Image().fill(Qt::black);
-      tall.Canvas.TextOut(Div(kLedWidth - extent.cx, 2), kRoom + Div(kLedHeight - extent.cy, 2), texts[i]);
+      tall.Canvas.TextOut((kLedWidth - extent.cx) / 2, kRoom + (kLedHeight - extent.cy) / 2, texts[i]);
       int above = 0, below = 0;
       for (int y = 0; y < tall.Height(); ++y) {
         bool ink = false;
