@@ -8,6 +8,7 @@
 #include <QStringEncoder>
 #include <climits>
 #include <cmath>
+#include <cstring>
 #include <memory>
 
 namespace {
@@ -38,14 +39,23 @@ bool ArgumentsFit(const char* kinds, const char* types) {
   return *types == '\0';
 }
 
+// An argument's value. liblo's arguments lie 4-byte aligned in the message, which is not enough
+// for its 8-byte union: read each as bytes, never through the union.
+template <typename Value>
+Value ArgumentValue(const lo_arg* arg) {
+  Value value;
+  std::memcpy(&value, static_cast<const void*>(arg), sizeof value);
+  return value;
+}
+
 // The number truncated toward zero; nullopt when it is no int (NaN, infinite, too large).
-std::optional<int> LineNumber(char type, const lo_arg& arg) {
+std::optional<int> LineNumber(char type, const lo_arg* arg) {
   double value = 0;
   switch (type) {
-    case LO_INT32: return arg.i;
-    case LO_INT64: value = double(arg.h); break;
-    case LO_FLOAT: value = arg.f; break;
-    default: value = arg.d; break;
+    case LO_INT32: return ArgumentValue<std::int32_t>(arg);
+    case LO_INT64: value = double(ArgumentValue<std::int64_t>(arg)); break;
+    case LO_FLOAT: value = ArgumentValue<float>(arg); break;
+    default: value = ArgumentValue<double>(arg); break;
   }
   if (!std::isfinite(value)) return std::nullopt;
   value = std::trunc(value);
@@ -92,7 +102,7 @@ OscOutcome OscDispatcher::Dispatch(QByteArrayView datagram, qint64 arrivalMs, co
   const int lineCount = target_.State().lineCount;
   std::optional<int> line;
   if (entry->argumentKinds[0] == 'n') {
-    line = LineNumber(types[0], *argv[0]);
+    line = LineNumber(types[0], argv[0]);
     if (!line || *line < 1 || *line > lineCount) return OscOutcome::Refused;
   }
   switch (entry->command) {
@@ -110,7 +120,7 @@ OscOutcome OscDispatcher::Dispatch(QByteArrayView datagram, qint64 arrivalMs, co
     case Command::Send: target_.SendLine(*line, source); break;
     case Command::Blank: target_.Blank(source); break;
     case Command::Text: {
-      const std::optional<QString> text = CaptionText(&argv[0]->s);
+      const std::optional<QString> text = CaptionText(reinterpret_cast<const char*>(argv[0]));
       if (!text) return OscOutcome::Refused;
       target_.SendText(*text, source);
       break;

@@ -34,14 +34,17 @@ class MessageHookFilter : public QObject {
       return false;
     }
     bool handled = false;
-    const TMessageHook hook = hook_;  // the hook may replace itself
+    // The hook may replace or remove itself, and removing it destroys this filter: from here on
+    // only locals and the application's own hook, which outlives the filter.
+    const TMessageHook& current = hook_;
+    const TMessageHook hook = current;
     hook(message, handled);
-    if (message.Msg == WM_KEYDOWN && hook_) {
+    if (message.Msg == WM_KEYDOWN && current) {
       const QString text = static_cast<QKeyEvent*>(event)->text();
       if (!text.isEmpty() && text[0].isPrint()) {
         TMessage typed{WM_CHAR, WPARAM(text[0].unicode()), 0, 0};
         bool charHandled = false;
-        const TMessageHook charHook = hook_;
+        const TMessageHook charHook = current;
         charHook(typed, charHandled);
         handled = handled || charHandled;
       }

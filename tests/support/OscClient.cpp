@@ -24,6 +24,13 @@ sockaddr_in Loopback(int port) {
   return address;
 }
 
+// liblo's arguments are only 4-byte aligned: read them as bytes, not through its 8-byte union.
+std::int32_t Int32Argument(const lo_arg* arg) {
+  std::int32_t value;
+  std::memcpy(&value, static_cast<const void*>(arg), sizeof value);
+  return value;
+}
+
 }  // namespace
 
 QByteArray OscMessage(const char* path, std::initializer_list<OscArgument> arguments) {
@@ -52,7 +59,8 @@ std::optional<RemoteState> DecodeStateReply(const QByteArray& datagram) {
   lo_arg** argv = lo_message_get_argv(message);
   if (path != nullptr && std::strcmp(path, "/lumetra/state") == 0 &&
       std::strcmp(lo_message_get_types(message), "isi") == 0)
-    state = RemoteState{argv[0]->i, QString::fromUtf8(&argv[1]->s), argv[2]->i};
+    state = RemoteState{Int32Argument(argv[0]), QString::fromUtf8(reinterpret_cast<const char*>(argv[1])),
+                        Int32Argument(argv[2])};
   lo_message_free(message);
   return state;
 }
