@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // License: GNU General Public License, version 3 or any later version.
 // The recovery copy against ends that no program can handle: SIGKILL. A console that is killed
-// after the operator's work comes back with that work and sends nothing; a copy being written
-// when the kill comes is the old copy or the new one, never a torn one. The killed programs are
-// this test program run again as a child that plays one part (skipped when run on its own).
+// after the operator's work comes back with that work, where the show stood (as a cue system
+// asking it sees), and sends nothing on its own; a copy being written when the kill comes is the
+// old copy or the new one, never a torn one. The killed programs are this test program run again
+// as a child that plays one part (skipped when run on its own).
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -19,7 +20,9 @@
 #include "support/ConsoleFixture.h"
 #include "support/ConsoleProcess.h"
 #include "support/FileBytes.h"
+#include "support/OscClient.h"
 #include "support/PtySign.h"
+#include "support/SignPackets.h"
 
 namespace {
 
@@ -52,17 +55,6 @@ void SayReady() {
   std::fflush(stdout);
 }
 
-// Whether process `pid` holds a lock of its own (flock) on some file.
-bool HoldsALock(qint64 pid) {
-  QFile locks(QStringLiteral("/proc/locks"));
-  if (!locks.open(QIODevice::ReadOnly)) return false;
-  for (const QByteArray& line : locks.readAll().split('\n')) {
-    const QList<QByteArray> fields = line.simplified().split(' ');
-    if (fields.size() > 4 && fields[1] == "FLOCK" && fields[4].toLongLong() == pid) return true;
-  }
-  return false;
-}
-
 // The child's part of the first test: the operator's work in a console that is then killed.
 class RecoveryChild : public ConsoleFixture {
  protected:
@@ -83,6 +75,8 @@ TEST_F(RecoveryChild, PreparesAShowAndWaitsForTheKill) {
   TypeText(form->Edit3, QStringLiteral("3"));  // port 1 becomes 13
   dialogs->fontAnswers.push_back([](TFont& font) { font.SetSize(12); });
   form->SkinButton3->click();
+  ClickLine(0);
+  PressKeyInPlayList(Qt::Key_Return);  // line 0 sent (the port fails at once), line 1 next
   form->Recovery.Timer().Tick();
   ASSERT_TRUE(form->Recovery.WaitUntilWritten());
   ASSERT_EQ(form->PortNumber(), kPort);
@@ -117,7 +111,7 @@ TEST(RecoveryWriterChild, WritesTwoVersionsInTurnUntilKilled) {
   FAIL() << "the kill never came";
 }
 
-TEST(RecoveryAfterKill, TheNextStartOfTheProgramHasTheOperatorsWorkAndSendsNothing) {
+TEST(RecoveryAfterKill, TheNextStartOfTheProgramHasTheOperatorsWorkStandsWhereItStoodAndSendsNothing) {
   QProcess child;
   ASSERT_TRUE(StartChild(child, "RecoveryChild.PreparesAShowAndWaitsForTheKill"));
   Kill(child);
@@ -127,10 +121,27 @@ TEST(RecoveryAfterKill, TheNextStartOfTheProgramHasTheOperatorsWorkAndSendsNothi
 
   PtySign sign(kPort);
   ConsoleProcess console;
+  console.process.setArguments(console.process.arguments() << QStringLiteral("--osc") << QStringLiteral("0"));
   ASSERT_TRUE(console.StartAndWaitForHandlers());
-  // The recovery lock is taken as the window shows and restores.
-  for (int i = 0; i < 1000 && !HoldsALock(console.process.processId()); ++i) QTest::qWait(10);
-  ASSERT_TRUE(HoldsALock(console.process.processId()));
+  // The cue server starts once the window has shown and restored; a cue system asks where the
+  // show stands.
+  QByteArray err;
+  const int cuePort = ListeningPort(console.process, err);
+  ASSERT_NE(cuePort, 0) << err.constData();
+  OscClient cues(cuePort);
+  const std::optional<RemoteState> standing = cues.Ask(OscMessage("/lumetra/state"));
+  ASSERT_TRUE(standing);
+  EXPECT_EQ(standing->selectedLine, 2);  // the line after the one sent last (1-based)
+  EXPECT_EQ(standing->text, QStringLiteral("幕间休息"));
+  EXPECT_EQ(standing->lineCount, 3);
+  // Going on sends that line with its own mode, and it is the first thing the sign receives.
+  ASSERT_TRUE(cues.Ask(OscMessage("/lumetra/go")));
+  TFont font = InitialCaptionFont();
+  font.SetSize(12);
+  const PacketReport first = sign.TakePacket();
+  EXPECT_EQ(first.offset, 0);
+  EXPECT_TRUE(SamePacket(first, ExpectedPacket(QStringLiteral("幕间休息"), font, 7)));
+
   ::kill(pid_t(console.process.processId()), SIGTERM);
   ASSERT_TRUE(console.process.waitForFinished(10000));
   EXPECT_EQ(console.process.exitCode(), 0);
@@ -138,12 +149,6 @@ TEST(RecoveryAfterKill, TheNextStartOfTheProgramHasTheOperatorsWorkAndSendsNothi
   EXPECT_EQ(ReadBytes(QStringLiteral("program/lw1.ini")), expected);
   EXPECT_FALSE(QFile::exists(StateFile(QStringLiteral("recovery.lw"))));  // a clean close
   EXPECT_FALSE(QFile::exists(StateFile(QStringLiteral("recovery.pos"))));
-  // Nothing reached the sign: a marker written after the console ended arrives first.
-  QFile port(sign.DevicePath());
-  ASSERT_TRUE(port.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
-  port.write("END");
-  for (int i = 0; i < 500 && !sign.Received().endsWith("END"); ++i) QTest::qWait(10);
-  EXPECT_EQ(sign.Received(), QByteArray("END"));
 }
 
 TEST(RecoveryAfterKill, AKillWhileALongShowIsWrittenLeavesTheOldCopyOrTheNewOne) {

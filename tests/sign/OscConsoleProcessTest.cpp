@@ -35,18 +35,6 @@ void WriteShow() {
   show.Save(QStringLiteral("lw1.ini"));
 }
 
-// Reads the console's standard error (a few seconds at most) until it tells where it listens.
-int ListeningPort(QProcess& console, QByteArray& err) {
-  static const QRegularExpression listening(QStringLiteral("listening for OSC cues on 127\\.0\\.0\\.1:(\\d+)"));
-  for (int i = 0; i < 1000 && console.state() == QProcess::Running; ++i) {
-    err += console.readAllStandardError();
-    const QRegularExpressionMatch match = listening.match(QString::fromLocal8Bit(err));
-    if (match.hasMatch()) return match.captured(1).toInt();
-    QTest::qWait(10);
-  }
-  return 0;
-}
-
 // The local addresses of the process's UDP sockets, as the kernel lists them ("0100007F:2328").
 QStringList UdpSocketsOf(qint64 pid) {
   QStringList inodes;

@@ -9,6 +9,9 @@
 #include <unistd.h>
 
 #include <QCoreApplication>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTest>
 #include <QDeadlineTimer>
 #include <cstring>
 
@@ -100,4 +103,15 @@ std::optional<RemoteState> OscClient::Reply() {
 std::optional<RemoteState> OscClient::Ask(const QByteArray& datagram) {
   Send(datagram);
   return Reply();
+}
+
+int ListeningPort(QProcess& console, QByteArray& err) {
+  static const QRegularExpression listening(QStringLiteral("listening for OSC cues on 127\\.0\\.0\\.1:(\\d+)"));
+  for (int i = 0; i < 1000 && console.state() == QProcess::Running; ++i) {
+    err += console.readAllStandardError();
+    const QRegularExpressionMatch match = listening.match(QString::fromLocal8Bit(err));
+    if (match.hasMatch()) return match.captured(1).toInt();
+    QTest::qWait(10);
+  }
+  return 0;
 }

@@ -4,6 +4,7 @@
 // A cue system for the tests: OSC messages made by liblo, sent over UDP from a socket of its own
 // on 127.0.0.1, and the console's /lumetra/state answers read back.
 #include <QByteArray>
+#include <QProcess>
 #include <QString>
 #include <initializer_list>
 #include <optional>
@@ -40,3 +41,7 @@ class OscClient {
   int fd_ = -1;
   int port_;
 };
+
+// Reads a console's standard error (a few seconds at most) until it tells where it listens for
+// cues on 127.0.0.1; 0 when it never does. What it read is kept in `err`.
+int ListeningPort(QProcess& console, QByteArray& err);
