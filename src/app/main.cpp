@@ -17,11 +17,10 @@
 #include "platform/QtTranslations.h"
 #include "platform/QuitSignals.h"
 #include "platform/SessionBusConnector.h"
+#include "platform/StandardErrorDialogs.h"
 #include "platform/WindowSystem.h"
 
 namespace {
-
-void Say(const QString& line) { std::fprintf(stderr, "lumetra: %s\n", line.toLocal8Bit().constData()); }
 
 // The OSC server when the operator asked for it; a bad value or a port in use is told in one line
 // and the console runs without it.
@@ -30,10 +29,10 @@ void ListenForCues(OscServer& server, const ConsoleOptions& options) {
   QString error;
   const std::optional<OscEndpoint> endpoint = ParseOscEndpoint(options.osc, error);
   if (endpoint && server.Listen(*endpoint, error)) {
-    Say(QStringLiteral("listening for OSC cues on %1").arg(server.Address()));
+    SayOnStandardError(QStringLiteral("listening for OSC cues on %1").arg(server.Address()));
     return;
   }
-  Say(QStringLiteral("--osc %1: %2; running without OSC").arg(options.osc, error));
+  SayOnStandardError(QStringLiteral("--osc %1: %2; running without OSC").arg(options.osc, error));
 }
 
 }  // namespace
@@ -47,7 +46,7 @@ int main(int argc, char** argv) {
     std::fputs(ConsoleUsage().toLocal8Bit().constData(), stdout);
     return 0;
   }
-  if (!options.error.isEmpty()) Say(options.error + QStringLiteral("; running without OSC"));
+  if (!options.error.isEmpty()) SayOnStandardError(options.error + QStringLiteral("; running without OSC"));
   ChooseWindowSystem(argc, argv, "lumetra");
   DisableSessionBusLaunch();
   FontConfigurationLoader fontConfiguration;
@@ -73,6 +72,6 @@ int main(int argc, char** argv) {
   ListenForCues(cues, options);
   const int status = Application().Run();
   if (cues.Ignored() > 0)
-    Say(QStringLiteral("%1 OSC datagrams ignored (unknown address, wrong arguments or not OSC)").arg(cues.Ignored()));
+    SayOnStandardError(QStringLiteral("%1 OSC datagrams ignored (unknown address, wrong arguments or not OSC)").arg(cues.Ignored()));
   return status;
 }

@@ -13,10 +13,10 @@
 #include <QStringList>
 #include <chrono>
 #include <memory>
-#include <thread>
 
 #include "console/LineSettingTable.h"
 #include "console/ShowPosition.h"
+#include "platform/WorkerThread.h"
 
 // What "lw1.ini" would hold if the console closed now. The lines are shared with the play list,
 // so a snapshot costs no copy of them.
@@ -45,9 +45,10 @@ class RecoveryWriter {
   bool WaitUntilIdle(std::chrono::milliseconds bound);
 
  private:
-  struct Shared;
-  static void Run(const std::shared_ptr<Shared>& shared);
+  struct Pending;
+  // Writes what waits, as the thread's job: the latest of each only.
+  static void WritePending(Pending& pending);
 
-  std::shared_ptr<Shared> shared_;
-  std::thread thread_;
+  std::shared_ptr<Pending> pending_;
+  WorkerThread worker_;
 };

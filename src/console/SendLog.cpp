@@ -9,12 +9,9 @@
 #include <QDir>
 #include <QFile>
 #include <cerrno>
-#include <condition_variable>
-#include <cstdio>
 #include <cstring>
-#include <deque>
-#include <mutex>
-#include <thread>
+
+#include "platform/StandardErrorDialogs.h"
 
 namespace {
 
@@ -35,10 +32,6 @@ QString Escaped(const QString& field) {
   return out;
 }
 
-void ReportOnStandardError(const QString& message) {
-  std::fprintf(stderr, "lumetra: %s\n", message.toLocal8Bit().constData());
-}
-
 }  // namespace
 
 QByteArray SendLogLine(const SendRecord& record) {
@@ -54,45 +47,24 @@ QByteArray SendLogLine(const SendRecord& record) {
   return (fields.join(u'\t') + u'\n').toUtf8();
 }
 
-// What the sends and the writer thread share; the thread keeps it alive when it outlasts the log.
-struct SendLog::Shared {
+// The log's file, as the writer thread appends to it.
+struct SendLog::File {
   QString folder;
   QString path;
   Report report;
-  std::mutex mutex;
-  std::condition_variable changed;
-  std::deque<QByteArray> queue;
-  bool writing = false;  // a line is taken from the queue and not yet written
-  bool stop = false;
   bool reported = false;
-  std::thread writer;
 
-  void Run();
+  void Append(const QByteArray& line) {
+    const QString failure = Write(line);
+    if (failure.isEmpty() || reported) return;
+    reported = true;
+    report(QStringLiteral("the send log cannot be written: %1: %2").arg(path, failure));
+  }
   // Appends one line; the reason when it could not.
   QString Write(const QByteArray& line);
 };
 
-void SendLog::Shared::Run() {
-  std::unique_lock lock(mutex);
-  for (;;) {
-    changed.wait(lock, [this] { return stop || !queue.empty(); });
-    if (queue.empty()) return;
-    const QByteArray line = std::move(queue.front());
-    queue.pop_front();
-    writing = true;
-    lock.unlock();
-    const QString failure = Write(line);
-    lock.lock();
-    writing = false;
-    if (!failure.isEmpty() && !reported) {
-      reported = true;
-      if (report) report(QStringLiteral("the send log cannot be written: %1: %2").arg(path, failure));
-    }
-    changed.notify_all();
-  }
-}
-
-QString SendLog::Shared::Write(const QByteArray& line) {
+QString SendLog::File::Write(const QByteArray& line) {
   if (!QDir().mkpath(folder)) return QStringLiteral("the folder cannot be made");
   const QByteArray file = QFile::encodeName(path);
   struct stat status {};
@@ -111,47 +83,19 @@ QString SendLog::Shared::Write(const QByteArray& line) {
   return written < 0 ? QString::fromLocal8Bit(std::strerror(error)) : QStringLiteral("the disk took part of a line");
 }
 
-SendLog::SendLog(const QString& folder, Report report) : shared_(std::make_shared<Shared>()) {
-  shared_->folder = folder;
-  shared_->path = QDir(folder).filePath(QStringLiteral("sends.log"));
-  shared_->report = report ? std::move(report) : Report(ReportOnStandardError);
+SendLog::SendLog(const QString& folder, Report report) : file_(std::make_shared<File>()) {
+  file_->folder = folder;
+  file_->path = QDir(folder).filePath(QStringLiteral("sends.log"));
+  file_->report = report ? std::move(report) : Report(SayOnStandardError);
 }
 
-SendLog::~SendLog() {
-  WaitUntilWritten(kDrainOnCloseMs);
-  {
-    std::lock_guard lock(shared_->mutex);
-    shared_->stop = true;
-    shared_->queue.clear();
-  }
-  shared_->changed.notify_all();
-  if (!shared_->writer.joinable()) return;
-  // A line still hanging in a write that does not return is not waited for.
-  std::unique_lock lock(shared_->mutex);
-  if (shared_->writing) {
-    lock.unlock();
-    shared_->writer.detach();
-    return;
-  }
-  lock.unlock();
-  shared_->writer.join();
-}
+// The lines still queued get a short while; the writer then drops the rest.
+SendLog::~SendLog() { WaitUntilWritten(kDrainOnCloseMs); }
 
-QString SendLog::Path() const { return shared_->path; }
+QString SendLog::Path() const { return file_->path; }
 
 void SendLog::Append(const SendRecord& record) {
-  QByteArray line = SendLogLine(record);
-  {
-    std::lock_guard lock(shared_->mutex);
-    shared_->queue.push_back(std::move(line));
-    // Started with the first send: a console that never sends has no writer.
-    if (!shared_->writer.joinable()) shared_->writer = std::thread([shared = shared_] { shared->Run(); });
-  }
-  shared_->changed.notify_all();
+  writer_.Post([file = file_, line = SendLogLine(record)] { file->Append(line); });
 }
 
-bool SendLog::WaitUntilWritten(int timeoutMs) {
-  std::unique_lock lock(shared_->mutex);
-  return shared_->changed.wait_for(lock, std::chrono::milliseconds(timeoutMs),
-                                   [this] { return shared_->queue.empty() && !shared_->writing; });
-}
+bool SendLog::WaitUntilWritten(int timeoutMs) { return writer_.WaitUntilIdle(std::chrono::milliseconds(timeoutMs)); }

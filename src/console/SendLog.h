@@ -16,6 +16,8 @@
 #include <functional>
 #include <memory>
 
+#include "platform/WorkerThread.h"
+
 struct SendRecord {
   QDateTime time;
   QString source;  // "key", "double-click", "osc <address>:<port>"
@@ -49,6 +51,7 @@ class SendLog {
   bool WaitUntilWritten(int timeoutMs);
 
  private:
-  struct Shared;
-  std::shared_ptr<Shared> shared_;
+  struct File;
+  std::shared_ptr<File> file_;
+  WorkerThread writer_;
 };

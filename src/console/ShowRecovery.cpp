@@ -6,10 +6,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <cstdio>
 
 #include "console/SettingsFile.h"
 #include "platform/Exceptions.h"
+#include "platform/StandardErrorDialogs.h"
 #include "platform/TextFile.h"
 
 namespace {
@@ -78,8 +78,8 @@ RecoveryLeftBehind ShowRecovery::Begin(const QString& folder) {
   QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
   const QDir dir(folder);
   if (!lock_.TryLock(dir.filePath(QLatin1String(kRecoveryLockFileName)))) {
-    std::fprintf(stderr, "lumetra: cannot keep a recovery copy in %s (%s); this console runs without recovery\n",
-                 qPrintable(folder), qPrintable(lock_.Error()));
+    SayOnStandardError(QStringLiteral("cannot keep a recovery copy in %1 (%2); this console runs without recovery")
+                           .arg(folder, lock_.Error()));
     return {};
   }
   // Temporary files of writes that a crash cut off; with the lock held nobody else writes here.
@@ -142,7 +142,7 @@ void ShowRecovery::Discard() {
   timer_.Stop();
   if (!writer_) return;
   if (!writer_->Discard(kDiscardBound))
-    std::fprintf(stderr, "lumetra: the recovery copy could not be removed in time; the next start offers it again\n");
+    SayOnStandardError(QStringLiteral("the recovery copy could not be removed in time; the next start offers it again"));
   writer_.reset();
 }
 

@@ -9,3 +9,7 @@ void StandardErrorDialogs::ShowMessage(const QString& title, const QString& text
   std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
   std::fflush(stderr);
 }
+
+void SayOnStandardError(const QString& line) {
+  std::fprintf(stderr, "lumetra: %s\n", line.toLocal8Bit().constData());
+}

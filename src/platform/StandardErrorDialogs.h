@@ -5,6 +5,10 @@
 // question is answered with "cancel".
 #include "platform/DialogService.h"
 
+// One line of the console's own on standard error, "lumetra: <line>": what it tells without
+// stopping anyone (a server that did not start, a file it could not keep).
+void SayOnStandardError(const QString& line);
+
 class StandardErrorDialogs : public DialogService {
  public:
   void ShowMessage(const QString& title, const QString& text) override;
