@@ -20,10 +20,7 @@ void FormRemoteControl::Go(const QString& source) {
 }
 
 void FormRemoteControl::SelectAsClicked(int index) {
-  PlayList* list = form_.ListBox1;
-  list->SelectLineSilently(index);
-  list->scrollTo(list->currentIndex());
-  Run([&] { form_.ListBox1Click(); });
+  Run([&] { form_.SelectLineAsClicked(index); });
 }
 
 void FormRemoteControl::Select(int line) { SelectAsClicked(line - 1); }

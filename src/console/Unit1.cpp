@@ -226,11 +226,7 @@ void TForm1::FormShow() {
     LoadSettingsFile(saved, sink);
   }
   ShowLine(0);
-  if (left.resumeLine >= 0) {
-    // As the operator's click would: the line's own settings are shown, nothing is sent.
-    ListBox1->SelectLineSilently(left.resumeLine);
-    ListBox1Click();
-  }
+  if (left.resumeLine >= 0) SelectLineAsClicked(left.resumeLine);  // nothing is sent
   Recovery.Kept(RecoveryNow(), PositionNow(), !left.path.isEmpty());
 }
 
@@ -306,6 +302,12 @@ void TForm1::StoreToAll() {
 }
 
 void TForm1::ListBox1Click() { ShowLine(ListBox1->SelectedLine()); }
+
+void TForm1::SelectLineAsClicked(int line) {
+  ListBox1->SelectLineSilently(line);
+  ListBox1->scrollTo(ListBox1->currentIndex());
+  ListBox1Click();
+}
 
 void TForm1::ListBox1DblClick() { SendSelectedLine(QStringLiteral("double-click")); }
 

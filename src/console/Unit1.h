@@ -114,6 +114,8 @@ class TForm1 : public TForm {
   void SendCaption(const QString& caption, int mode, int line, const QString& source);
 
   // Shared steps of the play list.
+  // Selects a line and shows its settings, as the operator's click on it does.
+  void SelectLineAsClicked(int line);
   void ShowLine(int line);
   void StoreToAll();
   // After a change of the current values: with "全部应用" ticked every entry takes them, else
