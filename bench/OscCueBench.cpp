@@ -19,7 +19,7 @@
 #include "BigShow.h"
 #include "SignPty.h"
 #include "console/FormRemoteControl.h"
-#include "console/OscServer.h"
+#include "remote/OscServer.h"
 #include "console/SendLog.h"
 #include "console/Unit1.h"
 

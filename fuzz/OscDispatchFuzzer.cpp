@@ -7,7 +7,7 @@
 #include <QStringEncoder>
 
 #include "FuzzSupport.h"
-#include "console/OscDispatch.h"
+#include "remote/OscDispatch.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include "console/ConsoleOptions.h"
 #include "console/FormRemoteControl.h"
-#include "console/OscServer.h"
+#include "remote/OscServer.h"
 #include "console/Unit1.h"
 #include "platform/Application.h"
 #include "platform/FontConfigurationLoader.h"

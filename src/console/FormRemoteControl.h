@@ -6,7 +6,7 @@
 // so that the window shows it exactly as if the operator had done it.
 #include <functional>
 
-#include "console/OscDispatch.h"
+#include "console/RemoteControl.h"
 
 class TForm1;
 

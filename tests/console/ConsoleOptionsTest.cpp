@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "console/ConsoleOptions.h"
-#include "console/OscEndpoint.h"
+#include "remote/OscEndpoint.h"
 #include "support/CliRunner.h"
 #include "support/QtPrinters.h"
 

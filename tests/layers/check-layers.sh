@@ -2,12 +2,12 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # License: GNU General Public License, version 3 or any later version.
 # Fails when a source file includes a header from a layer above its own. The layers, lowest
-# first: platform, skin/data, skin/controls, skin/menus, skin/form, console, and the programs
-# (app, cli, sign) on top. The console reaches the skin only through the four components it
+# first: platform, skin/data, skin/controls, skin/menus, skin/form, console, remote, and the
+# programs (app, cli, sign) on top. The console reaches the skin only through the four components it
 # places on its window.
 set -u
 src=${1:?usage: check-layers.sh SRC_DIR}
-layers=(platform skin/data skin/controls skin/menus skin/form console)
+layers=(platform skin/data skin/controls skin/menus skin/form console remote)
 console_may_include='skin/data/StoredSkinData.h|skin/data/CompressedStoredSkin.h|skin/data/SkinData.h|skin/controls/SkinButton.h|skin/form/SkinForm.h'
 
 rank_of() {

@@ -11,7 +11,7 @@
 #include <string>
 #include <variant>
 
-#include "console/OscDispatch.h"
+#include "remote/OscDispatch.h"
 
 using OscArgument = std::variant<int, float, double, std::string>;
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // License: GNU General Public License, version 3 or any later version.
-#include "console/OscEndpoint.h"
+#include "remote/OscEndpoint.h"
 
 #include <arpa/inet.h>
 

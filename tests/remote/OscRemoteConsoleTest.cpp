@@ -4,7 +4,7 @@
 // as the operator's own action would and leaves the window's state as that action does. (What
 // reaches the sign and every command's answer are checked with the console as a process.)
 #include "console/FormRemoteControl.h"
-#include "console/OscServer.h"
+#include "remote/OscServer.h"
 #include "support/ConsoleFixture.h"
 #include "support/OscClient.h"
 #include "support/PtySign.h"

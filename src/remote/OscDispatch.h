@@ -23,27 +23,7 @@
 #include <QString>
 #include <optional>
 
-struct RemoteState {
-  int selectedLine = 0;  // 1-based, 0 when none
-  QString text;
-  int lineCount = 0;
-  bool operator==(const RemoteState&) const = default;
-};
-
-// What the console offers to a remote cue; the window implements it with its own handlers.
-// Line numbers passed in are 1-based and within the list.
-class RemoteControl {
- public:
-  virtual ~RemoteControl() = default;
-  virtual RemoteState State() const = 0;
-  virtual void Go(const QString& source) = 0;
-  virtual void Select(int line) = 0;
-  virtual void Next() = 0;
-  virtual void Previous() = 0;
-  virtual void SendLine(int line, const QString& source) = 0;
-  virtual void Blank(const QString& source) = 0;
-  virtual void SendText(const QString& text, const QString& source) = 0;
-};
+#include "console/RemoteControl.h"
 
 enum class OscOutcome { Done, Refused, Ignored };
 

@@ -13,8 +13,8 @@
 #include <QString>
 #include <memory>
 
-#include "console/OscDispatch.h"
-#include "console/OscEndpoint.h"
+#include "remote/OscDispatch.h"
+#include "remote/OscEndpoint.h"
 
 class QSocketNotifier;
 

@@ -6,7 +6,7 @@
 
 #include <cmath>
 
-#include "console/OscDispatch.h"
+#include "remote/OscDispatch.h"
 #include "support/OscClient.h"
 #include "support/QtPrinters.h"
 
