@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
+// A send of four pages (the scrolling mode) to one sign, and to two signs on the same port, each
+// sign a pseudo-terminal drained by a thread of its own (in bursts, as a sign's controller takes
+// its bytes): the two signs are written at once, so they should take the time of one.
+#include <QStringList>
+#include <benchmark/benchmark.h>
+#include <memory>
+#include <vector>
+
+#include "SignPty.h"
+#include "console/CaptionFont.h"
+#include "console/DisplayModes.h"
+#include "console/DisplayPacket.h"
+#include "console/SignLink.h"
+
+namespace {
+
+// The shortest caption of `pages` pages in the scrolling mode.
+QString CaptionOfPages(TBitmap& frame, const TFont& font, int pages) {
+  QString caption;
+  do {
+    caption += QStringLiteral("字");
+    RenderCentred(frame, font, caption);
+  } while (DisplayPacketPages(frame, caption, kScrollInFromRightMode) < pages);
+  return caption;
+}
+
+void BM_SendFourPagesToSigns(benchmark::State& state) {
+  std::vector<std::unique_ptr<SignPty>> signs;
+  QStringList devices;
+  for (int i = 0; i < state.range(0); ++i) {
+    signs.push_back(std::make_unique<SignPty>(SignPty::Reading::InBursts));
+    devices << signs.back()->Device();
+  }
+  qputenv("LUMETRA_COM1", devices.join(u',').toLocal8Bit());
+  const TFont font = InitialCaptionFont();
+  TBitmap frame = CreateLedFrame();
+  const QString caption = CaptionOfPages(frame, font, 4);
+  for (auto _ : state) {
+    RenderCentred(frame, font, caption);
+    const SignSendResult result = SendToSign(frame, caption, kScrollInFromRightMode, 1);
+    if (!result.complete || result.pages != 4) state.SkipWithError("the send did not get through whole");
+  }
+  state.counters["bytes per sign"] = double(signs.front()->Received()) / double(state.iterations());
+  qunsetenv("LUMETRA_COM1");
+}
+BENCHMARK(BM_SendFourPagesToSigns)->Arg(1)->Arg(2)->ArgName("signs")->UseRealTime()->Unit(benchmark::kMillisecond);
+
+}  // namespace
