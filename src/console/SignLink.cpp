@@ -69,16 +69,6 @@ std::vector<SignDeviceResult> SendToDevices(const QStringList& devices, const QB
 }
 
 void Summarise(SignSendResult& send, const QStringList& devices) {
-  if (send.devices.size() == 1) {
-    const SignDeviceResult& only = send.devices.front();
-    send.opened = only.opened;
-    send.complete = only.complete;
-    send.error = only.error;
-    send.errorCode = only.errorCode;
-    send.device = only.device;
-    send.bytes = only.bytes;
-    return;
-  }
   send.opened = send.complete = true;
   send.device = devices.join(u',');
   QStringList failures;
@@ -90,7 +80,8 @@ void Summarise(SignSendResult& send, const QStringList& devices) {
     send.complete = false;
     failures << QStringLiteral("%1: %2").arg(sign.device, DeviceFailureReason(sign.device, sign.error));
   }
-  send.error = failures.join(QStringLiteral("; "));
+  // A port of one sign keeps the words it has always had.
+  send.error = send.devices.size() == 1 ? send.devices.front().error : failures.join(QStringLiteral("; "));
 }
 
 }  // namespace

@@ -33,6 +33,15 @@ class SignWithConsole : public ConsoleFixture {
     }
     qputenv("LUMETRA_COM1", devices.join(u',').toLocal8Bit());
   }
+  // The operator's two sends: a double-click on line 0, then Enter on line 1, each in its mode.
+  void DoubleClickThenEnter(int firstMode, int secondMode) {
+    ClickLine(0);
+    ChooseMode(firstMode);
+    DoubleClickLine(0);
+    ClickLine(1);
+    ChooseMode(secondMode);
+    PressKeyInPlayList(Qt::Key_Return);
+  }
   void TearDown() override {
     qunsetenv("LUMETRA_COM1");
     ConsoleFixture::TearDown();
@@ -43,11 +52,7 @@ TEST_F(SignWithConsole, ShowsWhatTheConsoleSends) {
   SignProcess sign({"--headless", "--png-dir", "pages"});
   Listen(sign);
   SetCaptions({QStringLiteral("第一幕：春"), QStringLiteral("谢谢观看")});
-  ClickLine(0);
-  ChooseMode(2);
-  DoubleClickLine(0);
-  ClickLine(1);
-  PressKeyInPlayList(Qt::Key_Return);
+  DoubleClickThenEnter(2, 0);
 
   const QList<QJsonObject> reports = sign.WaitForReports(2);
   ASSERT_EQ(reports.size(), 2);
@@ -96,12 +101,7 @@ TEST_F(SignWithConsole, TwoSignsOnOnePortGetTheSamePacketsTheCommandLineBuilds) 
   Listen({&left, &right});
   const QString wide = CaptionWiderThan(form->CaptionFont, 3 * kLedWidth);
   SetCaptions({QStringLiteral("第一幕：春"), wide});
-  ClickLine(0);
-  ChooseMode(2);
-  DoubleClickLine(0);
-  ClickLine(1);
-  ChooseMode(1);
-  PressKeyInPlayList(Qt::Key_Return);
+  DoubleClickThenEnter(2, 1);
 
   const QList<QJsonObject> reports = left.WaitForReports(2);
   ASSERT_EQ(reports.size(), 2);
