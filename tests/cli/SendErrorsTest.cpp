@@ -65,7 +65,7 @@ TEST(CliSendErrors, APortOfSeveralSignsSaysHowEachFaredAndFailsWhenAnyFailed) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.devices.join(u',').toStdString());
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("LUMETRA_COM8", c.devices.join(u','));
+    environment.insert("LUMETRA_COM8", QStringLiteral(" %1 ,").arg(c.devices.join(QStringLiteral(" , "))));  // blanks go
     for (const QStringList& target : {QStringList{"--port", "8"}, QStringList{"--device", c.devices.join(u',')}}) {
       const CliRun run = RunCli(QStringList{"send", "x"} + target, environment);
       EXPECT_EQ(run.exitCode, c.exitCode);
