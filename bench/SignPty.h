@@ -18,13 +18,15 @@ class SignPty {
  public:
   using Clock = std::chrono::steady_clock;
 
-  enum class Reading { EveryByte, InBursts };
+  // Never: a sign that hangs, taking nothing at all.
+  enum class Reading { EveryByte, InBursts, Never };
 
   explicit SignPty(Reading reading = Reading::EveryByte) {
     char name[256] = {};
     if (openpty(&master_, &slave_, name, nullptr, nullptr) != 0) return;
     device_ = QString::fromLocal8Bit(name);
     qputenv("LUMETRA_COM1", name);
+    if (reading == Reading::Never) return;
     reader_ = std::thread([this, reading] {
       char buffer[4096];
       for (;;) {
