@@ -3,9 +3,12 @@
 #pragma once
 // A pseudo-terminal as "com1" standing in for the sign: drained all the time so that a send never
 // waits for room, counting what arrives and noting when the first byte after Arm() came.
+// In bursts, the reader takes what has come once a millisecond, as a sign's controller empties
+// its receive buffer, instead of waking for every byte written.
 #include <pty.h>
 #include <unistd.h>
 
+#include <QString>
 #include <QtGlobal>
 #include <atomic>
 #include <chrono>
@@ -15,13 +18,19 @@ class SignPty {
  public:
   using Clock = std::chrono::steady_clock;
 
-  SignPty() {
+  // Never: a sign that hangs, taking nothing at all.
+  enum class Reading { EveryByte, InBursts, Never };
+
+  explicit SignPty(Reading reading = Reading::EveryByte) {
     char name[256] = {};
     if (openpty(&master_, &slave_, name, nullptr, nullptr) != 0) return;
+    device_ = QString::fromLocal8Bit(name);
     qputenv("LUMETRA_COM1", name);
-    reader_ = std::thread([this] {
+    if (reading == Reading::Never) return;
+    reader_ = std::thread([this, reading] {
       char buffer[4096];
       for (;;) {
+        if (reading == Reading::InBursts) std::this_thread::sleep_for(std::chrono::milliseconds(1));
         const ssize_t got = read(master_, buffer, sizeof buffer);
         if (got <= 0 || stop_) return;
         if (!first_.load()) firstAt_ = Clock::now(), first_ = true;
@@ -38,6 +47,8 @@ class SignPty {
   SignPty(const SignPty&) = delete;
   SignPty& operator=(const SignPty&) = delete;
 
+  // The pseudo-terminal the console writes to.
+  QString Device() const { return device_; }
   void Arm() { first_ = false; }
   bool Fired() const { return first_.load(); }
   Clock::time_point FirstByteAt() const { return firstAt_; }
@@ -45,6 +56,7 @@ class SignPty {
 
  private:
   int master_ = -1, slave_ = -1;
+  QString device_;
   std::atomic<bool> stop_{false}, first_{true};
   std::atomic<qint64> received_{0};
   Clock::time_point firstAt_;

@@ -39,12 +39,32 @@ Caption CaptionFromArguments(const QCommandLineParser& parser) {
   return {CaptionArgument(parser), CaptionFontFromOptions(parser), ModeFromOptions(parser), kMinPortNumber};
 }
 
+// What the operator can do about a device that would not open, as a sentence to append.
+QString Advice(const SignDeviceResult& sign) {
+  if (sign.opened || sign.device.isEmpty()) return QString();
+  const QString advice = SerialOpenAdvice(sign.device, sign.errorCode, DeviceUserGroup(sign.device));
+  return advice.isEmpty() ? QString() : QStringLiteral(". ") + advice;
+}
+
+// A port of several signs: one line per sign, and a failure when any sign failed.
+int ReportEachSign(const SignSendResult& result) {
+  int failed = 0;
+  for (const SignDeviceResult& sign : result.devices) {
+    failed += sign.complete ? 0 : 1;
+    PrintLine(sign.device + QStringLiteral(": ") +
+              (sign.complete ? QStringLiteral("ok") : QStringLiteral("Com error: ") + DeviceFailureReason(sign.device, sign.error) + Advice(sign)));
+  }
+  if (failed) throw CliError(QStringLiteral("Com error: %1 of %2 signs failed").arg(failed).arg(result.devices.size()));
+  return 0;
+}
+
 int RunSend(const QStringList& arguments) {
   QCommandLineParser parser;
   parser.setApplicationDescription(QStringLiteral(
       "Sends TEXT (or line I, from 0, of a show file with that line's mode and the show's font and\n"
       "port) to the sign through serial port com<N> or the device at PATH, as a double-click in\n"
-      "the console's play list does."));
+      "the console's play list does. A port or PATH of several devices (comma-separated) sends to\n"
+      "each sign at once and prints one line per device."));
   parser.addPositionalArgument(QStringLiteral("TEXT"), QStringLiteral("The caption."), QStringLiteral("[TEXT]"));
   parser.addOption({QStringLiteral("show"), QStringLiteral("Show file (.lw settings or .txt captions)."), QStringLiteral("FILE")});
   parser.addOption({QStringLiteral("line"), QStringLiteral("Line of the show, from 0."), QStringLiteral("I")});
@@ -69,11 +89,9 @@ int RunSend(const QStringList& arguments) {
   RenderCentred(frame, caption.font, caption.text);
   const SignSendResult result =
       SendToSign(frame, caption.text, caption.mode, caption.port, parser.value(QStringLiteral("device")));
-  if (!result.complete) {
-    const QString advice = result.opened ? QString()
-                                         : SerialOpenAdvice(result.device, result.errorCode, DeviceUserGroup(result.device));
-    throw CliError(QStringLiteral("Com error: ") + result.error + (advice.isEmpty() ? QString() : QStringLiteral(". ") + advice));
-  }
+  if (result.devices.size() > 1) return ReportEachSign(result);
+  if (!result.complete)
+    throw CliError(QStringLiteral("Com error: ") + result.error + (result.devices.empty() ? QString() : Advice(result.devices.front())));
   return 0;
 }
 

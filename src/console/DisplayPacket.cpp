@@ -58,10 +58,14 @@ bool WriteDisplayPacket(TBitmap& frame, const QString& caption, int modeIndex, B
   return sink.WriteByte(0x01) && WritePageRecord(frame, modeIndex, true, sink);
 }
 
-QByteArray BuildDisplayPacket(const QString& caption, const TFont& captionFont, int modeIndex) {
-  TBitmap frame = CreateLedFrame();
-  RenderCentred(frame, captionFont, caption);
+QByteArray DisplayPacketBytes(TBitmap& frame, const QString& caption, int modeIndex) {
   ByteArraySink sink;
   WriteDisplayPacket(frame, caption, modeIndex, sink);
   return sink.bytes;
+}
+
+QByteArray BuildDisplayPacket(const QString& caption, const TFont& captionFont, int modeIndex) {
+  TBitmap frame = CreateLedFrame();
+  RenderCentred(frame, captionFont, caption);
+  return DisplayPacketBytes(frame, caption, modeIndex);
 }

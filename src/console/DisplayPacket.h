@@ -32,5 +32,8 @@ int DisplayPacketPages(const TBitmap& frame, const QString& caption, int modeInd
 // returns false when the sink fails.
 bool WriteDisplayPacket(TBitmap& frame, const QString& caption, int modeIndex, ByteSink& sink);
 
+// The whole packet of WriteDisplayPacket, drawing the pages into `frame` as it does.
+QByteArray DisplayPacketBytes(TBitmap& frame, const QString& caption, int modeIndex);
+
 // The complete packet for a caption, mode and font, as a send would write it.
 QByteArray BuildDisplayPacket(const QString& caption, const TFont& captionFont, int modeIndex);

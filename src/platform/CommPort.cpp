@@ -48,21 +48,32 @@ long long NowMs() {
   return ts.tv_sec * 1000LL + ts.tv_nsec / 1000000;
 }
 
-QString SystemMessage(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+// The ports of several signs fail on threads of their own at once: strerror's buffer is shared.
+QString SystemMessage(int error) {
+  char buffer[256] = {};
+  return QString::fromLocal8Bit(strerror_r(error, buffer, sizeof buffer));
+}
 
 }  // namespace
 
 TCommPort::~TCommPort() { Close(); }
 
-QString TCommPort::DeviceForName(const QString& portName) {
+QStringList TCommPort::DevicesForName(const QString& portName) {
   static const QRegularExpression pattern(QStringLiteral("^com([1-9][0-9]*)$"),
                                           QRegularExpression::CaseInsensitiveOption);
   const QRegularExpressionMatch match = pattern.match(portName);
-  if (!match.hasMatch()) return QString();
+  if (!match.hasMatch()) return {};
   const int number = match.captured(1).toInt();
   const QByteArray configured = qgetenv(qPrintable(QStringLiteral("LUMETRA_COM%1").arg(number)));
-  if (!configured.isEmpty()) return QString::fromLocal8Bit(configured);
-  return QStringLiteral("/dev/ttyS%1").arg(number - 1);
+  if (configured.isEmpty()) return {QStringLiteral("/dev/ttyS%1").arg(number - 1)};
+  return DeviceList(QString::fromLocal8Bit(configured));
+}
+
+QStringList TCommPort::DeviceList(const QString& devices) {
+  QStringList list;
+  for (const QString& device : devices.split(u','))
+    if (!device.trimmed().isEmpty()) list << device.trimmed();
+  return list;
 }
 
 QStringList TCommPort::AvailableDevices() {
@@ -80,12 +91,14 @@ bool TCommPort::Fail(const QString& what, int error) {
 }
 
 bool TCommPort::Open(const QString& portName) {
-  const QString device = QDir::isAbsolutePath(portName) ? portName : DeviceForName(portName);
-  if (device.isEmpty()) {
+  const QStringList devices = QDir::isAbsolutePath(portName) ? QStringList{portName} : DevicesForName(portName);
+  if (devices.size() != 1) {
     device_.clear();
-    return Fail(QStringLiteral("%1: no such port").arg(portName), 0);
+    return Fail(devices.isEmpty() ? QStringLiteral("%1: no such port").arg(portName)
+                                  : QStringLiteral("%1: a port of %2 devices").arg(portName).arg(devices.size()),
+                0);
   }
-  return OpenDevice(device);
+  return OpenDevice(devices.front());
 }
 
 bool TCommPort::OpenDevice(const QString& devicePath) {

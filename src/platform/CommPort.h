@@ -5,8 +5,8 @@
 // with a settings record of which only baud rate, data bits, parity and stop bits are changed,
 // written one byte per call, closed again.
 //
-// "com<n>" resolves to the device named by the environment variable LUMETRA_COM<n>, else to
-// /dev/ttyS<n-1>. The line is put in raw mode so every byte reaches the device unchanged.
+// "com<n>" resolves to the devices named by the environment variable LUMETRA_COM<n> (one, or
+// several separated by commas: signs that show the same caption), else to /dev/ttyS<n-1>. The line is put in raw mode so every byte reaches the device unchanged.
 // Every wait is bounded: a device that takes no byte for StallTimeoutMs (or vanishes) fails the
 // write instead of blocking the caller.
 #include <QString>
@@ -40,12 +40,15 @@ class TCommPort {
   TCommPort(const TCommPort&) = delete;
   TCommPort& operator=(const TCommPort&) = delete;
 
-  // Device path for "com<n>"; empty when the name is not of that form.
-  static QString DeviceForName(const QString& portName);
+  // Device paths for "com<n>", in the order named; empty when the name is not of that form.
+  static QStringList DevicesForName(const QString& portName);
+  // The devices of a comma-separated list, blanks dropped.
+  static QStringList DeviceList(const QString& devices);
   // Serial devices present on this machine, by device path.
   static QStringList AvailableDevices();
 
-  // Opens "com<n>" (or, when `portName` is an absolute path, that device) exclusively.
+  // Opens "com<n>" (or, when `portName` is an absolute path, that device) exclusively; fails
+  // for a port of several devices, which are opened one by one.
   bool Open(const QString& portName);
   bool OpenDevice(const QString& devicePath);
   bool IsOpen() const { return fd_ >= 0; }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // License: GNU General Public License, version 3 or any later version.
-// The command line's serial errors say what the operator can do about them.
+// The command line's serial errors say what the operator can do about them, sign by sign on a
+// port of several.
 #include <QFile>
 #include <gtest/gtest.h>
 #include <grp.h>
@@ -9,6 +10,7 @@
 #include "platform/CommPort.h"
 #include "support/CliRunner.h"
 #include "support/PtySign.h"
+#include "support/SignPackets.h"
 
 namespace {
 
@@ -46,4 +48,53 @@ TEST(CliSendErrors, RefusedDeviceNamesItsGroupAndHowToJoinIt) {
   const CliRun run = RunCli({"send", "x", "--device", device.fileName()});
   ExpectOneLineComError(run, command.constData());
   EXPECT_TRUE(run.err.contains("Permission denied")) << run.err.toStdString();
+}
+
+TEST(CliSendErrors, APortOfSeveralSignsSaysHowEachFaredAndFailsWhenAnyFailed) {
+  PtySign first(6), second(7);
+  const QString missing = QStringLiteral("/nonexistent/serial");
+  struct Case {
+    QStringList devices;
+    int exitCode;
+    QByteArray err;
+  };
+  const Case cases[] = {
+      {{first.DevicePath(), second.DevicePath()}, 0, ""},
+      {{first.DevicePath(), missing, second.DevicePath()}, 1, "lumetra-cli send: Com error: 1 of 3 signs failed\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.devices.join(u',').toStdString());
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("LUMETRA_COM8", QStringLiteral(" %1 ,").arg(c.devices.join(QStringLiteral(" , "))));  // blanks go
+    for (const QStringList& target : {QStringList{"--port", "8"}, QStringList{"--device", c.devices.join(u',')}}) {
+      const CliRun run = RunCli(QStringList{"send", "x"} + target, environment);
+      EXPECT_EQ(run.exitCode, c.exitCode);
+      EXPECT_EQ(run.err, c.err);
+      QByteArray lines;
+      for (const QString& device : c.devices)
+        lines += device.toUtf8() + (device == missing ? ": Com error: No such file or directory\n" : ": ok\n");
+      EXPECT_EQ(run.out, lines);
+      for (PtySign* sign : {&first, &second}) EXPECT_TRUE(sign->TakePacket().valid);
+    }
+  }
+
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert("LUMETRA_COM8", ",");
+  const CliRun none = RunCli({"send", "x", "--port", "8"}, environment);
+  EXPECT_EQ(none.exitCode, 1);
+  EXPECT_EQ(none.err, "lumetra-cli send: Com error: com8: no such port\n");
+}
+
+TEST(CliSendErrors, PortsSaysOfEachDeviceOfAPortWhetherItOpensNow) {
+  PtySign free(6), held(7);
+  TCommPort holder;
+  ASSERT_TRUE(holder.Open(held.DevicePath()));
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert("LUMETRA_COM9", free.DevicePath() + ",/nonexistent/serial," + held.DevicePath());
+  const CliRun run = RunCli({"ports"}, environment);
+  EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+  const QByteArray port9 = "com9\t" + free.DevicePath().toUtf8() + "\tcan be opened\n"
+                           "com9\t/nonexistent/serial\tcannot be opened: No such file or directory\n"
+                           "com9\t" + held.DevicePath().toUtf8() + "\tcannot be opened: Device or resource busy\n";
+  EXPECT_TRUE(run.out.contains(port9)) << run.out.toStdString();
 }

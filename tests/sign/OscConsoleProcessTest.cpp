@@ -82,19 +82,8 @@ class OscConsoleProcess : public ::testing::Test {
  protected:
   void TearDown() override { qunsetenv("LUMETRA_COM1"); }
 
-  // Checks the sign's report `k` against lumetra-cli packet for the caption and mode.
   void ExpectPacket(const QJsonObject& report, int k, const QString& caption, int mode) {
-    const CliRun cli = RunCli({QStringLiteral("packet"), caption, QStringLiteral("--mode"), QString::number(mode),
-                               QStringLiteral("-o"), QStringLiteral("-")});
-    ASSERT_EQ(cli.exitCode, 0) << cli.err.constData();
-    const std::vector<PacketReport> expected = DecodePackets(cli.out);
-    ASSERT_EQ(expected.size(), 1u);
-    EXPECT_EQ(report["bytes"].toInt(), cli.out.size()) << k;
-    EXPECT_EQ(report["mode"].toInt(), mode) << k;
-    ASSERT_EQ(report["pages"].toInt(), int(expected[0].pages.size())) << k;
-    for (std::size_t i = 0; i < expected[0].pages.size(); ++i)
-      EXPECT_EQ(PageOfImage(QImage(QStringLiteral("pages/packet%1-page%2.png").arg(k).arg(i))), expected[0].pages[i])
-          << k << " page " << i;
+    ExpectPacketAsCliBuilds(report, QStringLiteral("pages"), k, caption, mode);
   }
 };
 

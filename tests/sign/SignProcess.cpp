@@ -3,7 +3,12 @@
 #include "SignProcess.h"
 
 #include <QDeadlineTimer>
+#include <QImage>
 #include <QJsonDocument>
+#include <gtest/gtest.h>
+
+#include "support/CliRunner.h"
+#include "support/SignPackets.h"
 
 SignProcess::SignProcess(const QStringList& arguments) {
   process_.start(QStringLiteral(LUMETRA_SIGN_PATH), arguments);
@@ -41,4 +46,19 @@ QJsonObject ReportObject(qint64 bytes, int pages, int mode, const QString& modeN
           {"mode_name", modeName},
           {"valid", error.isEmpty()},
           {"error", error.isEmpty() ? QJsonValue() : QJsonValue(error)}};
+}
+
+void ExpectPacketAsCliBuilds(const QJsonObject& report, const QString& pngFolder, int k, const QString& caption, int mode) {
+  const CliRun cli = RunCli({QStringLiteral("packet"), caption, QStringLiteral("--mode"), QString::number(mode),
+                             QStringLiteral("-o"), QStringLiteral("-")});
+  ASSERT_EQ(cli.exitCode, 0) << cli.err.constData();
+  const std::vector<PacketReport> expected = DecodePackets(cli.out);
+  ASSERT_EQ(expected.size(), 1u);
+  EXPECT_EQ(report["bytes"].toInt(), cli.out.size()) << k;
+  EXPECT_EQ(report["mode"].toInt(), mode) << k;
+  ASSERT_EQ(report["pages"].toInt(), int(expected[0].pages.size())) << k;
+  for (std::size_t i = 0; i < expected[0].pages.size(); ++i)
+    EXPECT_EQ(PageOfImage(QImage(QStringLiteral("%1/packet%2-page%3.png").arg(pngFolder).arg(k).arg(i))),
+              expected[0].pages[i])
+        << pngFolder.toStdString() << " packet " << k << " page " << i;
 }

@@ -31,3 +31,7 @@ class SignProcess {
 
 // The JSON object the sign prints for a report, for comparisons.
 QJsonObject ReportObject(qint64 bytes, int pages, int mode, const QString& modeName, const QString& error = {});
+
+// Checks the sign's report of packet `k`, and the pages it saved into `pngFolder`, against what
+// lumetra-cli packet makes of the caption and mode.
+void ExpectPacketAsCliBuilds(const QJsonObject& report, const QString& pngFolder, int k, const QString& caption, int mode);

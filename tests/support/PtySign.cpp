@@ -22,11 +22,16 @@ PtySign::PtySign(int portNumber) : portNumber_(portNumber) {
 }
 
 PtySign::~PtySign() {
-  stop_ = true;
-  if (reader_.joinable()) reader_.join();
+  HangUp();
   qunsetenv(qPrintable(QStringLiteral("LUMETRA_COM%1").arg(portNumber_)));
   if (slaveKeepAlive_ >= 0) close(slaveKeepAlive_);
+}
+
+void PtySign::HangUp() {
+  stop_ = true;
+  if (reader_.joinable()) reader_.join();
   if (master_ >= 0) close(master_);
+  master_ = -1;
 }
 
 void PtySign::ReadLoop() {

@@ -28,6 +28,9 @@ class PtySign {
   QByteArray Received();
   // Stops reading (the device "stalls"): writes then fill the terminal's buffer.
   void StopReading();
+  // The sign's end of the line goes away, and the device's name with it. Its slave stays open
+  // here, so no other terminal can take the name meanwhile and receive what was meant for it.
+  void HangUp();
 
  private:
   void ReadLoop();
