@@ -88,6 +88,9 @@ void TForm1::CreateControls() {
   Memo1 = new QPlainTextEdit(window);
   Memo1->setGeometry(Bounds(3, 21, 250, 235).ToQRect());
   Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+  // Tab and Shift+Tab move the focus, as in every other control: the operator reaches the play
+  // list from the keyboard, and no tab character goes into a caption and on to the sign.
+  Memo1->setTabChangesFocus(true);
   SetControlFont(Memo1, ConsoleFont(-16, clRed));
   SetTextColours(Memo1, clBlack, clRed);
   captionChanges_ = new CaptionChanges(Memo1->document());
