@@ -136,6 +136,13 @@ TEST(CliConvert, ASubtitleFileGivesOneCaptionPerTextLine) {
   EXPECT_TRUE(plain.out.startsWith("subtitle file\n3 lines")) << plain.out.toStdString();
   EXPECT_TRUE(plain.out.contains("\n2: 0 5 0 幕启\n")) << plain.out.toStdString();
 
+  // A cue without text is an empty line, which blanks the sign.
+  WriteBytes(QStringLiteral("blank.srt"), "1\n00:00:01,000 --> 00:00:02,000\nA\n\n2\n00:00:02,500 --> 00:00:03,000\n\n"
+                                          "3\n00:00:04,000 --> 00:00:05,000\nB\n");
+  const QJsonArray blank = ShowJson(QStringLiteral("blank.srt"))[QStringLiteral("lines")].toArray();
+  ASSERT_EQ(blank.size(), 3);
+  EXPECT_EQ(blank[1].toObject(), (QJsonObject{{"line", 2}, {"text", ""}, {"speed", 0}, {"dwell", 5}, {"mode", 0}}));
+
   // A malformed file: one line naming the file and the line, and nothing written.
   WriteBytes(QStringLiteral("bad.srt"), "1\r\n00:00:01,000 --> 00:00:02,000\r\nA\r\n\r\n2\r\nB\r\n");
   for (const QStringList& command : {QStringList{"show", "bad.srt"}, QStringList{"convert", "bad.srt", "never"}}) {
