@@ -50,13 +50,6 @@ TEST(SubtitleFile, ACueWithoutTextBecomesAnEmptyLine) {
       {"spaces alone", "1\n" + time + "   \n\n2\n" + time + "B\n", {"", "B"}},
   };
   for (const auto& c : cases) EXPECT_EQ(SubtitleCaptions(c.text), c.captions) << c.name;
-
-  // Thirteen cues, one of them blank, give thirteen lines.
-  QString show;
-  for (int cue = 1; cue <= 13; ++cue) show += QStringLiteral("%1\n%2%3\n\n").arg(cue).arg(time, cue == 7 ? QString() : QStringLiteral("line"));
-  const QStringList captions = SubtitleCaptions(show);
-  ASSERT_EQ(captions.size(), 13);
-  EXPECT_TRUE(captions[6].isEmpty());
 }
 
 TEST(SubtitleFile, UnclosedTagsStayTextAndEndAtTheNextTag) {
