@@ -9,6 +9,7 @@
 #include "console/CaptionFont.h"
 #include "console/CaptionImport.h"
 #include "console/CaptionLines.h"
+#include "console/CaptionListTabKeys.h"
 #include "console/ConsoleLook.h"
 #include "console/ConsoleStateFolder.h"
 #include "console/DisplayModes.h"
@@ -90,7 +91,7 @@ void TForm1::CreateControls() {
   Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
   // Tab and Shift+Tab move the focus, as in every other control: the operator reaches the play
   // list from the keyboard, and no tab character goes into a caption and on to the sign.
-  Memo1->setTabChangesFocus(true);
+  new CaptionListTabKeys(Memo1);
   SetControlFont(Memo1, ConsoleFont(-16, clRed));
   SetTextColours(Memo1, clBlack, clRed);
   captionChanges_ = new CaptionChanges(Memo1->document());
