@@ -59,10 +59,10 @@ Caption CaptionFromArguments(const QCommandLineParser& parser) {
 int RunSend(const QStringList& arguments) {
   QCommandLineParser parser;
   parser.setApplicationDescription(QStringLiteral(
-      "Sends TEXT (or line LINE of a show file, counted from 1 as the console counts, with that line's\n"
-      "mode and the show's font and port) to the sign through serial port com<N> or the device at\n"
-      "PATH, as a double-click in the console's play list does. Every send goes into the console's\n"
-      "send log as one from \"cli\"."));
+      "Sends TEXT (or line LINE of a show file, counted from 1 as the console counts, with that\n"
+      "line's mode and the show's font and port) to the sign through serial port com<N> or the\n"
+      "device at PATH, as a double-click in the console's play list does. Every send goes into the\n"
+      "console's send log as one from \"cli\"."));
   parser.addPositionalArgument(QStringLiteral("TEXT"), QStringLiteral("The caption."), QStringLiteral("[TEXT]"));
   parser.addOption({QStringLiteral("show"), QStringLiteral("Show file (.lw settings or .txt captions)."), QStringLiteral("FILE")});
   parser.addOption({QStringLiteral("line"), QStringLiteral("Line of the show, counted from 1."), QStringLiteral("LINE")});

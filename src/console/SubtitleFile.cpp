@@ -80,7 +80,6 @@ QStringList SubtitleCaptions(const QString& text) {
       if (!IsBlank(caption)) captions << caption;  // a line of tags alone says nothing
     }
     if (captions.size() == before) captions << QString();  // the cue blanks the sign
-
   }
   return captions;
 }
