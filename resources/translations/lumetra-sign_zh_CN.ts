@@ -48,6 +48,89 @@
     </message>
 </context>
 <context>
+    <name>SignModeTitle</name>
+    <message>
+        <source>show at once, %1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>move in from the right, %1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>move in from the left, %1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>roll in upwards from below, %1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>roll in downwards from above, %1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>jump in from the right, %1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>unfold from left to right, %1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>unfold from right to left, %1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>unfold upwards, %1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>unfold downwards, %1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>unfold from the middle to both sides, %1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>unfold from both sides to the middle, %1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>unfold from the middle up and down, %1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>unfold from top and bottom to the middle, %1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>reveal column by column, left to right, %1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>reveal column by column, right to left, %1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>shift in column by column, left to right, %1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>shift in column by column, right to left, %1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>reveal row by row, top to bottom, %1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>reveal row by row, bottom to top, %1</source>
+        <translation>%1</translation>
+    </message>
+</context>
+<context>
     <name>SignWindow</name>
     <message>
         <source>Lumetra sign (simulation)</source>

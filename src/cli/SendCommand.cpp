@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // License: GNU General Public License, version 3 or any later version.
 // lumetra-cli send: sends a caption, or one line of a show, to the sign as the console does.
+#include <cstdio>
+
 #include "cli/CaptionOptions.h"
 #include "cli/CliCommand.h"
+#include "console/ConsoleStateFolder.h"
 #include "console/LedFrame.h"
 #include "console/PortNumber.h"
+#include "console/SendLog.h"
 #include "console/SerialAdvice.h"
 #include "console/ShowDocument.h"
 #include "console/SignLink.h"
@@ -16,21 +20,34 @@ struct Caption {
   TFont font;
   int mode = 0;
   int port = kMinPortNumber;
+  int line = 0;  // the show's line, counted from 1 as the console counts; 0 for a caption of no line
 };
 
-// Line I of a show: its text and mode, the show's font and port.
+// A line of a show, counted from 1: its text and mode, the show's font and port.
 Caption CaptionFromShow(const QCommandLineParser& parser) {
   if (!parser.positionalArguments().isEmpty()) throw CliError(QStringLiteral("give either TEXT or --show FILE"));
   for (const char* option : {"mode", "font", "height"})
     if (parser.isSet(QLatin1String(option)))
       throw CliError(QStringLiteral("--%1 does not go with --show: the show sets it").arg(QLatin1String(option)));
-  if (!parser.isSet(QStringLiteral("line"))) throw CliError(QStringLiteral("--show needs --line I"));
+  if (!parser.isSet(QStringLiteral("line"))) throw CliError(QStringLiteral("--show needs --line LINE"));
   ShowDocument show;
   show.Load(parser.value(QStringLiteral("show")));
+  const qsizetype count = show.Lines.size();
   const int line = IntOption(parser, QStringLiteral("line"), 0);
-  if (line < 0 || line >= show.Lines.size())
-    throw CliError(QStringLiteral("--line must be 0..%1: the show has %2 lines").arg(show.Lines.size() - 1).arg(show.Lines.size()));
-  return {show.Lines[line], show.Font, show.SettingOf(line).Mode, show.Port};
+  if (count == 0) throw CliError(QStringLiteral("the show has no lines to send"));
+  if (line < 1 || line > count)
+    throw CliError(QStringLiteral("--line must be 1..%1 (counted from 1): the show has %1 lines").arg(count));
+  const int index = line - 1;
+  return {show.Lines[index], show.Font, show.SettingOf(index).Mode, show.Port, line};
+}
+
+// Into the console's send log, so that a show's review sees the sends made from scripts too. A
+// log that cannot be written is said on standard error; the send itself stands.
+void LogCliSend(const SendRecord& record) {
+  SendLog log(ConsoleStateFolder(), [](const QString& message) {
+    std::fprintf(stderr, "lumetra-cli send: %s\n", message.toUtf8().constData());
+  });
+  log.Append(record);
 }
 
 Caption CaptionFromArguments(const QCommandLineParser& parser) {
@@ -61,13 +78,14 @@ int ReportEachSign(const SignSendResult& result) {
 int RunSend(const QStringList& arguments) {
   QCommandLineParser parser;
   parser.setApplicationDescription(QStringLiteral(
-      "Sends TEXT (or line I, from 0, of a show file with that line's mode and the show's font and\n"
-      "port) to the sign through serial port com<N> or the device at PATH, as a double-click in\n"
-      "the console's play list does. A port or PATH of several devices (comma-separated) sends to\n"
-      "each sign at once and prints one line per device."));
+      "Sends TEXT (or line LINE of a show file, counted from 1 as the console counts, with that\n"
+      "line's mode and the show's font and port) to the sign through serial port com<N> or the\n"
+      "device at PATH, as a double-click in the console's play list does. A port or PATH of several\n"
+      "devices (comma-separated) sends to each sign at once and prints one line per device. Every\n"
+      "send goes into the console's send log as one from \"cli\"."));
   parser.addPositionalArgument(QStringLiteral("TEXT"), QStringLiteral("The caption."), QStringLiteral("[TEXT]"));
   parser.addOption({QStringLiteral("show"), QStringLiteral("Show file (.lw settings or .txt captions)."), QStringLiteral("FILE")});
-  parser.addOption({QStringLiteral("line"), QStringLiteral("Line of the show, from 0."), QStringLiteral("I")});
+  parser.addOption({QStringLiteral("line"), QStringLiteral("Line of the show, counted from 1."), QStringLiteral("LINE")});
   parser.addOption({QStringLiteral("port"), QStringLiteral("Port number N of com<N>, 1..255."), QStringLiteral("N")});
   parser.addOption({QStringLiteral("device"), QStringLiteral("Serial device to use instead."), QStringLiteral("PATH")});
   AddModeOption(parser);
@@ -89,6 +107,7 @@ int RunSend(const QStringList& arguments) {
   RenderCentred(frame, caption.font, caption.text);
   const SignSendResult result =
       SendToSign(frame, caption.text, caption.mode, caption.port, parser.value(QStringLiteral("device")));
+  LogCliSend(SendRecordOf(QStringLiteral("cli"), caption.line, caption.mode, caption.text, result));
   if (result.devices.size() > 1) return ReportEachSign(result);
   if (!result.complete)
     throw CliError(QStringLiteral("Com error: ") + result.error + (result.devices.empty() ? QString() : Advice(result.devices.front())));

@@ -36,8 +36,9 @@ int RunShow(const QStringList& arguments) {
   QCommandLineParser parser;
   parser.setApplicationDescription(QStringLiteral(
       "Reads a show as the console's load does (a path containing \".lw\" is a settings file, any "
-      "other is imported as plain text) and prints it. A subtitle file (\".srt\") prints the "
-      "caption lines it gives."));
+      "other is imported as plain text) and prints it, its lines numbered from 1 as the console "
+      "numbers them (\"line\" in --json). A subtitle file (\".srt\") prints the caption lines it "
+      "gives."));
   const QCommandLineOption json = AddShowFileArguments(parser);
   if (!ParseCommandLine(parser, arguments, 1)) return 0;
 

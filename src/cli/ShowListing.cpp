@@ -87,13 +87,14 @@ void AppendListingHead(std::string& out, ListingStyle style, const ShowDocument&
   out += "\",\"lines\":[";
 }
 
-void AppendListingLine(std::string& out, ListingStyle style, int line, const LineSetting& setting, QStringView text) {
+void AppendListingLine(std::string& out, ListingStyle style, int index, const LineSetting& setting, QStringView text) {
   // The numbers are put together first and appended at once: a listing has a few hundred
   // thousand of them, and each append of its own costs more than writing the digits.
   char numbers[128];
   char* p = numbers;
   const auto put = [&p](std::string_view piece) { p = std::copy(piece.begin(), piece.end(), p); };
   const auto putNumber = [&p](std::int32_t value) { p = std::to_chars(p, p + 12, value).ptr; };
+  const std::int32_t line = index + 1;
   if (style == ListingStyle::Plain) {
     putNumber(line);
     put(": ");
@@ -106,8 +107,10 @@ void AppendListingLine(std::string& out, ListingStyle style, int line, const Lin
     out += '\n';
     return;
   }
-  put(line == 0 ? "{\"dwell\":" : ",{\"dwell\":");
+  put(index == 0 ? "{\"dwell\":" : ",{\"dwell\":");
   putNumber(setting.Dwell);
+  put(",\"line\":");
+  putNumber(line);
   put(",\"mode\":");
   putNumber(setting.Mode);
   put(",\"speed\":");

@@ -47,6 +47,12 @@ QByteArray SendLogLine(const SendRecord& record) {
   return (fields.join(u'\t') + u'\n').toUtf8();
 }
 
+SendRecord SendRecordOf(const QString& source, int line, int mode, const QString& caption,
+                        const SignSendResult& result) {
+  return {QDateTime::currentDateTime(), source, line, mode, result.pages, result.bytes,
+          result.complete ? QStringLiteral("ok") : QStringLiteral("Com error: ") + result.error, caption};
+}
+
 // The log's file, as the writer thread appends to it.
 struct SendLog::File {
   QString folder;

@@ -16,11 +16,12 @@
 #include <functional>
 #include <memory>
 
+#include "console/SignLink.h"
 #include "platform/WorkerThread.h"
 
 struct SendRecord {
   QDateTime time;
-  QString source;  // "key", "double-click", "osc <address>:<port>"
+  QString source;  // "key", "double-click", "osc <address>:<port>", "cli"
   int line = 0;    // 1-based; 0 when the caption is no line of the list
   int mode = 0;
   int pages = 0;
@@ -33,6 +34,10 @@ constexpr qint64 kSendLogRotateBytes = 10 * 1024 * 1024;
 
 // The record as one line of the log, line feed included.
 QByteArray SendLogLine(const SendRecord& record);
+
+// The record of a send made now, with the result the sign link reported.
+SendRecord SendRecordOf(const QString& source, int line, int mode, const QString& caption,
+                        const SignSendResult& result);
 
 class SendLog {
  public:

@@ -74,10 +74,12 @@ QStringList SubtitleCaptions(const QString& text) {
       Malformed(i, QStringLiteral("expected a cue number, found %1").arg(Quoted(lines[i])));
     if (i == lines.size() || !IsTimeLine(lines[i]))
       Malformed(i, QStringLiteral("expected a time line such as \"00:00:01,000 --> 00:00:04,000\""));
+    const qsizetype before = captions.size();
     for (++i; i < lines.size() && !IsBlank(lines[i]) && !StartsCue(lines, i); ++i) {
       const QString caption = WithoutSubtitleTags(lines[i]);
       if (!IsBlank(caption)) captions << caption;  // a line of tags alone says nothing
     }
+    if (captions.size() == before) captions << QString();  // the cue blanks the sign
   }
   return captions;
 }

@@ -8,7 +8,9 @@
 //   a blank line, or the file's end
 // Every text line of every cue becomes one caption line, in order; numbers and times are
 // dropped, and so are the styling tags that subtitle editors write (<i>, </b>, <font ...>,
-// {\an8}). The file may be in any encoding and use any line ends that text import reads.
+// {\an8}). A cue with no text (or tags alone) becomes one empty caption line: where the subtitles
+// show nothing, the sign goes blank too. The file may be in any encoding and use any line ends
+// that text import reads.
 #include <QString>
 #include <QStringList>
 

@@ -9,6 +9,7 @@
 #include "console/CaptionFont.h"
 #include "console/CaptionImport.h"
 #include "console/CaptionLines.h"
+#include "console/CaptionListTabKeys.h"
 #include "console/ConsoleLook.h"
 #include "console/ConsoleStateFolder.h"
 #include "console/DisplayModes.h"
@@ -88,6 +89,9 @@ void TForm1::CreateControls() {
   Memo1 = new QPlainTextEdit(window);
   Memo1->setGeometry(Bounds(3, 21, 250, 235).ToQRect());
   Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+  // Tab and Shift+Tab move the focus, as in every other control: the operator reaches the play
+  // list from the keyboard, and no tab character goes into a caption and on to the sign.
+  new CaptionListTabKeys(Memo1);
   SetControlFont(Memo1, ConsoleFont(-16, clRed));
   SetTextColours(Memo1, clBlack, clRed);
   captionChanges_ = new CaptionChanges(Memo1->document());
@@ -326,8 +330,7 @@ void TForm1::SendCaption(const QString& caption, int mode, int line, const QStri
   const SignSendResult result = SendToSign(LedFrame, LastCaption, mode, PortNumber());
   // A port that cannot be opened, and one that stalls or vanishes mid-send, both show here.
   if (!result.complete) SetCaption(QStringLiteral("Com error"));
-  Sends.Append({QDateTime::currentDateTime(), source, line, mode, result.pages, result.bytes,
-                result.complete ? QStringLiteral("ok") : QStringLiteral("Com error: ") + result.error, caption});
+  Sends.Append(SendRecordOf(source, line, mode, caption, result));
 }
 
 void TForm1::ListBox1KeyUp(int key) {

@@ -5,7 +5,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "console/DisplayModes.h"
+#include "sign/SignModeTitle.h"
 
 namespace {
 
@@ -61,10 +61,10 @@ SignWindow::SignWindow(const QString& listeningOn, QWidget* parent)
 void SignWindow::Receive(const PacketReport& report) {
   if (!report.stray) ++packets_;
   if (report.valid) {
-    const QString name = DisplayModeName(report.mode);
+    const QString title = SignModeTitle(report.mode);
     mode_->setText(tr("Mode: %1 %2")
                        .arg(report.mode)
-                       .arg(name.isEmpty() ? tr("(not a known effect)") : name));
+                       .arg(title.isEmpty() ? tr("(not a known effect)") : title));
     player_.Play(report);
   } else {
     ++faults_;

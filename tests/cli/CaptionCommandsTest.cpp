@@ -1,13 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // License: GNU General Public License, version 3 or any later version.
+#include <QDateTime>
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QImage>
+#include <QThread>
 #include <gtest/gtest.h>
 
 #include "console/CaptionFont.h"
+#include "console/ConsoleStateFolder.h"
 #include "console/DisplayPacket.h"
 #include "support/CliRunner.h"
 #include "support/PtySign.h"
+#include "support/QtPrinters.h"
 #include "support/SignPackets.h"
 #include "support/WideCaption.h"
 
@@ -16,6 +21,23 @@ namespace {
 QByteArray ReadFile(const QString& path) {
   QFile file(path);
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Waits (a few seconds at most) until the sign has received `count` bytes; what it received.
+QByteArray ReceivedBytes(PtySign& sign, qsizetype count) {
+  QDeadlineTimer deadline(5000);
+  while (sign.Received().size() < count && !deadline.hasExpired()) QThread::msleep(5);
+  return sign.Received();
+}
+
+// The send log's lines, split into their fields.
+QList<QStringList> SendLogLines() {
+  QFile log(ConsoleStateFolder() + QStringLiteral("/sends.log"));
+  if (!log.open(QIODevice::ReadOnly)) return {};
+  QList<QStringList> lines;
+  for (const QString& line : QString::fromUtf8(log.readAll()).split(u'\n', Qt::SkipEmptyParts))
+    lines << line.split(u'\t');
+  return lines;
 }
 
 // Exit status 1 and exactly one line on standard error.
@@ -110,25 +132,54 @@ TEST(CliCaptionCommands, EveryCommandHasHelp) {
   EXPECT_EQ(RunCli({"ports"}).exitCode, 0);
 }
 
-TEST(CliCaptionCommands, SendsALineOfAShowWithItsModeFontAndPort) {
+// Lines are counted from 1, as the console counts them, and every send goes into the console's
+// send log as one from "cli".
+TEST(CliCaptionCommands, SendsALineOfAShowCountedFromOneAndLogsEverySend) {
   PtySign sign(9);
   QFile show("show.lw");
   ASSERT_TRUE(show.open(QIODevice::WriteOnly));
   show.write("9\r\n12\r\n255\r\nWenQuanYi Zen Hei\r\nfirst\r\n0\r\n5\r\n0\r\n\xb5\xda\xb6\xfe\r\n0\r\n5\r\n17\r\n");
   show.close();
-  const CliRun run = RunCli({"send", "--show", "show.lw", "--line", "1"});
+  const CliRun run = RunCli({"send", "--show", "show.lw", "--line", "2"});
   ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
   TFont font = InitialCaptionFont();
   font.Name = QStringLiteral("WenQuanYi Zen Hei");
   font.SetSize(12);
   EXPECT_TRUE(SamePacket(sign.TakePacket(), ExpectedPacket(QStringLiteral("第二"), font, 17)));
 
-  // The port may be overridden; a line beyond the show is refused.
+  // Line 1 is the first line, byte for byte what packet builds for it; the port may be overridden.
   PtySign other(2);
-  ASSERT_EQ(RunCli({"send", "--show", "show.lw", "--line", "0", "--port", "2"}).exitCode, 0);
-  EXPECT_TRUE(SamePacket(other.TakePacket(), ExpectedPacket(QStringLiteral("first"), font, 0)));
-  ExpectOneLineFailure(RunCli({"send", "--show", "show.lw", "--line", "2"}));
-  ExpectOneLineFailure(RunCli({"send", "--show", "show.lw"}));
-  ExpectOneLineFailure(RunCli({"send", "text", "--show", "show.lw", "--line", "0"}));
-  ExpectOneLineFailure(RunCli({"send", "--show", "missing.lw", "--line", "0"}));
+  ASSERT_EQ(RunCli({"send", "--show", "show.lw", "--line", "1", "--port", "2"}).exitCode, 0);
+  const CliRun packet = RunCli({"packet", "first", "--font", font.Name, "--height", "16", "-o", "-"});
+  ASSERT_EQ(packet.exitCode, 0) << packet.err.toStdString();
+  EXPECT_EQ(ReceivedBytes(other, packet.out.size()).toHex(), packet.out.toHex());
+
+  const CliRun zero = RunCli({"send", "--show", "show.lw", "--line", "0"});
+  ExpectOneLineFailure(zero);
+  EXPECT_TRUE(zero.err.contains("--line must be 1..2")) << zero.err.toStdString();
+  for (const QStringList& refused : {QStringList{"send", "--show", "show.lw", "--line", "3"},
+                                     QStringList{"send", "--show", "show.lw"},
+                                     QStringList{"send", "text", "--show", "show.lw", "--line", "1"},
+                                     QStringList{"send", "--show", "missing.lw", "--line", "1"}})
+    ExpectOneLineFailure(RunCli(refused));
+
+  // A caption of no line, and a send that failed, are logged too; refused input sends nothing.
+  ASSERT_EQ(RunCli({"send", "x", "--device", sign.DevicePath()}).exitCode, 0);
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert("LUMETRA_COM4", "/nonexistent/device");
+  ExpectOneLineFailure(RunCli({"send", "x", "--port", "4", "--mode", "3"}, environment));
+  const QString packetBytes = QString::number(kSinglePagePacket);
+  const QList<QStringList> expected = {{"cli", "2", "17", "1", packetBytes, "ok", QStringLiteral("第二")},
+                                       {"cli", "1", "0", "1", packetBytes, "ok", "first"},
+                                       {"cli", "-", "0", "1", packetBytes, "ok", "x"},
+                                       {"cli", "-", "3", "1", "0", "Com error: ", "x"}};
+  const QList<QStringList> logged = SendLogLines();
+  ASSERT_EQ(logged.size(), expected.size());
+  for (qsizetype i = 0; i < logged.size(); ++i) {
+    ASSERT_EQ(logged[i].size(), 8) << logged[i].join(u'|').toStdString();
+    EXPECT_TRUE(QDateTime::fromString(logged[i][0], QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz")).isValid());
+    QStringList fields = logged[i].mid(1);
+    if (expected[i][5] != "ok") fields[5] = fields[5].left(expected[i][5].size());  // the reason varies
+    EXPECT_EQ(fields, expected[i]) << "send " << i;
+  }
 }

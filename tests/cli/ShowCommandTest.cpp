@@ -37,7 +37,8 @@ TEST(CliShow, PrintsASettingsFileAndATextImportAsJson) {
   EXPECT_EQ(font[QStringLiteral("name")].toString(), QStringLiteral("宋体"));
   const QJsonArray lines = settings[QStringLiteral("lines")].toArray();
   ASSERT_EQ(lines.size(), 1);
-  EXPECT_EQ(lines[0].toObject(), (QJsonObject{{"text", QStringLiteral("第一")}, {"speed", 1}, {"dwell", 2}, {"mode", 3}}));
+  EXPECT_EQ(lines[0].toObject(),
+            (QJsonObject{{"line", 1}, {"text", QStringLiteral("第一")}, {"speed", 1}, {"dwell", 2}, {"mode", 3}}));
 
   WriteBytes(QStringLiteral("act1.txt"), "one\rtwo\n");
   const QJsonObject text = ShowJson(QStringLiteral("act1.txt"));
@@ -45,13 +46,13 @@ TEST(CliShow, PrintsASettingsFileAndATextImportAsJson) {
   EXPECT_TRUE(text[QStringLiteral("port")].isNull());
   EXPECT_TRUE(text[QStringLiteral("font")].isNull());
   EXPECT_EQ(text[QStringLiteral("lines")].toArray(),
-            (QJsonArray{QJsonObject{{"text", "one"}, {"speed", 0}, {"dwell", 5}, {"mode", 0}},
-                        QJsonObject{{"text", "two"}, {"speed", 0}, {"dwell", 5}, {"mode", 0}}}));
+            (QJsonArray{QJsonObject{{"line", 1}, {"text", "one"}, {"speed", 0}, {"dwell", 5}, {"mode", 0}},
+                        QJsonObject{{"line", 2}, {"text", "two"}, {"speed", 0}, {"dwell", 5}, {"mode", 0}}}));
 
   const CliRun plain = RunCli({QStringLiteral("show"), QStringLiteral("act1.lw")});
   EXPECT_EQ(plain.exitCode, 0);
   EXPECT_TRUE(plain.out.contains("port 255")) << plain.out.toStdString();
-  EXPECT_TRUE(plain.out.contains("0: 1 2 3 第一")) << plain.out.toStdString();
+  EXPECT_TRUE(plain.out.contains("\n1: 1 2 3 第一\n")) << plain.out.toStdString();  // numbered from 1
 }
 
 // The listing is written line by line, not through a document; it must still be the very text a
@@ -63,8 +64,8 @@ TEST(CliShow, ListingsOfAnAwkwardShowAreExactlyTheDocumentsText) {
   QJsonArray lines;
   QByteArray listing = "text file\n4 lines (line: speed dwell mode text)\n";
   for (int i = 0; i < texts.size(); ++i) {
-    lines.append(QJsonObject{{"text", texts[i]}, {"speed", 0}, {"dwell", 5}, {"mode", 0}});
-    listing += (QStringLiteral("%1: 0 5 0 %2\n").arg(i).arg(texts[i])).toUtf8();
+    lines.append(QJsonObject{{"line", i + 1}, {"text", texts[i]}, {"speed", 0}, {"dwell", 5}, {"mode", 0}});
+    listing += (QStringLiteral("%1: 0 5 0 %2\n").arg(i + 1).arg(texts[i])).toUtf8();
   }
   const QJsonObject text{{"kind", "text"}, {"port", QJsonValue()}, {"font", QJsonValue()}, {"lines", lines}};
   EXPECT_EQ(RunCli({QStringLiteral("show"), QStringLiteral("--json"), QStringLiteral("awkward.txt")}).out.toStdString(),
@@ -76,7 +77,8 @@ TEST(CliShow, ListingsOfAnAwkwardShowAreExactlyTheDocumentsText) {
       {"kind", "settings"},
       {"port", 255},
       {"font", QJsonObject{{"size", -20}, {"color", -16777208}, {"name", "\\\""}}},
-      {"lines", QJsonArray{QJsonObject{{"text", "A"}, {"speed", -1}, {"dwell", 2147483647}, {"mode", -2147483647 - 1}}}}};
+      {"lines", QJsonArray{QJsonObject{
+                    {"line", 1}, {"text", "A"}, {"speed", -1}, {"dwell", 2147483647}, {"mode", -2147483647 - 1}}}}};
   EXPECT_EQ(RunCli({QStringLiteral("show"), QStringLiteral("--json"), QStringLiteral("awkward.lw")}).out.toStdString(),
             (QJsonDocument(settings).toJson(QJsonDocument::Compact) + '\n').toStdString());
 }
@@ -132,7 +134,14 @@ TEST(CliConvert, ASubtitleFileGivesOneCaptionPerTextLine) {
   EXPECT_EQ(shown[QStringLiteral("lines")].toArray().size(), 3);
   const CliRun plain = RunCli({QStringLiteral("show"), QStringLiteral("act1.srt")});
   EXPECT_TRUE(plain.out.startsWith("subtitle file\n3 lines")) << plain.out.toStdString();
-  EXPECT_TRUE(plain.out.contains("1: 0 5 0 幕启\n")) << plain.out.toStdString();
+  EXPECT_TRUE(plain.out.contains("\n2: 0 5 0 幕启\n")) << plain.out.toStdString();
+
+  // A cue without text is an empty line, which blanks the sign.
+  WriteBytes(QStringLiteral("blank.srt"), "1\n00:00:01,000 --> 00:00:02,000\nA\n\n2\n00:00:02,500 --> 00:00:03,000\n\n"
+                                          "3\n00:00:04,000 --> 00:00:05,000\nB\n");
+  const QJsonArray blank = ShowJson(QStringLiteral("blank.srt"))[QStringLiteral("lines")].toArray();
+  ASSERT_EQ(blank.size(), 3);
+  EXPECT_EQ(blank[1].toObject(), (QJsonObject{{"line", 2}, {"text", ""}, {"speed", 0}, {"dwell", 5}, {"mode", 0}}));
 
   // A malformed file: one line naming the file and the line, and nothing written.
   WriteBytes(QStringLiteral("bad.srt"), "1\r\n00:00:01,000 --> 00:00:02,000\r\nA\r\n\r\n2\r\nB\r\n");
@@ -148,7 +157,7 @@ TEST(CliConvert, ASubtitleFileGivesOneCaptionPerTextLine) {
 
 TEST(CliConvert, ACaptionScriptInUtf8IsSavedAsTheConsoleSavesIt) {
   WriteBytes(QStringLiteral("script.txt"), Iconv(QStringLiteral("第一幕\n第二幕\n"), QStringLiteral("UTF-8")));
-  EXPECT_TRUE(RunCli({QStringLiteral("show"), QStringLiteral("script.txt")}).out.contains("0: 0 5 0 第一幕\n"));
+  EXPECT_TRUE(RunCli({QStringLiteral("show"), QStringLiteral("script.txt")}).out.contains("\n1: 0 5 0 第一幕\n"));
   EXPECT_EQ(RunCli({QStringLiteral("convert"), QStringLiteral("script.txt"), QStringLiteral("script")}).exitCode, 0);
   EXPECT_EQ(ReadBytes(QStringLiteral("script.lw")),
             kInitialHeader +

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // License: GNU General Public License, version 3 or any later version.
+#include <QApplication>
 #include <QLineEdit>
 #include <QTest>
 
@@ -123,6 +124,35 @@ TEST_F(ConsoleSend, EnterStepsAlsoWhenTheSendFails) {
   PressKeyInPlayList(Qt::Key_Return);
   EXPECT_EQ(form->Caption(), QStringLiteral("Com error"));
   EXPECT_EQ(form->ListBox1->SelectedLine(), 0);
+}
+
+// The keyboard alone runs the show after typing: Tab leaves the caption list for the play list.
+TEST_F(ConsoleSend, TabLeadsFromTypedCaptionsToThePlayListWhereDownAndEnterSendTheFirstLine) {
+  const auto press = [](int key, Qt::KeyboardModifiers modifiers = {}) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
+  };
+  form->Memo1->setFocus();
+  QTest::keyClicks(form->Memo1, QStringLiteral("one"));
+  press(Qt::Key_Return);
+  QTest::keyClicks(form->Memo1, QStringLiteral("two"));
+  press(Qt::Key_Tab);
+  ASSERT_TRUE(form->ListBox1->hasFocus());
+  press(Qt::Key_Down);
+  press(Qt::Key_Return);
+  EXPECT_TRUE(SamePacket(sign.TakePacket(), ExpectedPacket(QStringLiteral("one"), form->CaptionFont, 0)));
+  EXPECT_EQ(form->ListBox1->SelectedLine(), 1);
+
+  // Shift+Tab goes back the same way; no tab key, also with Ctrl or Alt held, leaves a tab
+  // character in a caption.
+  press(Qt::Key_Tab, Qt::ShiftModifier);
+  EXPECT_TRUE(form->Memo1->hasFocus());
+  press(Qt::Key_Tab, Qt::AltModifier);
+  press(Qt::Key_Tab, Qt::ControlModifier);
+  ASSERT_TRUE(form->Memo1->hasFocus());
+  press(Qt::Key_Backtab, Qt::ShiftModifier);
+  EXPECT_FALSE(form->Memo1->hasFocus());
+  EXPECT_EQ(form->Memo1->toPlainText(), QStringLiteral("one\ntwo"));
+  EXPECT_EQ(form->ListBox1->Lines(), (QStringList{"one", "two"}));
 }
 
 TEST_F(ConsoleSend, EnterOnAOneLineListSendsThatLineEachTime) {

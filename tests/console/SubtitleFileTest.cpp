@@ -6,6 +6,7 @@
 #include "platform/Exceptions.h"
 #include "support/FileBytes.h"
 #include "support/Iconv.h"
+#include "support/QtPrinters.h"
 
 namespace {
 
@@ -31,6 +32,24 @@ TEST(SubtitleFile, EveryTextLineOfEveryCueBecomesACaption) {
   EXPECT_EQ(SubtitleCaptions(text), (QStringList{"Who goes there?", QStringLiteral("第二行"), "a < b, {not a tag}",
                                                  "1984", "no number", "last, without a line end"}));
   EXPECT_TRUE(SubtitleCaptions(QStringLiteral("\n\n")).isEmpty());
+}
+
+// A cue that shows nothing blanks the sign: one empty caption line, wherever the cue stands.
+TEST(SubtitleFile, ACueWithoutTextBecomesAnEmptyLine) {
+  const QString time = QStringLiteral("00:00:01,000 --> 00:00:02,000\n");
+  const struct {
+    const char* name;
+    QString text;
+    QStringList captions;
+  } cases[] = {
+      {"between cues", "1\n" + time + "A\n\n2\n" + time + "\n3\n" + time + "B\n", {"A", "", "B"}},
+      {"blank lines after it", "1\n" + time + "\n\n\n2\n" + time + "B\n", {"", "B"}},
+      {"at the end of the file", "1\n" + time + "A\n\n2\n" + time, {"A", ""}},
+      {"straight before the next cue", "1\n" + time + "2\n" + time + "B\n", {"", "B"}},
+      {"tags alone", "1\n" + time + "<i></i>\n{\\an8}\n\n2\n" + time + "B\n", {"", "B"}},
+      {"spaces alone", "1\n" + time + "   \n\n2\n" + time + "B\n", {"", "B"}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(SubtitleCaptions(c.text), c.captions) << c.name;
 }
 
 TEST(SubtitleFile, UnclosedTagsStayTextAndEndAtTheNextTag) {

@@ -5,8 +5,11 @@
 #include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
+#include <QTranslator>
 
 #include "platform/InstalledLayout.h"
+#include "console/DisplayModes.h"
+#include "sign/SignModeTitle.h"
 #include "sign/SignTranslations.h"
 #include "sign/SignWindow.h"
 #include "support/QtPrinters.h"
@@ -22,6 +25,21 @@ QString NoPagesFault() {
   const std::vector<PacketReport> reports = DecodePackets(QByteArray("\x01\x55\xAA\x55\xAA\x00", 6));
   return reports.empty() ? QString() : reports[0].error;
 }
+
+// The built Chinese catalogue of the sign, in use while this lives (when `use`).
+class ChineseCatalogue {
+ public:
+  explicit ChineseCatalogue(bool use) {
+    if (use) {
+      EXPECT_TRUE(translator_.load(kBuiltCatalogues + QStringLiteral("/lumetra-sign_zh_CN.qm")));
+      QCoreApplication::installTranslator(&translator_);
+    }
+  }
+  ~ChineseCatalogue() { QCoreApplication::removeTranslator(&translator_); }
+
+ private:
+  QTranslator translator_;
+};
 
 }  // namespace
 
@@ -52,4 +70,36 @@ TEST(SignTranslations, ABuiltSignFindsItsCatalogueBesideItAndStaysEnglishWithout
   ASSERT_TRUE(InstallSignTranslations(kBuiltCatalogues, kChinese));
   SignWindow chinese(QStringLiteral("/dev/pts/9"));
   EXPECT_EQ(chinese.CountText(), QStringLiteral("数据包：0   故障：0"));
+}
+
+// The sign names its modes in Chinese: an English window adds a gloss of the effect before the
+// name, a Chinese one shows the name alone, as the sign has it.
+TEST(SignTranslations, ModesCarryAnEnglishGlossOnlyOutsideChinese) {
+  const struct {
+    bool chinese;
+    int mode;
+    QString shown;
+  } cases[] = {
+      {false, 4, QStringLiteral("Mode: 4 roll in downwards from above, 从上向下卷入")},
+      {true, 4, QStringLiteral("模式：4 从上向下卷入")},
+  };
+  for (const auto& c : cases) {
+    const ChineseCatalogue chinese(c.chinese);
+    SignWindow window(QStringLiteral("/dev/pts/9"));
+    window.Receive(ValidPacket(c.mode, {LedPage()}));
+    EXPECT_EQ(window.ModeText(), c.shown);
+  }
+
+  // Every mode: a gloss of its own in English, the sign's name alone in Chinese.
+  QStringList glosses;
+  for (int mode = 0; mode < kDisplayModeCount; ++mode) {
+    const QString title = SignModeTitle(mode), suffix = QStringLiteral(", ") + DisplayModeName(mode);
+    ASSERT_TRUE(title.endsWith(suffix)) << title.toStdString();
+    glosses << title.chopped(suffix.size());
+  }
+  glosses.removeDuplicates();
+  EXPECT_EQ(glosses.size(), kDisplayModeCount);
+  const ChineseCatalogue chinese(true);
+  for (int mode = 0; mode < kDisplayModeCount; ++mode) EXPECT_EQ(SignModeTitle(mode), DisplayModeName(mode));
+  EXPECT_TRUE(SignModeTitle(kDisplayModeCount).isEmpty());
 }

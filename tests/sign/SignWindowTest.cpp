@@ -35,7 +35,7 @@ TEST(SignWindow, PlaysWhatArrivesAndTellsAboutIt) {
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
 
   window.Receive(ValidPacket(2, {Diagonal()}));
-  EXPECT_EQ(window.ModeText(), QStringLiteral("Mode: 2 从左向右移入"));
+  EXPECT_EQ(window.ModeText(), QStringLiteral("Mode: 2 move in from the left, 从左向右移入"));
   while (window.Player().Moving()) window.Player().Tick();
   EXPECT_EQ(window.Matrix()->Frame(), Diagonal());
 
