@@ -5,12 +5,16 @@
 // sign. With a short show, with a 100,000-line show, and with that show while its caption list
 // is still filling piece by piece (the window busy). Must stay well under a frame (16 ms). Also the cost of
 // handing a line to the send log, which a send pays.
+//
+// And the longest turn of the window's event loop while a cue system fires 300 sends back to back:
+// the time the window could neither paint nor take a key. It must stay within one send.
 #include <arpa/inet.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QElapsedTimer>
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <lo/lo.h>
@@ -82,6 +86,63 @@ BENCHMARK(BM_OscCueToFirstByte)
     ->Args({kBigShowLines, 1})
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
+
+// The window's event loop turned by hand, one turn a call, while 300 send cues queued at once are
+// handled: the longest turn against the mean time of one send (the burst's time over its sends).
+void BM_OscBurstLongestTurn(benchmark::State& state) {
+  SignPty sign;
+  BigWorkingState working(3);
+  TForm1 form(working.folder.path());
+  form.Show();
+  QCoreApplication::processEvents();
+  FormRemoteControl remote(form);
+  OscServer server(remote);
+  QString error;
+  if (!server.Listen(*ParseOscEndpoint(QStringLiteral("0"), error), error)) return state.SkipWithError("no server");
+  const int client = ::socket(AF_INET, SOCK_DGRAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+  sockaddr_in to{};
+  to.sin_family = AF_INET;
+  to.sin_port = htons(std::uint16_t(server.Address().section(u':', -1).toInt()));
+  to.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  constexpr int kCues = 300;
+  constexpr qint64 kPacketBytes = 779;  // lines 1 and 3: one page each
+  const QByteArray cues[] = {SendCue(1), SendCue(3)};
+  double longestMs = 0, sendMs = 0;
+  qint64 mostSendsInATurn = 0;
+  for (auto _ : state) {
+    const qint64 start = sign.Received();
+    for (int i = 0; i < kCues; ++i)
+      ::sendto(client, cues[i % 2].constData(), std::size_t(cues[i % 2].size()), 0, reinterpret_cast<const sockaddr*>(&to),
+               sizeof to);
+    QElapsedTimer burst;
+    burst.start();
+    qint64 sendsBefore = 0;
+    for (const QDeadlineTimer deadline(60000); !deadline.hasExpired();) {
+      QElapsedTimer turn;
+      turn.start();
+      QCoreApplication::processEvents();
+      longestMs = std::max(longestMs, turn.nsecsElapsed() / 1e6);
+      // What reached the sign by the end of the turn (the reader drains the terminal meanwhile).
+      for (const QDeadlineTimer settle(50); (sign.Received() - start) % kPacketBytes != 0 && !settle.hasExpired();)
+        std::this_thread::yield();
+      const qint64 sends = (sign.Received() - start) / kPacketBytes;
+      mostSendsInATurn = std::max(mostSendsInATurn, sends - sendsBefore);
+      sendsBefore = sends;
+      if (sends >= kCues && !server.Busy()) break;
+    }
+    if (sendsBefore < kCues) return state.SkipWithError("the burst did not reach the sign whole");
+    sendMs = burst.nsecsElapsed() / 1e6 / kCues;
+    state.SetIterationTime(longestMs / 1000);
+    char reply[512];
+    while (::recv(client, reply, sizeof reply, 0) > 0) {
+    }
+  }
+  state.counters["longest_turn_ms"] = longestMs;
+  state.counters["one_send_ms"] = sendMs;
+  state.counters["most_sends_a_turn"] = double(mostSendsInATurn);
+  ::close(client);
+}
+BENCHMARK(BM_OscBurstLongestTurn)->Iterations(3)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 // What a send pays for its line in the log: the line made and handed to the writer.
 void BM_SendLogAppend(benchmark::State& state) {
