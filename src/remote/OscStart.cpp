@@ -6,8 +6,9 @@
 
 namespace {
 
+// The endpoint, or nullopt with `error` for standard error and `loss` for the operator.
 std::optional<OscEndpoint> EndpointToListen(const ConsoleOptions& options, std::optional<OscAllowList>& allowed,
-                                            QString& error) {
+                                            QString& error, QString& loss) {
   if (!options.oscAllow.isEmpty()) {
     allowed = OscAllowList::Parse(options.oscAllow, error);
     if (!allowed) {
@@ -17,8 +18,10 @@ std::optional<OscEndpoint> EndpointToListen(const ConsoleOptions& options, std::
   }
   const std::optional<OscEndpoint> endpoint = ParseOscEndpoint(options.osc, error);
   if (endpoint && !IsLoopback(*endpoint) && !allowed) {
-    error = QStringLiteral("%1 is beyond this machine, and no --osc-allow names who may cue")
-                .arg(OscEndpointText(reinterpret_cast<const sockaddr*>(&endpoint->address), endpoint->length));
+    const QString where = OscEndpointText(reinterpret_cast<const sockaddr*>(&endpoint->address), endpoint->length);
+    error = QStringLiteral("%1 is beyond this machine, and no --osc-allow names who may cue").arg(where);
+    loss = QStringLiteral("OSC 地址 %1 不限于本机，但 --osc-allow 没有列出允许的提示系统：已拒绝接收，提示系统的 GO 不会起作用。")
+               .arg(where);
     return std::nullopt;
   }
   return endpoint;
@@ -34,8 +37,9 @@ bool ListenForCues(OscServer& server, const ConsoleOptions& options, StartLosses
   }
   if (options.osc.isEmpty()) return false;
   QString error;
+  QString loss;
   std::optional<OscAllowList> allowed;
-  const std::optional<OscEndpoint> endpoint = EndpointToListen(options, allowed, error);
+  const std::optional<OscEndpoint> endpoint = EndpointToListen(options, allowed, error, loss);
   server.AllowOnly(allowed);
   if (endpoint && server.Listen(*endpoint, error)) {
     SayOnStandardError(QStringLiteral("listening for OSC cues on %1 (receive buffer %2 KiB)")
@@ -44,6 +48,7 @@ bool ListenForCues(OscServer& server, const ConsoleOptions& options, StartLosses
     return true;
   }
   SayOnStandardError(QStringLiteral("--osc %1: %2; running without OSC").arg(options.osc, error));
-  losses.Add(QStringLiteral("无法在 %1 接收 OSC 提示（%2）：提示系统的 GO 不会起作用。").arg(options.osc, error));
+  losses.Add(loss.isEmpty() ? QStringLiteral("无法在 %1 接收 OSC 提示（%2）：提示系统的 GO 不会起作用。").arg(options.osc, error)
+                            : loss);
   return false;
 }
