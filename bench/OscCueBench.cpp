@@ -41,6 +41,17 @@ QByteArray SendCue(int line) {
   return datagram;
 }
 
+// Starts the server on a free port of 127.0.0.1 and gives a cue system's socket aimed at it; -1
+// when the server cannot listen.
+int ListenAndAim(OscServer& server, sockaddr_in& to) {
+  QString error;
+  if (!server.Listen(*ParseOscEndpoint(QStringLiteral("0"), error), error)) return -1;
+  to.sin_family = AF_INET;
+  to.sin_port = htons(std::uint16_t(server.Address().section(u':', -1).toInt()));
+  to.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  return ::socket(AF_INET, SOCK_DGRAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+}
+
 void BM_OscCueToFirstByte(benchmark::State& state) {
   SignPty sign;
   BigWorkingState working(state.range(0));
@@ -51,13 +62,9 @@ void BM_OscCueToFirstByte(benchmark::State& state) {
   if (state.range(1) == 0) form.CaptionLines();
   FormRemoteControl remote(form);
   OscServer server(remote);
-  QString error;
-  if (!server.Listen(*ParseOscEndpoint(QStringLiteral("0"), error), error)) return state.SkipWithError("no server");
-  const int client = ::socket(AF_INET, SOCK_DGRAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
   sockaddr_in to{};
-  to.sin_family = AF_INET;
-  to.sin_port = htons(std::uint16_t(server.Address().section(u':', -1).toInt()));
-  to.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  const int client = ListenAndAim(server, to);
+  if (client < 0) return state.SkipWithError("no server");
   // Lines 1 and 3: modes 0 and 2, one page each.
   const QByteArray cues[] = {SendCue(1), SendCue(3)};
   constexpr qint64 kPacketBytes = 779;
@@ -98,13 +105,9 @@ void BM_OscBurstLongestTurn(benchmark::State& state) {
   QCoreApplication::processEvents();
   FormRemoteControl remote(form);
   OscServer server(remote);
-  QString error;
-  if (!server.Listen(*ParseOscEndpoint(QStringLiteral("0"), error), error)) return state.SkipWithError("no server");
-  const int client = ::socket(AF_INET, SOCK_DGRAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
   sockaddr_in to{};
-  to.sin_family = AF_INET;
-  to.sin_port = htons(std::uint16_t(server.Address().section(u':', -1).toInt()));
-  to.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  const int client = ListenAndAim(server, to);
+  if (client < 0) return state.SkipWithError("no server");
   constexpr int kCues = 300;
   const QByteArray cues[] = {SendCue(1), SendCue(3)};
   double longestMs = 0, longestSendMs = 0, longestOtherMs = 0;

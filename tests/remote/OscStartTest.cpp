@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include "remote/OscStart.h"
+#include "support/OscClient.h"
 #include "support/QtPrinters.h"
 
 namespace {
@@ -70,14 +71,8 @@ TEST(OscAllowList, AddressesAndRangesLetInTheirSendersOnly) {
 }
 
 TEST(OscStart, WhatCannotListenIsALossOfTheStart) {
-  const int busy = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
-  sockaddr_in address{};
-  address.sin_family = AF_INET;
-  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  socklen_t length = sizeof address;
-  ASSERT_EQ(::bind(busy, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
-  ::getsockname(busy, reinterpret_cast<sockaddr*>(&address), &length);
-  const QString port = QString::number(ntohs(address.sin_port));
+  const HeldUdpPort busy;
+  const QString port = QString::number(busy.port);
 
   const auto options = [](const QString& osc, const QString& allow = {}, const QString& error = {}) {
     ConsoleOptions o;
@@ -112,5 +107,4 @@ TEST(OscStart, WhatCannotListenIsALossOfTheStart) {
       EXPECT_GE(server.ReceiveBufferBytes(), 400 * 1024);  // a burst of cues fits, also where the system caps it
     }
   }
-  ::close(busy);
 }

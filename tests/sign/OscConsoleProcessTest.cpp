@@ -163,14 +163,8 @@ TEST_F(OscConsoleProcess, WithoutTheOptionNoSocketAndABadValueOrAPortInUseIsOneL
     ASSERT_TRUE(plain.started);
     EXPECT_TRUE(UdpSocketsOf(plain.console.process.processId()).isEmpty());
   }
-  const int busy = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
-  sockaddr_in address{};
-  address.sin_family = AF_INET;
-  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  socklen_t length = sizeof address;
-  ASSERT_EQ(::bind(busy, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
-  ::getsockname(busy, reinterpret_cast<sockaddr*>(&address), &length);
-  const QString port = QString::number(ntohs(address.sin_port));
+  const HeldUdpPort busy;
+  const QString port = QString::number(busy.port);
 
   const std::pair<QStringList, QString> cases[] = {
       {{QStringLiteral("--osc"), port}, QStringLiteral("lumetra: --osc %1: cannot listen on 127.0.0.1:%1: ").arg(port)},
@@ -190,7 +184,6 @@ TEST_F(OscConsoleProcess, WithoutTheOptionNoSocketAndABadValueOrAPortInUseIsOneL
     EXPECT_TRUE(said[0].startsWith(line)) << said[0].toStdString();
     EXPECT_EQ(running.console.process.exitCode(), 0) << line.toStdString();
   }
-  ::close(busy);
 }
 
 TEST_F(OscConsoleProcess, ABurstIsSentWholeInOrderGarbageCannotStopItAndEveryAnswerSaysWhatHappened) {

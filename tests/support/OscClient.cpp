@@ -134,6 +134,17 @@ std::optional<RemoteState> OscClient::Ask(const QByteArray& datagram) {
   return Reply();
 }
 
+HeldUdpPort::HeldUdpPort() {
+  fd_ = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+  sockaddr_in address = Loopback(0);
+  socklen_t length = sizeof address;
+  if (::bind(fd_, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
+      ::getsockname(fd_, reinterpret_cast<sockaddr*>(&address), &length) == 0)
+    port = ntohs(address.sin_port);
+}
+
+HeldUdpPort::~HeldUdpPort() { ::close(fd_); }
+
 int ListeningPort(QProcess& console, QByteArray& err) {
   static const QRegularExpression listening(QStringLiteral("listening for OSC cues on 127\\.0\\.0\\.1:(\\d+)"));
   for (int i = 0; i < 1000 && console.state() == QProcess::Running; ++i) {

@@ -51,6 +51,19 @@ class OscClient {
   int port_;
 };
 
+// A UDP port of 127.0.0.1 that a socket of the test's holds while it lives: a port in use.
+class HeldUdpPort {
+ public:
+  HeldUdpPort();
+  ~HeldUdpPort();
+  HeldUdpPort(const HeldUdpPort&) = delete;
+  HeldUdpPort& operator=(const HeldUdpPort&) = delete;
+  int port = 0;
+
+ private:
+  int fd_ = -1;
+};
+
 // Reads a console's standard error (a few seconds at most) until it tells where it listens for
 // cues on 127.0.0.1; 0 when it never does. What it read is kept in `err`.
 int ListeningPort(QProcess& console, QByteArray& err);
