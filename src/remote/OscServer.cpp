@@ -89,7 +89,9 @@ bool OscServer::Listen(const OscEndpoint& endpoint, QString& error) {
   const int on = 1;
   ::setsockopt(fd, SOL_SOCKET, SO_TIMESTAMPNS, &on, sizeof on);
   ::setsockopt(fd, SOL_SOCKET, SO_RXQ_OVFL, &on, sizeof on);
-  ::setsockopt(fd, SOL_SOCKET, SO_RCVBUF, &kReceiveBufferBytes, sizeof kReceiveBufferBytes);
+  // Beyond the system's cap where the console may (CAP_NET_ADMIN), else up to it.
+  if (::setsockopt(fd, SOL_SOCKET, SO_RCVBUFFORCE, &kReceiveBufferBytes, sizeof kReceiveBufferBytes) != 0)
+    ::setsockopt(fd, SOL_SOCKET, SO_RCVBUF, &kReceiveBufferBytes, sizeof kReceiveBufferBytes);
   if (::bind(fd, reinterpret_cast<const sockaddr*>(&endpoint.address), endpoint.length) != 0) {
     error = QStringLiteral("cannot listen on %1: %2")
                 .arg(OscEndpointText(reinterpret_cast<const sockaddr*>(&endpoint.address), endpoint.length),
