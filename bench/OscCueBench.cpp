@@ -5,13 +5,18 @@
 // sign. With a short show, with a 100,000-line show, and with that show while its caption list
 // is still filling piece by piece (the window busy). Must stay well under a frame (16 ms). Also the cost of
 // handing a line to the send log, which a send pays.
+//
+// And the longest turn of the window's event loop while a cue system fires 300 sends back to back:
+// the time the window could neither paint nor take a key. It must stay within one send.
 #include <arpa/inet.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QElapsedTimer>
 #include <benchmark/benchmark.h>
+#include <algorithm>
 #include <chrono>
 #include <lo/lo.h>
 #include <thread>
@@ -36,6 +41,17 @@ QByteArray SendCue(int line) {
   return datagram;
 }
 
+// Starts the server on a free port of 127.0.0.1 and gives a cue system's socket aimed at it; -1
+// when the server cannot listen.
+int ListenAndAim(OscServer& server, sockaddr_in& to) {
+  QString error;
+  if (!server.Listen(*ParseOscEndpoint(QStringLiteral("0"), error), error)) return -1;
+  to.sin_family = AF_INET;
+  to.sin_port = htons(std::uint16_t(server.Address().section(u':', -1).toInt()));
+  to.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  return ::socket(AF_INET, SOCK_DGRAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+}
+
 void BM_OscCueToFirstByte(benchmark::State& state) {
   SignPty sign;
   BigWorkingState working(state.range(0));
@@ -46,13 +62,9 @@ void BM_OscCueToFirstByte(benchmark::State& state) {
   if (state.range(1) == 0) form.CaptionLines();
   FormRemoteControl remote(form);
   OscServer server(remote);
-  QString error;
-  if (!server.Listen(*ParseOscEndpoint(QStringLiteral("0"), error), error)) return state.SkipWithError("no server");
-  const int client = ::socket(AF_INET, SOCK_DGRAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
   sockaddr_in to{};
-  to.sin_family = AF_INET;
-  to.sin_port = htons(std::uint16_t(server.Address().section(u':', -1).toInt()));
-  to.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  const int client = ListenAndAim(server, to);
+  if (client < 0) return state.SkipWithError("no server");
   // Lines 1 and 3: modes 0 and 2, one page each.
   const QByteArray cues[] = {SendCue(1), SendCue(3)};
   constexpr qint64 kPacketBytes = 779;
@@ -82,6 +94,57 @@ BENCHMARK(BM_OscCueToFirstByte)
     ->Args({kBigShowLines, 1})
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
+
+// The window's event loop turned by hand, one turn a call, while 300 send cues queued at once are
+// handled: the longest turn, against the median turn that made a send (one send's time).
+void BM_OscBurstLongestTurn(benchmark::State& state) {
+  SignPty sign;
+  BigWorkingState working(3);
+  TForm1 form(working.folder.path());
+  form.Show();
+  QCoreApplication::processEvents();
+  FormRemoteControl remote(form);
+  OscServer server(remote);
+  sockaddr_in to{};
+  const int client = ListenAndAim(server, to);
+  if (client < 0) return state.SkipWithError("no server");
+  constexpr int kCues = 300;
+  const QByteArray cues[] = {SendCue(1), SendCue(3)};
+  double longestMs = 0, longestSendMs = 0, longestOtherMs = 0;
+  qint64 mostSendsInATurn = 0;
+  std::vector<double> sendTurnsMs;
+  for (auto _ : state) {
+    const qint64 start = form.SendsMade;
+    for (int i = 0; i < kCues; ++i)
+      ::sendto(client, cues[i % 2].constData(), std::size_t(cues[i % 2].size()), 0, reinterpret_cast<const sockaddr*>(&to),
+               sizeof to);
+    for (const QDeadlineTimer deadline(60000); form.SendsMade - start < kCues && !deadline.hasExpired();) {
+      const qint64 before = form.SendsMade;
+      QElapsedTimer turn;
+      turn.start();
+      QCoreApplication::processEvents();
+      const double ms = turn.nsecsElapsed() / 1e6;
+      longestMs = std::max(longestMs, ms);
+      mostSendsInATurn = std::max(mostSendsInATurn, form.SendsMade - before);
+      if (form.SendsMade > before) sendTurnsMs.push_back(ms);
+      double& longestOfKind = form.SendsMade > before ? longestSendMs : longestOtherMs;
+      longestOfKind = std::max(longestOfKind, ms);
+    }
+    if (form.SendsMade - start < kCues) return state.SkipWithError("the burst did not reach the sign whole");
+    state.SetIterationTime(longestMs / 1000);
+    char reply[512];
+    while (::recv(client, reply, sizeof reply, 0) > 0) {
+    }
+  }
+  std::nth_element(sendTurnsMs.begin(), sendTurnsMs.begin() + std::ptrdiff_t(sendTurnsMs.size() / 2), sendTurnsMs.end());
+  state.counters["longest_turn_ms"] = longestMs;
+  state.counters["median_send_turn_ms"] = sendTurnsMs.empty() ? 0 : sendTurnsMs[sendTurnsMs.size() / 2];
+  state.counters["longest_send_turn_ms"] = longestSendMs;
+  state.counters["longest_other_turn_ms"] = longestOtherMs;
+  state.counters["most_sends_a_turn"] = double(mostSendsInATurn);
+  ::close(client);
+}
+BENCHMARK(BM_OscBurstLongestTurn)->Iterations(3)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 // What a send pays for its line in the log: the line made and handed to the writer.
 void BM_SendLogAppend(benchmark::State& state) {

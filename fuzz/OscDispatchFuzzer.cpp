@@ -2,8 +2,8 @@
 // License: GNU General Public License, version 3 or any later version.
 // Any bytes as a datagram on the console's OSC port: the dispatch never crashes, asks the console
 // only for lines within its list and for texts the sign's encoding holds, does nothing for a
-// datagram it ignores, and a repeated go is a double trigger. The first byte gives the number of
-// lines (0..7).
+// datagram it ignores and answers every other, the state last, and a repeated go is a double
+// trigger. The first byte gives the number of lines (0..7).
 #include <QStringEncoder>
 
 #include "FuzzSupport.h"
@@ -21,8 +21,10 @@ class CheckingControl : public RemoteControl {
   void Previous() override { ++calls; }
   void SendLine(int line, const QString&) override { Line(line); }
   void Blank(const QString&) override { ++calls; }
-  void SendText(const QString& text, const QString&) override {
+  void SendText(const QString& text, const QString& source) override { SendText(text, 0, source); }
+  void SendText(const QString& text, int mode, const QString&) override {
     ++calls;
+    Require(mode >= 0 && mode < 20, "a text is sent in one of the sign's modes");
     QStringEncoder encoder("GB18030");
     (void)encoder.encode(text);
     Require(!encoder.hasError(), "a text sent is one the sign's encoding holds");
@@ -48,12 +50,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const QByteArray datagram = FuzzInput(data + 1, size - 1);
   const QString source = QStringLiteral("osc 127.0.0.1:9");
 
-  const OscOutcome first = dispatcher.Dispatch(datagram, 1000, source);
-  Require(first != OscOutcome::Ignored || control.calls == 0, "an ignored datagram does nothing");
+  const OscAnswer first = dispatcher.Dispatch(datagram, 1000, source);
+  Require(first.outcome != OscOutcome::Ignored || control.calls == 0, "an ignored datagram does nothing");
+  Require(first.replies.empty() == (first.outcome == OscOutcome::Ignored), "exactly what is not ignored is answered");
+  Require(first.replies.empty() || first.replies.back() == OscStateReply(control.State()), "the state is answered last");
   const int gos = control.gos;
-  const OscOutcome again = dispatcher.Dispatch(datagram, 1000 + kDoubleTriggerMs - 1, source);
+  const OscAnswer again = dispatcher.Dispatch(datagram, 1000 + kDoubleTriggerMs - 1, source);
   Require(control.gos == gos, "a go right after a go is a double trigger");
-  Require((first == OscOutcome::Ignored) == (again == OscOutcome::Ignored), "whether a datagram is ignored does not change");
-  (void)OscStateReply(control.State());
+  Require((first.outcome == OscOutcome::Ignored) == (again.outcome == OscOutcome::Ignored),
+          "whether a datagram is ignored does not change");
   return 0;
 }

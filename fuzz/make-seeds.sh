@@ -63,6 +63,8 @@ osc prev '/lumetra/prev\0\0\0,\0\0\0'
 osc send '/lumetra/send\0\0\0,i\0\0\0\0\0\x01'
 osc blank '/lumetra/blank\0\0,\0\0\0'
 osc text '/lumetra/text\0\0\0,s\0\0\xe8\xb0\xa2\xe8\xb0\xa2\0\0'
+osc text-mode '/lumetra/text\0\0\0,si\0\xe8\xb0\xa2\0\0\0\0\x01'
+osc unknown '/lumetra/stop\0\0\0,\0\0\0'
 osc state '/lumetra/state\0\0,\0\0\0'
 
 # Skins: the skin folder's own INI text, a small one, and the binary seeds.

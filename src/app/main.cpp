@@ -6,8 +6,9 @@
 #include <cstdio>
 
 #include "console/ConsoleOptions.h"
+#include "console/ConsoleStateFolder.h"
 #include "console/FormRemoteControl.h"
-#include "remote/OscServer.h"
+#include "console/StartLosses.h"
 #include "console/Unit1.h"
 #include "platform/Application.h"
 #include "platform/FontConfigurationLoader.h"
@@ -19,34 +20,18 @@
 #include "platform/SessionBusConnector.h"
 #include "platform/StandardErrorDialogs.h"
 #include "platform/WindowSystem.h"
-
-namespace {
-
-// The OSC server when the operator asked for it; a bad value or a port in use is told in one line
-// and the console runs without it.
-void ListenForCues(OscServer& server, const ConsoleOptions& options) {
-  if (options.osc.isEmpty()) return;
-  QString error;
-  const std::optional<OscEndpoint> endpoint = ParseOscEndpoint(options.osc, error);
-  if (endpoint && server.Listen(*endpoint, error)) {
-    SayOnStandardError(QStringLiteral("listening for OSC cues on %1").arg(server.Address()));
-    return;
-  }
-  SayOnStandardError(QStringLiteral("--osc %1: %2; running without OSC").arg(options.osc, error));
-}
-
-}  // namespace
+#include "remote/OscStart.h"
 
 int main(int argc, char** argv) {
   if (PrintVersionIfAsked(argc, argv, "lumetra")) return 0;
   QStringList arguments;
   for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
-  const ConsoleOptions options = ReadConsoleOptions(arguments, qEnvironmentVariable("LUMETRA_OSC"));
+  const ConsoleOptions options =
+      ReadConsoleOptions(arguments, qEnvironmentVariable("LUMETRA_OSC"), qEnvironmentVariable("LUMETRA_OSC_ALLOW"));
   if (options.help) {
     std::fputs(ConsoleUsage().toLocal8Bit().constData(), stdout);
     return 0;
   }
-  if (!options.error.isEmpty()) SayOnStandardError(options.error + QStringLiteral("; running without OSC"));
   ChooseWindowSystem(argc, argv, "lumetra");
   DisableSessionBusLaunch();
   FontConfigurationLoader fontConfiguration;
@@ -69,9 +54,19 @@ int main(int argc, char** argv) {
   form.Show();
   FormRemoteControl remote(form);
   OscServer cues(remote);
-  ListenForCues(cues, options);
+  // What the start left the console without, told once in the window as well.
+  StartLosses losses;
+  NoteStateFolderLosses(losses, form.Recovery.Active(), ConsoleStateFolder());
+  ListenForCues(cues, options, losses);
+  if (!losses.Empty()) form.TellOnceShown(losses.Notice());
   const int status = Application().Run();
-  if (cues.Ignored() > 0)
-    SayOnStandardError(QStringLiteral("%1 OSC datagrams ignored (unknown address, wrong arguments or not OSC)").arg(cues.Ignored()));
+  const std::pair<qint64, const char*> counts[] = {
+      {cues.Ignored(), "OSC datagrams ignored (not OSC, or not a /lumetra/ address)"},
+      {cues.Unlisted(), "OSC datagrams dropped unanswered: their senders are not in --osc-allow"},
+      {cues.Dropped(), "OSC datagrams dropped: too many cues waiting"},
+      {cues.Overflowed(), "OSC datagrams lost in the kernel: the receive buffer was full"},
+  };
+  for (const auto& [count, what] : counts)
+    if (count > 0) SayOnStandardError(QStringLiteral("%1 %2").arg(count).arg(QLatin1String(what)));
   return status;
 }

@@ -2,8 +2,6 @@
 // License: GNU General Public License, version 3 or any later version.
 #include "cli/CharacterFacts.h"
 
-#include <QGlyphRun>
-#include <QTextLayout>
 #include <algorithm>
 
 namespace {
@@ -11,17 +9,6 @@ namespace {
 QString TextOf(char32_t character) { return QString::fromUcs4(&character, 1); }
 
 }  // namespace
-
-bool DrawsEveryGlyph(const QFont& font, const QString& text) {
-  QTextLayout layout(text, font);
-  layout.beginLayout();
-  layout.createLine();
-  layout.endLayout();
-  for (const QGlyphRun& run : layout.glyphRuns())
-    for (const quint32 glyph : run.glyphIndexes())
-      if (glyph == 0) return false;
-  return true;
-}
 
 CharacterFacts::CharacterFacts(const TFont& captionFont) : scratch_(CreateLedFrame()) {
   PrepareFrame(scratch_, captionFont);

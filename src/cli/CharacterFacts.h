@@ -10,6 +10,7 @@
 #include <unordered_map>
 
 #include "cli/LostRows.h"
+#include "console/GlyphCoverage.h"
 #include "console/LedFrame.h"
 
 struct CharacterFact {
@@ -40,7 +41,3 @@ class CharacterFacts {
   int margin_ = 0;  // rows of the scratch above the frame's row 0
   std::unordered_map<char32_t, CharacterFact> facts_;
 };
-
-// Whether the font draws every glyph of `text`: no glyph of it is the font's empty box (glyph 0,
-// what the toolkit draws when no font has the character).
-bool DrawsEveryGlyph(const QFont& font, const QString& text);

@@ -2,37 +2,74 @@
 // License: GNU General Public License, version 3 or any later version.
 #include "console/ConsoleOptions.h"
 
-ConsoleOptions ReadConsoleOptions(const QStringList& arguments, const QString& oscFromEnvironment) {
+namespace {
+
+// An option with a value, as "--name value" or "--name=value"; the environment's value until the
+// option is given.
+struct ValueOption {
+  QString name;
+  QString* value;
+  QString missing;  // what to say when it comes without a value
+  bool given = false;
+
+  // Takes arguments[i] (and the value after it) when it is this option.
+  bool Take(const QStringList& arguments, qsizetype& i) {
+    const QString& argument = arguments[i];
+    if (argument == name) {
+      *value = i + 1 < arguments.size() ? arguments[++i].trimmed() : QString();
+    } else if (argument.startsWith(name + u'=')) {
+      *value = argument.mid(name.size() + 1).trimmed();
+    } else {
+      return false;
+    }
+    given = true;
+    return true;
+  }
+};
+
+}  // namespace
+
+ConsoleOptions ReadConsoleOptions(const QStringList& arguments, const QString& oscFromEnvironment,
+                                  const QString& oscAllowFromEnvironment) {
   ConsoleOptions options;
   options.osc = oscFromEnvironment.trimmed();
-  const QString osc = QStringLiteral("--osc");
-  bool oscGiven = false;
+  options.oscAllow = oscAllowFromEnvironment.trimmed();
+  ValueOption valued[] = {
+      {QStringLiteral("--osc"), &options.osc, QStringLiteral("--osc needs [HOST:]PORT")},
+      {QStringLiteral("--osc-allow"), &options.oscAllow, QStringLiteral("--osc-allow needs ADDR[,ADDR...]")},
+  };
   for (qsizetype i = 1; i < arguments.size(); ++i) {
     const QString& argument = arguments[i];
     if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
       options.help = true;
-    } else if (argument == osc) {
-      oscGiven = true;
-      options.osc = i + 1 < arguments.size() ? arguments[++i].trimmed() : QString();
-    } else if (argument.startsWith(osc + u'=')) {
-      oscGiven = true;
-      options.osc = argument.mid(osc.size() + 1).trimmed();
+      continue;
     }
+    for (ValueOption& option : valued)
+      if (option.Take(arguments, i)) break;
   }
-  if (oscGiven && options.osc.isEmpty()) options.error = QStringLiteral("--osc needs [HOST:]PORT");
+  for (const ValueOption& option : valued)
+    if (option.given && option.value->isEmpty() && options.error.isEmpty()) options.error = option.missing;
   return options;
 }
 
 QString ConsoleUsage() {
   return QStringLiteral(
-      "Usage: lumetra [--osc [HOST:]PORT] [--version] [--help]\n"
+      "Usage: lumetra [--osc [HOST:]PORT] [--osc-allow ADDR[,ADDR...]] [--version] [--help]\n"
       "The caption console for a one-line LED sign on a serial port.\n"
       "\n"
       "  --osc [HOST:]PORT  Take cues over OSC (UDP) on PORT: /lumetra/go, /lumetra/goto N,\n"
       "                     /lumetra/next, /lumetra/prev, /lumetra/send N, /lumetra/blank,\n"
-      "                     /lumetra/text S, /lumetra/state. HOST defaults to 127.0.0.1 (this\n"
-      "                     machine only); 0.0.0.0 or an interface address listens beyond it.\n"
+      "                     /lumetra/text S [MODE], /lumetra/state. Each is answered with\n"
+      "                     /lumetra/refused or /lumetra/sent where it applies, then\n"
+      "                     /lumetra/state. HOST defaults to 127.0.0.1 (this machine only).\n"
       "                     LUMETRA_OSC in the environment does the same.\n"
+      "  --osc-allow ADDR[,ADDR...]\n"
+      "                     Take cues only from these senders: numeric IPv4 or IPv6 addresses\n"
+      "                     or CIDR ranges (192.168.1.20, 10.0.0.0/24, fd00::/8); others are\n"
+      "                     dropped unanswered. Needed to listen beyond this machine: to let a\n"
+      "                     cue system on another machine in, give --osc 0.0.0.0:PORT (or this\n"
+      "                     machine's address) and --osc-allow with that machine's address.\n"
+      "                     LUMETRA_OSC_ALLOW in the environment does the same.\n"
       "  --version          Print the version and exit.\n"
       "  --help             Print this help and exit.\n"
       "\n"

@@ -37,3 +37,6 @@ QByteArray DisplayPacketBytes(TBitmap& frame, const QString& caption, int modeIn
 
 // The complete packet for a caption, mode and font, as a send would write it.
 QByteArray BuildDisplayPacket(const QString& caption, const TFont& captionFont, int modeIndex);
+
+// The most page records a packet can say it carries: its count is one byte.
+constexpr int kMostPacketPages = 255;

@@ -2,11 +2,26 @@
 // License: GNU General Public License, version 3 or any later version.
 #include "console/FormRemoteControl.h"
 
+#include <utility>
+
+#include "console/DisplayPacket.h"
+#include "console/GlyphCoverage.h"
 #include "console/Unit1.h"
 #include "platform/Application.h"
 
 void FormRemoteControl::Run(const std::function<void()>& action) {
+  const int selected = form_.ListBox1->SelectedLine();
+  const qint64 sends = form_.SendsMade;
   Application().Guard(action);
+  if (form_.SendsMade != sends) {
+    const SendRecord& sent = form_.LastSend;
+    QString result = sent.result;
+    // Drawn in the font the frame drew it in: the sign gets an empty box for these.
+    const QString note = NoGlyphNote(MissingGlyphs(form_.LedFrame.Canvas.Font.ToQFont(), sent.caption));
+    if (result == QLatin1String("ok") && !note.isEmpty()) result += QStringLiteral("; ") + note;
+    sends_.push_back({sent.line, sent.mode, result});
+  }
+  if (form_.ListBox1->SelectedLine() != selected) form_.ComboBox1->AbandonEdit();
   form_.AfterOperatorAction();  // as after the operator's own action: the recovery copy follows
 }
 
@@ -48,5 +63,18 @@ void FormRemoteControl::Blank(const QString& source) {
 }
 
 void FormRemoteControl::SendText(const QString& text, const QString& source) {
-  Run([&] { form_.SendCaption(text, form_.CurrentMode(), 0, source); });
+  SendText(text, form_.CurrentMode(), source);
 }
+
+void FormRemoteControl::SendText(const QString& text, int mode, const QString& source) {
+  Run([&] { form_.SendCaption(text, mode, 0, source); });
+}
+
+int FormRemoteControl::PacketPages(const QString& text, int mode) const {
+  // Counted as the send counts them, on a frame of its own: the window's is left as it is.
+  TBitmap frame = CreateLedFrame();
+  PrepareFrame(frame, form_.CaptionFont);
+  return DisplayPacketPages(frame, text, mode);
+}
+
+std::vector<RemoteSend> FormRemoteControl::TakeSends() { return std::exchange(sends_, {}); }

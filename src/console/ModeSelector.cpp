@@ -42,6 +42,13 @@ void ModeSelector::showPopup() {
   QComboBox::showPopup();
 }
 
+void ModeSelector::AbandonEdit() {
+  if (view()->isVisible()) hidePopup();
+  if (!hasFocus()) return;
+  SelectKeepingText(currentIndex(), currentIndex() >= 0 ? itemText(currentIndex()) : QString());
+  clearFocus();
+}
+
 void ModeSelector::Activated(int index) {
   if (index == reported_) return;
   reported_ = index;

@@ -21,6 +21,10 @@ class ModeSelector : public QComboBox {
   // The width the open list needs for its longest name, in the list's own font.
   int ListWidth() const;
   void showPopup() override;
+  // Ends an operator's edit under way without a choice: an open list closes, typed text gives way
+  // to the selected mode's name and the selector gives up the keyboard, so that no key of that
+  // edit lands on a line it was not begun for.
+  void AbandonEdit();
 
  signals:
   void modeChosen(int mode);

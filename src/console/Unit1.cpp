@@ -330,7 +330,9 @@ void TForm1::SendCaption(const QString& caption, int mode, int line, const QStri
   const SignSendResult result = SendToSign(LedFrame, LastCaption, mode, PortNumber());
   // A port that cannot be opened, and one that stalls or vanishes mid-send, both show here.
   if (!result.complete) SetCaption(QStringLiteral("Com error"));
-  Sends.Append(SendRecordOf(source, line, mode, caption, result));
+  LastSend = SendRecordOf(source, line, mode, caption, result);
+  ++SendsMade;
+  Sends.Append(LastSend);
 }
 
 void TForm1::ListBox1KeyUp(int key) {

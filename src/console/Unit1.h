@@ -80,6 +80,8 @@ class TForm1 : public TForm {
   TBitmap LedFrame;
   QString LastCaption;  // the caption of the last send
   int LastSentLine = -1;  // the play-list line of the last send
+  SendRecord LastSend;    // what the last send did, as the send log has it
+  qint64 SendsMade = 0;   // sends so far, tried or not: a remote input tells its own from them
   SendLog Sends{ConsoleStateFolder()};  // one line per send, whatever started it
   // Where the working state is written on close: the program's own folder.
   QString ProgramFolder;
@@ -135,6 +137,8 @@ class TForm1 : public TForm {
   ShowPosition PositionNow() const { return {ListBox1->SelectedLine(), LastSentLine}; }
   // After every operator action (and remote cue): the recovery copy notes what may have changed.
   void AfterOperatorAction();
+  // Tells the operator something once the window is up, without holding up its showing.
+  void TellOnceShown(const QString& notice);
 
  protected:
   void DoShow() override;
@@ -157,8 +161,6 @@ class TForm1 : public TForm {
   void ConnectHandlers();
   void SetTabOrder();
   void CentreOnScreen();
-  // Tells the operator something once the window is up, without holding up its showing.
-  void TellOnceShown(const QString& notice);
   // Runs a handler through the application's standard exception handler.
   template <typename Handler>
   auto Guarded(Handler handler) {

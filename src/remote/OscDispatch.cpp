@@ -6,10 +6,14 @@
 
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <QStringList>
 #include <climits>
 #include <cmath>
 #include <cstring>
 #include <memory>
+
+#include "console/DisplayModes.h"
+#include "console/DisplayPacket.h"
 
 namespace {
 
@@ -17,15 +21,18 @@ enum class Command { Go, GoTo, Next, Previous, Send, Blank, Text, State };
 
 struct CommandEntry {
   const char* path;
-  const char* argumentKinds;  // "" none, "n" a line number, "s" a string
+  const char* argumentKinds;  // one letter an argument: "n" a number (a line or a mode), "s" a string
   Command command;
 };
+
+constexpr char kAddressPrefix[] = "/lumetra/";
 
 constexpr CommandEntry kCommands[] = {
     {"/lumetra/go", "", Command::Go},       {"/lumetra/goto", "n", Command::GoTo},
     {"/lumetra/next", "", Command::Next},   {"/lumetra/prev", "", Command::Previous},
     {"/lumetra/send", "n", Command::Send},  {"/lumetra/blank", "", Command::Blank},
-    {"/lumetra/text", "s", Command::Text},  {"/lumetra/state", "", Command::State},
+    {"/lumetra/text", "s", Command::Text},  {"/lumetra/text", "sn", Command::Text},
+    {"/lumetra/state", "", Command::State},
 };
 
 bool IsNumber(char type) { return type == LO_INT32 || type == LO_INT64 || type == LO_FLOAT || type == LO_DOUBLE; }
@@ -39,6 +46,13 @@ bool ArgumentsFit(const char* kinds, const char* types) {
   return *types == '\0';
 }
 
+// "s i", "none": the arguments an entry takes, as a cue system's operator writes them.
+QString ArgumentsWanted(const char* kinds) {
+  QStringList wanted;
+  for (; *kinds != '\0'; ++kinds) wanted << (*kinds == 'n' ? QStringLiteral("i") : QStringLiteral("s"));
+  return wanted.isEmpty() ? QStringLiteral("none") : wanted.join(u' ');
+}
+
 // An argument's value. liblo's arguments lie 4-byte aligned in the message, which is not enough
 // for its 8-byte union: read each as bytes, never through the union.
 template <typename Value>
@@ -49,7 +63,7 @@ Value ArgumentValue(const lo_arg* arg) {
 }
 
 // The number truncated toward zero; nullopt when it is no int (NaN, infinite, too large).
-std::optional<int> LineNumber(char type, const lo_arg* arg) {
+std::optional<int> WholeNumber(char type, const lo_arg* arg) {
   double value = 0;
   switch (type) {
     case LO_INT32: return ArgumentValue<std::int32_t>(arg);
@@ -81,53 +95,124 @@ struct MessageFree {
 };
 using Message = std::unique_ptr<std::remove_pointer_t<lo_message>, MessageFree>;
 
-}  // namespace
+QByteArray Serialised(const Message& message, const char* path) {
+  std::size_t size = 0;
+  void* bytes = lo_message_serialise(message.get(), path, nullptr, &size);
+  const QByteArray datagram(static_cast<const char*>(bytes), qsizetype(size));
+  std::free(bytes);
+  return datagram;
+}
 
-OscOutcome OscDispatcher::Dispatch(QByteArrayView datagram, qint64 arrivalMs, const QString& source) {
-  // liblo reads from memory of its own; it wants it writable.
-  QByteArray bytes(datagram.data(), datagram.size());
-  int result = 0;
-  const Message message(lo_message_deserialise(bytes.data(), std::size_t(bytes.size()), &result));
-  if (!message || result != 0) return OscOutcome::Ignored;
-  const char* path = lo_get_path(bytes.data(), bytes.size());
-  const char* types = lo_message_get_types(message.get());
-  lo_arg** argv = lo_message_get_argv(message.get());
-  if (path == nullptr || types == nullptr) return OscOutcome::Ignored;
+// One cue that fits its entry: its numbers (a line or a mode; nullopt when no int) and its text.
+struct Cue {
+  Command command;
+  std::optional<int> number;
+  const char* text = nullptr;
+  bool hasNumber = false;
+};
 
-  const CommandEntry* entry = nullptr;
-  for (const CommandEntry& candidate : kCommands)
-    if (qstrcmp(candidate.path, path) == 0) entry = &candidate;
-  if (entry == nullptr || !ArgumentsFit(entry->argumentKinds, types)) return OscOutcome::Ignored;
-
-  const int lineCount = target_.State().lineCount;
-  std::optional<int> line;
-  if (entry->argumentKinds[0] == 'n') {
-    line = LineNumber(types[0], argv[0]);
-    if (!line || *line < 1 || *line > lineCount) return OscOutcome::Refused;
+// Runs the cue on the console; the reason when it is refused.
+std::optional<QString> RunCue(RemoteControl& target, std::optional<qint64>& lastGoMs, const Cue& cue,
+                              qint64 arrivalMs, const QString& source) {
+  const int lineCount = target.State().lineCount;
+  const bool takesLine = cue.command == Command::GoTo || cue.command == Command::Send;
+  if (takesLine) {
+    if (!cue.number) return QStringLiteral("not a line number");
+    if (*cue.number < 1 || *cue.number > lineCount)
+      return QStringLiteral("line %1 is not in the list of %2 lines").arg(*cue.number).arg(lineCount);
   }
-  switch (entry->command) {
+  switch (cue.command) {
     case Command::Go: {
       // Any go counts as the previous one, also one refused as a double trigger.
-      const bool doubleTrigger = lastGoMs_ && arrivalMs >= *lastGoMs_ && arrivalMs - *lastGoMs_ < kDoubleTriggerMs;
-      lastGoMs_ = arrivalMs;
-      if (doubleTrigger) return OscOutcome::Refused;
-      target_.Go(source);
+      const std::optional<qint64> previous = lastGoMs;
+      lastGoMs = arrivalMs;
+      if (previous && arrivalMs >= *previous && arrivalMs - *previous < kDoubleTriggerMs)
+        return QStringLiteral("double trigger: %1 ms after the previous go").arg(arrivalMs - *previous);
+      if (target.State().selectedLine == 0) return QStringLiteral("no line is selected");
+      target.Go(source);
       break;
     }
-    case Command::GoTo: target_.Select(*line); break;
-    case Command::Next: target_.Next(); break;
-    case Command::Previous: target_.Previous(); break;
-    case Command::Send: target_.SendLine(*line, source); break;
-    case Command::Blank: target_.Blank(source); break;
+    case Command::GoTo: target.Select(*cue.number); break;
+    case Command::Next: target.Next(); break;
+    case Command::Previous: target.Previous(); break;
+    case Command::Send: target.SendLine(*cue.number, source); break;
+    case Command::Blank: target.Blank(source); break;
     case Command::Text: {
-      const std::optional<QString> text = CaptionText(reinterpret_cast<const char*>(argv[0]));
-      if (!text) return OscOutcome::Refused;
-      target_.SendText(*text, source);
+      int mode = 0;  // an announcement shows at once, whatever mode the selected line has
+      if (cue.hasNumber) {
+        if (!cue.number || *cue.number < 0 || *cue.number >= kDisplayModeCount)
+          return QStringLiteral("mode %1 is not 0..%2")
+              .arg(cue.number ? QString::number(*cue.number) : QStringLiteral("?"))
+              .arg(kDisplayModeCount - 1);
+        mode = *cue.number;
+      }
+      const std::optional<QString> text = CaptionText(cue.text);
+      if (!text) return QStringLiteral("the text is no UTF-8 that the sign's encoding (GB18030) holds");
+      // The count byte would wrap and the sign take a broken packet.
+      const int pages = target.PacketPages(*text, mode);
+      if (pages > kMostPacketPages)
+        return QStringLiteral("the caption needs %1 pages in mode %2; a packet holds at most %3")
+            .arg(pages)
+            .arg(mode)
+            .arg(kMostPacketPages);
+      target.SendText(*text, mode, source);
       break;
     }
     case Command::State: break;
   }
-  return OscOutcome::Done;
+  return std::nullopt;
+}
+
+}  // namespace
+
+OscAnswer OscDispatcher::Dispatch(QByteArrayView datagram, qint64 arrivalMs, const QString& source) {
+  OscAnswer answer;
+  // liblo reads from memory of its own; it wants it writable.
+  QByteArray bytes(datagram.data(), datagram.size());
+  int result = 0;
+  const Message message(lo_message_deserialise(bytes.data(), std::size_t(bytes.size()), &result));
+  if (!message || result != 0) return answer;
+  const char* path = lo_get_path(bytes.data(), bytes.size());
+  const char* types = lo_message_get_types(message.get());
+  lo_arg** argv = lo_message_get_argv(message.get());
+  if (path == nullptr || types == nullptr || std::strncmp(path, kAddressPrefix, std::strlen(kAddressPrefix)) != 0)
+    return answer;
+
+  const CommandEntry* entry = nullptr;
+  QStringList wanted;
+  for (const CommandEntry& candidate : kCommands) {
+    if (qstrcmp(candidate.path, path) != 0) continue;
+    wanted << ArgumentsWanted(candidate.argumentKinds);
+    if (ArgumentsFit(candidate.argumentKinds, types)) entry = &candidate;
+  }
+  std::optional<QString> refusal;
+  if (wanted.isEmpty()) {
+    refusal = QStringLiteral("unknown address");
+  } else if (entry == nullptr) {
+    refusal = QStringLiteral("arguments \"%1\" do not fit: expects %2")
+                  .arg(QString::fromLatin1(types), wanted.join(QStringLiteral(" or ")));
+  } else {
+    Cue cue{entry->command, std::nullopt, nullptr, false};
+    for (int i = 0; entry->argumentKinds[i] != '\0'; ++i) {
+      if (entry->argumentKinds[i] == 's') cue.text = reinterpret_cast<const char*>(argv[i]);
+      if (entry->argumentKinds[i] == 'n') {
+        cue.number = WholeNumber(types[i], argv[i]);
+        cue.hasNumber = true;
+      }
+    }
+    refusal = RunCue(target_, lastGoMs_, cue, arrivalMs, source);
+  }
+
+  // Enough of the address for the sender to know its cue, however long the one it sent.
+  const QString address = QString::fromUtf8(path).left(256);
+  if (refusal) answer.replies.push_back(OscRefusedReply(address, *refusal));
+  for (const RemoteSend& send : target_.TakeSends()) {
+    answer.replies.push_back(OscSentReply(send));
+    ++answer.sends;
+  }
+  answer.replies.push_back(OscStateReply(target_.State()));
+  answer.outcome = refusal ? OscOutcome::Refused : OscOutcome::Done;
+  return answer;
 }
 
 QByteArray OscStateReply(const RemoteState& state) {
@@ -136,9 +221,20 @@ QByteArray OscStateReply(const RemoteState& state) {
   lo_message_add_int32(message.get(), state.selectedLine);
   lo_message_add_string(message.get(), text.constData());
   lo_message_add_int32(message.get(), state.lineCount);
-  std::size_t size = 0;
-  void* bytes = lo_message_serialise(message.get(), "/lumetra/state", nullptr, &size);
-  const QByteArray reply(static_cast<const char*>(bytes), qsizetype(size));
-  std::free(bytes);
-  return reply;
+  return Serialised(message, "/lumetra/state");
+}
+
+QByteArray OscRefusedReply(const QString& address, const QString& reason) {
+  const Message message(lo_message_new());
+  lo_message_add_string(message.get(), address.toUtf8().constData());
+  lo_message_add_string(message.get(), reason.toUtf8().constData());
+  return Serialised(message, "/lumetra/refused");
+}
+
+QByteArray OscSentReply(const RemoteSend& send) {
+  const Message message(lo_message_new());
+  lo_message_add_int32(message.get(), send.line);
+  lo_message_add_int32(message.get(), send.mode);
+  lo_message_add_string(message.get(), send.result.toUtf8().constData());
+  return Serialised(message, "/lumetra/sent");
 }

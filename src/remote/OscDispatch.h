@@ -2,26 +2,34 @@
 // License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The cues that come over OSC and what each does to the console, as a function from a datagram to
-// calls on a RemoteControl, so that it runs the same without a window or a socket (tests, fuzzing).
-// Line numbers are 1-based, int32 or float (truncated; also int64 and double):
+// calls on a RemoteControl and the answers for its sender, so that it runs the same without a
+// window or a socket (tests, fuzzing). Line numbers and modes are int32 or float (truncated; also
+// int64 and double); lines count from 1:
 //   /lumetra/go        Enter in the play list: send the selected line, then select the next
 //   /lumetra/goto i    select line i as the operator's click does; nothing is sent
 //   /lumetra/next      select the next line, wrapping as Enter does; nothing is sent
 //   /lumetra/prev      select the previous line, stopping at line 1; nothing is sent
 //   /lumetra/send i    a double-click on line i: select it, then send it
 //   /lumetra/blank     an empty caption in mode 0, selection and current values left alone
-//   /lumetra/text s    s (UTF-8) as a caption in the current mode, not added to the lists
+//   /lumetra/text s    s (UTF-8) as a caption in mode 0, not added to the lists
+//   /lumetra/text s i  the same in mode i (0..19)
 //   /lumetra/state     nothing
-// 1. Anything else (unknown address, wrong argument types or count, a datagram that is no OSC
-//    message) is ignored and not answered.
-// 2. A line out of range, a text GB18030 cannot hold, and a go within 250 ms of the previous go
-//    (a double trigger) are refused: nothing happens, but the sender is answered.
-// 3. Every message not ignored is answered with /lumetra/state i s i: the selected line (0 when
-//    none), its text and the number of lines.
+// 1. A datagram that is no OSC message, or whose address does not begin with /lumetra/, is
+//    ignored and not answered.
+// 2. Refused, nothing done, answered /lumetra/refused s s (the address, the reason in English):
+//    an unknown /lumetra/ address, arguments of the wrong type or count, a line out of range, a go
+//    with no line selected, a mode out of range, a text GB18030 cannot hold or whose packet would
+//    need more than 255 pages, and a go within 250 ms of the previous go (a double trigger).
+// 3. Every send a cue made is answered /lumetra/sent i i s: the line (0 for text and blank), the
+//    mode, and "ok" (with "; no glyph for U+...." when the font cannot draw some character) or
+//    "Com error: <reason>".
+// 4. Every message not ignored is answered last with /lumetra/state i s i: the selected line (0
+//    when none), its text and the number of lines.
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 #include <optional>
+#include <vector>
 
 #include "console/RemoteControl.h"
 
@@ -29,12 +37,18 @@ enum class OscOutcome { Done, Refused, Ignored };
 
 constexpr qint64 kDoubleTriggerMs = 250;
 
+struct OscAnswer {
+  OscOutcome outcome = OscOutcome::Ignored;
+  std::vector<QByteArray> replies;  // in the order they go back; none when ignored
+  int sends = 0;                    // sends the cue made
+};
+
 class OscDispatcher {
  public:
   explicit OscDispatcher(RemoteControl& target) : target_(target) {}
   // One datagram as it arrived at `arrivalMs` (milliseconds on one clock; a go stamped before
   // the previous one is no double trigger) from `source` (for the send log).
-  OscOutcome Dispatch(QByteArrayView datagram, qint64 arrivalMs, const QString& source);
+  OscAnswer Dispatch(QByteArrayView datagram, qint64 arrivalMs, const QString& source);
   RemoteControl& Target() const { return target_; }
 
  private:
@@ -42,5 +56,7 @@ class OscDispatcher {
   std::optional<qint64> lastGoMs_;
 };
 
-// The answer to a message that was not ignored.
+// The answers, each one datagram.
 QByteArray OscStateReply(const RemoteState& state);
+QByteArray OscRefusedReply(const QString& address, const QString& reason);
+QByteArray OscSentReply(const RemoteSend& send);

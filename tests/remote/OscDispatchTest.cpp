@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // License: GNU General Public License, version 3 or any later version.
-// Cues over OSC without a window: which messages reach the console and as what, which are only
+// Cues over OSC without a window: which messages reach the console and as what, what each is
 // answered, and which are ignored.
 #include <gtest/gtest.h>
 
@@ -13,72 +13,125 @@
 namespace {
 
 const QString kSender = QStringLiteral("osc 127.0.0.1:5000");
+const QString kState = QStringLiteral("/lumetra/state 2 \"二\" 3");
 
-// Records what the dispatch asked of the console; the list holds three lines.
+// Records what the dispatch asked of the console; the list holds three lines, the second
+// selected in mode 5. A caption needs a page per character in mode 1.
 class RecordingControl : public RemoteControl {
  public:
-  RemoteState State() const override { return {2, QStringLiteral("二"), 3}; }
-  void Go(const QString& source) override { calls << QStringLiteral("go ") + source; }
+  RemoteState State() const override { return {selected, QStringLiteral("二"), 3}; }
+  void Go(const QString& source) override { Sent(QStringLiteral("go ") + source, {2, 5, "ok"}); }
   void Select(int line) override { calls << QStringLiteral("select %1").arg(line); }
   void Next() override { calls << QStringLiteral("next"); }
   void Previous() override { calls << QStringLiteral("previous"); }
-  void SendLine(int line, const QString& source) override { calls << QStringLiteral("send %1 ").arg(line) + source; }
-  void Blank(const QString& source) override { calls << QStringLiteral("blank ") + source; }
-  void SendText(const QString& text, const QString& source) override { calls << QStringLiteral("text ") + text + u' ' + source; }
+  void SendLine(int line, const QString& source) override {
+    Sent(QStringLiteral("send %1 ").arg(line) + source, {line, 5, "ok"});
+  }
+  void Blank(const QString& source) override { Sent(QStringLiteral("blank ") + source, {0, 0, "ok"}); }
+  void SendText(const QString& text, const QString& source) override { SendText(text, 5, source); }
+  void SendText(const QString& text, int mode, const QString& source) override {
+    Sent(QStringLiteral("text %1 ").arg(mode) + text + u' ' + source, {0, mode, "Com error: no such device"});
+  }
+  int PacketPages(const QString& text, int mode) const override { return mode == 1 ? int(text.size()) : 1; }
+  std::vector<RemoteSend> TakeSends() override { return std::exchange(sends, {}); }
 
   QStringList calls;
+  std::vector<RemoteSend> sends;
+  int selected = 2;
+
+ private:
+  void Sent(const QString& call, const RemoteSend& send) {
+    calls << call;
+    sends.push_back(send);
+  }
 };
 
 struct Case {
   const char* what;
   QByteArray datagram;
-  OscOutcome outcome;
   QStringList calls;
+  QStringList answers;  // before the state; none at all when ignored
+  OscOutcome outcome = OscOutcome::Done;
 };
+
+QStringList Described(const std::vector<QByteArray>& replies) {
+  QStringList described;
+  for (const QByteArray& reply : replies) described << DescribeReply(reply);
+  return described;
+}
+
+QString Refused(const char* address, const char* reason) {
+  return QStringLiteral("/lumetra/refused \"%1\" \"%2\"").arg(QLatin1String(address), QString::fromUtf8(reason));
+}
 
 }  // namespace
 
-TEST(OscDispatch, EachMessageRunsItsCommandIsRefusedOrIsIgnored) {
-  const std::string tooLong = std::string(3000, 'x') + "\xe4\xb8\x80";
+TEST(OscDispatch, EachMessageRunsItsCommandIsRefusedOrIsIgnoredAndSaysSo) {
+  const std::string longText(256, 'x');
+  const auto refused = OscOutcome::Refused;
   const Case cases[] = {
-      {"go", OscMessage("/lumetra/go"), OscOutcome::Done, {"go " + kSender}},
-      {"goto int", OscMessage("/lumetra/goto", {3}), OscOutcome::Done, {"select 3"}},
-      {"goto float truncates", OscMessage("/lumetra/goto", {2.9f}), OscOutcome::Done, {"select 2"}},
-      {"goto double", OscMessage("/lumetra/goto", {1.5}), OscOutcome::Done, {"select 1"}},
-      {"next", OscMessage("/lumetra/next"), OscOutcome::Done, {"next"}},
-      {"prev", OscMessage("/lumetra/prev"), OscOutcome::Done, {"previous"}},
-      {"send", OscMessage("/lumetra/send", {1}), OscOutcome::Done, {"send 1 " + kSender}},
-      {"blank", OscMessage("/lumetra/blank"), OscOutcome::Done, {"blank " + kSender}},
-      {"text", OscMessage("/lumetra/text", {std::string("谢幕 Bows")}), OscOutcome::Done,
-       {QStringLiteral("text 谢幕 Bows ") + kSender}},
-      {"long text", OscMessage("/lumetra/text", {tooLong}), OscOutcome::Done,
-       {QStringLiteral("text ") + QString::fromStdString(tooLong) + u' ' + kSender}},
-      {"state", OscMessage("/lumetra/state"), OscOutcome::Done, {}},
-      // Refused: answered, nothing done.
-      {"goto beyond the list", OscMessage("/lumetra/goto", {4}), OscOutcome::Refused, {}},
-      {"goto 0", OscMessage("/lumetra/goto", {0}), OscOutcome::Refused, {}},
-      {"goto -0.5 is 0", OscMessage("/lumetra/goto", {-0.5f}), OscOutcome::Refused, {}},
-      {"send NaN", OscMessage("/lumetra/send", {std::nan("")}), OscOutcome::Refused, {}},
-      {"send huge", OscMessage("/lumetra/send", {1e300}), OscOutcome::Refused, {}},
-      {"text not UTF-8", OscMessage("/lumetra/text", {std::string("\xff\xfe")}), OscOutcome::Refused, {}},
-      {"text lone surrogate", OscMessage("/lumetra/text", {std::string("\xed\xa0\x80")}), OscOutcome::Refused, {}},
-      // Ignored: unknown addresses, wrong types or counts.
-      {"unknown address", OscMessage("/lumetra/stop"), OscOutcome::Ignored, {}},
-      {"prefix only", OscMessage("/lumetra"), OscOutcome::Ignored, {}},
-      {"goto without a line", OscMessage("/lumetra/goto"), OscOutcome::Ignored, {}},
-      {"goto with a string", OscMessage("/lumetra/goto", {std::string("2")}), OscOutcome::Ignored, {}},
-      {"goto with two lines", OscMessage("/lumetra/goto", {1, 2}), OscOutcome::Ignored, {}},
-      {"go with an argument", OscMessage("/lumetra/go", {1.0f}), OscOutcome::Ignored, {}},
-      {"text with a number", OscMessage("/lumetra/text", {1}), OscOutcome::Ignored, {}},
-      {"empty datagram", QByteArray(), OscOutcome::Ignored, {}},
-      {"bundle", QByteArray("#bundle\0\0\0\0\0\0\0\0\1", 16), OscOutcome::Ignored, {}},
-      {"no type tags", QByteArray("/lumetra/go\0", 12), OscOutcome::Ignored, {}},
+      {"go", OscMessage("/lumetra/go"), {"go " + kSender}, {"/lumetra/sent 2 5 \"ok\""}},
+      {"goto int", OscMessage("/lumetra/goto", {3}), {"select 3"}, {}},
+      {"goto float truncates", OscMessage("/lumetra/goto", {2.9f}), {"select 2"}, {}},
+      {"goto double", OscMessage("/lumetra/goto", {1.5}), {"select 1"}, {}},
+      {"next", OscMessage("/lumetra/next"), {"next"}, {}},
+      {"prev", OscMessage("/lumetra/prev"), {"previous"}, {}},
+      {"send", OscMessage("/lumetra/send", {1}), {"send 1 " + kSender}, {"/lumetra/sent 1 5 \"ok\""}},
+      {"blank", OscMessage("/lumetra/blank"), {"blank " + kSender}, {"/lumetra/sent 0 0 \"ok\""}},
+      // A text shows at once unless its mode is named, whatever mode the selected line has.
+      {"text", OscMessage("/lumetra/text", {std::string("谢幕 Bows")}), {QStringLiteral("text 0 谢幕 Bows ") + kSender},
+       {"/lumetra/sent 0 0 \"Com error: no such device\""}},
+      {"text in mode 4", OscMessage("/lumetra/text", {std::string("谢幕"), 4}), {QStringLiteral("text 4 谢幕 ") + kSender},
+       {"/lumetra/sent 0 4 \"Com error: no such device\""}},
+      {"text of 255 pages", OscMessage("/lumetra/text", {std::string(255, 'x'), 1.0f}),
+       {QStringLiteral("text 1 ") + QString(255, u'x') + u' ' + kSender}, {"/lumetra/sent 0 1 \"Com error: no such device\""}},
+      {"state", OscMessage("/lumetra/state"), {}, {}},
+      // Refused: answered why, nothing done.
+      {"goto beyond the list", OscMessage("/lumetra/goto", {4}), {},
+       {Refused("/lumetra/goto", "line 4 is not in the list of 3 lines")}, refused},
+      {"goto 0", OscMessage("/lumetra/goto", {0}), {}, {Refused("/lumetra/goto", "line 0 is not in the list of 3 lines")}, refused},
+      {"goto -0.5 is 0", OscMessage("/lumetra/goto", {-0.5f}), {}, {Refused("/lumetra/goto", "line 0 is not in the list of 3 lines")}, refused},
+      {"send NaN", OscMessage("/lumetra/send", {std::nan("")}), {}, {Refused("/lumetra/send", "not a line number")}, refused},
+      {"send huge", OscMessage("/lumetra/send", {1e300}), {}, {Refused("/lumetra/send", "not a line number")}, refused},
+      {"text not UTF-8", OscMessage("/lumetra/text", {std::string("\xff\xfe")}), {},
+       {Refused("/lumetra/text", "the text is no UTF-8 that the sign's encoding (GB18030) holds")}, refused},
+      {"text lone surrogate", OscMessage("/lumetra/text", {std::string("\xed\xa0\x80")}), {},
+       {Refused("/lumetra/text", "the text is no UTF-8 that the sign's encoding (GB18030) holds")}, refused},
+      {"text of 256 pages", OscMessage("/lumetra/text", {longText, 1}), {},
+       {Refused("/lumetra/text", "the caption needs 256 pages in mode 1; a packet holds at most 255")}, refused},
+      {"text in mode 20", OscMessage("/lumetra/text", {std::string("a"), 20}), {},
+       {Refused("/lumetra/text", "mode 20 is not 0..19")}, refused},
+      {"text in mode -1", OscMessage("/lumetra/text", {std::string("a"), -1}), {},
+       {Refused("/lumetra/text", "mode -1 is not 0..19")}, refused},
+      // Malformed, but naming our address: refused too, so the cue system's log says why.
+      {"unknown address", OscMessage("/lumetra/stop"), {}, {Refused("/lumetra/stop", "unknown address")}, refused},
+      {"goto without a line", OscMessage("/lumetra/goto"), {},
+       {Refused("/lumetra/goto", "arguments \"\" do not fit: expects i")}, refused},
+      {"goto with a string", OscMessage("/lumetra/goto", {std::string("2")}), {},
+       {Refused("/lumetra/goto", "arguments \"s\" do not fit: expects i")}, refused},
+      {"goto with two lines", OscMessage("/lumetra/goto", {1, 2}), {},
+       {Refused("/lumetra/goto", "arguments \"ii\" do not fit: expects i")}, refused},
+      {"go with an argument", OscMessage("/lumetra/go", {1.0f}), {},
+       {Refused("/lumetra/go", "arguments \"f\" do not fit: expects none")}, refused},
+      {"text with a number", OscMessage("/lumetra/text", {1}), {},
+       {Refused("/lumetra/text", "arguments \"i\" do not fit: expects s or s i")}, refused},
+      // Ignored: not ours, or no OSC message at all.
+      {"prefix only", OscMessage("/lumetra"), {}, {}, OscOutcome::Ignored},
+      {"another program's address", OscMessage("/cue/go"), {}, {}, OscOutcome::Ignored},
+      {"empty datagram", QByteArray(), {}, {}, OscOutcome::Ignored},
+      {"bundle", QByteArray("#bundle\0\0\0\0\0\0\0\0\1", 16), {}, {}, OscOutcome::Ignored},
+      {"no type tags", QByteArray("/lumetra/go\0", 12), {}, {}, OscOutcome::Ignored},
   };
   for (const Case& c : cases) {
     RecordingControl control;
     OscDispatcher dispatcher(control);
-    EXPECT_EQ(dispatcher.Dispatch(c.datagram, 0, kSender), c.outcome) << c.what;
+    const OscAnswer answer = dispatcher.Dispatch(c.datagram, 0, kSender);
+    EXPECT_EQ(answer.outcome, c.outcome) << c.what;
     EXPECT_EQ(control.calls, c.calls) << c.what;
+    QStringList expected = c.answers;
+    if (c.outcome != OscOutcome::Ignored) expected << kState;
+    EXPECT_EQ(Described(answer.replies), expected) << c.what;
+    EXPECT_EQ(answer.sends, int(c.answers.filter(QStringLiteral("/lumetra/sent")).size())) << c.what;
   }
 }
 
@@ -87,30 +140,40 @@ TEST(OscDispatch, EveryCutOfAMessageAndStrayBytesAreIgnored) {
   OscDispatcher dispatcher(control);
   for (const QByteArray& whole : {OscMessage("/lumetra/send", {2}), OscMessage("/lumetra/text", {std::string("abcdefg")})})
     for (qsizetype size = 0; size < whole.size(); ++size)
-      EXPECT_EQ(dispatcher.Dispatch(whole.left(size), 0, kSender), OscOutcome::Ignored) << size;
+      EXPECT_EQ(dispatcher.Dispatch(whole.left(size), 0, kSender).outcome, OscOutcome::Ignored) << size;
   QByteArray garbage = OscMessage("/lumetra/send", {2});
   garbage[16] = 'x';  // a type tag liblo does not know
-  EXPECT_EQ(dispatcher.Dispatch(garbage, 0, kSender), OscOutcome::Ignored);
+  EXPECT_EQ(dispatcher.Dispatch(garbage, 0, kSender).outcome, OscOutcome::Ignored);
   EXPECT_TRUE(control.calls.isEmpty());
 }
 
-TEST(OscDispatch, AGoWithin250MsOfThePreviousGoIsADoubleTrigger) {
+TEST(OscDispatch, AGoWithin250MsOfThePreviousGoIsADoubleTriggerAndAGoWithoutASelectionIsRefused) {
   RecordingControl control;
   OscDispatcher dispatcher(control);
   const QByteArray go = OscMessage("/lumetra/go");
-  const std::pair<qint64, OscOutcome> arrivals[] = {
-      {1000, OscOutcome::Done},
-      {1000 + kDoubleTriggerMs - 1, OscOutcome::Refused},
+  const std::pair<qint64, QString> arrivals[] = {
+      {1000, {}},
+      {1000 + kDoubleTriggerMs - 1, "double trigger: 249 ms after the previous go"},
       // Measured from the previous go, also a refused one: a trigger that keeps repeating fast
       // stays refused.
-      {1000 + 2 * kDoubleTriggerMs - 2, OscOutcome::Refused},
-      {1000 + 3 * kDoubleTriggerMs - 2, OscOutcome::Done},
-      {500, OscOutcome::Done},  // a clock set back is no double trigger
+      {1000 + 2 * kDoubleTriggerMs - 2, "double trigger: 249 ms after the previous go"},
+      {1000 + 3 * kDoubleTriggerMs - 2, {}},
+      {500, {}},  // a clock set back is no double trigger
   };
-  for (const auto& [at, outcome] : arrivals) EXPECT_EQ(dispatcher.Dispatch(go, at, kSender), outcome) << at;
+  for (const auto& [at, refusal] : arrivals) {
+    const OscAnswer answer = dispatcher.Dispatch(go, at, kSender);
+    EXPECT_EQ(DescribeReply(answer.replies.front()),
+              refusal.isEmpty() ? "/lumetra/sent 2 5 \"ok\"" : Refused("/lumetra/go", refusal.toUtf8().constData()))
+        << at;
+  }
   // Other commands in between do not count as a go.
-  EXPECT_EQ(dispatcher.Dispatch(OscMessage("/lumetra/next"), 501, kSender), OscOutcome::Done);
-  EXPECT_EQ(dispatcher.Dispatch(go, 500 + kDoubleTriggerMs, kSender), OscOutcome::Done);
+  EXPECT_EQ(dispatcher.Dispatch(OscMessage("/lumetra/next"), 501, kSender).outcome, OscOutcome::Done);
+  EXPECT_EQ(dispatcher.Dispatch(go, 500 + kDoubleTriggerMs, kSender).outcome, OscOutcome::Done);
+  EXPECT_EQ(control.calls.count("go " + kSender), 4);
+
+  control.selected = 0;
+  EXPECT_EQ(Described(dispatcher.Dispatch(go, 5000, kSender).replies),
+            QStringList({Refused("/lumetra/go", "no line is selected"), "/lumetra/state 0 \"二\" 3"}));
   EXPECT_EQ(control.calls.count("go " + kSender), 4);
 }
 

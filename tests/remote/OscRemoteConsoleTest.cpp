@@ -3,6 +3,12 @@
 // Cues over OSC reaching the window through the server on 127.0.0.1, seen from inside: each runs
 // as the operator's own action would and leaves the window's state as that action does. (What
 // reaches the sign and every command's answer are checked with the console as a process.)
+#include <gmock/gmock.h>
+
+#include <QAbstractItemView>
+#include <QDeadlineTimer>
+#include <QDir>
+
 #include "console/FormRemoteControl.h"
 #include "remote/OscServer.h"
 #include "support/ConsoleFixture.h"
@@ -49,13 +55,16 @@ TEST_F(OscRemoteConsole, CuesLeaveTheWindowAsTheOperatorsActionsDo) {
   client->Ask(OscMessage("/lumetra/next"));
   EXPECT_EQ(form->CurrentMode(), 0);
 
-  // blank and text leave the selection, the current mode and the lists alone.
+  // blank and text leave the selection, the current mode and the lists alone; a text shows at
+  // once unless it names its mode.
   client->Ask(OscMessage("/lumetra/goto", {2}));
   client->Ask(OscMessage("/lumetra/blank"));
   client->Ask(OscMessage("/lumetra/text", {std::string("请关闭手机")}));
+  client->Ask(OscMessage("/lumetra/text", {std::string("谢幕"), 9}));
   EXPECT_TRUE(SamePacket(sign.TakePacket(), ExpectedPacket(QString(), form->CaptionFont, 0)));
-  EXPECT_TRUE(SamePacket(sign.TakePacket(), ExpectedPacket(QStringLiteral("请关闭手机"), form->CaptionFont, 5)));
-  EXPECT_EQ(form->LastCaption, QStringLiteral("请关闭手机"));
+  EXPECT_TRUE(SamePacket(sign.TakePacket(), ExpectedPacket(QStringLiteral("请关闭手机"), form->CaptionFont, 0)));
+  EXPECT_TRUE(SamePacket(sign.TakePacket(), ExpectedPacket(QStringLiteral("谢幕"), form->CaptionFont, 9)));
+  EXPECT_EQ(form->LastCaption, QStringLiteral("谢幕"));
   EXPECT_EQ(form->ListBox1->SelectedLine(), 1);
   EXPECT_EQ(form->CurrentMode(), 5);
   EXPECT_EQ(form->CaptionLines(), QStringList({"一", "二", "三"}));
@@ -64,12 +73,93 @@ TEST_F(OscRemoteConsole, CuesLeaveTheWindowAsTheOperatorsActionsDo) {
 
 TEST_F(OscRemoteConsole, GarbageIsCountedAndGoesUnanswered) {
   client->Send(QByteArray("\x00\x01garbage", 9));
-  client->Send(OscMessage("/lumetra/goto", {std::string("2")}));
+  client->Send(OscMessage("/other/go"));
   client->Send(OscMessage("/lumetra/send", {2}).left(10));
   // Answers come in order: the one to the state is the first and only one.
   EXPECT_EQ(client->Ask(OscMessage("/lumetra/state")), (RemoteState{0, {}, 3}));
+  EXPECT_TRUE(client->before.isEmpty());
   EXPECT_FALSE(client->AnswerWithin(0));
   EXPECT_EQ(server->Ignored(), 3);
   EXPECT_EQ(server->Answered(), 1);
   EXPECT_TRUE(sign.Received().isEmpty());
+}
+
+TEST_F(OscRemoteConsole, QueuedCuesRunOneSendATurnInArrivalOrderEachAnswered) {
+  const QByteArray cues[] = {OscMessage("/lumetra/send", {3}), OscMessage("/lumetra/state"),
+                             OscMessage("/lumetra/send", {1}), OscMessage("/lumetra/text", {std::string("幕间休息")}),
+                             OscMessage("/lumetra/blank"),     OscMessage("/lumetra/send", {2})};
+  for (const QByteArray& cue : cues) client->Send(cue);
+  // Each turn of the event loop runs at most one send: the window paints and takes keys between.
+  for (const QDeadlineTimer deadline(10000); form->SendsMade < 5 && !deadline.hasExpired();) {
+    const qint64 before = form->SendsMade;
+    QCoreApplication::processEvents();
+    ASSERT_LE(form->SendsMade - before, 1);
+  }
+  ASSERT_EQ(form->SendsMade, 5);
+  const QStringList expected[] = {
+      {"/lumetra/sent 3 0 \"ok\""}, {}, {"/lumetra/sent 1 0 \"ok\""}, {"/lumetra/sent 0 0 \"ok\""},
+      {"/lumetra/sent 0 0 \"ok\""}, {"/lumetra/sent 2 5 \"ok\""},
+  };
+  for (const QStringList& answers : expected) {
+    EXPECT_TRUE(client->Reply());
+    EXPECT_EQ(client->before, answers);
+  }
+  for (const QString& caption : {QStringLiteral("三"), QStringLiteral("一"), QStringLiteral("幕间休息"), QString()})
+    EXPECT_TRUE(SamePacket(sign.TakePacket(), ExpectedPacket(caption, form->CaptionFont, 0))) << caption.toStdString();
+  EXPECT_TRUE(SamePacket(sign.TakePacket(), ExpectedPacket(QStringLiteral("二"), form->CaptionFont, 5)));
+}
+
+TEST_F(OscRemoteConsole, ASentAnswerNamesWhatTheSignCannotShow) {
+  const QString nowhere = QDir::current().filePath(QStringLiteral("no-such-device"));
+  qputenv("LUMETRA_COM7", nowhere.toLocal8Bit());
+  const struct {
+    int port;
+    std::string text;
+    QString answer;
+  } cases[] = {
+      // U+1FAE0, a face no font of the machine draws: still sent, as the box the sign then shows.
+      {1, "笑 \xF0\x9F\xAB\xA0 \xF0\x9F\xAB\xA0", QStringLiteral("/lumetra/sent 0 0 \"ok; no glyph for U+1FAE0\"")},
+      {1, "笑", QStringLiteral("/lumetra/sent 0 0 \"ok\"")},
+      {7, "笑", QStringLiteral("/lumetra/sent 0 0 \"Com error: ")},
+  };
+  for (const auto& c : cases) {
+    form->UpDown3->SetPosition(c.port);
+    client->Ask(OscMessage("/lumetra/text", {c.text}));
+    ASSERT_EQ(client->before.size(), 1) << c.text;
+    EXPECT_TRUE(client->before[0].startsWith(c.answer)) << client->before[0].toStdString();
+  }
+  qunsetenv("LUMETRA_COM7");
+}
+
+TEST_F(OscRemoteConsole, ACueThatMovesTheSelectionEndsTheOperatorsModeEditUnchosen) {
+  const char* cues[] = {"goto 3", "next", "go", "send 3"};
+  for (const char* cue : cues) {
+    form->Window()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form->Window()));
+    form->LineSettings[0].Mode = 0;
+    form->LineSettings[1].Mode = 5;
+    form->LineSettings[2].Mode = 0;
+    ClickLine(0);
+    // The operator opens the mode list for line 1 (or keeps the selector's keys) ...
+    form->ComboBox1->setFocus();
+    ASSERT_TRUE(form->ComboBox1->hasFocus()) << cue;
+    form->ComboBox1->showPopup();
+    QAbstractItemView* list = form->ComboBox1->view();
+    ASSERT_TRUE(list->isVisible()) << cue;
+    // ... when the cue moves the selection.
+    const QString name = QString::fromLatin1(cue).section(u' ', 0, 0);
+    const int line = QString::fromLatin1(cue).section(u' ', 1).toInt();
+    client->Ask(line ? OscMessage(("/lumetra/" + name.toStdString()).c_str(), {line})
+                     : OscMessage(("/lumetra/" + name.toStdString()).c_str()));
+    ASSERT_NE(form->ListBox1->SelectedLine(), 0) << cue;
+    EXPECT_FALSE(form->ComboBox1->hasFocus()) << cue;
+    // A choice still open would land on the cued line: the list must have closed unchosen.
+    if (list->isVisible()) {
+      const QModelIndex index = list->model()->index(6, 0);
+      QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(index).center());
+    }
+    EXPECT_FALSE(list->isVisible()) << cue;
+    const int modes[] = {form->LineSettings[0].Mode, form->LineSettings[1].Mode, form->LineSettings[2].Mode};
+    EXPECT_THAT(modes, ::testing::ElementsAre(0, 5, 0)) << cue;
+  }
 }

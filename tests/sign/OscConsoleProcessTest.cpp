@@ -19,6 +19,7 @@
 #include "support/ConsoleProcess.h"
 #include "support/FileBytes.h"
 #include "support/OscClient.h"
+#include "support/PtySign.h"
 #include "support/QtPrinters.h"
 #include "support/SignPackets.h"
 
@@ -113,10 +114,11 @@ TEST_F(OscConsoleProcess, EveryCueReachesTheSignAsTheConsoleWouldSendIt) {
 
   // Garbage goes unanswered: the answer to the state that follows is the only one.
   client.Send(QByteArray("\x00\x01garbage", 9));
-  client.Send(OscMessage("/lumetra/goto", {std::string("2")}));
+  client.Send(OscMessage("/other/go"));
   client.Send(OscMessage("/lumetra/send", {2}).left(10));
-  client.Send(OscMessage("/lumetra/stop"));
+  client.Send(OscMessage("#bundle"));
   EXPECT_EQ(client.Ask(OscMessage("/lumetra/state")), state(3));
+  EXPECT_TRUE(client.before.isEmpty()) << client.before.join(u'\n').toStdString();
   EXPECT_FALSE(client.AnswerWithin(0));
 
   // oscsend of liblo-tools, as a user would cue it: packet 4, line 1 in its own mode 0.
@@ -150,19 +152,16 @@ TEST_F(OscConsoleProcess, WithoutTheOptionNoSocketAndABadValueOrAPortInUseIsOneL
     ASSERT_TRUE(plain.started);
     EXPECT_TRUE(UdpSocketsOf(plain.console.process.processId()).isEmpty());
   }
-  const int busy = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
-  sockaddr_in address{};
-  address.sin_family = AF_INET;
-  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  socklen_t length = sizeof address;
-  ASSERT_EQ(::bind(busy, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
-  ::getsockname(busy, reinterpret_cast<sockaddr*>(&address), &length);
-  const QString port = QString::number(ntohs(address.sin_port));
+  const HeldUdpPort busy;
+  const QString port = QString::number(busy.port);
 
   const std::pair<QStringList, QString> cases[] = {
       {{QStringLiteral("--osc"), port}, QStringLiteral("lumetra: --osc %1: cannot listen on 127.0.0.1:%1: ").arg(port)},
       {{QStringLiteral("--osc"), QStringLiteral("localhost:9000")}, QStringLiteral("lumetra: --osc localhost:9000: ")},
       {{QStringLiteral("--osc")}, QStringLiteral("lumetra: --osc needs [HOST:]PORT; running without OSC")},
+      // Beyond this machine only with a list of who may cue.
+      {{QStringLiteral("--osc"), QStringLiteral("0.0.0.0:0")},
+       QStringLiteral("lumetra: --osc 0.0.0.0:0: 0.0.0.0:0 is beyond this machine, and no --osc-allow names who may cue")},
   };
   for (const auto& [arguments, line] : cases) {
     RunningConsole running(arguments);
@@ -174,5 +173,75 @@ TEST_F(OscConsoleProcess, WithoutTheOptionNoSocketAndABadValueOrAPortInUseIsOneL
     EXPECT_TRUE(said[0].startsWith(line)) << said[0].toStdString();
     EXPECT_EQ(running.console.process.exitCode(), 0) << line.toStdString();
   }
-  ::close(busy);
+}
+
+TEST_F(OscConsoleProcess, ABurstIsSentWholeInOrderGarbageCannotStopItAndEveryAnswerSaysWhatHappened) {
+  PtySign sign;
+  qputenv("LUMETRA_COM1", sign.DevicePath().toLocal8Bit());
+  WriteShow();
+  RunningConsole running({QStringLiteral("--osc"), QStringLiteral("0"), QStringLiteral("--osc-allow"),
+                          QStringLiteral("127.0.0.1")});
+  ASSERT_TRUE(running.started);
+  QByteArray err;
+  const int port = ListeningPort(running.console.process, err);
+  ASSERT_NE(port, 0) << err.constData();
+  OscClient client(port);
+  std::vector<PacketReport> expected;
+  for (int line = 1; line <= 3; ++line) {
+    const CliRun cli = RunCli({QStringLiteral("packet"), kLines[line - 1], QStringLiteral("--mode"),
+                               QString::number(line == 2 ? 1 : 0), QStringLiteral("-o"), QStringLiteral("-")});
+    ASSERT_EQ(cli.exitCode, 0) << cli.err.constData();
+    expected.push_back(DecodePackets(cli.out).at(0));
+  }
+
+  // A cue system's "fire all": 300 sends back to back, garbage mixed in.
+  constexpr int kCues = 300;
+  for (int i = 0; i < kCues; ++i) {
+    client.Send(OscMessage("/lumetra/send", {i % 3 + 1}));
+    client.Send(QByteArray("\x00\x01garbage", 9));
+  }
+  for (int i = 0; i < kCues; ++i) {
+    const int line = i % 3 + 1;
+    ASSERT_TRUE(client.Reply()) << "cue " << i << " unanswered";
+    EXPECT_EQ(client.before, QStringList(QStringLiteral("/lumetra/sent %1 %2 \"ok\"").arg(line).arg(line == 2 ? 1 : 0)))
+        << i;
+    EXPECT_TRUE(SamePacket(sign.TakePacket(), expected[std::size_t(line - 1)])) << "packet " << i;
+  }
+  // 10,000 garbage datagrams, in rounds a receive buffer holds even where the system caps it
+  // low: the console answers after every round.
+  for (int round = 0; round < 50; ++round) {
+    for (int i = 0; i < 200; ++i) client.Send(QByteArray(i % 2 ? "\xff" : "#bundle\0garbage", 16));
+    ASSERT_EQ(client.Ask(OscMessage("/lumetra/state")), (RemoteState{3, kLines[2], 3})) << "round " << round;
+  }
+
+  // A caption past the count byte is refused whole; the answers say what each cue did.
+  const std::string tenThousand(10000, 'W');
+  const QStringList longText = client.AskAll(OscMessage("/lumetra/text", {tenThousand, 1}));
+  ASSERT_EQ(longText.size(), 2);
+  EXPECT_TRUE(longText[0].startsWith("/lumetra/refused \"/lumetra/text\" \"the caption needs ") &&
+              longText[0].endsWith(" pages in mode 1; a packet holds at most 255\""))
+      << longText[0].toStdString();
+  EXPECT_EQ(client.AskAll(OscMessage("/lumetra/goto", {99})),
+            QStringList({"/lumetra/refused \"/lumetra/goto\" \"line 99 is not in the list of 3 lines\"",
+                         "/lumetra/state 3 \"谢谢观看\" 3"}));
+  EXPECT_TRUE(sign.Received().isEmpty());
+  EXPECT_EQ(client.AskAll(OscMessage("/lumetra/send", {1})),
+            QStringList({"/lumetra/sent 1 0 \"ok\"", QStringLiteral("/lumetra/state 1 \"%1\" 3").arg(kLines[0])}));
+  EXPECT_TRUE(SamePacket(sign.TakePacket(), expected[0]));
+  // With the scrolling line selected, an announcement still shows at once.
+  client.Ask(OscMessage("/lumetra/goto", {2}));
+  EXPECT_EQ(client.AskAll(OscMessage("/lumetra/text", {std::string("请关闭手机")})).value(0),
+            QStringLiteral("/lumetra/sent 0 0 \"ok\""));
+  const PacketReport announcement = sign.TakePacket();
+  EXPECT_TRUE(announcement.valid && announcement.mode == 0) << announcement.error.toStdString();
+
+  // Another machine, not in the list: no answer, nothing sent.
+  OscClient stranger(port, "127.0.0.2");
+  stranger.Send(OscMessage("/lumetra/send", {1}));
+  EXPECT_EQ(client.Ask(OscMessage("/lumetra/state")), (RemoteState{2, kLines[1], 3}));
+  EXPECT_FALSE(stranger.AnswerWithin(200));
+  EXPECT_TRUE(sign.Received().isEmpty());
+  const QByteArray stopErr = running.Stop();
+  EXPECT_TRUE(stopErr.contains("\nlumetra: 1 OSC datagrams dropped unanswered")) << stopErr.constData();
+  EXPECT_FALSE(stopErr.contains("too many cues waiting")) << stopErr.constData();
 }

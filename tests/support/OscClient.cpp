@@ -19,11 +19,11 @@ namespace {
 
 constexpr int kReplyWaitMs = 5000;
 
-sockaddr_in Loopback(int port) {
+sockaddr_in Loopback(int port, const char* host = "127.0.0.1") {
   sockaddr_in address{};
   address.sin_family = AF_INET;
   address.sin_port = htons(std::uint16_t(port));
-  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  ::inet_pton(AF_INET, host, &address.sin_addr);
   return address;
 }
 
@@ -68,9 +68,26 @@ std::optional<RemoteState> DecodeStateReply(const QByteArray& datagram) {
   return state;
 }
 
-OscClient::OscClient(int port) : port_(port) {
+QString DescribeReply(const QByteArray& datagram) {
+  QByteArray bytes = datagram;
+  int result = 0;
+  lo_message message = lo_message_deserialise(bytes.data(), std::size_t(bytes.size()), &result);
+  if (message == nullptr) return {};
+  QString line = QString::fromUtf8(lo_get_path(bytes.data(), bytes.size()));
+  const char* types = lo_message_get_types(message);
+  lo_arg** argv = lo_message_get_argv(message);
+  for (int i = 0; types[i] != '\0'; ++i) {
+    if (types[i] == LO_INT32) line += u' ' + QString::number(Int32Argument(argv[i]));
+    else if (types[i] == LO_STRING) line += QStringLiteral(" \"%1\"").arg(QString::fromUtf8(reinterpret_cast<const char*>(argv[i])));
+    else line += QStringLiteral(" ?");
+  }
+  lo_message_free(message);
+  return line;
+}
+
+OscClient::OscClient(int port, const char* from) : port_(port) {
   fd_ = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
-  const sockaddr_in any = Loopback(0);
+  const sockaddr_in any = Loopback(0, from);
   ::bind(fd_, reinterpret_cast<const sockaddr*>(&any), sizeof any);
 }
 
@@ -92,18 +109,41 @@ bool OscClient::AnswerWithin(int ms) {
 }
 
 std::optional<RemoteState> OscClient::Reply() {
-  if (!AnswerWithin(kReplyWaitMs)) return std::nullopt;
-  QByteArray datagram(65536, '\0');
-  const ssize_t size = ::recv(fd_, datagram.data(), std::size_t(datagram.size()), 0);
-  if (size < 0) return std::nullopt;
-  datagram.resize(size);
-  return DecodeStateReply(datagram);
+  before.clear();
+  while (AnswerWithin(kReplyWaitMs)) {
+    QByteArray datagram(65536, '\0');
+    const ssize_t size = ::recv(fd_, datagram.data(), std::size_t(datagram.size()), 0);
+    if (size < 0) return std::nullopt;
+    datagram.resize(size);
+    if (const std::optional<RemoteState> state = DecodeStateReply(datagram)) return state;
+    before << DescribeReply(datagram);
+  }
+  return std::nullopt;
+}
+
+QStringList OscClient::AskAll(const QByteArray& datagram) {
+  const std::optional<RemoteState> state = Ask(datagram);
+  QStringList all = before;
+  if (state)
+    all << QStringLiteral("/lumetra/state %1 \"%2\" %3").arg(state->selectedLine).arg(state->text).arg(state->lineCount);
+  return all;
 }
 
 std::optional<RemoteState> OscClient::Ask(const QByteArray& datagram) {
   Send(datagram);
   return Reply();
 }
+
+HeldUdpPort::HeldUdpPort() {
+  fd_ = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+  sockaddr_in address = Loopback(0);
+  socklen_t length = sizeof address;
+  if (::bind(fd_, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
+      ::getsockname(fd_, reinterpret_cast<sockaddr*>(&address), &length) == 0)
+    port = ntohs(address.sin_port);
+}
+
+HeldUdpPort::~HeldUdpPort() { ::close(fd_); }
 
 int ListeningPort(QProcess& console, QByteArray& err) {
   static const QRegularExpression listening(QStringLiteral("listening for OSC cues on 127\\.0\\.0\\.1:(\\d+)"));

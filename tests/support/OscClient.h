@@ -2,10 +2,11 @@
 // License: GNU General Public License, version 3 or any later version.
 #pragma once
 // A cue system for the tests: OSC messages made by liblo, sent over UDP from a socket of its own
-// on 127.0.0.1, and the console's /lumetra/state answers read back.
+// on a loopback address, and the console's answers read back.
 #include <QByteArray>
 #include <QProcess>
 #include <QString>
+#include <QStringList>
 #include <initializer_list>
 #include <optional>
 #include <string>
@@ -19,27 +20,48 @@ using OscArgument = std::variant<int, float, double, std::string>;
 QByteArray OscMessage(const char* path, std::initializer_list<OscArgument> arguments = {});
 // The /lumetra/state answer in a datagram; nullopt when it is none.
 std::optional<RemoteState> DecodeStateReply(const QByteArray& datagram);
+// Any answer as one line: the address, then each argument, strings quoted
+// ("/lumetra/sent 1 0 \"ok\""); empty when the datagram is no OSC message.
+QString DescribeReply(const QByteArray& datagram);
 
 class OscClient {
  public:
-  // Sends to 127.0.0.1:`port`.
-  explicit OscClient(int port);
+  // Sends to 127.0.0.1:`port`, from `from` (another loopback address plays another machine).
+  explicit OscClient(int port, const char* from = "127.0.0.1");
   ~OscClient();
   OscClient(const OscClient&) = delete;
   OscClient& operator=(const OscClient&) = delete;
 
   void Send(const QByteArray& datagram);
-  // The next answer, waiting a few seconds at most; the event loop runs meanwhile, so a server in
-  // this process answers too.
+  // The answers up to and including the next state, waiting a few seconds at most for each; the
+  // event loop runs meanwhile, so a server in this process answers too. Those before the state
+  // are kept in `before`, described.
   std::optional<RemoteState> Reply();
-  // Sends the message and waits for its answer.
+  // Sends the message and waits for its state answer.
   std::optional<RemoteState> Ask(const QByteArray& datagram);
+  // Sends the message and gives every answer to it, described, the state last.
+  QStringList AskAll(const QByteArray& datagram);
   // Whether an answer comes within `ms` (for messages that must go unanswered).
   bool AnswerWithin(int ms);
+
+  QStringList before;
 
  private:
   int fd_ = -1;
   int port_;
+};
+
+// A UDP port of 127.0.0.1 that a socket of the test's holds while it lives: a port in use.
+class HeldUdpPort {
+ public:
+  HeldUdpPort();
+  ~HeldUdpPort();
+  HeldUdpPort(const HeldUdpPort&) = delete;
+  HeldUdpPort& operator=(const HeldUdpPort&) = delete;
+  int port = 0;
+
+ private:
+  int fd_ = -1;
 };
 
 // Reads a console's standard error (a few seconds at most) until it tells where it listens for
