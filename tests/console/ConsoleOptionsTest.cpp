@@ -8,13 +8,15 @@
 #include "support/CliRunner.h"
 #include "support/QtPrinters.h"
 
-TEST(ConsoleOptions, OscComesFromTheOptionElseTheEnvironment) {
+TEST(ConsoleOptions, OscAndWhoMayCueComeFromTheOptionElseTheEnvironment) {
   struct Case {
     QStringList arguments;
     QString environment;
     QString osc;
     QString error;
     bool help = false;
+    QString allowEnvironment = {};
+    QString allow = {};
   };
   const QString needs = QStringLiteral("--osc needs [HOST:]PORT");
   const Case cases[] = {
@@ -27,14 +29,20 @@ TEST(ConsoleOptions, OscComesFromTheOptionElseTheEnvironment) {
       {{"lumetra", "--osc"}, "9001", {}, needs},
       {{"lumetra", "--osc="}, {}, {}, needs},
       {{"lumetra", "--help"}, {}, {}, {}, true},
+      {{"lumetra", "--osc-allow", "10.0.0.0/24,::1", "--osc", "9000"}, {}, "9000", {}, false, {}, "10.0.0.0/24,::1"},
+      {{"lumetra", "--osc-allow=10.0.0.5"}, {}, {}, {}, false, "192.168.1.20", "10.0.0.5"},
+      {{"lumetra"}, {}, {}, {}, false, " 192.168.1.20 ", "192.168.1.20"},
+      {{"lumetra", "--osc-allow"}, {}, {}, "--osc-allow needs ADDR[,ADDR...]", false, "192.168.1.20"},
   };
   for (const Case& c : cases) {
-    const ConsoleOptions options = ReadConsoleOptions(c.arguments, c.environment);
+    const ConsoleOptions options = ReadConsoleOptions(c.arguments, c.environment, c.allowEnvironment);
+    EXPECT_EQ(options.oscAllow, c.allow) << c.arguments.join(' ').toStdString();
     EXPECT_EQ(options.osc, c.osc) << c.arguments.join(' ').toStdString();
     EXPECT_EQ(options.error, c.error) << c.arguments.join(' ').toStdString();
     EXPECT_EQ(options.help, c.help) << c.arguments.join(' ').toStdString();
   }
   EXPECT_TRUE(ConsoleUsage().contains(QStringLiteral("--osc [HOST:]PORT")));
+  EXPECT_TRUE(ConsoleUsage().contains(QStringLiteral("--osc-allow ADDR[,ADDR...]")));
 }
 
 TEST(OscEndpoint, TheHostIsThisMachineUnlessANumericAddressIsGiven) {
