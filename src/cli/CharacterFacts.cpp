@@ -6,11 +6,9 @@
 #include <QTextLayout>
 #include <algorithm>
 
-namespace {
-
-QString TextOf(char32_t character) { return QString::fromUcs4(&character, 1); }
-
-}  // namespace
+int Advance64(const QFontMetricsF& metrics, QStringView text) {
+  return qRound(metrics.horizontalAdvance(text.toString()) * 64);
+}
 
 bool DrawsEveryGlyph(const QFont& font, const QString& text) {
   QTextLayout layout(text, font);
@@ -23,9 +21,11 @@ bool DrawsEveryGlyph(const QFont& font, const QString& text) {
   return true;
 }
 
-CharacterFacts::CharacterFacts(const TFont& captionFont) : scratch_(CreateLedFrame()) {
+CharacterFacts::CharacterFacts(const TFont& captionFont)
+    : scratch_(CreateLedFrame()), metrics_(QFont()), unitFacts_(0x10000, 0) {
   PrepareFrame(scratch_, captionFont);
   font_ = scratch_.Canvas.Font.ToQFont();
+  metrics_ = QFontMetricsF(font_);
   cellHeight_ = MeasureCaption(scratch_, QString()).cy;
   cellTop_ = (kLedHeight - cellHeight_) / 2;
   // Ink may reach past the cell (accents, tall scripts): a cell's height of room on each side.
@@ -33,19 +33,40 @@ CharacterFacts::CharacterFacts(const TFont& captionFont) : scratch_(CreateLedFra
 }
 
 const CharacterFact& CharacterFacts::Of(char32_t character) {
-  const auto known = facts_.find(character);
-  if (known != facts_.end()) return known->second;
-  return facts_.emplace(character, WorkOut(character)).first->second;
+  if (character < 0x10000) {
+    int& index = unitFacts_[character];
+    if (index == 0) {
+      Add(QString(QChar(char16_t(character))));
+      index = int(facts_.size());
+    }
+    return facts_[std::size_t(index - 1)];
+  }
+  return Of(QStringView(QString::fromUcs4(&character, 1)));
 }
 
-CharacterFact CharacterFacts::WorkOut(char32_t character) {
-  const QString text = TextOf(character);
+const CharacterFact& CharacterFacts::Of(QStringView grapheme) {
+  if (grapheme.size() == 1) return Of(char32_t(grapheme[0].unicode()));
+  QString text = grapheme.toString();
+  const auto known = textFacts_.find(text);
+  if (known != textFacts_.end()) return *known->second;
+  return Add(text);
+}
+
+const CharacterFact& CharacterFacts::Add(const QString& text) {
+  facts_.push_back(WorkOut(text));
+  known_.push_back(text);
+  if (text.size() > 1) textFacts_.emplace(text, &facts_.back());
+  return facts_.back();
+}
+
+CharacterFact CharacterFacts::WorkOut(const QString& text) {
   CharacterFact fact;
   fact.drawable = DrawsEveryGlyph(font_, text);
 
   // Drawn as the frame draws the caption, at the frame's row of the cell; a cell's width of room
   // on both sides for glyphs that reach past their advance.
   fact.advance = MeasureCaption(scratch_, text).cx;
+  fact.advance64 = Advance64(metrics_, text);
   const int width = fact.advance + 2 * cellHeight_ + 2;
   const int height = kLedHeight + 2 * margin_;
   if (scratch_.Width() < width || scratch_.Height() != height) scratch_.SetSize(std::max(width, scratch_.Width()), height);

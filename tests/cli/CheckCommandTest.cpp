@@ -62,7 +62,7 @@ const TFont kFont = InitialCaptionFont();
 void ExpectVisiblePart(const QJsonValue& line, const QString& text, const TFont& font) {
   const QString cut = Finding(line, QStringLiteral("cut"));
   const int left = Number(cut, QStringLiteral("^(\\d+) px lost on the left"));
-  const QString visible = QRegularExpression(QStringLiteral("shows \"(.*)\"$")).match(cut).captured(1);
+  const QString visible = QRegularExpression(QStringLiteral("shows \"(.*)\"; send it in mode 1")).match(cut).captured(1);
   const int from = text.indexOf(visible);
   ASSERT_GT(from, 0) << cut.toStdString();
   TBitmap frame = CreateLedFrame();
@@ -109,7 +109,7 @@ TEST(CliCheck, FindingsAtTheirBoundaries) {
   while (texts.size() < kLineSettingCount + 1) texts << QStringLiteral("x");
   WriteShow(QStringLiteral("edges.lw"), texts, modes);
 
-  const CheckRun run = CheckJson({QStringLiteral("edges.lw")});
+  const CheckRun run = CheckJson({QStringLiteral("edges.lw"), QStringLiteral("--as-stored")});
   EXPECT_EQ(run.exitCode, 2);
   const QJsonArray lines = Lines(run);
   ASSERT_EQ(lines.size(), texts.size());
@@ -121,7 +121,10 @@ TEST(CliCheck, FindingsAtTheirBoundaries) {
   EXPECT_EQ(lines[4][QStringLiteral("pages")].toInt(), 256);
   EXPECT_EQ(Finding(lines[4], QStringLiteral("page-count-wraps")), QStringLiteral("256 pages, but the count byte says 0"));
   EXPECT_TRUE(Finding(lines[kLineSettingCount - 1], QStringLiteral("no-settings")).isNull());
-  EXPECT_FALSE(Finding(lines[kLineSettingCount], QStringLiteral("no-settings")).isNull());
+  // Clicked in turn, the line past the table goes out in the mode the click on the last entry showed.
+  EXPECT_EQ(Finding(lines[kLineSettingCount], QStringLiteral("no-settings")),
+            QStringLiteral("line 1002 is past the 1001 lines that keep settings: it goes out in whatever mode the "
+                           "selector shows, here mode 0 (立即显示)"));
 
   const QJsonObject summary = run.json[QStringLiteral("summary")].toObject();
   EXPECT_EQ(summary[QStringLiteral("lines")].toInt(), texts.size());
@@ -183,7 +186,7 @@ TEST(CliCheck, PagesAndBytesAreThoseOfThePacket) {
   for (const QString& text : texts)
     for (const int mode : modes) showTexts << text, showModes << mode;
   WriteShow(QStringLiteral("packets.lw"), showTexts, showModes);
-  const QJsonArray lines = Lines(CheckJson({QStringLiteral("packets.lw")}));
+  const QJsonArray lines = Lines(CheckJson({QStringLiteral("packets.lw"), QStringLiteral("--as-stored")}));
   ASSERT_EQ(lines.size(), showTexts.size());
   for (int i = 0; i < showTexts.size(); ++i) {
     const int sent = showModes[i] < 20 ? showModes[i] : -1;
@@ -245,7 +248,8 @@ TEST(CliCheck, TheProofSheetShowsTheFramesRenderDraws) {
   const QStringList texts = {QStringLiteral("哨兵乙：不，你先回答我：站住，说出你的身份！"), wide, QStringLiteral("第二幕"),
                              kOlChiki + QStringLiteral("咒语")};
   WriteShow(QStringLiteral("sheet.lw"), texts, {0, 1, 5, 0});
-  ASSERT_EQ(CheckJson({QStringLiteral("sheet.lw"), QStringLiteral("--sheet"), QStringLiteral("proof.png")}).exitCode, 2);
+  ASSERT_EQ(CheckJson({QStringLiteral("sheet.lw"), QStringLiteral("--sheet"), QStringLiteral("proof.png"),
+                       QStringLiteral("--as-stored")}).exitCode, 2);
   const QImage sheet(QStringLiteral("proof.png"));
   ASSERT_EQ(sheet.width(), kSheetWidth);
   ASSERT_EQ(sheet.height(), SheetHeight(1 + 2 + 1 + 1));
@@ -293,7 +297,9 @@ TEST(CliCheck, ExitStatusAndTheTable) {
   WriteBytes(QStringLiteral("clean.txt"), "OK\n\nGo\n");
   const CliRun clean = RunCli({QStringLiteral("check"), QStringLiteral("clean.txt"), QStringLiteral("--height"), QStringLiteral("12")});
   EXPECT_EQ(clean.exitCode, 0) << clean.out.toStdString();  // an empty line alone is no problem
-  EXPECT_TRUE(clean.out.contains("  line  mode  pages  width  findings\n     1     0      1")) << clean.out.toStdString();
+  EXPECT_TRUE(clean.out.contains("  line  pages  width  mode                 sent                 findings\n"
+                                 "     1      1     12  0 立即显示           0 立即显示           ok\n"))
+      << clean.out.toStdString();
   EXPECT_TRUE(clean.out.contains("empty: an empty line")) << clean.out.toStdString();
   EXPECT_TRUE(clean.out.endsWith("3 lines; findings: empty 1; the whole show takes 446.3 ms on the line, sent once\n"))
       << clean.out.toStdString();
