@@ -85,7 +85,7 @@ LineCheck CaptionChecker::Check(int index, const QString& text, const LineSettin
   }
   FindNoSettings(check, hasEntry);
   FindCarriedMode(check, hasEntry);
-  FindTabs(check);
+  FindTabs(check, text);
   if (text.trimmed().isEmpty()) {
     check.findings.push_back({FindingKind::Empty, text.isEmpty() ? QStringLiteral("an empty line: the sign goes blank")
                                                                  : QStringLiteral("only spaces: the sign goes blank")});
@@ -107,7 +107,7 @@ void CaptionChecker::WalkCharacters(const QString& text) {
     characters_.push_back({at, fact.advance});
     if (!fact.drawable) missing_.push_back({at, length});
     if (!fact.lostRows.Empty()) lineRows_.Add(fact.lostRows);
-    if (text[at] == u'\t') tabs_.push_back({at, fact.advance});
+    if (text[at] == u'\t') tabs_.push_back(at);
   });
 }
 
@@ -202,16 +202,19 @@ void CaptionChecker::FindCarriedMode(LineCheck& check, bool hasEntry) {
                                 .arg(check.mode)});
 }
 
-void CaptionChecker::FindTabs(LineCheck& check) {
+void CaptionChecker::FindTabs(LineCheck& check, const QString& text) {
   if (tabs_.empty()) return;
   QStringList where;
-  for (const auto& [at, advance] : tabs_) where << QString::number(at + 1);
+  for (const int at : tabs_) where << QString::number(at + 1);
+  // A tab reaches to the next tab stop: its width depends on where it stands.
+  const int first = tabs_.front();
+  const int gap = metrics_.horizontalAdvance(text.left(first + 1)) - metrics_.horizontalAdvance(text.left(first));
   check.findings.push_back({FindingKind::Tab,
                             QStringLiteral("a tab character at %1 %2 (pasted or imported): the sign shows it as %3 px; "
                                            "replace it with spaces")
                                 .arg(tabs_.size() == 1 ? QStringLiteral("character") : QStringLiteral("characters"))
                                 .arg(where.join(QStringLiteral(", ")))
-                                .arg(tabs_.front().second)});
+                                .arg(gap)});
 }
 
 std::optional<TFont> CaptionChecker::LargestFontWithoutLostRows() {

@@ -72,7 +72,7 @@ class CaptionChecker {
   // (no kerning, no ligature), so that the line is as wide as its characters added up.
   bool NeighboursStandApart(const QString& text);
   void FindCarriedMode(LineCheck& check, bool hasEntry);
-  void FindTabs(LineCheck& check);
+  void FindTabs(LineCheck& check, const QString& text);
   void FindNoSettings(LineCheck& check, bool hasEntry);
   // The characters wholly within pixel columns [left, right) of a caption `width` wide.
   QString TextWithin(const QString& text, int width, int left, int right) const;
@@ -93,7 +93,7 @@ class CaptionChecker {
   // What the walk found in the line; kept from line to line for their room.
   std::vector<std::pair<int, int>> characters_;  // text position, advance
   std::vector<std::pair<int, int>> missing_;     // text position, length
-  std::vector<std::pair<int, int>> tabs_;        // text position, advance
+  std::vector<int> tabs_;                        // text positions
   LostRows lineRows_;
 };
 
