@@ -58,6 +58,7 @@ QString CaptionChecker::DrawnWith() const { return QFontInfo(drawnFont_).family(
 
 LineCheck CaptionChecker::Check(int index, const QString& text, const LineSetting& setting, bool hasEntry, int sentMode) {
   LineCheck check;
+  check.findings.reserve(4);
   check.line = index + 1;
   check.mode = setting.Mode;
   check.sentMode = sentMode;

@@ -22,7 +22,7 @@ bool DrawsEveryGlyph(const QFont& font, const QString& text) {
 }
 
 CharacterFacts::CharacterFacts(const TFont& captionFont)
-    : scratch_(CreateLedFrame()), metrics_(QFont()), unitFacts_(0x10000, 0) {
+    : scratch_(CreateLedFrame()), metrics_(QFont()), unitFacts_(0x10000, nullptr) {
   PrepareFrame(scratch_, captionFont);
   font_ = scratch_.Canvas.Font.ToQFont();
   metrics_ = QFontMetricsF(font_);
@@ -34,12 +34,9 @@ CharacterFacts::CharacterFacts(const TFont& captionFont)
 
 const CharacterFact& CharacterFacts::Of(char32_t character) {
   if (character < 0x10000) {
-    int& index = unitFacts_[character];
-    if (index == 0) {
-      Add(QString(QChar(char16_t(character))));
-      index = int(facts_.size());
-    }
-    return facts_[std::size_t(index - 1)];
+    const CharacterFact*& fact = unitFacts_[character];
+    if (!fact) fact = &Add(QString(QChar(char16_t(character))));
+    return *fact;
   }
   return Of(QStringView(QString::fromUcs4(&character, 1)));
 }

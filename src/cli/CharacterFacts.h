@@ -56,7 +56,7 @@ class CharacterFacts {
   int cellTop_ = 0;
   int margin_ = 0;  // rows of the scratch above the frame's row 0
   // Single UTF-16 units are looked up by index, every other character by its text.
-  std::vector<int> unitFacts_;  // index into facts_ plus 1; 0: not worked out yet
+  std::vector<const CharacterFact*> unitFacts_;  // null: not worked out yet
   std::unordered_map<QString, const CharacterFact*, TextHash> textFacts_;
   std::deque<CharacterFact> facts_;
   std::vector<QString> known_;

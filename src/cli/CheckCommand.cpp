@@ -54,16 +54,16 @@ int RunCheck(const QStringList& arguments) {
     sheets.emplace(parser.value(QStringLiteral("sheet")), QFileInfo(path).fileName(), font, checker.CellTop(),
                    checker.CellHeight());
   const ListingStyle style = parser.isSet(json) ? ListingStyle::Json : ListingStyle::Plain;
-  // Printed only once the sheets are written: a failure leaves one message, not half a report.
-  std::string report;
-  const CheckSummary summary =
-      AppendShowCheck(report, style, path, show, checker, parser.isSet(asStored) ? CheckRun::AsStored : CheckRun::Enter,
-                      [&sheets](const LineCheck& check, const QString& text) {
+  // With sheets, printed only once they are written: a failure leaves one message, not half a
+  // report. Without, written as it grows: a long show's report is tens of megabytes.
+  PiecewiseOutput output;
+  const CheckSummary summary = AppendShowCheck(
+      output.bytes, style, path, show, checker, parser.isSet(asStored) ? CheckRun::AsStored : CheckRun::Enter,
+      [&sheets, &output](const LineCheck& check, const QString& text) {
         if (sheets) sheets->Add(check, text);
+        else output.Write();
       });
   if (sheets) sheets->Finish();
-  PiecewiseOutput output;
-  output.bytes.swap(report);
   output.Write(true);
   return summary.problems ? kFindingsStatus : 0;
 }

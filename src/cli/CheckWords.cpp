@@ -2,19 +2,40 @@
 // License: GNU General Public License, version 3 or any later version.
 #include "cli/CheckWords.h"
 
+#include <array>
 #include <cstdlib>
 
 #include "console/DisplayModes.h"
 
-QString ModeWithName(int modeIndex) {
+namespace {
+
+QString SpellModeWithName(int modeIndex) {
   const QString name = DisplayModeName(modeIndex);
   return QString::number(modeIndex) + (name.isEmpty() ? QStringLiteral(" (none: 0xFF)") : QStringLiteral(" (") + name + u')');
 }
 
-QString ModeLabel(int modeIndex) {
+QString SpellModeLabel(int modeIndex) {
   const QString name = DisplayModeName(modeIndex);
-  return name.isEmpty() ? ModeWithName(modeIndex) : QString::number(modeIndex) + u' ' + name;
+  return name.isEmpty() ? SpellModeWithName(modeIndex) : QString::number(modeIndex) + u' ' + name;
 }
+
+// A check names a mode on nearly every line: the list's words, and the selector's "none", are
+// spelt once.
+template <QString (*Spell)(int)>
+QString Spelt(int modeIndex) {
+  static const auto words = [] {
+    std::array<QString, kDisplayModeCount + 1> all;
+    for (int i = -1; i < kDisplayModeCount; ++i) all[std::size_t(i + 1)] = Spell(i);
+    return all;
+  }();
+  return modeIndex >= -1 && modeIndex < kDisplayModeCount ? words[std::size_t(modeIndex + 1)] : Spell(modeIndex);
+}
+
+}  // namespace
+
+QString ModeWithName(int modeIndex) { return Spelt<SpellModeWithName>(modeIndex); }
+
+QString ModeLabel(int modeIndex) { return Spelt<SpellModeLabel>(modeIndex); }
 
 QString FontSizeWords(const TFont& font) {
   // The dialog offers points; the frame draws in pixels.
