@@ -15,7 +15,8 @@
 namespace {
 
 constexpr std::array<const char*, kFindingKindCount> kFindingKindNames = {
-    "cut", "missing-glyph", "rows-lost", "page-count-wraps", "unknown-mode", "no-settings", "carried-mode", "tab", "empty"};
+    "cut", "missing-glyph", "rows-lost", "page-count-wraps", "unknown-mode", "no-settings", "carried-mode", "tab",
+    "empty"};
 static_assert(int(FindingKind::Empty) + 1 == kFindingKindCount);
 
 // Lines are measured whole until this many have been: only a long show meets the same
@@ -24,7 +25,9 @@ constexpr int kLinesMeasuredWhole = 2000;
 
 // A unit whose advance simply adds to the line's: a character of its own, drawn, not a control
 // (a tab's width depends on where it stands).
-constexpr bool AddsItsAdvance(char16_t unit) { return unit >= 0x20 && !(unit >= 0x7F && unit < 0xA0) && StandsAlone(unit); }
+constexpr bool AddsItsAdvance(char16_t unit) {
+  return unit >= 0x20 && !(unit >= 0x7F && unit < 0xA0) && StandsAlone(unit);
+}
 
 // Most lines of a show have a finding or two: their details are put together without the cost
 // of formatting.
@@ -56,7 +59,8 @@ CaptionChecker::CaptionChecker(const TFont& captionFont)
 
 QString CaptionChecker::DrawnWith() const { return QFontInfo(drawnFont_).family(); }
 
-LineCheck CaptionChecker::Check(int index, const QString& text, const LineSetting& setting, bool hasEntry, int sentMode) {
+LineCheck CaptionChecker::Check(int index, const QString& text, const LineSetting& setting, bool hasEntry,
+                                int sentMode) {
   LineCheck check;
   check.findings.reserve(4);
   check.line = index + 1;
@@ -81,8 +85,7 @@ LineCheck CaptionChecker::Check(int index, const QString& text, const LineSettin
                                   .arg(check.mode)
                                   .arg(kDisplayModeCount)
                                   .arg(check.sentMode == -1 ? QStringLiteral("the send carries")
-                                                            : QStringLiteral("a click on the line sends")),
-                              });
+                                                            : QStringLiteral("a click on the line sends"))});
   }
   FindNoSettings(check, hasEntry);
   FindCarriedMode(check, hasEntry);
@@ -115,7 +118,8 @@ void CaptionChecker::WalkCharacters(const QString& text) {
 int CaptionChecker::Width(const QString& text) {
   // The frame's canvas makes these metrics of this font for every extent it measures; a line
   // that is its characters added up is as wide as they are, rounded as the metrics round.
-  if (++linesChecked_ > kLinesMeasuredWhole && plainLine_ && NeighboursStandApart(text)) return int((advances64_ + 32) / 64);
+  if (++linesChecked_ > kLinesMeasuredWhole && plainLine_ && NeighboursStandApart(text))
+    return int((advances64_ + 32) / 64);
   return metrics_.horizontalAdvance(text);
 }
 
@@ -193,14 +197,17 @@ void CaptionChecker::FindNoSettings(LineCheck& check, bool hasEntry) {
 }
 
 void CaptionChecker::FindCarriedMode(LineCheck& check, bool hasEntry) {
-  if (!hasEntry || SentModeIndex(check.mode) == check.sentMode) return;
+  const int own = SentModeIndex(check.mode);
+  if (!hasEntry || own == check.sentMode) return;
+  // A mode outside the list cannot be chosen in the selector; only a click sends it as stored.
   check.findings.push_back({FindingKind::CarriedMode,
                             QStringLiteral("stored mode %1, but Enter from line %2 sends it in mode %3; click it before it "
-                                           "is sent, or choose mode %4 once Enter has selected it")
+                                           "is sent%4")
                                 .arg(ModeWithName(check.mode))
                                 .arg(check.line - 1)
                                 .arg(ModeWithName(check.sentMode))
-                                .arg(check.mode)});
+                                .arg(own < 0 ? QString()
+                                             : QStringLiteral(", or choose mode %1 once Enter has selected it").arg(own))});
 }
 
 void CaptionChecker::FindTabs(LineCheck& check, const QString& text) {
