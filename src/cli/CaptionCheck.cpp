@@ -119,7 +119,7 @@ int CaptionChecker::Width(const QString& text) {
   // The frame's canvas makes these metrics of this font for every extent it measures; a line
   // that is its characters added up is as wide as they are, rounded as the metrics round.
   if (++linesChecked_ > kLinesMeasuredWhole && plainLine_ && NeighboursStandApart(text))
-    return int((advances64_ + 32) / 64);
+    return RoundedAdvance(int(advances64_));
   return metrics_.horizontalAdvance(text);
 }
 
@@ -226,21 +226,24 @@ void CaptionChecker::FindTabs(LineCheck& check, const QString& text) {
 }
 
 std::optional<TFont> CaptionChecker::LargestFontWithoutLostRows() {
-  // The characters that lose rows now come first: at a size where one still does, the others
-  // need not be drawn.
-  std::vector<QString> characters = facts_.Known();
-  std::stable_partition(characters.begin(), characters.end(), [this](const QString& c) {
-    return !facts_.Of(QStringView(c)).lostRows.Empty();
-  });
+  // The characters that lose the most rows now are tried first, and one that still loses rows at
+  // a size is tried first at the next: at a size where one does, the others need not be drawn.
+  std::vector<std::pair<int, QString>> characters;
+  for (const QString& c : facts_.Known()) {
+    const LostRows& rows = facts_.Of(QStringView(c)).lostRows;
+    characters.push_back({rows.Above() + rows.Below(), c});
+  }
+  std::stable_sort(characters.begin(), characters.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
   const int height = std::abs(font_.Height);
-  for (int points = font_.Size(); points >= 1; --points) {
+  for (int points = std::abs(font_.Size()); points >= 1; --points) {
     TFont smaller = font_;
     smaller.SetSize(points);
     if (std::abs(smaller.Height) >= height) continue;
     CharacterFacts facts(smaller);
-    if (std::none_of(characters.begin(), characters.end(),
-                     [&facts](const QString& c) { return !facts.Of(QStringView(c)).lostRows.Empty(); }))
-      return smaller;
+    const auto losing = std::find_if(characters.begin(), characters.end(),
+                                     [&facts](const auto& c) { return !facts.LostRowsOf(c.second).Empty(); });
+    if (losing == characters.end()) return smaller;
+    std::rotate(characters.begin(), losing, losing + 1);
   }
   return std::nullopt;
 }

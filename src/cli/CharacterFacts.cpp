@@ -10,6 +10,8 @@ int Advance64(const QFontMetricsF& metrics, QStringView text) {
   return qRound(metrics.horizontalAdvance(text.toString()) * 64);
 }
 
+int RoundedAdvance(int advance64) { return (advance64 + 32) >> 6; }
+
 bool DrawsEveryGlyph(const QFont& font, const QString& text) {
   QTextLayout layout(text, font);
   layout.beginLayout();
@@ -22,10 +24,11 @@ bool DrawsEveryGlyph(const QFont& font, const QString& text) {
 }
 
 CharacterFacts::CharacterFacts(const TFont& captionFont)
-    : scratch_(CreateLedFrame()), metrics_(QFont()), unitFacts_(0x10000, nullptr) {
+    : scratch_(CreateLedFrame()), metrics_(QFont()), exactMetrics_(QFont()), unitFacts_(0x10000, nullptr) {
   PrepareFrame(scratch_, captionFont);
   font_ = scratch_.Canvas.Font.ToQFont();
-  metrics_ = QFontMetricsF(font_);
+  metrics_ = QFontMetrics(font_);
+  exactMetrics_ = QFontMetricsF(font_);
   cellHeight_ = MeasureCaption(scratch_, QString()).cy;
   cellTop_ = (kLedHeight - cellHeight_) / 2;
   // Ink may reach past the cell (accents, tall scripts): a cell's height of room on each side.
@@ -59,28 +62,37 @@ const CharacterFact& CharacterFacts::Add(const QString& text) {
 CharacterFact CharacterFacts::WorkOut(const QString& text) {
   CharacterFact fact;
   fact.drawable = DrawsEveryGlyph(font_, text);
+  // Measured once, exactly; the frame's measuring rounds the same width.
+  fact.advance64 = Advance64(exactMetrics_, text);
+  fact.advance = RoundedAdvance(fact.advance64);
+  fact.lostRows = DrawAndFindLostRows(text, fact.advance);
+  return fact;
+}
 
+LostRows CharacterFacts::LostRowsOf(const QString& character) {
+  return DrawAndFindLostRows(character, metrics_.horizontalAdvance(character));
+}
+
+LostRows CharacterFacts::DrawAndFindLostRows(const QString& text, int advance) {
   // Drawn as the frame draws the caption, at the frame's row of the cell; a cell's width of room
   // on both sides for glyphs that reach past their advance.
-  fact.advance = MeasureCaption(scratch_, text).cx;
-  fact.advance64 = Advance64(metrics_, text);
-  const int width = fact.advance + 2 * cellHeight_ + 2;
+  const int width = advance + 2 * cellHeight_ + 2;
   const int height = kLedHeight + 2 * margin_;
   if (scratch_.Width() < width || scratch_.Height() != height) scratch_.SetSize(std::max(width, scratch_.Width()), height);
   scratch_.Image().fill(Qt::black);
   scratch_.Canvas.TextOut(cellHeight_ + 1, margin_ + cellTop_, text);
 
-  // Any red at all is lit, as the packing reads it.
+  // Any red at all is lit, as the packing reads it; only the rows outside the frame's 16 count.
   const QImage& image = scratch_.Image();
-  for (int y = 0; y < image.height(); ++y) {
-    const int frameRow = y - margin_;
-    if (frameRow >= 0 && frameRow < kLedHeight) continue;
+  const int columns = image.width();
+  const auto inked = [&image, columns](int y) {
     const QRgb* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-    for (int x = 0; x < image.width(); ++x)
-      if (qRed(row[x]) != 0) {
-        fact.lostRows.AddRow(frameRow);
-        break;
-      }
-  }
-  return fact;
+    return std::any_of(row, row + columns, [](QRgb pixel) { return qRed(pixel) != 0; });
+  };
+  LostRows rows;
+  for (int y = 0; y < margin_; ++y)
+    if (inked(y)) rows.AddRow(y - margin_);
+  for (int y = margin_ + kLedHeight; y < height; ++y)
+    if (inked(y)) rows.AddRow(y - margin_);
+  return rows;
 }

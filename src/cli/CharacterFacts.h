@@ -34,6 +34,10 @@ class CharacterFacts {
   // A whole grapheme cluster (one code point, or a base with its marks).
   const CharacterFact& Of(QStringView grapheme);
 
+  // The rows of ink the character loses, drawn afresh and not kept: for trying the font at
+  // another size.
+  LostRows LostRowsOf(const QString& character);
+
   // Every character worked out so far, in the order first asked for.
   const std::vector<QString>& Known() const { return known_; }
 
@@ -48,10 +52,12 @@ class CharacterFacts {
   };
   const CharacterFact& Add(const QString& text);
   CharacterFact WorkOut(const QString& text);
+  LostRows DrawAndFindLostRows(const QString& text, int advance);
 
   TBitmap scratch_;  // the character drawn as the frame draws it, with room above and below
   QFont font_;
-  QFontMetricsF metrics_;
+  QFontMetrics metrics_;  // as the frame's canvas measures
+  QFontMetricsF exactMetrics_;
   int cellHeight_ = 0;
   int cellTop_ = 0;
   int margin_ = 0;  // rows of the scratch above the frame's row 0
@@ -64,6 +70,8 @@ class CharacterFacts {
 
 // The width of `text` in 64ths of a pixel, before the frame's measuring rounds it.
 int Advance64(const QFontMetricsF& metrics, QStringView text);
+// A width in 64ths rounded to pixels as the frame's measuring rounds it (halves up).
+int RoundedAdvance(int advance64);
 
 // Whether the font draws every glyph of `text`: no glyph of it is the font's empty box (glyph 0,
 // what the toolkit draws when no font has the character).
