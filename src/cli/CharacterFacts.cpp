@@ -3,6 +3,7 @@
 #include "cli/CharacterFacts.h"
 
 #include <QGlyphRun>
+#include <QPainter>
 #include <QTextLayout>
 #include <algorithm>
 
@@ -80,7 +81,13 @@ LostRows CharacterFacts::DrawAndFindLostRows(const QString& text, int advance) {
   const int height = kLedHeight + 2 * margin_;
   if (scratch_.Width() < width || scratch_.Height() != height) scratch_.SetSize(std::max(width, scratch_.Width()), height);
   scratch_.Image().fill(Qt::black);
-  scratch_.Canvas.TextOut(cellHeight_ + 1, margin_ + cellTop_, text);
+  // The canvas's text output on black: the caption font in pure red from the cell's top, without
+  // making the font and its metrics anew for every character.
+  QPainter painter(&scratch_.Image());
+  painter.setFont(font_);
+  painter.setPen(QColor(255, 0, 0));
+  painter.drawText(QPoint(cellHeight_ + 1, margin_ + cellTop_ + metrics_.ascent()), text);
+  painter.end();
 
   // Any red at all is lit, as the packing reads it; only the rows outside the frame's 16 count.
   const QImage& image = scratch_.Image();
