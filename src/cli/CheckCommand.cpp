@@ -21,16 +21,21 @@ constexpr int kFindingsStatus = 2;
 int RunCheck(const QStringList& arguments) {
   QCommandLineParser parser;
   parser.setApplicationDescription(QStringLiteral(
-      "Checks every caption line of a show as the console would send it: width, pages, packet bytes and\n"
-      "time on the line, and what the sign shows wrongly (cut, missing-glyph, rows-lost,\n"
-      "page-count-wraps, unknown-mode, no-settings; empty lines are noted). FILE is read as `show`\n"
-      "reads it; a settings file brings its caption font and line modes, other files use the console's\n"
-      "start-up font and mode 0; --font and --height override the font. Exit status 0: nothing found;\n"
-      "2: findings; 1: the file cannot be read."));
+      "Checks every caption line of a show as the console sends it when the show is run with Enter\n"
+      "from a click on line 1 (every later line goes out in the mode the selector still shows): width,\n"
+      "pages, packet bytes and time on the line, and what the sign shows wrongly (cut, missing-glyph,\n"
+      "rows-lost, page-count-wraps, unknown-mode, no-settings, carried-mode, tab; empty lines are\n"
+      "noted). FILE is read as `show` reads it; a settings file brings its caption font and line modes,\n"
+      "other files use the console's start-up font and mode 0; --font and --height override the font.\n"
+      "Exit status 0: nothing found; 2: findings; 1: the file cannot be read."));
   const QCommandLineOption json = AddShowFileArguments(parser);
   parser.addOption({QStringLiteral("sheet"),
                     QStringLiteral("Also draw the proof sheets: OUT.png, then OUT-2.png, ... for long shows."),
                     QStringLiteral("OUT.png")});
+  const QCommandLineOption asStored(
+      QStringLiteral("as-stored"),
+      QStringLiteral("Judge every line in its own stored mode, as when each line is clicked before it is sent."));
+  parser.addOption(asStored);
   AddCaptionFontOptions(parser);
   if (!ParseCommandLine(parser, arguments, 1)) return 0;
 
@@ -49,15 +54,16 @@ int RunCheck(const QStringList& arguments) {
     sheets.emplace(parser.value(QStringLiteral("sheet")), QFileInfo(path).fileName(), font, checker.CellTop(),
                    checker.CellHeight());
   const ListingStyle style = parser.isSet(json) ? ListingStyle::Json : ListingStyle::Plain;
-  // Printed only once the sheets are written: a failure leaves one message, not half a report.
-  std::string report;
-  const CheckSummary summary =
-      AppendShowCheck(report, style, path, show, checker, [&sheets](const LineCheck& check, const QString& text) {
+  // With sheets, printed only once they are written: a failure leaves one message, not half a
+  // report. Without, written as it grows: a long show's report is tens of megabytes.
+  PiecewiseOutput output;
+  const CheckSummary summary = AppendShowCheck(
+      output.bytes, style, path, show, checker, parser.isSet(asStored) ? CheckRun::AsStored : CheckRun::Enter,
+      [&sheets, &output](const LineCheck& check, const QString& text) {
         if (sheets) sheets->Add(check, text);
+        else output.Write();
       });
   if (sheets) sheets->Finish();
-  PiecewiseOutput output;
-  output.bytes.swap(report);
   output.Write(true);
   return summary.problems ? kFindingsStatus : 0;
 }

@@ -5,7 +5,9 @@
 #include <charconv>
 #include <cmath>
 
+#include "cli/CheckWords.h"
 #include "cli/TextOutput.h"
+#include "console/ShownMode.h"
 
 namespace {
 
@@ -23,8 +25,16 @@ void AppendColumn(std::string& out, std::int64_t value, std::size_t width) {
   out += number;
 }
 
-constexpr std::size_t kLineColumn = 6, kModeColumn = 6, kPagesColumn = 7, kWidthColumn = 7;
-constexpr std::size_t kFindingsColumn = kLineColumn + kModeColumn + kPagesColumn + kWidthColumn + 2;
+// Left-aligned in `width` terminal columns, a wide (CJK) character taking two, and two spaces.
+void AppendLabel(std::string& out, const QString& label, std::size_t width) {
+  std::size_t columns = 0;
+  for (const QChar c : label) columns += c.unicode() >= 0x1100 ? 2 : 1;
+  AppendUtf8(out, label);
+  out.append(columns < width ? width - columns + 2 : 2, ' ');
+}
+
+constexpr std::size_t kLineColumn = 6, kPagesColumn = 7, kWidthColumn = 7, kModeColumn = 19;
+constexpr std::size_t kFindingsColumn = kLineColumn + kPagesColumn + kWidthColumn + 2 + 2 * (kModeColumn + 2);
 
 // "148.8 ms", "12.3 s", "4 h 8 min".
 QString Duration(double ms) {
@@ -38,17 +48,18 @@ QString Duration(double ms) {
 }  // namespace
 
 void AppendCheckHead(std::string& out, ListingStyle style, const QString& file, const CaptionChecker& checker,
-                     qsizetype lines) {
-  const int height = std::abs(checker.Font().Height);
+                     qsizetype lines, CheckRun run) {
   if (style == ListingStyle::Plain) {
-    AppendUtf8(out, QStringLiteral("%1: %2 lines, font \"%3\" %4 px (drawn with %5), cell %6 px high\n")
+    AppendUtf8(out, QStringLiteral("%1: %2 lines, font \"%3\" %4 (drawn with %5), cell %6 px high; %7\n")
                         .arg(file)
                         .arg(lines)
                         .arg(checker.Font().Name)
-                        .arg(height)
+                        .arg(FontSizeWords(checker.Font()))
                         .arg(checker.DrawnWith())
-                        .arg(checker.CellHeight()));
-    out += "  line  mode  pages  width  findings\n";
+                        .arg(checker.CellHeight())
+                        .arg(run == CheckRun::Enter ? QStringLiteral("run with Enter from a click on line 1")
+                                                    : QStringLiteral("every line clicked before it is sent")));
+    out += "  line  pages  width  mode                 sent                 findings\n";
     return;
   }
   out += "{\"file\":";
@@ -56,17 +67,20 @@ void AppendCheckHead(std::string& out, ListingStyle style, const QString& file, 
   out += ",\"font\":{\"family\":";
   AppendJsonString(out, checker.Font().Name);
   out += ",\"height\":";
-  AppendDecimal(out, height);
-  out += "},\"lines\":[";
+  AppendDecimal(out, std::abs(checker.Font().Height));
+  out += ",\"points\":";
+  AppendDecimal(out, std::abs(checker.Font().Size()));
+  out += run == CheckRun::Enter ? "},\"run\":\"enter\",\"lines\":[" : "},\"run\":\"as-stored\",\"lines\":[";
 }
 
 void AppendCheckLine(std::string& out, ListingStyle style, const LineCheck& check, QStringView text) {
   if (style == ListingStyle::Plain) {
     AppendColumn(out, check.line, kLineColumn);
-    AppendColumn(out, check.mode, kModeColumn);
     AppendColumn(out, check.pages, kPagesColumn);
     AppendColumn(out, check.width, kWidthColumn);
     out += "  ";
+    AppendLabel(out, ModeLabel(check.mode), kModeColumn);
+    AppendLabel(out, ModeLabel(check.sentMode), kModeColumn);
     if (check.findings.empty()) out += "ok\n";
     for (std::size_t i = 0; i < check.findings.size(); ++i) {
       if (i > 0) out.append(kFindingsColumn, ' ');
@@ -83,6 +97,8 @@ void AppendCheckLine(std::string& out, ListingStyle style, const LineCheck& chec
   AppendJsonString(out, text);
   out += ",\"mode\":";
   AppendDecimal(out, check.mode);
+  out += ",\"sent_mode\":";
+  AppendDecimal(out, check.sentMode);
   out += ",\"width\":";
   AppendDecimal(out, check.width);
   out += ",\"pages\":";
@@ -112,6 +128,12 @@ void AppendCheckTail(std::string& out, ListingStyle style, const CheckSummary& s
                         .arg(summary.lines)
                         .arg(counts.isEmpty() ? QStringLiteral("none") : counts.join(QStringLiteral(", ")))
                         .arg(Duration(summary.wireMs)));
+    if (summary.findings[std::size_t(FindingKind::RowsLost)] > 0) {
+      AppendUtf8(out, summary.fontWithoutLostRows
+                          ? QStringLiteral("no line loses ink rows at %1, the largest such size of the font\n")
+                                .arg(FontSizeWords(*summary.fontWithoutLostRows))
+                          : QStringLiteral("lines lose ink rows at every size of the font\n"));
+    }
     return;
   }
   out += "],\"summary\":{\"lines\":";
@@ -125,19 +147,33 @@ void AppendCheckTail(std::string& out, ListingStyle style, const CheckSummary& s
   }
   out += "},\"wire_ms\":";
   AppendMilliseconds(out, summary.wireMs);
+  out += ",\"no_rows_lost_at\":";
+  if (summary.fontWithoutLostRows) {
+    out += "{\"height\":";
+    AppendDecimal(out, std::abs(summary.fontWithoutLostRows->Height));
+    out += ",\"points\":";
+    AppendDecimal(out, std::abs(summary.fontWithoutLostRows->Size()));
+    out += '}';
+  } else {
+    out += "null";
+  }
   out += "}}\n";
 }
 
 CheckSummary AppendShowCheck(std::string& out, ListingStyle style, const QString& file, const ShowDocument& show,
-                             CaptionChecker& checker, const std::function<void(const LineCheck&, const QString&)>& each) {
-  AppendCheckHead(out, style, file, checker, show.Lines.size());
+                             CaptionChecker& checker, CheckRun run,
+                             const std::function<void(const LineCheck&, const QString&)>& each) {
+  AppendCheckHead(out, style, file, checker, show.Lines.size(), run);
   CheckSummary summary;
+  ShownMode shown;
   for (int i = 0; i < show.Lines.size(); ++i) {
-    const LineCheck check = checker.Check(i, show.Lines[i], show.SettingOf(i), HasLineSetting(i));
+    if (i == 0 || run == CheckRun::AsStored) shown.Click(show.Settings, i);
+    const LineCheck check = checker.Check(i, show.Lines[i], show.SettingOf(i), HasLineSetting(i), shown.Index());
     AppendCheckLine(out, style, check, show.Lines[i]);
     summary.Add(check);
     if (each) each(check, show.Lines[i]);
   }
+  if (summary.findings[std::size_t(FindingKind::RowsLost)] > 0) summary.fontWithoutLostRows = checker.LargestFontWithoutLostRows();
   AppendCheckTail(out, style, summary);
   return summary;
 }

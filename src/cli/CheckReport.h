@@ -2,10 +2,15 @@
 // License: GNU General Public License, version 3 or any later version.
 #pragma once
 // What lumetra-cli check prints. Plain: a heading, then one row per caption line
-// ("line mode pages width findings", each further finding on a row of its own) and a summary.
+// ("line pages width mode sent findings", the modes with their names, each further finding on a
+// row of its own) and a summary.
 // JSON, one compact object with its keys in this order:
-//   {"file","font":{"family","height"},"lines":[{"line","text","mode","width","pages","bytes",
-//    "wire_ms","findings":[{"kind","detail"}]}],"summary":{"lines","findings":{kind: count},"wire_ms"}}
+//   {"file","font":{"family","height","points"},"run","lines":[{"line","text","mode","sent_mode",
+//    "width","pages","bytes","wire_ms","findings":[{"kind","detail"}]}],"summary":{"lines",
+//    "findings":{kind: count},"wire_ms","no_rows_lost_at"}}
+// "run" is "enter" (the show run with Enter from a click on line 1) or "as-stored" (every line
+// clicked before it is sent); "no_rows_lost_at" is {"height","points"} of the largest font size
+// at which no line loses ink rows, null when none does or none would.
 // Lines are counted from 1; times are milliseconds with one decimal.
 #include <QString>
 #include <functional>
@@ -14,13 +19,17 @@
 #include "cli/CaptionCheck.h"
 #include "cli/ShowListing.h"
 
+// How the show is run: with Enter from a click on line 1, or with every line clicked before it is
+// sent (each in its stored mode).
+enum class CheckRun { Enter, AsStored };
+
 void AppendCheckHead(std::string& out, ListingStyle style, const QString& file, const CaptionChecker& checker,
-                     qsizetype lines);
+                     qsizetype lines, CheckRun run);
 void AppendCheckLine(std::string& out, ListingStyle style, const LineCheck& check, QStringView text);
 void AppendCheckTail(std::string& out, ListingStyle style, const CheckSummary& summary);
 
 // Checks every line of the show and appends the whole report; `each` also sees each line's
 // check (the proof sheets draw it).
 CheckSummary AppendShowCheck(std::string& out, ListingStyle style, const QString& file, const ShowDocument& show,
-                             CaptionChecker& checker,
+                             CaptionChecker& checker, CheckRun run,
                              const std::function<void(const LineCheck&, const QString&)>& each = {});

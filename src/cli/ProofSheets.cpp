@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "cli/CaptionSpans.h"
+#include "cli/CheckWords.h"
 #include "cli/PngOutput.h"
 #include "cli/ProofSheetLayout.h"
 #include "console/CaptionFont.h"
@@ -48,10 +49,10 @@ void Outline(QImage& sheet, QPoint origin, int from, int to, int top, int bottom
                          (bottom - top) * kPitch));
 }
 
-QString ModeLabel(const LineCheck& check) {
-  const QString name = DisplayModeName(check.mode);
-  return name.isEmpty() ? QStringLiteral("mode %1 (none: 0xFF)").arg(check.mode)
-                        : QStringLiteral("mode %1 %2").arg(check.mode).arg(name);
+// The stored mode, and the mode the frames are drawn in when the run sends another.
+QString ModesLabel(const LineCheck& check) {
+  if (SentModeIndex(check.mode) == check.sentMode) return QStringLiteral("mode ") + ModeLabel(check.mode);
+  return QStringLiteral("mode %1, sent %2").arg(check.mode).arg(ModeLabel(check.sentMode));
 }
 
 QString FindingsLabel(const LineCheck& check) {
@@ -97,6 +98,7 @@ int ProofSheets::TakeRow() {
     rows_ = 0;
     firstLine_ = line_;
   }
+  lastLine_ = line_;
   return rows_++;
 }
 
@@ -161,7 +163,7 @@ void ProofSheets::DrawLabel(int row, const LineCheck& check, bool continued) {
   painter.setPen(kLabel);
   const QRect area(kMargin, top, kLabelWidth - 12, kRowHeight);
   const QString head = QStringLiteral("%1%2").arg(check.line).arg(continued ? QStringLiteral(" (continued)") : QString());
-  painter.drawText(area, Qt::AlignLeft | Qt::AlignTop, head + QStringLiteral("   ") + ModeLabel(check));
+  painter.drawText(area, Qt::AlignLeft | Qt::AlignTop, head + QStringLiteral("   ") + ModesLabel(check));
   painter.drawText(area.adjusted(0, 16, 0, 0), Qt::AlignLeft | Qt::AlignTop,
                    QStringLiteral("%1 px, %2 page%3").arg(check.width).arg(check.pages).arg(QLatin1String(check.pages == 1 ? "" : "s")));
   painter.setPen(kFindingLabel);
@@ -173,7 +175,7 @@ void ProofSheets::WriteSheet() {
   painter.setFont(ConsoleFont(-16, clWhite).ToQFont());
   painter.setPen(kLabel);
   const int sheet = int(written_.size()) + 1;
-  const QString lines = rows_ == 0 ? QStringLiteral("no lines") : QStringLiteral("lines %1-%2").arg(firstLine_).arg(line_);
+  const QString lines = rows_ == 0 ? QStringLiteral("no lines") : QStringLiteral("lines %1-%2").arg(firstLine_).arg(lastLine_);
   painter.drawText(QRect(kMargin, kMargin, kSheetWidth - 2 * kMargin, kHeaderHeight), Qt::AlignLeft | Qt::AlignTop,
                    QStringLiteral("%1   sheet %2   %3").arg(showName_).arg(sheet).arg(lines));
   painter.end();

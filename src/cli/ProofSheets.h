@@ -2,8 +2,9 @@
 // License: GNU General Public License, version 3 or any later version.
 #pragma once
 // The proof sheets of a show: every caption line as the sign will show it, as lit LED dots on
-// black, one row per line with its number, mode and findings; a cut line's lost columns shaded
-// beside the frame, characters nothing can draw outlined. Sheets are written as they fill:
+// black, one row per line with its number, modes (stored, and sent when the run sends another)
+// and findings; a cut line's lost columns shaded beside the frame, characters nothing can draw
+// outlined. Sheets are written as they fill:
 // OUT.png, then OUT-2.png, OUT-3.png, ... (layout in ProofSheetLayout.h).
 #include <QImage>
 #include <QString>
@@ -41,6 +42,7 @@ class ProofSheets {
   int rows_ = 0;          // rows used on the sheet in progress
   int line_ = 0;       // the line being drawn
   int firstLine_ = 0;  // of the sheet in progress
+  int lastLine_ = 0;   // the last line with a row on it
   QStringList written_;
 };
 

@@ -2,7 +2,10 @@
 // License: GNU General Public License, version 3 or any later version.
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QGlyphRun>
 #include <QImage>
+#include <QTextLayout>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -62,7 +65,7 @@ const TFont kFont = InitialCaptionFont();
 void ExpectVisiblePart(const QJsonValue& line, const QString& text, const TFont& font) {
   const QString cut = Finding(line, QStringLiteral("cut"));
   const int left = Number(cut, QStringLiteral("^(\\d+) px lost on the left"));
-  const QString visible = QRegularExpression(QStringLiteral("shows \"(.*)\"$")).match(cut).captured(1);
+  const QString visible = QRegularExpression(QStringLiteral("shows \"(.*)\"; send it in mode 1")).match(cut).captured(1);
   const int from = text.indexOf(visible);
   ASSERT_GT(from, 0) << cut.toStdString();
   TBitmap frame = CreateLedFrame();
@@ -109,7 +112,7 @@ TEST(CliCheck, FindingsAtTheirBoundaries) {
   while (texts.size() < kLineSettingCount + 1) texts << QStringLiteral("x");
   WriteShow(QStringLiteral("edges.lw"), texts, modes);
 
-  const CheckRun run = CheckJson({QStringLiteral("edges.lw")});
+  const CheckRun run = CheckJson({QStringLiteral("edges.lw"), QStringLiteral("--as-stored")});
   EXPECT_EQ(run.exitCode, 2);
   const QJsonArray lines = Lines(run);
   ASSERT_EQ(lines.size(), texts.size());
@@ -121,7 +124,10 @@ TEST(CliCheck, FindingsAtTheirBoundaries) {
   EXPECT_EQ(lines[4][QStringLiteral("pages")].toInt(), 256);
   EXPECT_EQ(Finding(lines[4], QStringLiteral("page-count-wraps")), QStringLiteral("256 pages, but the count byte says 0"));
   EXPECT_TRUE(Finding(lines[kLineSettingCount - 1], QStringLiteral("no-settings")).isNull());
-  EXPECT_FALSE(Finding(lines[kLineSettingCount], QStringLiteral("no-settings")).isNull());
+  // Clicked in turn, the line past the table goes out in the mode the click on the last entry showed.
+  EXPECT_EQ(Finding(lines[kLineSettingCount], QStringLiteral("no-settings")),
+            QStringLiteral("line 1002 is past the 1001 lines that keep settings: it goes out in whatever mode the "
+                           "selector shows, here mode 0 (立即显示)"));
 
   const QJsonObject summary = run.json[QStringLiteral("summary")].toObject();
   EXPECT_EQ(summary[QStringLiteral("lines")].toInt(), texts.size());
@@ -183,7 +189,7 @@ TEST(CliCheck, PagesAndBytesAreThoseOfThePacket) {
   for (const QString& text : texts)
     for (const int mode : modes) showTexts << text, showModes << mode;
   WriteShow(QStringLiteral("packets.lw"), showTexts, showModes);
-  const QJsonArray lines = Lines(CheckJson({QStringLiteral("packets.lw")}));
+  const QJsonArray lines = Lines(CheckJson({QStringLiteral("packets.lw"), QStringLiteral("--as-stored")}));
   ASSERT_EQ(lines.size(), showTexts.size());
   for (int i = 0; i < showTexts.size(); ++i) {
     const int sent = showModes[i] < 20 ? showModes[i] : -1;
@@ -197,11 +203,34 @@ TEST(CliCheck, PagesAndBytesAreThoseOfThePacket) {
   }
 }
 
+// Whether the whole line, laid out as the frame lays it out, draws no empty box.
+bool LineDrawsEveryGlyph(const QString& text, const TFont& font) {
+  TBitmap frame = CreateLedFrame();
+  PrepareFrame(frame, font);
+  QTextLayout layout(text, frame.Canvas.Font.ToQFont());
+  layout.beginLayout();
+  layout.createLine();
+  layout.endLayout();
+  for (const QGlyphRun& run : layout.glyphRuns())
+    if (run.glyphIndexes().contains(0)) return false;
+  return true;
+}
+
 // rows-lost counts the rows of ink that fall outside the frame: those a taller frame shows
-// around the 16 rows that `render` writes.
+// around the 16 rows that `render` writes (the lines fit the frame); missing-glyph names what the whole line draws as a box.
+// Marks are drawn on their bases: decomposed Latin, Vietnamese, Thai vowels and tones, a base
+// with two stacked marks.
 TEST(CliCheck, RowsLostIsTheInkRenderDrops) {
-  const QStringList texts = {QStringLiteral("第一幕"), QStringLiteral("gjpqy"), QStringLiteral("Éclair ÅÇ"),
-                             QStringLiteral("——"), QStringLiteral("字 gy Ü")};
+  const QStringList texts = {QStringLiteral("第一幕"),
+                             QStringLiteral("gjpqy"),
+                             QStringLiteral("Éclair ÅÇ"),
+                             QStringLiteral("——"),
+                             QStringLiteral("字 gy Ü"),
+                             QStringLiteral("E\u0301clair A\u030AC\u0327"),
+                             QStringLiteral("người ở Ầ Ỗ"),
+                             QStringLiteral("Vie\u0323\u0302t e\u0302\u0301"),
+                             QStringLiteral("ที่นี่ คุณ กิ๊ก ปั้น"),
+                             QStringLiteral("a\u0301\u0302 o\u0308\u0304 U\u0308\u0301 g\u0323\u0331")};
   WriteBytes(QStringLiteral("rows.txt"), texts.join(u'\n').toUtf8());
   for (const int height : {19, 12, 24}) {
     TFont font = kFont;
@@ -228,6 +257,8 @@ TEST(CliCheck, RowsLostIsTheInkRenderDrops) {
       EXPECT_EQ(Number(lost, QStringLiteral("(\\d+) rows? above")), above) << height << " " << texts[i].toStdString();
       EXPECT_EQ(Number(lost, QStringLiteral("(\\d+) rows? below")), below) << height << " " << texts[i].toStdString();
       EXPECT_EQ(lost.isNull(), above + below == 0);
+      EXPECT_EQ(Finding(lines[i], QStringLiteral("missing-glyph")).isNull(), LineDrawsEveryGlyph(texts[i], font))
+          << texts[i].toStdString();
 
       ASSERT_EQ(RunCli({QStringLiteral("render"), texts[i], QStringLiteral("--height"), QString::number(height),
                         QStringLiteral("-o"), QStringLiteral("frame.png")}).exitCode, 0);
@@ -245,7 +276,8 @@ TEST(CliCheck, TheProofSheetShowsTheFramesRenderDraws) {
   const QStringList texts = {QStringLiteral("哨兵乙：不，你先回答我：站住，说出你的身份！"), wide, QStringLiteral("第二幕"),
                              kOlChiki + QStringLiteral("咒语")};
   WriteShow(QStringLiteral("sheet.lw"), texts, {0, 1, 5, 0});
-  ASSERT_EQ(CheckJson({QStringLiteral("sheet.lw"), QStringLiteral("--sheet"), QStringLiteral("proof.png")}).exitCode, 2);
+  ASSERT_EQ(CheckJson({QStringLiteral("sheet.lw"), QStringLiteral("--sheet"), QStringLiteral("proof.png"),
+                       QStringLiteral("--as-stored")}).exitCode, 2);
   const QImage sheet(QStringLiteral("proof.png"));
   ASSERT_EQ(sheet.width(), kSheetWidth);
   ASSERT_EQ(sheet.height(), SheetHeight(1 + 2 + 1 + 1));
@@ -287,13 +319,84 @@ TEST(CliCheck, ALongShowGoesOnFurtherSheets) {
   EXPECT_EQ(QImage(QStringLiteral("long-2.png")).height(), SheetHeight(kRowsPerSheet));
   EXPECT_EQ(QImage(QStringLiteral("long-3.png")).height(), SheetHeight(1));
   EXPECT_TRUE(QImage(QStringLiteral("long-4.png")).isNull());
+
+  // A full sheet's header names the lines it holds, as a show of just those lines does.
+  QDir().mkdir(QStringLiteral("full"));
+  WriteBytes(QStringLiteral("full/long.txt"), QByteArray("x\n").repeated(kRowsPerSheet));
+  ASSERT_EQ(RunCli({QStringLiteral("check"), QStringLiteral("full/long.txt"), QStringLiteral("--sheet"), QStringLiteral("full.png")}).exitCode, 0);
+  const auto header = [](const char* sheet) { return QImage(QLatin1String(sheet)).copy(0, 0, kSheetWidth, kMargin + kHeaderHeight); };
+  EXPECT_EQ(header("long.png"), header("full.png"));
+}
+
+// The check in the operator's terms: the modes by name, the sizes in the font dialog's points,
+// and for each fault what ends it.
+TEST(CliCheck, SpeaksTheOperatorsTermsAndSaysTheFix) {
+  const QString wide = CaptionWiderThan(kFont, kLedWidth + 40);
+  const QStringList texts = {QStringLiteral("第一幕"), QStringLiteral("Name:\tHoratio"), wide};
+  WriteShow(QStringLiteral("terms.lw"), texts, {5, 5, 1});
+  const CheckRun run = CheckJson({QStringLiteral("terms.lw")});
+  const QJsonArray lines = Lines(run);
+  ASSERT_EQ(lines.size(), texts.size());
+  EXPECT_EQ(Finding(lines[2], QStringLiteral("carried-mode")),
+            QStringLiteral("stored mode 1 (从右向左移入), but Enter from line 2 sends it in mode 5 (从右向左跳入); click it "
+                           "before it is sent, or choose mode 1 once Enter has selected it"));
+  const int width = lines[2][QStringLiteral("width")].toInt();
+  EXPECT_TRUE(Finding(lines[2], QStringLiteral("cut"))
+                  .endsWith(QStringLiteral("; send it in mode 1 (从右向左移入), or shorten it by %1 px").arg(width - kLedWidth)));
+  TBitmap frame = CreateLedFrame();
+  PrepareFrame(frame, kFont);
+  const int gap = MeasureCaption(frame, QStringLiteral("Name:\t")).cx - MeasureCaption(frame, QStringLiteral("Name:")).cx;
+  EXPECT_EQ(Finding(lines[1], QStringLiteral("tab")),
+            QStringLiteral("a tab character at character 6 (pasted or imported): the sign shows it as %1 px; replace it "
+                           "with spaces").arg(gap));
+  EXPECT_TRUE(Finding(lines[0], QStringLiteral("tab")).isNull());
+
+  const CliRun plain = RunCli({QStringLiteral("check"), QStringLiteral("terms.lw")});
+  EXPECT_TRUE(plain.out.contains("font \"宋体\" 19 px, 14 pt in 字体设置")) << plain.out.toStdString();
+  EXPECT_TRUE(plain.out.contains("1 从右向左移入       5 从右向左跳入       cut: ")) << plain.out.toStdString();
+
+  // The size the summary names keeps every row of ink; one point more does not.
+  const QJsonObject fits = run.json[QStringLiteral("summary")][QStringLiteral("no_rows_lost_at")].toObject();
+  const int points = fits[QStringLiteral("points")].toInt();
+  ASSERT_GT(points, 0) << plain.out.toStdString();
+  EXPECT_TRUE(plain.out.contains(QStringLiteral("no line loses ink rows at %1 px, %2 pt in 字体设置")
+                                     .arg(fits[QStringLiteral("height")].toInt()).arg(points).toUtf8()));
+  for (const int size : {points, points + 1}) {
+    TFont font = kFont;
+    font.SetSize(size);
+    const CheckRun sized = CheckJson({QStringLiteral("terms.lw"), QStringLiteral("--height"), QString::number(-font.Height)});
+    EXPECT_EQ(sized.json[QStringLiteral("summary")][QStringLiteral("findings")][QStringLiteral("rows-lost")].toInt() == 0,
+              size == points) << size << " pt";
+  }
+}
+
+// A long show adds up its characters' advances where that gives the width the frame measures;
+// kerned and joined neighbours are measured whole.
+TEST(CliCheck, ALongShowIsMeasuredAsTheFrameMeasures) {
+  const QStringList texts = {QStringLiteral("AVAWAYATAV To Ty Wa Yo LT Vo Pa Fe We 7. Ta Yu AT VA"),
+                             QStringLiteral("office affine fjord ffi"), QStringLiteral("第12幕 演员甲：今晚的月色真美 (Act 12)"),
+                             QStringLiteral("Tiếng Việt có dấu"), QStringLiteral("“引号”——破折号……《书名》、。")};
+  WriteBytes(QStringLiteral("measured.txt"), (QStringLiteral("x\n").repeated(2100) + texts.join(u'\n')).toUtf8());
+  for (const QString family : {QStringLiteral("宋体"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Serif")}) {
+    TFont font = kFont;
+    font.Name = family;
+    TBitmap frame = CreateLedFrame();
+    PrepareFrame(frame, font);
+    const QJsonArray lines = Lines(CheckJson({QStringLiteral("measured.txt"), QStringLiteral("--font"), family}));
+    ASSERT_EQ(lines.size(), 2100 + texts.size());
+    for (int i = 0; i < texts.size(); ++i)
+      EXPECT_EQ(lines[2100 + i][QStringLiteral("width")].toInt(), MeasureCaption(frame, texts[i]).cx)
+          << family.toStdString() << ": " << texts[i].toStdString();
+  }
 }
 
 TEST(CliCheck, ExitStatusAndTheTable) {
   WriteBytes(QStringLiteral("clean.txt"), "OK\n\nGo\n");
   const CliRun clean = RunCli({QStringLiteral("check"), QStringLiteral("clean.txt"), QStringLiteral("--height"), QStringLiteral("12")});
   EXPECT_EQ(clean.exitCode, 0) << clean.out.toStdString();  // an empty line alone is no problem
-  EXPECT_TRUE(clean.out.contains("  line  mode  pages  width  findings\n     1     0      1")) << clean.out.toStdString();
+  EXPECT_TRUE(clean.out.contains("  line  pages  width  mode                 sent                 findings\n"
+                                 "     1      1     12  0 立即显示           0 立即显示           ok\n"))
+      << clean.out.toStdString();
   EXPECT_TRUE(clean.out.contains("empty: an empty line")) << clean.out.toStdString();
   EXPECT_TRUE(clean.out.endsWith("3 lines; findings: empty 1; the whole show takes 446.3 ms on the line, sent once\n"))
       << clean.out.toStdString();

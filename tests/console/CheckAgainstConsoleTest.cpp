@@ -1,0 +1,96 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
+// lumetra-cli check against the console itself: the mode each line goes out in, as the check
+// works it out, is the mode byte the console writes to the sign when the show is run.
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include "console/DisplayModes.h"
+#include "console/ShowDocument.h"
+#include "support/CliRunner.h"
+#include "support/ConsoleFixture.h"
+#include "support/PtySign.h"
+#include "support/SignPackets.h"
+#include "support/WideCaption.h"
+
+namespace {
+
+class CheckAgainstConsole : public ConsoleFixture {
+ protected:
+  PtySign sign{1};
+};
+
+QJsonArray CheckedLines(const QStringList& extra) {
+  const CliRun run = RunCli(QStringList{QStringLiteral("check"), QStringLiteral("run.lw"), QStringLiteral("--json")} + extra);
+  EXPECT_EQ(run.exitCode, 2) << run.err.toStdString();
+  return QJsonDocument::fromJson(run.out).object()[QStringLiteral("lines")].toArray();
+}
+
+bool HasFinding(const QJsonValue& line, const char* kind) {
+  for (const QJsonValue finding : line[QStringLiteral("findings")].toArray())
+    if (finding[QStringLiteral("kind")].toString() == QLatin1String(kind)) return true;
+  return false;
+}
+
+}  // namespace
+
+// Stored modes that differ (a jump-in line first, a scrolling line too wide for one frame, a
+// wipe, a mode outside the list), run with Enter from a click on line 1 and with every line
+// clicked: the check's sent_mode, pages and bytes are what reached the sign, and the findings
+// are judged in that mode.
+TEST_F(CheckAgainstConsole, SentModesAreTheConsolesModeBytes) {
+  struct Line {
+    QString text;
+    int stored;
+    bool carried;  // Enter sends it in another mode than its own
+    bool cut;      // on the run with Enter
+  };
+  const std::vector<Line> lines = {
+      {QStringLiteral("第一幕"), 5, false, false},
+      {CaptionWiderThan(form->CaptionFont, 2 * kLedWidth), kScrollInFromRightMode, true, true},
+      {QStringLiteral("静"), 5, false, false},
+      {QStringLiteral("从左向右展开"), 6, true, false},
+      {QStringLiteral("乱"), 25, true, false},
+  };
+  ShowDocument show;
+  show.Font = form->CaptionFont;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    show.Lines << lines[i].text;
+    show.Settings[i].Mode = form->LineSettings[i].Mode = lines[i].stored;
+  }
+  show.Save(QStringLiteral("run.lw"));
+  SetCaptions(show.Lines);
+
+  ClickLine(0);
+  std::vector<PacketReport> entered, clicked;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    PressKeyInPlayList(Qt::Key_Return);
+    entered.push_back(sign.TakePacket());
+  }
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    DoubleClickLine(int(i));
+    clicked.push_back(sign.TakePacket());
+  }
+
+  const QJsonArray run = CheckedLines({}), asStored = CheckedLines({QStringLiteral("--as-stored")});
+  ASSERT_EQ(run.size(), int(lines.size()));
+  ASSERT_EQ(asStored.size(), int(lines.size()));
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const int at = int(i);
+    SCOPED_TRACE("line " + std::to_string(i + 1));
+    ASSERT_TRUE(entered[i].valid) << entered[i].error.toStdString();
+    EXPECT_EQ(std::uint8_t(run[at][QStringLiteral("sent_mode")].toInt()), entered[i].mode);
+    EXPECT_EQ(run[at][QStringLiteral("mode")].toInt(), lines[i].stored);
+    EXPECT_EQ(run[at][QStringLiteral("pages")].toInt(), int(entered[i].pages.size()));
+    EXPECT_EQ(run[at][QStringLiteral("bytes")].toInt(), entered[i].bytes);
+    EXPECT_EQ(HasFinding(run[at], "carried-mode"), lines[i].carried);
+    EXPECT_EQ(HasFinding(run[at], "cut"), lines[i].cut);
+
+    ASSERT_TRUE(clicked[i].valid) << clicked[i].error.toStdString();
+    EXPECT_EQ(std::uint8_t(asStored[at][QStringLiteral("sent_mode")].toInt()), clicked[i].mode);
+    EXPECT_EQ(asStored[at][QStringLiteral("pages")].toInt(), int(clicked[i].pages.size()));
+    EXPECT_FALSE(HasFinding(asStored[at], "carried-mode"));
+    EXPECT_FALSE(HasFinding(asStored[at], "cut"));
+  }
+}
