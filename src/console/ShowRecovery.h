@@ -9,9 +9,11 @@
 //
 // 1. Changes are gathered: the first one starts a short timer, and when it runs out the state is
 //    snapshot and written (off the GUI thread) only if it differs from what was last kept.
-// 2. The position is written as soon as it moves; the state goes with the first position, so a
-//    copy on disk always has the lines the position counts in.
-// 3. A lock on "recovery.lock" keeps a second console of the same user from writing over the
+// 2. The position is written as soon as it moves, unless the state has changed too: then it goes
+//    with the state, after it. A position never counts in lines that are not the copy's.
+// 3. A write that failed (a full disk) is tried again every second until it succeeds, without
+//    waiting for a change.
+// 4. A lock on "recovery.lock" keeps a second console of the same user from writing over the
 //    first one's copy: without the lock a console runs without recovery.
 #include <QString>
 #include <functional>
@@ -57,18 +59,24 @@ class ShowRecovery {
   void Discard();
 
   bool Active() const { return writer_ != nullptr; }
-  // The gathering timer, and the writer's idle wait, for whoever keeps time itself.
+  // The gathering timer, the retry timer, and the writer's idle wait, for whoever keeps time
+  // itself.
   TWindowTimer& Timer() { return timer_; }
+  TWindowTimer& RetryTimer() { return retry_; }
   bool WaitUntilWritten();
 
  private:
   void WriteIfChanged();
+  // Hands the state (`now`) and the position over as far as they differ from what was handed.
+  void Hand(RecoveryState now);
 
   std::function<RecoveryState()> snapshot_;
   FileLock lock_;
   std::unique_ptr<RecoveryWriter> writer_;
   TWindowTimer timer_;
+  TWindowTimer retry_;
   RecoveryState kept_;
   bool keptOnDisk_ = false;
-  ShowPosition position_;
+  ShowPosition position_;  // where the show stands now
+  ShowPosition handed_;    // the position last handed to the writer
 };

@@ -264,6 +264,7 @@ void TForm1::SetCaptionLines(const QStringList& lines) {
     // A long show: the play list takes every line now, the caption list follows piece by piece
     // (one change of the caption list, mirrored as it begins).
     captionChanges_->Pause();
+    PositionTracker.Edited(0, ListBox1->Lines(), lines);
     ListBox1->Mirror(lines);
     captionFill_->Start(lines);
     return;
@@ -278,13 +279,20 @@ void TForm1::CaptionListFilled() {
   // The caption list holds what the play list shows, unless a line held a character that the
   // caption list keeps as a line end or shows differently.
   const QStringList lines = captionChanges_->Resume();
-  if (lines != ListBox1->Lines()) ListBox1->Mirror(lines);
+  if (lines != ListBox1->Lines()) {
+    PositionTracker.Edited(0, ListBox1->Lines(), lines);
+    ListBox1->Mirror(lines);
+  }
+  // What the fill ended with is the working state now, whether or not anyone acts next.
+  AfterOperatorAction();
 }
 
 void TForm1::Memo1Change() {
   if (captionFill_->Active()) return;
-  for (const CaptionChanges::Change& change : captionChanges_->Take())
+  for (const CaptionChanges::Change& change : captionChanges_->Take()) {
+    PositionTracker.Edited(change.first, ListBox1->Lines().mid(change.first, change.removed), change.lines);
     ListBox1->ReplaceLines(change.first, change.removed, change.lines);
+  }
   ListBox1->ShowFromTop();
 }
 
@@ -301,7 +309,10 @@ void TForm1::StoreToAll() {
   LineSettings.fill(LineSetting{CurrentSpeed(), CurrentDwell(), CurrentMode()});
 }
 
-void TForm1::ListBox1Click() { ShowLine(ListBox1->SelectedLine()); }
+void TForm1::ListBox1Click() {
+  PositionTracker.Selected(ListBox1->SelectedLine());
+  ShowLine(ListBox1->SelectedLine());
+}
 
 void TForm1::SelectLineAsClicked(int line) {
   ListBox1->SelectLineSilently(line);
@@ -315,6 +326,7 @@ void TForm1::SendSelectedLine(const QString& source) {
   const int line = ListBox1->SelectedLine();
   if (line < 0) return;
   LastSentLine = line;
+  PositionTracker.Sent(line);
   SendCaption(ListBox1->Lines()[line], CurrentMode(), line + 1, source);
 }
 

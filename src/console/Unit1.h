@@ -18,6 +18,7 @@
 #include "console/LineSettingTable.h"
 #include "console/ModeSelector.h"
 #include "console/PlayList.h"
+#include "console/ShowPositionTracker.h"
 #include "console/ShowRecovery.h"
 #include "console/SendLog.h"
 #include "platform/Application.h"
@@ -80,6 +81,7 @@ class TForm1 : public TForm {
   TBitmap LedFrame;
   QString LastCaption;  // the caption of the last send
   int LastSentLine = -1;  // the play-list line of the last send
+  ShowPositionTracker PositionTracker;  // the lines sent and selected, as edits move them
   SendLog Sends{ConsoleStateFolder()};  // one line per send, whatever started it
   // Where the working state is written on close: the program's own folder.
   QString ProgramFolder;
@@ -132,7 +134,7 @@ class TForm1 : public TForm {
   int PortNumber() const { return UpDown3->Position(); }
   // What the working state would now hold, and where the show stands, for the recovery copy.
   RecoveryState RecoveryNow() const;
-  ShowPosition PositionNow() const { return {ListBox1->SelectedLine(), LastSentLine}; }
+  ShowPosition PositionNow() const { return PositionTracker.Position(ListBox1->count()); }
   // After every operator action (and remote cue): the recovery copy notes what may have changed.
   void AfterOperatorAction();
 
