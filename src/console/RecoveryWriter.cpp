@@ -31,18 +31,26 @@ struct RecoveryWriter::Pending {
   // only after a write has succeeded in between. False when the file was not written, or was
   // removed again because a clean close began meanwhile.
   bool Write(const QString& path, const std::function<QByteArray()>& encode, QByteArray* written = nullptr) {
+    QString failure;
+    bool failed = true;
     try {
       const QByteArray bytes = encode();  // encoding can fail too (memory): the same as a failed write
       if (written) *written = bytes;
       write(path, bytes);
-      failing = false;
+      failed = false;
     } catch (const std::exception& error) {
+      failure = QString::fromUtf8(error.what());
+    } catch (...) {
+      failure = QStringLiteral("an unknown failure");
+    }
+    if (failed) {
       if (!failing)
         SayOnStandardError(QStringLiteral("cannot write the recovery file %1 (%2); the previous copy is kept and tried again shortly")
-                               .arg(path, QString::fromUtf8(error.what())));
+                               .arg(path, failure));
       failing = true;
       return false;
     }
+    failing = false;
     std::unique_lock lock(mutex);
     if (!discarded) return true;
     lock.unlock();
