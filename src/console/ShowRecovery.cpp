@@ -79,8 +79,13 @@ ShowRecovery::ShowRecovery(std::function<RecoveryState()> snapshot)
 
 ShowRecovery::~ShowRecovery() = default;
 
+bool ShowRecovery::LeftBehindIn(const QString& folder) {
+  return QFileInfo::exists(QDir(folder).filePath(QLatin1String(kRecoveryFileName)));
+}
+
 RecoveryLeftBehind ShowRecovery::Begin(const QString& folder) {
-  if (writer_) return {};
+  if (begun_) return {};
+  begun_ = true;
   QDir().mkpath(folder);
   QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
   const QDir dir(folder);
@@ -123,10 +128,14 @@ void ShowRecovery::Kept(RecoveryState state, const ShowPosition& position, bool 
   kept_ = std::move(state);
   position_ = handed_ = position;
   keptOnDisk_ = onDisk;
+  if (!std::exchange(changedEarly_, false) || !writer_) return;
+  kept_ = {};  // what changed before is kept now, as any change is
+  timer_.Start();
 }
 
 void ShowRecovery::Changed() {
-  if (writer_ && !timer_.Active()) timer_.Start();
+  if (!writer_) changedEarly_ = !begun_;
+  else if (!timer_.Active()) timer_.Start();
 }
 
 void ShowRecovery::WriteIfChanged() {

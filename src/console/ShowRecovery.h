@@ -44,11 +44,14 @@ class ShowRecovery {
   ShowRecovery(const ShowRecovery&) = delete;
   ShowRecovery& operator=(const ShowRecovery&) = delete;
 
+  // Whether `folder` holds a copy left behind (readable or not): only then must Begin come before
+  // the window is shown.
+  static bool LeftBehindIn(const QString& folder);
   // Takes the state folder's lock (once) and looks for a copy left behind. A copy that cannot be
   // read is set aside as "recovery.lw.bad" (one kept) and the notice says so.
   RecoveryLeftBehind Begin(const QString& folder);
   // The state and position now shown are what is kept (`onDisk`: as the recovery copy already):
-  // nothing is written until they change.
+  // nothing is written until they change, unless they changed before Begin.
   void Kept(RecoveryState state, const ShowPosition& position, bool onDisk);
 
   // Something the working state records may have changed.
@@ -77,6 +80,8 @@ class ShowRecovery {
   TWindowTimer retry_;
   RecoveryState kept_;
   bool keptOnDisk_ = false;
+  bool begun_ = false;
+  bool changedEarly_ = false;  // a change came before Begin
   ShowPosition position_;  // where the show stands now
   ShowPosition handed_;    // the position last handed to the writer
 };

@@ -216,9 +216,25 @@ void TForm1::DoShow() {
 
 void TForm1::FormShow() {
   SetCaptionLines({});
-  // A recovery copy left behind is newer than "lw1.ini": the run that left it never closed.
+  // A recovery copy left behind is newer than "lw1.ini": the run that left it never closed. Only
+  // a start after such a run finds one and takes it up before the window shows; any other start
+  // takes up the recovery copy once the window is up, so that the window comes no later for it.
+  if (ShowRecovery::LeftBehindIn(ConsoleStateFolder())) {
+    TakeUpRecovery(true);
+    return;
+  }
+  RestoreWorkingState({});
+  QTimer::singleShot(0, Window(), [this] { TakeUpRecovery(false); });
+}
+
+void TForm1::TakeUpRecovery(bool restore) {
   const RecoveryLeftBehind left = Recovery.Begin(ConsoleStateFolder());
   if (!left.notice.isEmpty()) TellOnceShown(left.notice);
+  if (restore || !left.path.isEmpty()) RestoreWorkingState(left);
+  Recovery.Kept(RecoveryNow(), PositionNow(), !left.path.isEmpty());
+}
+
+void TForm1::RestoreWorkingState(const RecoveryLeftBehind& left) {
   const QString saved =
       left.path.isEmpty() ? WorkingStateToRestore(QDir::currentPath(), UserStateFolder()) : left.path;
   if (!saved.isEmpty()) {
@@ -227,7 +243,6 @@ void TForm1::FormShow() {
   }
   ShowLine(0);
   if (left.resumeLine >= 0) SelectLineAsClicked(left.resumeLine);  // nothing is sent
-  Recovery.Kept(RecoveryNow(), PositionNow(), !left.path.isEmpty());
 }
 
 void TForm1::TellOnceShown(const QString& notice) {

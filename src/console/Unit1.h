@@ -159,6 +159,11 @@ class TForm1 : public TForm {
   void ConnectHandlers();
   void SetTabOrder();
   void CentreOnScreen();
+  // Looks for a recovery copy left behind and keeps the copy from now on, restoring the working
+  // state first (`restore`, or when a copy was found after all): from what was left behind, else
+  // from "lw1.ini".
+  void TakeUpRecovery(bool restore);
+  void RestoreWorkingState(const RecoveryLeftBehind& left);
   // Tells the operator something once the window is up, without holding up its showing.
   void TellOnceShown(const QString& notice);
   // Runs a handler through the application's standard exception handler.
