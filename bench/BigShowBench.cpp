@@ -101,7 +101,7 @@ void BM_WriteBigRecoveryCopy(benchmark::State& state) {
                         console.state.folder.filePath(QStringLiteral("recovery.pos")));
   const RecoveryState copy = console.form.RecoveryNow();
   for (auto _ : state) {
-    writer.WriteState(copy);
+    writer.WriteState(copy, console.form.PositionNow());
     if (!writer.WaitUntilIdle(std::chrono::seconds(30))) state.SkipWithError("the write did not finish");
   }
 }

@@ -3,6 +3,7 @@
 // The console: one window, everything on the GUI thread (only the font configuration is read and
 // the session bus reached on threads of their own while the application starts).
 #include <QApplication>
+#include <QTimer>
 #include <cstdio>
 
 #include "console/ConsoleOptions.h"
@@ -56,9 +57,13 @@ int main(int argc, char** argv) {
   OscServer cues(remote);
   // What the start left the console without, told once in the window as well.
   StartLosses losses;
-  NoteStateFolderLosses(losses, form.Recovery.Active(), ConsoleStateFolder());
   ListenForCues(cues, options, losses);
-  if (!losses.Empty()) form.TellOnceShown(losses.Notice());
+  // A start that found no copy left behind takes the recovery copy up once the window is up, in
+  // a zero timer the window's showing posted before this one: only then is its loss known.
+  QTimer::singleShot(0, &app, [&] {
+    NoteStateFolderLosses(losses, form.Recovery.Active(), ConsoleStateFolder());
+    if (!losses.Empty()) form.TellOnceShown(losses.Notice());
+  });
   const int status = Application().Run();
   const std::pair<qint64, const char*> counts[] = {
       {cues.Ignored(), "OSC datagrams ignored (not OSC, or not a /lumetra/ address)"},

@@ -3,11 +3,13 @@
 #include "console/SendLog.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <cerrno>
 #include <cstring>
 
@@ -57,14 +59,19 @@ SendRecord SendRecordOf(const QString& source, int line, int mode, const QString
 struct SendLog::File {
   QString folder;
   QString path;
+  qint64 rotateBytes = kSendLogRotateBytes;
   Report report;
   bool reported = false;
 
-  void Append(const QByteArray& line) {
-    const QString failure = Write(line);
-    if (failure.isEmpty() || reported) return;
+  void Tell(const QString& failure) {
+    if (reported) return;
     reported = true;
     report(QStringLiteral("the send log cannot be written: %1: %2").arg(path, failure));
+  }
+
+  void Append(const QByteArray& line) {
+    const QString failure = Write(line);
+    if (!failure.isEmpty()) Tell(failure);
   }
   // Appends one line; the reason when it could not.
   QString Write(const QByteArray& line);
@@ -73,24 +80,35 @@ struct SendLog::File {
 QString SendLog::File::Write(const QByteArray& line) {
   if (!QDir().mkpath(folder)) return QStringLiteral("the folder cannot be made");
   const QByteArray file = QFile::encodeName(path);
-  struct stat status {};
-  if (::stat(file.constData(), &status) == 0 && status.st_size > 0 &&
-      status.st_size + line.size() > kSendLogRotateBytes) {
-    // Keep the one log before; a failed move only lets this log grow on.
-    ::rename(file.constData(), (file + ".1").constData());
+  // Another console of the same user may log into the same file: rotation and append happen
+  // under the log's lock, and a log that was moved away meanwhile is opened anew, so that only
+  // one of them moves a full log and none moves a fresh one over it.
+  for (int attempt = 0;; ++attempt) {
+    const int fd = ::open(file.constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0) return QString::fromLocal8Bit(std::strerror(errno));
+    const auto closeFd = qScopeGuard([fd] { ::close(fd); });  // also lets the lock go
+    while (::flock(fd, LOCK_EX) != 0 && errno == EINTR) {}
+    struct stat opened {}, named {};
+    const bool last = attempt >= 3;  // a folder this busy gets the line where it stands
+    if (!last && ::fstat(fd, &opened) == 0 &&
+        (::stat(file.constData(), &named) != 0 || named.st_ino != opened.st_ino || named.st_dev != opened.st_dev))
+      continue;  // moved away by the other console: its successor takes the line
+    if (!last && opened.st_size > 0 && opened.st_size + line.size() > rotateBytes) {
+      // Keep the one log before; a failed move only lets this log grow on.
+      if (::rename(file.constData(), (file + ".1").constData()) == 0) continue;
+    }
+    // One write of the whole line: with O_APPEND it lands whole at the end.
+    const ssize_t written = ::write(fd, line.constData(), std::size_t(line.size()));
+    const int error = errno;
+    if (written == line.size()) return {};
+    return written < 0 ? QString::fromLocal8Bit(std::strerror(error)) : QStringLiteral("the disk took part of a line");
   }
-  const int fd = ::open(file.constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
-  if (fd < 0) return QString::fromLocal8Bit(std::strerror(errno));
-  // One write of the whole line: with O_APPEND it lands whole at the end.
-  const ssize_t written = ::write(fd, line.constData(), std::size_t(line.size()));
-  const int error = errno;
-  ::close(fd);
-  if (written == line.size()) return {};
-  return written < 0 ? QString::fromLocal8Bit(std::strerror(error)) : QStringLiteral("the disk took part of a line");
 }
 
-SendLog::SendLog(const QString& folder, Report report) : file_(std::make_shared<File>()) {
+SendLog::SendLog(const QString& folder, Report report, qint64 rotateBytes)
+    : file_(std::make_shared<File>()), writer_([file = file_](const QString& failure) { file->Tell(failure); }) {
   file_->folder = folder;
+  file_->rotateBytes = rotateBytes;
   file_->path = QDir(folder).filePath(QStringLiteral("sends.log"));
   file_->report = report ? std::move(report) : Report(SayOnStandardError);
 }

@@ -6,7 +6,8 @@
 //   local time with milliseconds, source, line number (1-based, "-" for a caption of no line),
 //   mode, pages, bytes written, result ("ok" or "Com error: <reason>"), caption text
 // A tab, line end or backslash inside a field is written as \t, \n, \r or \\, so that every send
-// stays one line. At 10 MiB the log moves to sends.log.1 (replacing the one before) and starts again.
+// stays one line. At 10 MiB the log moves to sends.log.1 (replacing the one before) and starts again;
+// two consoles of the same user share the log, and only one of them moves it.
 //
 // A send only hands its line over: a thread of the log's own appends it, so a slow or stuck disk
 // never holds a send up. A failed append is reported once, on standard error by default.
@@ -42,8 +43,9 @@ SendRecord SendRecordOf(const QString& source, int line, int mode, const QString
 class SendLog {
  public:
   using Report = std::function<void(const QString& message)>;
-  // The log lives in `folder` (created when the first line is written).
-  explicit SendLog(const QString& folder, Report report = {});
+  // The log lives in `folder` (created when the first line is written) and moves on at
+  // `rotateBytes`.
+  explicit SendLog(const QString& folder, Report report = {}, qint64 rotateBytes = kSendLogRotateBytes);
   // Waits a short, bounded time for the lines still queued.
   ~SendLog();
   SendLog(const SendLog&) = delete;

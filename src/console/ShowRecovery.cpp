@@ -16,6 +16,8 @@ namespace {
 
 // Long enough to gather a burst of typing into one write, short enough that little is lost.
 constexpr int kGatherMilliseconds = 1000;
+// A failed write is tried again this often; well within two seconds of the failure.
+constexpr int kRetryMilliseconds = 1000;
 // A clean close waits this long at most for the files to go.
 constexpr std::chrono::seconds kDiscardBound{3};
 constexpr std::chrono::seconds kWrittenBound{10};
@@ -41,10 +43,11 @@ int CountReadableLines(const QString& path) {
   return counter.lines;
 }
 
-ShowPosition ReadPosition(const QString& path) {
+// The whole file, or its first `limit` bytes.
+QByteArray ReadFile(const QString& path, qint64 limit = -1) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return {};
-  return DecodeShowPosition(file.read(4096));
+  return limit < 0 ? file.readAll() : file.read(limit);
 }
 
 // Keeps one damaged copy for whoever wants to look at it; one that cannot be kept goes, so that
@@ -63,17 +66,26 @@ QString RestoredNotice(const QString& path, int lines, int resumeLine) {
 
 }  // namespace
 
-ShowRecovery::ShowRecovery(std::function<RecoveryState()> snapshot) : snapshot_(std::move(snapshot)), timer_(kGatherMilliseconds) {
+ShowRecovery::ShowRecovery(std::function<RecoveryState()> snapshot)
+    : snapshot_(std::move(snapshot)), timer_(kGatherMilliseconds), retry_(kRetryMilliseconds) {
   timer_.OnTimer = [this] {
     timer_.Stop();
     WriteIfChanged();
+  };
+  retry_.OnTimer = [this] {
+    if (!writer_ || !writer_->RetryUnwritten()) retry_.Stop();
   };
 }
 
 ShowRecovery::~ShowRecovery() = default;
 
+bool ShowRecovery::LeftBehindIn(const QString& folder) {
+  return QFileInfo::exists(QDir(folder).filePath(QLatin1String(kRecoveryFileName)));
+}
+
 RecoveryLeftBehind ShowRecovery::Begin(const QString& folder) {
-  if (writer_) return {};
+  if (begun_) return {};
+  begun_ = true;
   QDir().mkpath(folder);
   QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
   const QDir dir(folder);
@@ -96,8 +108,12 @@ RecoveryLeftBehind ShowRecovery::Begin(const QString& folder) {
   }
   try {
     const int lines = CountReadableLines(statePath);
+    const QByteArray copy = ReadFile(statePath);
+    writer_->StateOnDisk(copy);
+    // A position that names another copy counts in lines that are not these.
+    const ShowPosition position = DecodeShowPosition(ReadFile(positionPath, 4096));
     left.path = statePath;
-    left.resumeLine = ResumeLine(ReadPosition(positionPath), lines);
+    if (position.copy.isEmpty() || position.copy == StampOfCopy(copy)) left.resumeLine = ResumeLine(position, lines);
     left.notice = RestoredNotice(statePath, lines, left.resumeLine);
   } catch (const Exception& error) {
     SetAside(statePath, dir.filePath(QLatin1String(kDamagedRecoveryFileName)));
@@ -110,36 +126,54 @@ RecoveryLeftBehind ShowRecovery::Begin(const QString& folder) {
 
 void ShowRecovery::Kept(RecoveryState state, const ShowPosition& position, bool onDisk) {
   kept_ = std::move(state);
-  position_ = position;
+  position_ = handed_ = position;
   keptOnDisk_ = onDisk;
+  if (!std::exchange(changedEarly_, false) || !writer_) return;
+  kept_ = {};  // what changed before is kept now, as any change is
+  timer_.Start();
 }
 
 void ShowRecovery::Changed() {
-  if (writer_ && !timer_.Active()) timer_.Start();
+  if (!writer_) changedEarly_ = !begun_;
+  else if (!timer_.Active()) timer_.Start();
 }
 
 void ShowRecovery::WriteIfChanged() {
-  if (!writer_) return;
-  RecoveryState now = snapshot_();
-  if (now == kept_) return;
-  kept_ = std::move(now);
-  keptOnDisk_ = true;
-  writer_->WriteState(kept_);
+  if (writer_) Hand(snapshot_());
+}
+
+void ShowRecovery::Hand(RecoveryState now) {
+  const bool positionMoved = position_ != handed_;
+  // The first position brings its state with it: the copy on disk has the lines it counts in.
+  if (now != kept_ || (positionMoved && !keptOnDisk_)) {
+    kept_ = std::move(now);
+    keptOnDisk_ = true;
+    handed_ = position_;
+    writer_->WriteState(kept_, position_);
+  } else if (positionMoved) {
+    handed_ = position_;
+    writer_->WritePosition(position_);
+  } else {
+    return;
+  }
+  retry_.Start();
 }
 
 void ShowRecovery::PositionNow(const ShowPosition& position) {
   if (!writer_ || position == position_) return;
-  if (!keptOnDisk_) {
-    kept_ = snapshot_();
-    keptOnDisk_ = true;
-    writer_->WriteState(kept_);
-  }
   position_ = position;
-  writer_->WritePosition(position);
+  RecoveryState now = snapshot_();
+  // With the state changed too, the position goes with it once the change is gathered.
+  if (now != kept_) {
+    if (!timer_.Active()) timer_.Start();
+    return;
+  }
+  Hand(std::move(now));
 }
 
 void ShowRecovery::Discard() {
   timer_.Stop();
+  retry_.Stop();
   if (!writer_) return;
   if (!writer_->Discard(kDiscardBound))
     SayOnStandardError(QStringLiteral("the recovery copy could not be removed in time; the next start offers it again"));

@@ -9,9 +9,11 @@
 //
 // 1. Changes are gathered: the first one starts a short timer, and when it runs out the state is
 //    snapshot and written (off the GUI thread) only if it differs from what was last kept.
-// 2. The position is written as soon as it moves; the state goes with the first position, so a
-//    copy on disk always has the lines the position counts in.
-// 3. A lock on "recovery.lock" keeps a second console of the same user from writing over the
+// 2. The position is written as soon as it moves, unless the state has changed too: then it goes
+//    with the state, after it. A position never counts in lines that are not the copy's.
+// 3. A write that failed (a full disk) is tried again every second until it succeeds, without
+//    waiting for a change.
+// 4. A lock on "recovery.lock" keeps a second console of the same user from writing over the
 //    first one's copy: without the lock a console runs without recovery.
 #include <QString>
 #include <functional>
@@ -42,11 +44,14 @@ class ShowRecovery {
   ShowRecovery(const ShowRecovery&) = delete;
   ShowRecovery& operator=(const ShowRecovery&) = delete;
 
+  // Whether `folder` holds a copy left behind (readable or not): only then must Begin come before
+  // the window is shown.
+  static bool LeftBehindIn(const QString& folder);
   // Takes the state folder's lock (once) and looks for a copy left behind. A copy that cannot be
   // read is set aside as "recovery.lw.bad" (one kept) and the notice says so.
   RecoveryLeftBehind Begin(const QString& folder);
   // The state and position now shown are what is kept (`onDisk`: as the recovery copy already):
-  // nothing is written until they change.
+  // nothing is written until they change, unless they changed before Begin.
   void Kept(RecoveryState state, const ShowPosition& position, bool onDisk);
 
   // Something the working state records may have changed.
@@ -57,18 +62,26 @@ class ShowRecovery {
   void Discard();
 
   bool Active() const { return writer_ != nullptr; }
-  // The gathering timer, and the writer's idle wait, for whoever keeps time itself.
+  // The gathering timer, the retry timer, and the writer's idle wait, for whoever keeps time
+  // itself.
   TWindowTimer& Timer() { return timer_; }
+  TWindowTimer& RetryTimer() { return retry_; }
   bool WaitUntilWritten();
 
  private:
   void WriteIfChanged();
+  // Hands the state (`now`) and the position over as far as they differ from what was handed.
+  void Hand(RecoveryState now);
 
   std::function<RecoveryState()> snapshot_;
   FileLock lock_;
   std::unique_ptr<RecoveryWriter> writer_;
   TWindowTimer timer_;
+  TWindowTimer retry_;
   RecoveryState kept_;
   bool keptOnDisk_ = false;
-  ShowPosition position_;
+  bool begun_ = false;
+  bool changedEarly_ = false;  // a change came before Begin
+  ShowPosition position_;  // where the show stands now
+  ShowPosition handed_;    // the position last handed to the writer
 };

@@ -220,9 +220,25 @@ void TForm1::DoShow() {
 
 void TForm1::FormShow() {
   SetCaptionLines({});
-  // A recovery copy left behind is newer than "lw1.ini": the run that left it never closed.
+  // A recovery copy left behind is newer than "lw1.ini": the run that left it never closed. Only
+  // a start after such a run finds one and takes it up before the window shows; any other start
+  // takes up the recovery copy once the window is up, so that the window comes no later for it.
+  if (ShowRecovery::LeftBehindIn(ConsoleStateFolder())) {
+    TakeUpRecovery(true);
+    return;
+  }
+  RestoreWorkingState({});
+  QTimer::singleShot(0, Window(), [this] { TakeUpRecovery(false); });
+}
+
+void TForm1::TakeUpRecovery(bool restore) {
   const RecoveryLeftBehind left = Recovery.Begin(ConsoleStateFolder());
   if (!left.notice.isEmpty()) TellOnceShown(left.notice);
+  if (restore || !left.path.isEmpty()) RestoreWorkingState(left);
+  Recovery.Kept(RecoveryNow(), PositionNow(), !left.path.isEmpty());
+}
+
+void TForm1::RestoreWorkingState(const RecoveryLeftBehind& left) {
   const QString saved =
       left.path.isEmpty() ? WorkingStateToRestore(QDir::currentPath(), UserStateFolder()) : left.path;
   if (!saved.isEmpty()) {
@@ -231,7 +247,6 @@ void TForm1::FormShow() {
   }
   ShowLine(0);
   if (left.resumeLine >= 0) SelectLineAsClicked(left.resumeLine);  // nothing is sent
-  Recovery.Kept(RecoveryNow(), PositionNow(), !left.path.isEmpty());
 }
 
 void TForm1::TellOnceShown(const QString& notice) {
@@ -268,6 +283,7 @@ void TForm1::SetCaptionLines(const QStringList& lines) {
     // A long show: the play list takes every line now, the caption list follows piece by piece
     // (one change of the caption list, mirrored as it begins).
     captionChanges_->Pause();
+    PositionTracker.Edited(0, ListBox1->Lines(), lines);
     ListBox1->Mirror(lines);
     captionFill_->Start(lines);
     return;
@@ -282,13 +298,20 @@ void TForm1::CaptionListFilled() {
   // The caption list holds what the play list shows, unless a line held a character that the
   // caption list keeps as a line end or shows differently.
   const QStringList lines = captionChanges_->Resume();
-  if (lines != ListBox1->Lines()) ListBox1->Mirror(lines);
+  if (lines != ListBox1->Lines()) {
+    PositionTracker.Edited(0, ListBox1->Lines(), lines);
+    ListBox1->Mirror(lines);
+  }
+  // What the fill ended with is the working state now, whether or not anyone acts next.
+  AfterOperatorAction();
 }
 
 void TForm1::Memo1Change() {
   if (captionFill_->Active()) return;
-  for (const CaptionChanges::Change& change : captionChanges_->Take())
+  for (const CaptionChanges::Change& change : captionChanges_->Take()) {
+    PositionTracker.Edited(change.first, ListBox1->Lines().mid(change.first, change.removed), change.lines);
     ListBox1->ReplaceLines(change.first, change.removed, change.lines);
+  }
   ListBox1->ShowFromTop();
 }
 
@@ -305,7 +328,10 @@ void TForm1::StoreToAll() {
   LineSettings.fill(LineSetting{CurrentSpeed(), CurrentDwell(), CurrentMode()});
 }
 
-void TForm1::ListBox1Click() { ShowLine(ListBox1->SelectedLine()); }
+void TForm1::ListBox1Click() {
+  PositionTracker.Selected(ListBox1->SelectedLine());
+  ShowLine(ListBox1->SelectedLine());
+}
 
 void TForm1::SelectLineAsClicked(int line) {
   ListBox1->SelectLineSilently(line);
@@ -319,6 +345,7 @@ void TForm1::SendSelectedLine(const QString& source) {
   const int line = ListBox1->SelectedLine();
   if (line < 0) return;
   LastSentLine = line;
+  PositionTracker.Sent(line);
   SendCaption(ListBox1->Lines()[line], CurrentMode(), line + 1, source);
 }
 

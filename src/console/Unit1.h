@@ -18,6 +18,7 @@
 #include "console/LineSettingTable.h"
 #include "console/ModeSelector.h"
 #include "console/PlayList.h"
+#include "console/ShowPositionTracker.h"
 #include "console/ShowRecovery.h"
 #include "console/SendLog.h"
 #include "platform/Application.h"
@@ -82,6 +83,7 @@ class TForm1 : public TForm {
   int LastSentLine = -1;  // the play-list line of the last send
   SendRecord LastSend;    // what the last send did, as the send log has it
   qint64 SendsMade = 0;   // sends so far, tried or not: a remote input tells its own from them
+  ShowPositionTracker PositionTracker;  // the lines sent and selected, as edits move them
   SendLog Sends{ConsoleStateFolder()};  // one line per send, whatever started it
   // Where the working state is written on close: the program's own folder.
   QString ProgramFolder;
@@ -134,7 +136,7 @@ class TForm1 : public TForm {
   int PortNumber() const { return UpDown3->Position(); }
   // What the working state would now hold, and where the show stands, for the recovery copy.
   RecoveryState RecoveryNow() const;
-  ShowPosition PositionNow() const { return {ListBox1->SelectedLine(), LastSentLine}; }
+  ShowPosition PositionNow() const { return PositionTracker.Position(ListBox1->count()); }
   // After every operator action (and remote cue): the recovery copy notes what may have changed.
   void AfterOperatorAction();
   // Tells the operator something once the window is up, without holding up its showing.
@@ -161,6 +163,11 @@ class TForm1 : public TForm {
   void ConnectHandlers();
   void SetTabOrder();
   void CentreOnScreen();
+  // Looks for a recovery copy left behind and keeps the copy from now on, restoring the working
+  // state first (`restore`, or when a copy was found after all): from what was left behind, else
+  // from "lw1.ini".
+  void TakeUpRecovery(bool restore);
+  void RestoreWorkingState(const RecoveryLeftBehind& left);
   // Runs a handler through the application's standard exception handler.
   template <typename Handler>
   auto Guarded(Handler handler) {

@@ -4,8 +4,11 @@
 
 #include <condition_variable>
 #include <deque>
+#include <exception>
 #include <mutex>
 #include <thread>
+
+#include "platform/StandardErrorDialogs.h"
 
 namespace {
 
@@ -20,9 +23,26 @@ struct WorkerThread::Shared {
   std::deque<std::function<void()>> jobs;
   bool busy = false;  // a job is taken and not yet done
   bool stop = false;
+  bool reported = false;  // a job's failure has been told (the thread's own)
+  Report report;
   std::thread thread;
 
   bool Idle() const { return jobs.empty() && !busy; }
+
+  void RunGuarded(const std::function<void()>& job) {
+    QString failure;
+    try {
+      job();
+      return;
+    } catch (const std::exception& error) {
+      failure = QString::fromUtf8(error.what());
+    } catch (...) {
+      failure = QStringLiteral("an unknown failure");
+    }
+    if (reported) return;
+    reported = true;
+    report(QStringLiteral("a background job failed (%1); the work goes on without it").arg(failure));
+  }
 
   void Run() {
     std::unique_lock lock(mutex);
@@ -33,7 +53,7 @@ struct WorkerThread::Shared {
       jobs.pop_front();
       busy = true;
       lock.unlock();
-      job();
+      RunGuarded(job);
       job = nullptr;  // what the job holds goes outside the lock
       lock.lock();
       busy = false;
@@ -42,7 +62,9 @@ struct WorkerThread::Shared {
   }
 };
 
-WorkerThread::WorkerThread() : shared_(std::make_shared<Shared>()) {}
+WorkerThread::WorkerThread(Report report) : shared_(std::make_shared<Shared>()) {
+  shared_->report = report ? std::move(report) : Report(SayOnStandardError);
+}
 
 WorkerThread::~WorkerThread() {
   {

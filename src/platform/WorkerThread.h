@@ -6,13 +6,17 @@
 // must not hold the program's end either: going away, the worker drops the jobs still waiting,
 // gives the one under way a few seconds, and then leaves it to finish on its own. A job must
 // therefore keep alive (share) whatever it uses, never its owner.
+// A job that throws ends neither the thread nor the program: the worker says so once through
+// its report (standard error unless told otherwise) and goes on with the next job.
+#include <QString>
 #include <chrono>
 #include <functional>
 #include <memory>
 
 class WorkerThread {
  public:
-  WorkerThread();
+  using Report = std::function<void(const QString& message)>;
+  explicit WorkerThread(Report report = {});
   ~WorkerThread();
   WorkerThread(const WorkerThread&) = delete;
   WorkerThread& operator=(const WorkerThread&) = delete;

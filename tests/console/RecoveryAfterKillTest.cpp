@@ -105,7 +105,7 @@ TEST(RecoveryWriterChild, WritesTwoVersionsInTurnUntilKilled) {
   RecoveryWriter writer(stateHome + QStringLiteral("/recovery.lw"), stateHome + QStringLiteral("/recovery.pos"));
   SayReady();
   for (int i = 0; i < 100000; ++i) {
-    writer.WriteState(versions[i % 2]);
+    writer.WriteState(versions[i % 2], ShowPosition{});
     ASSERT_TRUE(writer.WaitUntilIdle(std::chrono::seconds(30)));
   }
   FAIL() << "the kill never came";

@@ -57,6 +57,21 @@ TEST(SendLog, MovesToTheOlderLogAt10MiB) {
   EXPECT_EQ(LoggedFields(log.Path()).size(), 2);
 }
 
+TEST(SendLog, TwoConsolesAtTheBoundMoveTheFullLogOnceAndLoseNoLine) {
+  QDir().mkpath(QStringLiteral("state"));
+  constexpr qint64 kBound = 4096;
+  const QByteArray full(kBound - 10, 'x');
+  SendLog first(QStringLiteral("state"), {}, kBound), second(QStringLiteral("state"), {}, kBound);
+  for (int round = 0; round < 200; ++round) {
+    WriteBytes(QStringLiteral("state/sends.log"), full);
+    first.Append(Record(QStringLiteral("A")));
+    second.Append(Record(QStringLiteral("B")));
+    ASSERT_TRUE(first.WaitUntilWritten(5000) && second.WaitUntilWritten(5000));
+    ASSERT_EQ(ReadBytes(QStringLiteral("state/sends.log.1")), full) << "round " << round;
+    ASSERT_EQ(LoggedFields(first.Path()).size(), 2) << "round " << round;
+  }
+}
+
 TEST(SendLog, AFailedAppendIsReportedOnce) {
   WriteBytes(QStringLiteral("blocked"), "a file where the folder should be");
   QStringList reports;
