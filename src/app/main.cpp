@@ -8,6 +8,7 @@
 #include "console/ConsoleOptions.h"
 #include "console/FormRemoteControl.h"
 #include "remote/OscServer.h"
+#include "remote/WebPages.h"
 #include "console/Unit1.h"
 #include "platform/Application.h"
 #include "platform/FontConfigurationLoader.h"
@@ -41,7 +42,8 @@ int main(int argc, char** argv) {
   if (PrintVersionIfAsked(argc, argv, "lumetra")) return 0;
   QStringList arguments;
   for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
-  const ConsoleOptions options = ReadConsoleOptions(arguments, qEnvironmentVariable("LUMETRA_OSC"));
+  const ConsoleOptions options =
+      ReadConsoleOptions(arguments, qEnvironmentVariable("LUMETRA_OSC"), qEnvironmentVariable("LUMETRA_WEB"));
   if (options.help) {
     std::fputs(ConsoleUsage().toLocal8Bit().constData(), stdout);
     return 0;
@@ -68,8 +70,10 @@ int main(int argc, char** argv) {
   Application().MainForm = &form;
   form.Show();
   FormRemoteControl remote(form);
-  OscServer cues(remote);
+  GoGuard goGuard;  // one for every remote input
+  OscServer cues(remote, &goGuard);
   ListenForCues(cues, options);
+  const std::unique_ptr<WebPages> web = StartWebPages(options, form, remote, goGuard);
   const int status = Application().Run();
   if (cues.Ignored() > 0)
     SayOnStandardError(QStringLiteral("%1 OSC datagrams ignored (unknown address, wrong arguments or not OSC)").arg(cues.Ignored()));

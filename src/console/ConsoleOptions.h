@@ -6,16 +6,24 @@
 //   --help               prints the usage and ends
 //   --osc [HOST:]PORT    listens for OSC cues; also --osc=[HOST:]PORT. LUMETRA_OSC gives the same
 //                        for desktop launchers; the option wins over it.
+//   --web [HOST:]PORT    serves the web pages; also --web=[HOST:]PORT, and LUMETRA_WEB likewise.
+//   --web-control        the stage page may also send (with the key)
+//   --web-new-key        replaces the key of the web pages by a new one
 #include <QString>
 #include <QStringList>
 
 struct ConsoleOptions {
   bool help = false;
   QString osc;    // where to listen; empty: no server, no socket
-  QString error;  // one line when --osc was given without a value
+  QString web;    // where to serve the web pages; empty: no server, no socket
+  bool webControl = false;
+  bool webNewKey = false;
+  QString error;     // one line when --osc was given without a value
+  QString webError;  // one line when --web was given without a value
 };
 
-ConsoleOptions ReadConsoleOptions(const QStringList& arguments, const QString& oscFromEnvironment);
+ConsoleOptions ReadConsoleOptions(const QStringList& arguments, const QString& oscFromEnvironment,
+                                  const QString& webFromEnvironment = QString());
 
 // The text --help prints.
 QString ConsoleUsage();

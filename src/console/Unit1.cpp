@@ -326,8 +326,10 @@ void TForm1::SendCaption(const QString& caption, int mode, int line, const QStri
   const SignSendResult result = SendToSign(LedFrame, LastCaption, mode, PortNumber());
   // A port that cannot be opened, and one that stalls or vanishes mid-send, both show here.
   if (!result.complete) SetCaption(QStringLiteral("Com error"));
-  Sends.Append({QDateTime::currentDateTime(), source, line, mode, result.pages, result.bytes,
-                result.complete ? QStringLiteral("ok") : QStringLiteral("Com error: ") + result.error, caption});
+  const SendRecord record{QDateTime::currentDateTime(), source, line, mode, result.pages, result.bytes,
+                          result.complete ? QStringLiteral("ok") : QStringLiteral("Com error: ") + result.error, caption};
+  Sends.Append(record);
+  if (SendDone) SendDone(record);
 }
 
 void TForm1::ListBox1KeyUp(int key) {

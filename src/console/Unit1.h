@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QString>
+#include <functional>
 
 #include "console/CaptionChanges.h"
 #include "console/CaptionListFill.h"
@@ -81,6 +82,8 @@ class TForm1 : public TForm {
   QString LastCaption;  // the caption of the last send
   int LastSentLine = -1;  // the play-list line of the last send
   SendLog Sends{ConsoleStateFolder()};  // one line per send, whatever started it
+  // Told of every send once its result is known (the web pages follow the sign by it).
+  std::function<void(const SendRecord& send)> SendDone;
   // Where the working state is written on close: the program's own folder.
   QString ProgramFolder;
   // The copy of the working state kept while the console runs, for a start after a crash.

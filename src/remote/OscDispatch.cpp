@@ -107,10 +107,7 @@ OscOutcome OscDispatcher::Dispatch(QByteArrayView datagram, qint64 arrivalMs, co
   }
   switch (entry->command) {
     case Command::Go: {
-      // Any go counts as the previous one, also one refused as a double trigger.
-      const bool doubleTrigger = lastGoMs_ && arrivalMs >= *lastGoMs_ && arrivalMs - *lastGoMs_ < kDoubleTriggerMs;
-      lastGoMs_ = arrivalMs;
-      if (doubleTrigger) return OscOutcome::Refused;
+      if (!goGuard_.Admit(arrivalMs)) return OscOutcome::Refused;
       target_.Go(source);
       break;
     }

@@ -40,7 +40,8 @@ qint64 ArrivalMs(msghdr& header) {
 
 }  // namespace
 
-OscServer::OscServer(RemoteControl& target, QObject* parent) : QObject(parent), dispatcher_(target) {}
+OscServer::OscServer(RemoteControl& target, GoGuard* goGuard, QObject* parent)
+    : QObject(parent), dispatcher_(target, goGuard) {}
 
 OscServer::~OscServer() {
   delete notifier_;

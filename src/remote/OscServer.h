@@ -20,7 +20,7 @@ class QSocketNotifier;
 
 class OscServer : public QObject {
  public:
-  explicit OscServer(RemoteControl& target, QObject* parent = nullptr);
+  explicit OscServer(RemoteControl& target, GoGuard* goGuard = nullptr, QObject* parent = nullptr);
   ~OscServer() override;
 
   // Binds the socket and starts watching it; false with `error` saying why in one line (the
