@@ -5,6 +5,8 @@
 #include <QDateTime>
 #include <QFile>
 #include <QHttpServer>
+#include <QHttpServerRequest>
+#include <QHttpServerResponder>
 #include <QHttpServerResponse>
 #include <QTcpServer>
 #include <QWebSocket>
@@ -59,6 +61,12 @@ WebServer::~WebServer() = default;
 void WebServer::Route() {
   for (const Asset& asset : kAssets)
     http_->route(QString::fromLatin1(asset.path), [&asset] { return AssetResponse(asset); });
+  // The server hands a WebSocket upgrade over only on a path that has a route, and only when that
+  // route has written nothing back yet; anything else asking for /live is told to upgrade.
+  http_->route(QStringLiteral("/live"), [](const QHttpServerRequest& request, QHttpServerResponder&& responder) {
+    if (request.value("upgrade").compare("websocket", Qt::CaseInsensitive) != 0)
+      responder.write(QHttpServerResponder::StatusCode::UpgradeRequired);
+  });
 }
 
 bool WebServer::Listen(const OscEndpoint& endpoint, QString& error) {

@@ -9,25 +9,11 @@
 #include "remote/OscDispatch.h"
 #include "support/OscClient.h"
 #include "support/QtPrinters.h"
+#include "support/RecordingControl.h"
 
 namespace {
 
 const QString kSender = QStringLiteral("osc 127.0.0.1:5000");
-
-// Records what the dispatch asked of the console; the list holds three lines.
-class RecordingControl : public RemoteControl {
- public:
-  RemoteState State() const override { return {2, QStringLiteral("二"), 3}; }
-  void Go(const QString& source) override { calls << QStringLiteral("go ") + source; }
-  void Select(int line) override { calls << QStringLiteral("select %1").arg(line); }
-  void Next() override { calls << QStringLiteral("next"); }
-  void Previous() override { calls << QStringLiteral("previous"); }
-  void SendLine(int line, const QString& source) override { calls << QStringLiteral("send %1 ").arg(line) + source; }
-  void Blank(const QString& source) override { calls << QStringLiteral("blank ") + source; }
-  void SendText(const QString& text, const QString& source) override { calls << QStringLiteral("text ") + text + u' ' + source; }
-
-  QStringList calls;
-};
 
 struct Case {
   const char* what;
