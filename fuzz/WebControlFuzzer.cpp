@@ -9,6 +9,7 @@
 #include "CheckingControl.h"
 #include "FuzzSupport.h"
 #include "remote/WebControl.h"
+#include "remote/WebMessages.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return 0;
@@ -22,7 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   const WebControlResult first = control.Handle(message, 1000, source);
   Require(first.outcome == WebControlOutcome::Done || console.calls == 0, "a message not done does nothing");
-  Require(first.outcome != WebControlOutcome::Done || (offered && message.contains(key.toLatin1())),
+  const std::optional<WebControlMessage> read = ReadWebControlMessage(message);
+  Require(first.outcome != WebControlOutcome::Done || (offered && read && read->key == key),
           "only a message with the key acts, and only when control is offered");
   Require((first.outcome == WebControlOutcome::Refused) == QJsonDocument::fromJson(first.answer).isObject(),
           "a refusal, and only a refusal, is answered with a JSON object");

@@ -46,6 +46,8 @@ QStringList WebPageHosts(const QString& listenHost) {
 QWidget* MakeWebNotice(const QStringList& hosts, quint16 port, const QString& controlUrl) {
   auto* notice = new QWidget(nullptr, Qt::Window);
   notice->setAttribute(Qt::WA_DeleteOnClose);
+  // The play list keeps the keyboard: an Enter meant for a send must not close the notice.
+  notice->setAttribute(Qt::WA_ShowWithoutActivating);
   notice->setWindowTitle(QStringLiteral("Lumetra 网页"));
   auto* layout = new QVBoxLayout(notice);
   QStringList lines{QStringLiteral("网页已开启，同一网络中的手机和平板可以打开：")};

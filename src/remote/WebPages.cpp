@@ -32,7 +32,7 @@ class RunningWebPages : public WebPages {
   QString Url() const override { return HostPart() + u'/'; }
   void Notify(const QString& controlUrl) {
     // Once the window is up, so that the notice does not hold up its showing.
-    QTimer::singleShot(0, [this, controlUrl] {
+    QTimer::singleShot(0, &alive_, [this, controlUrl] {
       notice_ = MakeWebNotice(WebPageHosts(server_.Host().toString()), server_.Port(), controlUrl);
       notice_->show();
     });
@@ -43,6 +43,7 @@ class RunningWebPages : public WebPages {
   WebServer server_;
   std::unique_ptr<WebConsoleWatch> watch_;
   QPointer<QWidget> notice_;
+  QObject alive_;  // the notice is made only while the pages run
 };
 
 }  // namespace

@@ -14,26 +14,14 @@
 #include <QRegularExpression>
 #include <QTest>
 
-#include "console/ShowDocument.h"
 #include "support/ConsoleProcess.h"
 #include "support/FileBytes.h"
 #include "support/OscClient.h"
 #include "support/PtySign.h"
+#include "support/ThreeLineShow.h"
 #include "support/WebDriver.h"
 
 namespace {
-
-const QStringList kLines = {QStringLiteral("第一幕：春"), QStringLiteral("A caption that is much wider than the sign"),
-                            QStringLiteral("谢谢观看")};
-
-// Line 2 scrolls in (mode 1, several pages); line 3's own mode is 4, which Enter's step does not show.
-void WriteShow() {
-  ShowDocument show;
-  show.Lines = kLines;
-  show.Settings[1].Mode = 1;
-  show.Settings[2].Mode = 4;
-  show.Save(QStringLiteral("lw1.ini"));
-}
 
 // Waits (bounded) until the console has said what `pattern` matches on standard error.
 QString SaidOnStandardError(QProcess& console, QByteArray& err, const QString& pattern) {
@@ -98,7 +86,8 @@ void Photograph(WebDriver& browser, const QString& page) {
 TEST(WebPagesInTheBrowser, TheAudienceAndTheStageManagerFollowTheSignAndGoWorksOnlyWithTheKey) {
   PtySign sign;
   qputenv("LUMETRA_COM1", sign.DevicePath().toLocal8Bit());
-  WriteShow();
+  // Line 3's own mode is 4, which Enter's step does not show: GO carries mode 1 to it.
+  WriteThreeLineShow(4);
   ConsoleProcess console;
   console.process.setArguments(console.process.arguments() + QStringList{"--osc", "0", "--web", "0", "--web-control"});
   ASSERT_TRUE(console.StartAndWaitForHandlers());

@@ -14,26 +14,17 @@
 #include <unistd.h>
 
 #include "SignProcess.h"
-#include "console/ShowDocument.h"
 #include "support/CliRunner.h"
 #include "support/ConsoleProcess.h"
 #include "support/FileBytes.h"
 #include "support/OscClient.h"
 #include "support/QtPrinters.h"
 #include "support/SignPackets.h"
+#include "support/ThreeLineShow.h"
 
 namespace {
 
-const QStringList kLines = {QStringLiteral("第一幕：春"), QStringLiteral("A caption that is much wider than the sign"),
-                            QStringLiteral("谢谢观看")};
-
-// The show the console restores at start: its second line scrolls in (mode 1, several pages).
-void WriteShow() {
-  ShowDocument show;
-  show.Lines = kLines;
-  show.Settings[1].Mode = 1;
-  show.Save(QStringLiteral("lw1.ini"));
-}
+const QStringList& kLines = kThreeLines;
 
 // The local addresses of the process's UDP sockets, as the kernel lists them ("0100007F:2328").
 QStringList UdpSocketsOf(qint64 pid) {
@@ -102,7 +93,7 @@ TEST_F(OscConsoleProcess, EveryCueReachesTheSignAsTheConsoleWouldSendIt) {
   SignProcess sign({"--headless", "--png-dir", "pages"});
   ASSERT_FALSE(sign.DevicePath().isEmpty());
   qputenv("LUMETRA_COM1", sign.DevicePath().toLocal8Bit());
-  WriteShow();
+  WriteThreeLineShow();
   RunningConsole running({QStringLiteral("--osc"), QStringLiteral("0")});
   ASSERT_TRUE(running.started);
   QByteArray err;
