@@ -53,10 +53,12 @@ std::unique_ptr<WebPages> StartWebPages(const ConsoleOptions& options, TForm1& f
   if (!options.webError.isEmpty()) SayOnStandardError(options.webError + QStringLiteral("; running without the web pages"));
   if (options.web.isEmpty()) return nullptr;
   QString key;
-  if (options.webControl) {
+  // A new key is made when asked for, also for a run that offers no control: the old control
+  // address stops working at once.
+  if (options.webControl || options.webNewKey) {
     const WebKeyResult kept = LoadOrMakeWebKey(ConsoleStateFolder(), options.webNewKey);
     if (!kept.notice.isEmpty()) SayOnStandardError(kept.notice);
-    key = kept.key;
+    if (options.webControl) key = kept.key;
   }
   auto pages = std::make_unique<RunningWebPages>(remote, goGuard, key);
   QString error;
