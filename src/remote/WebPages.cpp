@@ -52,6 +52,13 @@ std::unique_ptr<WebPages> StartWebPages(const ConsoleOptions& options, TForm1& f
                                         GoGuard& goGuard) {
   if (!options.webError.isEmpty()) SayOnStandardError(options.webError + QStringLiteral("; running without the web pages"));
   if (options.web.isEmpty()) return nullptr;
+  QString error;
+  const auto without = [&] {
+    SayOnStandardError(QStringLiteral("--web %1: %2; running without the web pages").arg(options.web, error));
+    return nullptr;
+  };
+  const std::optional<OscEndpoint> endpoint = ParseOscEndpoint(options.web, error);
+  if (!endpoint) return without();
   QString key;
   // A new key is made when asked for, also for a run that offers no control: the old control
   // address stops working at once.
@@ -61,12 +68,7 @@ std::unique_ptr<WebPages> StartWebPages(const ConsoleOptions& options, TForm1& f
     if (options.webControl) key = kept.key;
   }
   auto pages = std::make_unique<RunningWebPages>(remote, goGuard, key);
-  QString error;
-  const std::optional<OscEndpoint> endpoint = ParseOscEndpoint(options.web, error);
-  if (!endpoint || !pages->Listen(*endpoint, error)) {
-    SayOnStandardError(QStringLiteral("--web %1: %2; running without the web pages").arg(options.web, error));
-    return nullptr;
-  }
+  if (!pages->Listen(*endpoint, error)) return without();
   pages->Watch(form);
   SayOnStandardError(QStringLiteral("serving the web pages on %1 (the stage manager's: %1stage)").arg(pages->Url()));
   const QString controlUrl = key.isEmpty() ? QString() : pages->Url() + QStringLiteral("stage?key=") + key;

@@ -17,6 +17,7 @@
 #include "support/ConsoleProcess.h"
 #include "support/FileBytes.h"
 #include "support/OscClient.h"
+#include "support/ProcessSockets.h"
 #include "support/PtySign.h"
 #include "support/ThreeLineShow.h"
 #include "support/WebDriver.h"
@@ -158,4 +159,27 @@ TEST(WebPagesInTheBrowser, TheAudienceAndTheStageManagerFollowTheSignAndGoWorksO
   ASSERT_EQ(log.size(), 4) << log.join('\n').constData();
   EXPECT_TRUE(log[2].contains("\tweb 127.0.0.1:")) << log[2].constData();
   EXPECT_TRUE(log[2].contains("\t3\t1\t")) << log[2].constData();
+}
+
+TEST(WebPagesOfTheProcess, WithoutTheOptionNothingListensAndABadValueIsOneLine) {
+  const std::pair<QStringList, QString> cases[] = {
+      {{}, {}},
+      {{"--web", "localhost:8080", "--web-control"}, QStringLiteral("lumetra: --web localhost:8080: ")},
+      {{"--web"}, QStringLiteral("lumetra: --web needs [HOST:]PORT; running without the web pages")},
+  };
+  for (const auto& [arguments, line] : cases) {
+    ConsoleProcess console;
+    console.process.setArguments(console.process.arguments() + arguments);
+    ASSERT_TRUE(console.StartAndWaitForHandlers());
+    EXPECT_TRUE(TcpSocketsOf(console.process.processId()).isEmpty()) << line.toStdString();
+    ::kill(console.process.processId(), SIGTERM);
+    ASSERT_TRUE(console.process.waitForFinished(10000));
+    const QStringList said = QString::fromLocal8Bit(console.process.readAllStandardError())
+                                 .split(u'\n')
+                                 .filter(QRegularExpression("^lumetra: "));
+    ASSERT_EQ(said.size(), line.isEmpty() ? 0 : 1) << said.join(u'\n').toStdString();
+    if (!line.isEmpty()) EXPECT_TRUE(said[0].startsWith(line)) << said[0].toStdString();
+    // No key is made for a run that serves no pages.
+    EXPECT_FALSE(QFile::exists(qEnvironmentVariable("XDG_STATE_HOME") + "/lumetra/web.key"));
+  }
 }

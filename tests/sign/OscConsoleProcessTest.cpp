@@ -18,6 +18,7 @@
 #include "support/ConsoleProcess.h"
 #include "support/FileBytes.h"
 #include "support/OscClient.h"
+#include "support/ProcessSockets.h"
 #include "support/QtPrinters.h"
 #include "support/SignPackets.h"
 #include "support/ThreeLineShow.h"
@@ -25,25 +26,6 @@
 namespace {
 
 const QStringList& kLines = kThreeLines;
-
-// The local addresses of the process's UDP sockets, as the kernel lists them ("0100007F:2328").
-QStringList UdpSocketsOf(qint64 pid) {
-  QStringList inodes;
-  const QDir fds(QStringLiteral("/proc/%1/fd").arg(pid));
-  for (const QString& fd : fds.entryList(QDir::System)) {
-    char target[256] = {};
-    if (::readlink(QFile::encodeName(fds.filePath(fd)).constData(), target, sizeof target - 1) > 0)
-      inodes << QString::fromLatin1(target);
-  }
-  QStringList addresses;
-  for (const char* table : {"/proc/net/udp", "/proc/net/udp6"})
-    for (const QByteArray& line : ReadBytes(QString::fromLatin1(table)).split('\n')) {
-      const QList<QByteArray> fields = line.simplified().split(' ');
-      if (fields.size() > 9 && inodes.contains(QStringLiteral("socket:[%1]").arg(QString::fromLatin1(fields[9]))))
-        addresses << QString::fromLatin1(fields[1]);
-    }
-  return addresses;
-}
 
 QString KernelAddress(int port) { return QStringLiteral("0100007F:%1").arg(port, 4, 16, QLatin1Char('0')).toUpper(); }
 
