@@ -29,7 +29,8 @@ foreach(size 16 22 24 32 48 64 128 256)
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps RENAME lumetra.png)
 endforeach()
 install(FILES "${packaging_dir}/icon/lumetra.svg" DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
-install(FILES "${packaging_dir}/completion/lumetra-cli" DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
+install(FILES "${packaging_dir}/completion/lumetra-cli" "${packaging_dir}/completion/lumetra"
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
 # The package's own data folder: the programs tell by it that they run installed (InstalledLayout).
 install(FILES ${lumetra_sign_catalogues} DESTINATION ${CMAKE_INSTALL_DATADIR}/lumetra/translations)
 

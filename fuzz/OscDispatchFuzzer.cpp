@@ -4,44 +4,9 @@
 // only for lines within its list and for texts the sign's encoding holds, does nothing for a
 // datagram it ignores and answers every other, the state last, and a repeated go is a double
 // trigger. The first byte gives the number of lines (0..7).
-#include <QStringEncoder>
-
+#include "CheckingControl.h"
 #include "FuzzSupport.h"
 #include "remote/OscDispatch.h"
-
-namespace {
-
-class CheckingControl : public RemoteControl {
- public:
-  explicit CheckingControl(int lines) : lines_(lines) {}
-  RemoteState State() const override { return {0, QString(), lines_}; }
-  void Go(const QString&) override { ++calls; ++gos; }
-  void Select(int line) override { Line(line); }
-  void Next() override { ++calls; }
-  void Previous() override { ++calls; }
-  void SendLine(int line, const QString&) override { Line(line); }
-  void Blank(const QString&) override { ++calls; }
-  void SendText(const QString& text, const QString& source) override { SendText(text, 0, source); }
-  void SendText(const QString& text, int mode, const QString&) override {
-    ++calls;
-    Require(mode >= 0 && mode < 20, "a text is sent in one of the sign's modes");
-    QStringEncoder encoder("GB18030");
-    (void)encoder.encode(text);
-    Require(!encoder.hasError(), "a text sent is one the sign's encoding holds");
-  }
-
-  int calls = 0;
-  int gos = 0;
-
- private:
-  void Line(int line) {
-    ++calls;
-    Require(line >= 1 && line <= lines_, "a line asked for is within the list");
-  }
-  int lines_;
-};
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return 0;

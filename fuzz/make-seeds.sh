@@ -67,6 +67,15 @@ osc text-mode '/lumetra/text\0\0\0,si\0\xe8\xb0\xa2\0\0\0\0\x01'
 osc unknown '/lumetra/stop\0\0\0,\0\0\0'
 osc state '/lumetra/state\0\0,\0\0\0'
 
+# Web page controls: each command with the harness's key, one without a key, and one to a
+# console that offers no control (the first byte's low bit).
+mkdir -p "$corpus/web-control"
+web() { printf '%s' "$2" >"$corpus/web-control/$1.json"; }
+key=0123456789abcdef0123456789abcdef
+for command in go back blank; do web "$command" $'\x01'"{\"type\":\"$command\",\"key\":\"$key\"}"; done
+web no-key $'\x01''{"type":"go"}'
+web control-off $'\x02'"{\"type\":\"go\",\"key\":\"$key\"}"
+
 # Skins: the skin folder's own INI text, a small one, and the binary seeds.
 cp "$root/resources/skin/skin.ini" "$corpus/skin-ini/"
 printf '[SKINOBJECTS]\r\ncount=2\r\n0=caption:caption\r\n1=x:stdbutton\r\n[caption]\r\nskinrect=1,2,3,4\r\n[x]\r\ncommand=cmrollup\r\n' \

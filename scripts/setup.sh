@@ -10,7 +10,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-qpa-plugins qt6-translations-l10n qt6-l10n-tools libgl-dev
-  zlib1g-dev libfontconfig-dev liblo-dev
+  zlib1g-dev libfontconfig-dev liblo-dev qt6-httpserver-dev qt6-websockets-dev libqrencode-dev
   fonts-arphic-uming fonts-wqy-zenhei fonts-liberation2
   xvfb xauth
 )
@@ -22,6 +22,7 @@ test_packages=(
   libxcb1-dev libxcb-damage0-dev
   lintian licensecheck desktop-file-utils man-db
   liblo-tools
+  chromium chromium-driver
   clang libclang-rt-14-dev llvm
 )
 package_packages=(dpkg-dev file)

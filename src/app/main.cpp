@@ -22,13 +22,14 @@
 #include "platform/StandardErrorDialogs.h"
 #include "platform/WindowSystem.h"
 #include "remote/OscStart.h"
+#include "remote/WebPages.h"
 
 int main(int argc, char** argv) {
   if (PrintVersionIfAsked(argc, argv, "lumetra")) return 0;
   QStringList arguments;
   for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
   const ConsoleOptions options =
-      ReadConsoleOptions(arguments, qEnvironmentVariable("LUMETRA_OSC"), qEnvironmentVariable("LUMETRA_OSC_ALLOW"));
+      ReadConsoleOptions(arguments, ConsoleEnvironmentNow());
   if (options.help) {
     std::fputs(ConsoleUsage().toLocal8Bit().constData(), stdout);
     return 0;
@@ -54,10 +55,12 @@ int main(int argc, char** argv) {
   Application().MainForm = &form;
   form.Show();
   FormRemoteControl remote(form);
-  OscServer cues(remote);
+  GoGuard goGuard;  // one for every remote input
+  OscServer cues(remote, &goGuard);
   // What the start left the console without, told once in the window as well.
   StartLosses losses;
   ListenForCues(cues, options, losses);
+  const std::unique_ptr<WebPages> web = StartWebPages(options, form, remote, goGuard, losses);
   // A start that found no copy left behind takes the recovery copy up once the window is up, in
   // a zero timer the window's showing posted before this one: only then is its loss known.
   QTimer::singleShot(0, &app, [&] {

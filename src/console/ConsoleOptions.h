@@ -8,6 +8,9 @@
 //                           same for desktop launchers; the option wins over it.
 //   --osc-allow ADDR[,...]  the senders that may cue (addresses or CIDR ranges); also
 //                           --osc-allow=..., and LUMETRA_OSC_ALLOW, which the option overrides.
+//   --web [HOST:]PORT       serves the web pages; also --web=[HOST:]PORT, and LUMETRA_WEB likewise.
+//   --web-control           the stage page may also send (with the key)
+//   --web-new-key           replaces the key of the web pages by a new one
 #include <QString>
 #include <QStringList>
 
@@ -15,11 +18,23 @@ struct ConsoleOptions {
   bool help = false;
   QString osc;       // where to listen; empty: no server, no socket
   QString oscAllow;  // who may cue; empty: every sender, and only a loopback address to listen on
-  QString error;     // one line when an option was given without a value
+  QString web;       // where to serve the web pages; empty: no server, no socket
+  bool webControl = false;
+  bool webNewKey = false;
+  QString error;     // one line when an OSC option was given without a value
+  QString webError;  // one line when --web was given without a value
 };
 
-ConsoleOptions ReadConsoleOptions(const QStringList& arguments, const QString& oscFromEnvironment,
-                                  const QString& oscAllowFromEnvironment = QString());
+// What the environment gives for desktop launchers; an option given wins over it.
+struct ConsoleEnvironment {
+  QString osc;       // LUMETRA_OSC
+  QString oscAllow;  // LUMETRA_OSC_ALLOW
+  QString web;       // LUMETRA_WEB
+};
+
+ConsoleOptions ReadConsoleOptions(const QStringList& arguments, const ConsoleEnvironment& environment = {});
+// The environment's values of this process.
+ConsoleEnvironment ConsoleEnvironmentNow();
 
 // The text --help prints.
 QString ConsoleUsage();

@@ -360,6 +360,7 @@ void TForm1::SendCaption(const QString& caption, int mode, int line, const QStri
   LastSend = SendRecordOf(source, line, mode, caption, result);
   ++SendsMade;
   Sends.Append(LastSend);
+  if (SendDone) SendDone(LastSend);
 }
 
 void TForm1::ListBox1KeyUp(int key) {

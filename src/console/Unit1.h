@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QString>
+#include <functional>
 
 #include "console/CaptionChanges.h"
 #include "console/CaptionListFill.h"
@@ -85,6 +86,8 @@ class TForm1 : public TForm {
   qint64 SendsMade = 0;   // sends so far, tried or not: a remote input tells its own from them
   ShowPositionTracker PositionTracker;  // the lines sent and selected, as edits move them
   SendLog Sends{ConsoleStateFolder()};  // one line per send, whatever started it
+  // Told of every send once its result is known (the web pages follow the sign by it).
+  std::function<void(const SendRecord& send)> SendDone;
   // Where the working state is written on close: the program's own folder.
   QString ProgramFolder;
   // The copy of the working state kept while the console runs, for a start after a crash.

@@ -112,7 +112,7 @@ struct Cue {
 };
 
 // Runs the cue on the console; the reason when it is refused.
-std::optional<QString> RunCue(RemoteControl& target, std::optional<qint64>& lastGoMs, const Cue& cue,
+std::optional<QString> RunCue(RemoteControl& target, GoGuard& goGuard, const Cue& cue,
                               qint64 arrivalMs, const QString& source) {
   const int lineCount = target.State().lineCount;
   const bool takesLine = cue.command == Command::GoTo || cue.command == Command::Send;
@@ -123,11 +123,8 @@ std::optional<QString> RunCue(RemoteControl& target, std::optional<qint64>& last
   }
   switch (cue.command) {
     case Command::Go: {
-      // Any go counts as the previous one, also one refused as a double trigger.
-      const std::optional<qint64> previous = lastGoMs;
-      lastGoMs = arrivalMs;
-      if (previous && arrivalMs >= *previous && arrivalMs - *previous < kDoubleTriggerMs)
-        return QStringLiteral("double trigger: %1 ms after the previous go").arg(arrivalMs - *previous);
+      if (const std::optional<qint64> after = goGuard.DoubleTrigger(arrivalMs))
+        return QStringLiteral("double trigger: %1 ms after the previous go").arg(*after);
       if (target.State().selectedLine == 0) return QStringLiteral("no line is selected");
       target.Go(source);
       break;
@@ -200,7 +197,7 @@ OscAnswer OscDispatcher::Dispatch(QByteArrayView datagram, qint64 arrivalMs, con
         cue.hasNumber = true;
       }
     }
-    refusal = RunCue(target_, lastGoMs_, cue, arrivalMs, source);
+    refusal = RunCue(target_, goGuard_, cue, arrivalMs, source);
   }
 
   // Enough of the address for the sender to know its cue, however long the one it sent.

@@ -32,10 +32,9 @@
 #include <vector>
 
 #include "console/RemoteControl.h"
+#include "remote/GoGuard.h"
 
 enum class OscOutcome { Done, Refused, Ignored };
-
-constexpr qint64 kDoubleTriggerMs = 250;
 
 struct OscAnswer {
   OscOutcome outcome = OscOutcome::Ignored;
@@ -45,7 +44,9 @@ struct OscAnswer {
 
 class OscDispatcher {
  public:
-  explicit OscDispatcher(RemoteControl& target) : target_(target) {}
+  // `goGuard` is shared with the other remote inputs; without one the dispatcher keeps its own.
+  explicit OscDispatcher(RemoteControl& target, GoGuard* goGuard = nullptr)
+      : target_(target), goGuard_(goGuard != nullptr ? *goGuard : ownGuard_) {}
   // One datagram as it arrived at `arrivalMs` (milliseconds on one clock; a go stamped before
   // the previous one is no double trigger) from `source` (for the send log).
   OscAnswer Dispatch(QByteArrayView datagram, qint64 arrivalMs, const QString& source);
@@ -53,7 +54,8 @@ class OscDispatcher {
 
  private:
   RemoteControl& target_;
-  std::optional<qint64> lastGoMs_;
+  GoGuard ownGuard_;
+  GoGuard& goGuard_;
 };
 
 // The answers, each one datagram.

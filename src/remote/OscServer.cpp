@@ -68,7 +68,8 @@ Arrival ArrivalOf(msghdr& header) {
 
 }  // namespace
 
-OscServer::OscServer(RemoteControl& target, QObject* parent) : QObject(parent), dispatcher_(target) {
+OscServer::OscServer(RemoteControl& target, GoGuard* goGuard, QObject* parent)
+    : QObject(parent), dispatcher_(target, goGuard) {
   next_ = new QTimer(this);
   next_->setSingleShot(true);
   next_->setInterval(0);

@@ -31,7 +31,7 @@ class QTimer;
 
 class OscServer : public QObject {
  public:
-  explicit OscServer(RemoteControl& target, QObject* parent = nullptr);
+  explicit OscServer(RemoteControl& target, GoGuard* goGuard = nullptr, QObject* parent = nullptr);
   ~OscServer() override;
 
   // Takes datagrams only from the list's senders; without a list, from every sender.

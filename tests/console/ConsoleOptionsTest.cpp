@@ -35,7 +35,7 @@ TEST(ConsoleOptions, OscAndWhoMayCueComeFromTheOptionElseTheEnvironment) {
       {{"lumetra", "--osc-allow"}, {}, {}, "--osc-allow needs ADDR[,ADDR...]", false, "192.168.1.20"},
   };
   for (const Case& c : cases) {
-    const ConsoleOptions options = ReadConsoleOptions(c.arguments, c.environment, c.allowEnvironment);
+    const ConsoleOptions options = ReadConsoleOptions(c.arguments, {c.environment, c.allowEnvironment, {}});
     EXPECT_EQ(options.oscAllow, c.allow) << c.arguments.join(' ').toStdString();
     EXPECT_EQ(options.osc, c.osc) << c.arguments.join(' ').toStdString();
     EXPECT_EQ(options.error, c.error) << c.arguments.join(' ').toStdString();
@@ -43,6 +43,38 @@ TEST(ConsoleOptions, OscAndWhoMayCueComeFromTheOptionElseTheEnvironment) {
   }
   EXPECT_TRUE(ConsoleUsage().contains(QStringLiteral("--osc [HOST:]PORT")));
   EXPECT_TRUE(ConsoleUsage().contains(QStringLiteral("--osc-allow ADDR[,ADDR...]")));
+}
+
+TEST(ConsoleOptions, WebComesFromTheOptionElseTheEnvironmentAndControlOnlyWhenAsked) {
+  struct Case {
+    QStringList arguments;
+    QString environment;
+    QString web;
+    bool control = false;
+    bool newKey = false;
+    QString error;
+  };
+  const QString needs = QStringLiteral("--web needs [HOST:]PORT");
+  const Case cases[] = {
+      {{"lumetra"}, {}, {}},
+      {{"lumetra", "--web", "8080", "--osc", "9000"}, {}, "8080"},
+      {{"lumetra", "--web=0.0.0.0:8080", "--web-control"}, {}, "0.0.0.0:8080", true},
+      {{"lumetra", "--web-control", "--web-new-key"}, " 8081 ", "8081", true, true},
+      {{"lumetra", "--web", "8080"}, "8081", "8080"},
+      {{"lumetra", "--web"}, "8081", {}, false, false, needs},
+      {{"lumetra", "--web="}, {}, {}, false, false, needs},
+      // "--web-control" is an option of its own, never the value of --web.
+      {{"lumetra", "--web-controls"}, {}, {}},
+  };
+  for (const Case& c : cases) {
+    const ConsoleOptions options = ReadConsoleOptions(c.arguments, {{}, {}, c.environment});
+    const std::string what = c.arguments.join(' ').toStdString();
+    EXPECT_EQ(options.web, c.web) << what;
+    EXPECT_EQ(options.webControl, c.control) << what;
+    EXPECT_EQ(options.webNewKey, c.newKey) << what;
+    EXPECT_EQ(options.webError, c.error) << what;
+  }
+  EXPECT_EQ(ReadConsoleOptions({"lumetra", "--web", "8080", "--osc", "9000"}).osc, QStringLiteral("9000"));
 }
 
 TEST(OscEndpoint, TheHostIsThisMachineUnlessANumericAddressIsGiven) {

@@ -85,6 +85,9 @@ completed=$(PATH="$bin:$PATH" bash -c 'source "$1"; COMP_WORDS=(lumetra-cli se);
                                        echo "${COMPREPLY[*]}"; COMP_WORDS=(lumetra-cli send --dev); COMP_CWORD=2
                                        _lumetra_cli; echo "${COMPREPLY[*]}"' _ "$share/bash-completion/completions/lumetra-cli")
 [ "$completed" = $'send\n--device' ] || fail "bash completion offered \"$completed\""
+completed=$(PATH="$bin:$PATH" bash -c 'source "$1"; COMP_WORDS=(lumetra --web-n); COMP_CWORD=1; _lumetra
+                                       echo "${COMPREPLY[*]}"' _ "$share/bash-completion/completions/lumetra")
+[ "$completed" = "--web-new-key" ] || fail "the console's bash completion offered \"$completed\""
 head -1 "$share/doc/lumetra/serial-port.md" | grep -qx '# The serial port' || fail "no serial-port page"
 grep -q 'usermod -aG dialout' "$share/doc/lumetra/serial-port.md" || fail "the serial-port page does not say how to join dialout"
 grep -qx 'License: GPL-3.0+' "$share/doc/lumetra/copyright" || fail "the copyright file names no GPL-3.0+"

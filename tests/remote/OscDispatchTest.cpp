@@ -9,42 +9,12 @@
 #include "remote/OscDispatch.h"
 #include "support/OscClient.h"
 #include "support/QtPrinters.h"
+#include "support/RecordingControl.h"
 
 namespace {
 
 const QString kSender = QStringLiteral("osc 127.0.0.1:5000");
 const QString kState = QStringLiteral("/lumetra/state 2 \"二\" 3");
-
-// Records what the dispatch asked of the console; the list holds three lines, the second
-// selected in mode 5. A caption needs a page per character in mode 1.
-class RecordingControl : public RemoteControl {
- public:
-  RemoteState State() const override { return {selected, QStringLiteral("二"), 3}; }
-  void Go(const QString& source) override { Sent(QStringLiteral("go ") + source, {2, 5, "ok"}); }
-  void Select(int line) override { calls << QStringLiteral("select %1").arg(line); }
-  void Next() override { calls << QStringLiteral("next"); }
-  void Previous() override { calls << QStringLiteral("previous"); }
-  void SendLine(int line, const QString& source) override {
-    Sent(QStringLiteral("send %1 ").arg(line) + source, {line, 5, "ok"});
-  }
-  void Blank(const QString& source) override { Sent(QStringLiteral("blank ") + source, {0, 0, "ok"}); }
-  void SendText(const QString& text, const QString& source) override { SendText(text, 5, source); }
-  void SendText(const QString& text, int mode, const QString& source) override {
-    Sent(QStringLiteral("text %1 ").arg(mode) + text + u' ' + source, {0, mode, "Com error: no such device"});
-  }
-  int PacketPages(const QString& text, int mode) const override { return mode == 1 ? int(text.size()) : 1; }
-  std::vector<RemoteSend> TakeSends() override { return std::exchange(sends, {}); }
-
-  QStringList calls;
-  std::vector<RemoteSend> sends;
-  int selected = 2;
-
- private:
-  void Sent(const QString& call, const RemoteSend& send) {
-    calls << call;
-    sends.push_back(send);
-  }
-};
 
 struct Case {
   const char* what;

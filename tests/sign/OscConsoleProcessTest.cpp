@@ -14,46 +14,19 @@
 #include <unistd.h>
 
 #include "SignProcess.h"
-#include "console/ShowDocument.h"
 #include "support/CliRunner.h"
 #include "support/ConsoleProcess.h"
 #include "support/FileBytes.h"
 #include "support/OscClient.h"
+#include "support/ProcessSockets.h"
 #include "support/PtySign.h"
 #include "support/QtPrinters.h"
 #include "support/SignPackets.h"
+#include "support/ThreeLineShow.h"
 
 namespace {
 
-const QStringList kLines = {QStringLiteral("第一幕：春"), QStringLiteral("A caption that is much wider than the sign"),
-                            QStringLiteral("谢谢观看")};
-
-// The show the console restores at start: its second line scrolls in (mode 1, several pages).
-void WriteShow() {
-  ShowDocument show;
-  show.Lines = kLines;
-  show.Settings[1].Mode = 1;
-  show.Save(QStringLiteral("lw1.ini"));
-}
-
-// The local addresses of the process's UDP sockets, as the kernel lists them ("0100007F:2328").
-QStringList UdpSocketsOf(qint64 pid) {
-  QStringList inodes;
-  const QDir fds(QStringLiteral("/proc/%1/fd").arg(pid));
-  for (const QString& fd : fds.entryList(QDir::System)) {
-    char target[256] = {};
-    if (::readlink(QFile::encodeName(fds.filePath(fd)).constData(), target, sizeof target - 1) > 0)
-      inodes << QString::fromLatin1(target);
-  }
-  QStringList addresses;
-  for (const char* table : {"/proc/net/udp", "/proc/net/udp6"})
-    for (const QByteArray& line : ReadBytes(QString::fromLatin1(table)).split('\n')) {
-      const QList<QByteArray> fields = line.simplified().split(' ');
-      if (fields.size() > 9 && inodes.contains(QStringLiteral("socket:[%1]").arg(QString::fromLatin1(fields[9]))))
-        addresses << QString::fromLatin1(fields[1]);
-    }
-  return addresses;
-}
+const QStringList& kLines = kThreeLines;
 
 QString KernelAddress(int port) { return QStringLiteral("0100007F:%1").arg(port, 4, 16, QLatin1Char('0')).toUpper(); }
 
@@ -92,7 +65,7 @@ TEST_F(OscConsoleProcess, EveryCueReachesTheSignAsTheConsoleWouldSendIt) {
   SignProcess sign({"--headless", "--png-dir", "pages"});
   ASSERT_FALSE(sign.DevicePath().isEmpty());
   qputenv("LUMETRA_COM1", sign.DevicePath().toLocal8Bit());
-  WriteShow();
+  WriteThreeLineShow();
   RunningConsole running({QStringLiteral("--osc"), QStringLiteral("0")});
   ASSERT_TRUE(running.started);
   QByteArray err;

@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
+#include "remote/WebConsoleWatch.h"
+
+#include "console/DisplayPacket.h"
+#include "console/Unit1.h"
+
+WebConsoleWatch::WebConsoleWatch(TForm1& form, WebServer& server) : form_(form), server_(server) {
+  gather_.setSingleShot(true);
+  gather_.setInterval(0);
+  QObject::connect(&gather_, &QTimer::timeout, [this] { PublishState(); });
+  const auto changed = [this] { StateChanged(); };
+  QAbstractItemModel* lines = form_.ListBox1->model();
+  QObject::connect(lines, &QAbstractItemModel::rowsInserted, &gather_, changed);
+  QObject::connect(lines, &QAbstractItemModel::rowsRemoved, &gather_, changed);
+  QObject::connect(lines, &QAbstractItemModel::dataChanged, &gather_, changed);
+  QObject::connect(lines, &QAbstractItemModel::modelReset, &gather_, changed);
+  QObject::connect(lines, &QAbstractItemModel::layoutChanged, &gather_, changed);
+  QObject::connect(form_.ListBox1->selectionModel(), &QItemSelectionModel::selectionChanged, &gather_, changed);
+  QObject::connect(form_.ListBox1->selectionModel(), &QItemSelectionModel::currentChanged, &gather_, changed);
+  QObject::connect(form_.ComboBox1, &QComboBox::currentIndexChanged, &gather_, changed);
+  form_.SendDone = [this](const SendRecord& record) { PublishSend(record); };
+  PublishState();
+}
+
+WebConsoleWatch::~WebConsoleWatch() { form_.SendDone = nullptr; }
+
+WebState WebConsoleWatch::StateNow() const {
+  const int selected = form_.ListBox1->SelectedLine();
+  const QStringList& lines = form_.ListBox1->Lines();
+  return {selected + 1, int(lines.size()), form_.CurrentMode(), NextLines(lines, selected, form_.CurrentMode())};
+}
+
+WebSend WebConsoleWatch::SendOf(const SendRecord& record) const {
+  // The packet is built again from what the send used, by the same code: the very bytes the
+  // sign was sent.
+  const QByteArray packet = BuildDisplayPacket(record.caption, form_.CaptionFont, record.mode);
+  WebSend send{record.time, record.line, record.caption, record.mode, record.result == QLatin1String("ok"),
+               record.result, {}};
+  for (qsizetype at = qsizetype(kPacketHeader.size()) + 1; at + kPageRecordSize <= packet.size(); at += kPageRecordSize)
+    send.pages.append(packet.mid(at, kPackedFrameSize));
+  return send;
+}
+
+void WebConsoleWatch::StateChanged() {
+  if (!gather_.isActive()) gather_.start();
+}
+
+void WebConsoleWatch::PublishState() {
+  const WebState state = StateNow();
+  const QByteArray unnumbered = WebStateMessage(state, 0);
+  if (unnumbered == lastState_) return;
+  lastState_ = unnumbered;
+  server_.Publish(WebStateMessage(state, ++seq_), WebServer::Keep::LastState);
+}
+
+void WebConsoleWatch::PublishSend(const SendRecord& record) {
+  server_.Publish(WebSendMessage(SendOf(record), ++seq_), WebServer::Keep::LastSend);
+  // Enter's step follows the send at once: the next state goes out right behind it.
+  StateChanged();
+}

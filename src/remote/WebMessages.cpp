@@ -1,0 +1,92 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
+#include "remote/WebMessages.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <iterator>
+
+#include "console/DisplayModes.h"
+
+namespace {
+
+constexpr const char* kCommandNames[] = {"go", "back", "blank"};
+static_assert(std::size(kCommandNames) == std::size_t(WebCommand::Blank) + 1);
+
+QByteArray Compact(const QJsonObject& object) { return QJsonDocument(object).toJson(QJsonDocument::Compact); }
+
+// The mode as the packet's byte carries it, and its name ("" for none).
+void PutMode(QJsonObject& object, int mode) {
+  object[QStringLiteral("mode")] = mode & 0xFF;
+  object[QStringLiteral("modeName")] = DisplayModeName(mode);
+}
+
+}  // namespace
+
+QList<WebNextLine> NextLines(const QStringList& lines, int selected, int mode, int wanted) {
+  QList<WebNextLine> next;
+  const int count = int(lines.size());
+  if (selected < 0 || selected >= count) return next;
+  for (int i = 0; i < wanted && i < count; ++i) {
+    const int line = (selected + i) % count;
+    next.append({line + 1, lines[line], mode});
+  }
+  return next;
+}
+
+QByteArray WebHelloMessage(bool control) {
+  return Compact({{QStringLiteral("type"), QStringLiteral("hello")}, {QStringLiteral("control"), control}});
+}
+
+QByteArray WebStateMessage(const WebState& state, qint64 seq) {
+  QJsonObject object{{QStringLiteral("type"), QStringLiteral("state")},
+                     {QStringLiteral("seq"), seq},
+                     {QStringLiteral("line"), state.line},
+                     {QStringLiteral("count"), state.count}};
+  PutMode(object, state.mode);
+  QJsonArray next;
+  for (const WebNextLine& line : state.next) {
+    QJsonObject entry{{QStringLiteral("line"), line.line}, {QStringLiteral("text"), line.text}};
+    PutMode(entry, line.mode);
+    next.append(entry);
+  }
+  object[QStringLiteral("next")] = next;
+  return Compact(object);
+}
+
+QByteArray WebSendMessage(const WebSend& send, qint64 seq) {
+  QJsonObject object{{QStringLiteral("type"), QStringLiteral("send")},
+                     {QStringLiteral("seq"), seq},
+                     {QStringLiteral("time"), send.time.toString(Qt::ISODateWithMs)},
+                     {QStringLiteral("line"), send.line},
+                     {QStringLiteral("caption"), send.caption},
+                     {QStringLiteral("ok"), send.ok},
+                     {QStringLiteral("result"), send.result}};
+  PutMode(object, send.mode);
+  QJsonArray pages;
+  for (const QByteArray& page : send.pages) pages.append(QString::fromLatin1(page.toBase64()));
+  object[QStringLiteral("pages")] = pages;
+  return Compact(object);
+}
+
+std::optional<WebControlMessage> ReadWebControlMessage(QByteArrayView text) {
+  QJsonParseError error{};
+  const QJsonDocument document = QJsonDocument::fromJson(text.toByteArray(), &error);
+  if (error.error != QJsonParseError::NoError || !document.isObject()) return std::nullopt;
+  const QJsonObject object = document.object();
+  const QJsonValue key = object.value(QStringLiteral("key"));
+  if (!key.isString() && !key.isUndefined()) return std::nullopt;
+  const QString type = object.value(QStringLiteral("type")).toString();
+  for (std::size_t i = 0; i < std::size(kCommandNames); ++i)
+    if (type == QLatin1String(kCommandNames[i])) return WebControlMessage{WebCommand(i), key.toString()};
+  return std::nullopt;
+}
+
+const char* WebCommandName(WebCommand command) { return kCommandNames[std::size_t(command)]; }
+
+QByteArray WebRefusedMessage(WebCommand command, const char* reason) {
+  return Compact({{QStringLiteral("type"), QStringLiteral("refused")},
+                  {QStringLiteral("command"), QLatin1String(WebCommandName(command))},
+                  {QStringLiteral("reason"), QLatin1String(reason)}});
+}

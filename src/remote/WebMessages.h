@@ -1,0 +1,75 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
+#pragma once
+// The messages of the web pages' WebSocket (/live), each one small JSON object (UTF-8 text).
+// The console sends:
+//   {"type":"hello","control":B}   first, to each page: whether GO, BACK and BLANK are offered
+//   {"type":"send","seq":N,"time":T,"line":L,"caption":S,"mode":M,"modeName":S,"ok":B,
+//    "result":S,"pages":[P...]}      a send: line 0 when the caption is no line of the list,
+//                                    result "ok" or "Com error: <reason>", each page the 384
+//                                    bytes of the packed frame the sign received, in base64
+//   {"type":"state","seq":N,"line":L,"count":C,"mode":M,"modeName":S,
+//    "next":[{"line":L,"text":S,"mode":M,"modeName":S}...]}
+//                                    where the show stands: the selected line (0 when none), the
+//                                    number of lines, the mode the selector carries and the lines
+//                                    GO sends next, each in the mode it will be sent in
+//   {"type":"refused","command":C,"reason":R}
+//                                    to the sender only: reason "control off", "key",
+//                                    "double trigger" or "busy" (a control still running)
+// "seq" counts every message sent to all pages, so that a page can tell one it missed. A page
+// that opens gets hello, the last send (when there was one) and the state at once.
+// A page may send {"type":"go"|"back"|"blank","key":K}; anything else is ignored.
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+struct WebNextLine {
+  int line = 0;  // 1-based
+  QString text;
+  int mode = 0;
+  bool operator==(const WebNextLine&) const = default;
+};
+
+struct WebState {
+  int line = 0;  // the selected line, 1-based; 0 when none
+  int count = 0;
+  int mode = 0;  // the mode the selector carries (-1: none, sent as 255)
+  QList<WebNextLine> next;
+};
+
+struct WebSend {
+  QDateTime time;
+  int line = 0;
+  QString caption;
+  int mode = 0;
+  bool ok = false;
+  QString result;
+  QList<QByteArray> pages;  // packed frames, 384 bytes each
+};
+
+// The lines GO sends next: the selected one and those after it, wrapping to the first as Enter
+// does, at most `wanted` and never one twice, each in the mode the selector carries (Enter's own
+// step leaves it as it is).
+QList<WebNextLine> NextLines(const QStringList& lines, int selected, int mode, int wanted = 3);
+
+QByteArray WebHelloMessage(bool control);
+QByteArray WebStateMessage(const WebState& state, qint64 seq);
+QByteArray WebSendMessage(const WebSend& send, qint64 seq);
+
+enum class WebCommand { Go, Back, Blank };
+
+struct WebControlMessage {
+  WebCommand command = WebCommand::Go;
+  QString key;
+  bool operator==(const WebControlMessage&) const = default;
+};
+
+// A page's control message, or nullopt when it is none (not JSON, not an object, another type,
+// a key that is no string, ...).
+std::optional<WebControlMessage> ReadWebControlMessage(QByteArrayView text);
+const char* WebCommandName(WebCommand command);
+QByteArray WebRefusedMessage(WebCommand command, const char* reason);

@@ -1,0 +1,159 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
+// The live WebSocket of the web pages with many real WebSocket clients: every page gets every
+// message in order, a page that never reads is dropped without holding up the others, and a flood
+// of messages that are no control changes nothing.
+#include <gtest/gtest.h>
+#include <arpa/inet.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTest>
+#include <QWebSocket>
+#include <memory>
+#include <vector>
+
+#include "remote/WebMessages.h"
+#include "remote/WebServer.h"
+#include "support/RecordingControl.h"
+
+namespace {
+
+const QString kKey = QStringLiteral("0123456789abcdef0123456789abcdef");
+
+struct Page {
+  QWebSocket socket;
+  QList<QJsonObject> received;
+};
+
+class LiveServer {
+ public:
+  LiveServer() : control(console, guard, kKey), server(control) {
+    QString error;
+    OscEndpoint endpoint = *ParseOscEndpoint(QStringLiteral("0"), error);
+    listening = server.Listen(endpoint, error);
+  }
+  std::unique_ptr<Page> Open() {
+    auto page = std::make_unique<Page>();
+    QObject::connect(&page->socket, &QWebSocket::textMessageReceived, [p = page.get()](const QString& text) {
+      p->received << QJsonDocument::fromJson(text.toUtf8()).object();
+    });
+    page->socket.open(QUrl(QStringLiteral("ws://127.0.0.1:%1/live").arg(server.Port())));
+    return page;
+  }
+
+  RecordingControl console;
+  GoGuard guard;
+  WebControl control;
+  WebServer server;
+  bool listening = false;
+};
+
+// A state message `bytes` long or so, numbered.
+QByteArray StateOfSize(qint64 seq, int bytes) {
+  return WebStateMessage({1, 1, 0, {{1, QString(bytes, u'x'), 0}}}, seq);
+}
+
+// A client that takes the upgrade and then reads nothing, with a receive buffer as small as the
+// system allows.
+int DeadPage(quint16 port) {
+  const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  const int small = 1024;
+  ::setsockopt(fd, SOL_SOCKET, SO_RCVBUF, &small, sizeof small);
+  sockaddr_in address{};
+  address.sin_family = AF_INET;
+  address.sin_port = htons(port);
+  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) return -1;
+  const QByteArray upgrade = QStringLiteral("GET /live HTTP/1.1\r\nHost: 127.0.0.1:%1\r\nUpgrade: websocket\r\n"
+                                            "Connection: Upgrade\r\nSec-WebSocket-Key: dGhlIHNhbXBsZSBub25jZQ==\r\n"
+                                            "Sec-WebSocket-Version: 13\r\n\r\n")
+                                 .arg(port)
+                                 .toLatin1();
+  return ::send(fd, upgrade.constData(), size_t(upgrade.size()), 0) == upgrade.size() ? fd : -1;
+}
+
+}  // namespace
+
+TEST(WebLive, TwoHundredPagesGetEveryMessageInOrder) {
+  LiveServer live;
+  ASSERT_TRUE(live.listening);
+  live.server.Publish(StateOfSize(1, 10), WebServer::Keep::LastState);  // what a page that opens gets first
+  std::vector<std::unique_ptr<Page>> pages;
+  for (int i = 0; i < 200; ++i) pages.push_back(live.Open());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return live.server.Pages().Count() == 200; }, 20000));
+  constexpr int kMessages = 30;
+  for (int seq = 2; seq <= kMessages; ++seq) live.server.Publish(StateOfSize(seq, 100), WebServer::Keep::LastState);
+  const auto allArrived = [&] {
+    for (const auto& page : pages)
+      if (page->received.size() < kMessages + 1) return false;
+    return true;
+  };
+  ASSERT_TRUE(QTest::qWaitFor(allArrived, 30000));
+  for (const auto& page : pages) {
+    ASSERT_EQ(page->received.size(), kMessages + 1);
+    EXPECT_EQ(page->received[0]["type"].toString(), QStringLiteral("hello"));
+    EXPECT_TRUE(page->received[0]["control"].toBool());
+    for (int seq = 1; seq <= kMessages; ++seq) ASSERT_EQ(page->received[seq]["seq"].toInt(), seq);
+  }
+  EXPECT_EQ(live.server.Pages().Dropped(), 0);
+}
+
+TEST(WebLive, APageThatNeverReadsIsDroppedAndTheOthersGetEverything) {
+  LiveServer live;
+  ASSERT_TRUE(live.listening);
+  std::vector<std::unique_ptr<Page>> pages;
+  for (int i = 0; i < 3; ++i) pages.push_back(live.Open());
+  const int dead = DeadPage(live.server.Port());
+  ASSERT_GE(dead, 0);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return live.server.Pages().Count() == 4; }, 10000));
+  // Far more than the system's buffers and the page's queue hold; published a piece at a time, as
+  // sends come, with the event loop running in between.
+  constexpr int kMessages = 400;
+  for (int seq = 1; seq <= kMessages; ++seq) {
+    live.server.Publish(StateOfSize(seq, 32 * 1024), WebServer::Keep::LastState);
+    QTest::qWait(0);
+  }
+  ASSERT_TRUE(QTest::qWaitFor([&] { return live.server.Pages().Dropped() == 1; }, 20000));
+  EXPECT_EQ(live.server.Pages().Count(), 3);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return pages.back()->received.size() == kMessages + 1; }, 30000));
+  for (const auto& page : pages) {
+    ASSERT_TRUE(QTest::qWaitFor([&] { return page->received.size() == kMessages + 1; }, 30000));
+    for (int seq = 1; seq <= kMessages; ++seq) ASSERT_EQ(page->received[seq]["seq"].toInt(), seq);
+  }
+  ::close(dead);
+}
+
+TEST(WebLive, AFloodOfMessagesThatAreNoControlChangesNothing) {
+  LiveServer live;
+  ASSERT_TRUE(live.listening);
+  const std::unique_ptr<Page> flooder = live.Open();
+  const std::unique_ptr<Page> watcher = live.Open();
+  // Open on both ends: each has its hello.
+  ASSERT_TRUE(QTest::qWaitFor([&] { return flooder->received.size() == 1 && watcher->received.size() == 1; }, 10000));
+  const QStringList malformed = {
+      "", "go", "{", "[]", "null", R"({"type":"go","key":7})", R"({"type":"Go"})", R"({"type":["go"]})",
+      R"({"type":"state","key":"0123456789abcdef0123456789abcdef"})", QString(3000, u'{'), QStringLiteral("\u0000"),
+  };
+  constexpr int kRounds = 100;
+  for (int round = 0; round < kRounds; ++round)
+    for (const QString& message : malformed) flooder->socket.sendTextMessage(message);
+  flooder->socket.sendBinaryMessage(QByteArray(R"({"type":"go","key":"0123456789abcdef0123456789abcdef"})"));
+  flooder->socket.sendTextMessage(QStringLiteral(R"({"type":"go"})"));  // answered: all before it was taken
+  ASSERT_TRUE(QTest::qWaitFor([&] { return flooder->received.size() == 2; }, 20000));
+  EXPECT_EQ(flooder->received[1]["reason"].toString(), QStringLiteral("key"));
+  EXPECT_EQ(live.server.Ignored(), kRounds * malformed.size());
+  EXPECT_TRUE(live.console.calls.isEmpty()) << live.console.calls.join(u',').toStdString();
+  EXPECT_EQ(watcher->received.size(), 1);  // its hello only
+
+  // Longer than a page's message may be: that page is closed, and nothing runs.
+  flooder->socket.sendTextMessage(QStringLiteral(R"({"type":"go","key":"%1","pad":"%2"})").arg(kKey, QString(5000, u'x')));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return live.server.Pages().Count() == 1; }, 10000));
+  EXPECT_TRUE(live.console.calls.isEmpty());
+  // The one control with the key still runs.
+  watcher->socket.sendTextMessage(QStringLiteral(R"({"type":"blank","key":"%1"})").arg(kKey));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !live.console.calls.isEmpty(); }, 10000));
+  EXPECT_TRUE(live.console.calls[0].startsWith(QStringLiteral("blank web 127.0.0.1:")));
+}

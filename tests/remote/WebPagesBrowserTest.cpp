@@ -1,0 +1,185 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
+// The web pages of the console running as its own process, with a pseudo-terminal for the sign,
+// opened in Debian's Chromium (headless, driven over WebDriver): after a send by an OSC cue and
+// one by Enter's own handler, the caption page shows the caption and the stage page the very dots
+// of the sign's packet, the next lines in the mode GO carries; GO on the page with the key sends
+// the next line, a GO without the key sends nothing. With LUMETRA_SHOTS set, both pages are
+// photographed there in a phone's and a desktop's window.
+#include <gtest/gtest.h>
+#include <csignal>
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTest>
+
+#include "support/ConsoleProcess.h"
+#include "support/FileBytes.h"
+#include "support/OscClient.h"
+#include "support/ProcessSockets.h"
+#include "support/PtySign.h"
+#include "support/ThreeLineShow.h"
+#include "support/WebDriver.h"
+
+namespace {
+
+// Waits (bounded) until the console has said what `pattern` matches on standard error.
+QString SaidOnStandardError(QProcess& console, QByteArray& err, const QString& pattern) {
+  const QRegularExpression said(pattern);
+  for (int i = 0; i < 1000 && console.state() == QProcess::Running; ++i) {
+    err += console.readAllStandardError();
+    const QRegularExpressionMatch match = said.match(QString::fromLocal8Bit(err));
+    if (match.hasMatch()) return match.captured(1);
+    QTest::qWait(10);
+  }
+  return {};
+}
+
+// The dots of every page the stage page draws, "1" lit and "0" dark, row by row.
+const QString kDotsOnStage = QStringLiteral(R"(
+  return [...document.querySelectorAll('#pages canvas')].map((canvas) => {
+    const pixels = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
+    let dots = '';
+    for (let y = 0; y < 16; ++y)
+      for (let x = 0; x < 192; ++x) dots += pixels[((y * 5 + 2) * canvas.width + x * 5 + 2) * 4] > 128 ? '1' : '0';
+    return dots;
+  });)");
+
+QJsonArray DotsOfPacket(const PacketReport& packet) {
+  QJsonArray pages;
+  for (const LedPage& page : packet.pages) {
+    QString dots;
+    for (int y = 0; y < kLedHeight; ++y)
+      for (int x = 0; x < kLedWidth; ++x) dots += page.IsLit(x, y) ? u'1' : u'0';
+    pages.append(dots);
+  }
+  return pages;
+}
+
+// A control message sent from the page's own origin over a socket of its own; the answer's reason.
+const QString kControlFromPage = QStringLiteral(R"(
+  const done = arguments[arguments.length - 1];
+  const socket = new WebSocket('ws://' + location.host + '/live');
+  socket.onmessage = (event) => {
+    const message = JSON.parse(event.data);
+    if (message.type === 'hello') socket.send(JSON.stringify(arguments[0]));
+    if (message.type === 'refused') { socket.close(); done(message.reason); }
+  };)");
+
+QString Text(WebDriver& browser, const char* id) {
+  return browser.Run(QStringLiteral("return document.getElementById(arguments[0]).textContent;"), {QLatin1String(id)})
+      .toString();
+}
+
+void Photograph(WebDriver& browser, const QString& page) {
+  const QString folder = qEnvironmentVariable("LUMETRA_SHOTS");
+  if (folder.isEmpty()) return;
+  for (const auto& [name, width, height] : {std::tuple{"phone", 390, 844}, std::tuple{"desktop", 1280, 800}}) {
+    ASSERT_TRUE(browser.SetWindowSize(width, height)) << browser.Error().toStdString();
+    QTest::qWait(300);  // the layout settles to the new width
+    EXPECT_TRUE(browser.SaveScreenshot(QStringLiteral("%1/web-%2-%3.png").arg(folder, page, QLatin1String(name))));
+  }
+}
+
+}  // namespace
+
+TEST(WebPagesInTheBrowser, TheAudienceAndTheStageManagerFollowTheSignAndGoWorksOnlyWithTheKey) {
+  PtySign sign;
+  qputenv("LUMETRA_COM1", sign.DevicePath().toLocal8Bit());
+  // Line 3's own mode is 4, which Enter's step does not show: GO carries mode 1 to it.
+  WriteThreeLineShow(4);
+  ConsoleProcess console;
+  console.process.setArguments(console.process.arguments() + QStringList{"--osc", "0", "--web", "0", "--web-control"});
+  ASSERT_TRUE(console.StartAndWaitForHandlers());
+  QByteArray err;
+  const int oscPort = SaidOnStandardError(console.process, err, QStringLiteral("OSC cues on 127\\.0\\.0\\.1:(\\d+)")).toInt();
+  const QString control = SaidOnStandardError(console.process, err, QStringLiteral("web control: (http://\\S+)"));
+  ASSERT_NE(oscPort, 0) << err.constData();
+  const QRegularExpressionMatch url =
+      QRegularExpression(QStringLiteral("^(http://127\\.0\\.0\\.1:\\d+/)stage\\?key=([0-9a-f]{32})$")).match(control);
+  ASSERT_TRUE(url.hasMatch()) << err.constData();
+  const QString base = url.captured(1);
+
+  // A send by a cue (the double-click's handler), then one by Enter's own handler: line 2 scrolls in.
+  OscClient cues(oscPort);
+  cues.Ask(OscMessage("/lumetra/send", {1}));
+  cues.Ask(OscMessage("/lumetra/goto", {2}));
+  cues.Ask(OscMessage("/lumetra/go"));
+  EXPECT_EQ(sign.TakePacket().mode, 0);
+  const PacketReport scrolled = sign.TakePacket();
+  ASSERT_TRUE(scrolled.valid) << scrolled.error.toStdString();
+  ASSERT_GT(scrolled.pages.size(), 1u);
+
+  WebDriver browser(QDir::current().absoluteFilePath(QStringLiteral("profile")));
+  ASSERT_TRUE(browser.Ready()) << browser.Error().toStdString();
+
+  // The audience's page: the caption now on the sign, in a region a screen reader announces.
+  ASSERT_TRUE(browser.Open(base));
+  ASSERT_TRUE(browser.WaitUntil(QStringLiteral("return document.getElementById('caption').textContent === %1;")
+                                    .arg(QStringLiteral("'A caption that is much wider than the sign'"))))
+      << Text(browser, "caption").toStdString();
+  EXPECT_EQ(browser.Run(QStringLiteral("return document.getElementById('caption').getAttribute('aria-live');")).toString(),
+            QStringLiteral("polite"));
+  Photograph(browser, QStringLiteral("caption"));
+
+  // The stage page without the key: the sign's dots, the next lines in the carried mode, no GO.
+  ASSERT_TRUE(browser.Open(base + QStringLiteral("stage")));
+  ASSERT_TRUE(browser.WaitUntil(QStringLiteral("return document.querySelectorAll('#pages canvas').length === %1;")
+                                    .arg(scrolled.pages.size())));
+  EXPECT_EQ(browser.Run(kDotsOnStage).toArray(), DotsOfPacket(scrolled));
+  EXPECT_EQ(Text(browser, "position"), QStringLiteral("3 / 3"));
+  EXPECT_EQ(Text(browser, "result"), QStringLiteral("成功"));
+  EXPECT_EQ(Text(browser, "next"), QStringLiteral("3谢谢观看从右向左移入（1）1第一幕：春从右向左移入（1）"
+                                                  "2A caption that is much wider than the sign从右向左移入（1）"));
+  EXPECT_TRUE(browser.Run(QStringLiteral("return document.getElementById('controls').hidden;")).toBool());
+  EXPECT_FALSE(browser.Run(QStringLiteral("return document.getElementById('readonly').hidden;")).toBool());
+  // A page without the key that sends GO anyway, or with a wrong one, is refused.
+  EXPECT_EQ(browser.RunAsync(kControlFromPage, {QJsonObject{{"type", "go"}}}).toString(), QStringLiteral("key"));
+  EXPECT_EQ(browser.RunAsync(kControlFromPage, {QJsonObject{{"type", "go"}, {"key", QString(32, u'0')}}}).toString(),
+            QStringLiteral("key"));
+
+  // With the key: GO sends the next line in the mode the selector carries.
+  ASSERT_TRUE(browser.Open(control));
+  ASSERT_TRUE(browser.WaitUntil(QStringLiteral("return !document.getElementById('controls').hidden;")));
+  Photograph(browser, QStringLiteral("stage"));
+  ASSERT_TRUE(browser.Click(QStringLiteral("#go"))) << browser.Error().toStdString();
+  const PacketReport next = sign.TakePacket();
+  ASSERT_TRUE(next.valid) << next.error.toStdString();
+  EXPECT_EQ(next.mode, 1);
+  ASSERT_TRUE(browser.WaitUntil(QStringLiteral("return document.getElementById('caption').textContent === '谢谢观看';")));
+  EXPECT_EQ(browser.Run(kDotsOnStage).toArray(), DotsOfPacket(next));
+  ASSERT_TRUE(browser.WaitUntil(QStringLiteral("return document.getElementById('position').textContent === '1 / 3';")));
+
+  ::kill(console.process.processId(), SIGTERM);
+  ASSERT_TRUE(console.process.waitForFinished(10000));
+  // Three sends in all: the refused GOs sent nothing. The page's GO is logged as the web's.
+  EXPECT_TRUE(sign.Received().isEmpty());
+  const QList<QByteArray> log = ReadBytes(qEnvironmentVariable("XDG_STATE_HOME") + "/lumetra/sends.log").split('\n');
+  ASSERT_EQ(log.size(), 4) << log.join('\n').constData();
+  EXPECT_TRUE(log[2].contains("\tweb 127.0.0.1:")) << log[2].constData();
+  EXPECT_TRUE(log[2].contains("\t3\t1\t")) << log[2].constData();
+}
+
+TEST(WebPagesOfTheProcess, WithoutTheOptionNothingListensAndABadValueIsOneLine) {
+  const std::pair<QStringList, QString> cases[] = {
+      {{}, {}},
+      {{"--web", "localhost:8080", "--web-control"}, QStringLiteral("lumetra: --web localhost:8080: ")},
+      {{"--web"}, QStringLiteral("lumetra: --web needs [HOST:]PORT; running without the web pages")},
+  };
+  for (const auto& [arguments, line] : cases) {
+    ConsoleProcess console;
+    console.process.setArguments(console.process.arguments() + arguments);
+    ASSERT_TRUE(console.StartAndWaitForHandlers());
+    EXPECT_TRUE(TcpSocketsOf(console.process.processId()).isEmpty()) << line.toStdString();
+    ::kill(console.process.processId(), SIGTERM);
+    ASSERT_TRUE(console.process.waitForFinished(10000));
+    const QStringList said = QString::fromLocal8Bit(console.process.readAllStandardError())
+                                 .split(u'\n')
+                                 .filter(QRegularExpression("^lumetra: "));
+    ASSERT_EQ(said.size(), line.isEmpty() ? 0 : 1) << said.join(u'\n').toStdString();
+    if (!line.isEmpty()) EXPECT_TRUE(said[0].startsWith(line)) << said[0].toStdString();
+    // No key is made for a run that serves no pages.
+    EXPECT_FALSE(QFile::exists(qEnvironmentVariable("XDG_STATE_HOME") + "/lumetra/web.key"));
+  }
+}
