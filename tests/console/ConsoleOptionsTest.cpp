@@ -52,7 +52,7 @@ TEST(ConsoleOptions, WebComesFromTheOptionElseTheEnvironmentAndControlOnlyWhenAs
     QString web;
     bool control = false;
     bool newKey = false;
-    QString error;
+    QString error = {};
   };
   const QString needs = QStringLiteral("--web needs [HOST:]PORT");
   const Case cases[] = {

@@ -81,11 +81,11 @@ TEST(WebControl, AGoFromThePageRightAfterAnOscGoIsADoubleTrigger) {
   OscDispatcher cues(console, &guard);
   WebControl page(console, guard, kKey);
   const QByteArray go = R"({"type":"go","key":"0123456789abcdef0123456789abcdef"})";
-  EXPECT_EQ(cues.Dispatch(OscMessage("/lumetra/go"), 1000, QStringLiteral("osc")), OscOutcome::Done);
+  EXPECT_EQ(cues.Dispatch(OscMessage("/lumetra/go"), 1000, QStringLiteral("osc")).outcome, OscOutcome::Done);
   const WebControlResult refused = page.Handle(go, 1000 + kDoubleTriggerMs - 1, kSender);
   EXPECT_EQ(refused.answer, R"({"command":"go","reason":"double trigger","type":"refused"})");
   EXPECT_EQ(page.Handle(go, 1000 + 3 * kDoubleTriggerMs, kSender).outcome, WebControlOutcome::Done);
-  EXPECT_EQ(cues.Dispatch(OscMessage("/lumetra/go"), 1000 + 3 * kDoubleTriggerMs + 1, QStringLiteral("osc")),
+  EXPECT_EQ(cues.Dispatch(OscMessage("/lumetra/go"), 1000 + 3 * kDoubleTriggerMs + 1, QStringLiteral("osc")).outcome,
             OscOutcome::Refused);
   EXPECT_EQ(console.calls, (QStringList{"go osc", "go " + kSender}));
 }

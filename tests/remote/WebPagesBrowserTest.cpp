@@ -178,7 +178,9 @@ TEST(WebPagesOfTheProcess, WithoutTheOptionNothingListensAndABadValueIsOneLine) 
                                  .split(u'\n')
                                  .filter(QRegularExpression("^lumetra: "));
     ASSERT_EQ(said.size(), line.isEmpty() ? 0 : 1) << said.join(u'\n').toStdString();
-    if (!line.isEmpty()) EXPECT_TRUE(said[0].startsWith(line)) << said[0].toStdString();
+    if (!line.isEmpty()) {
+      EXPECT_TRUE(said[0].startsWith(line)) << said[0].toStdString();
+    }
     // No key is made for a run that serves no pages.
     EXPECT_FALSE(QFile::exists(qEnvironmentVariable("XDG_STATE_HOME") + "/lumetra/web.key"));
   }
