@@ -62,7 +62,7 @@ function showSend(message) {
 }
 
 function showState(message) {
-  text('position', (message.line || '–') + ' / ' + message.count);
+  text('position', (message.line || '–') + ' / ' + message.count + (message.signs > 1 ? '（' + message.signs + ' 块显示屏）' : ''));
   const next = document.getElementById('next');
   next.replaceChildren(...message.next.map((item) => {
     const li = document.createElement('li');

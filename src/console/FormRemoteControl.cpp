@@ -6,6 +6,7 @@
 
 #include "console/DisplayPacket.h"
 #include "console/GlyphCoverage.h"
+#include "console/SignLink.h"
 #include "console/Unit1.h"
 #include "platform/Application.h"
 
@@ -27,7 +28,8 @@ void FormRemoteControl::Run(const std::function<void()>& action) {
 
 RemoteState FormRemoteControl::State() const {
   const int selected = form_.ListBox1->SelectedLine();
-  return {selected + 1, selected >= 0 ? form_.ListBox1->Lines()[selected] : QString(), form_.ListBox1->count()};
+  return {selected + 1, selected >= 0 ? form_.ListBox1->Lines()[selected] : QString(), form_.ListBox1->count(),
+          SignCountOfPort(form_.PortNumber())};
 }
 
 void FormRemoteControl::Go(const QString& source) {

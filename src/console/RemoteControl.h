@@ -10,6 +10,7 @@ struct RemoteState {
   int selectedLine = 0;  // 1-based, 0 when none
   QString text;
   int lineCount = 0;
+  int signs = 1;  // the signs a send drives: the devices the port names
   bool operator==(const RemoteState&) const = default;
 };
 

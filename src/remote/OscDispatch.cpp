@@ -207,7 +207,9 @@ OscAnswer OscDispatcher::Dispatch(QByteArrayView datagram, qint64 arrivalMs, con
     answer.replies.push_back(OscSentReply(send));
     ++answer.sends;
   }
-  answer.replies.push_back(OscStateReply(target_.State()));
+  const RemoteState state = target_.State();
+  if (entry != nullptr && entry->command == Command::State && !refusal) answer.replies.push_back(OscSignsReply(state));
+  answer.replies.push_back(OscStateReply(state));
   answer.outcome = refusal ? OscOutcome::Refused : OscOutcome::Done;
   return answer;
 }
@@ -219,6 +221,12 @@ QByteArray OscStateReply(const RemoteState& state) {
   lo_message_add_string(message.get(), text.constData());
   lo_message_add_int32(message.get(), state.lineCount);
   return Serialised(message, "/lumetra/state");
+}
+
+QByteArray OscSignsReply(const RemoteState& state) {
+  const Message message(lo_message_new());
+  lo_message_add_int32(message.get(), state.signs);
+  return Serialised(message, "/lumetra/signs");
 }
 
 QByteArray OscRefusedReply(const QString& address, const QString& reason) {

@@ -13,7 +13,7 @@
 //   /lumetra/blank     an empty caption in mode 0, selection and current values left alone
 //   /lumetra/text s    s (UTF-8) as a caption in mode 0, not added to the lists
 //   /lumetra/text s i  the same in mode i (0..19)
-//   /lumetra/state     nothing
+//   /lumetra/state     nothing; answered /lumetra/signs i (the signs a send drives), then the state
 // 1. A datagram that is no OSC message, or whose address does not begin with /lumetra/, is
 //    ignored and not answered.
 // 2. Refused, nothing done, answered /lumetra/refused s s (the address, the reason in English):
@@ -60,5 +60,6 @@ class OscDispatcher {
 
 // The answers, each one datagram.
 QByteArray OscStateReply(const RemoteState& state);
+QByteArray OscSignsReply(const RemoteState& state);
 QByteArray OscRefusedReply(const QString& address, const QString& reason);
 QByteArray OscSentReply(const RemoteSend& send);

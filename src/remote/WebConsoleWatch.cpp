@@ -3,6 +3,7 @@
 #include "remote/WebConsoleWatch.h"
 
 #include "console/DisplayPacket.h"
+#include "console/SignLink.h"
 #include "console/Unit1.h"
 
 WebConsoleWatch::WebConsoleWatch(TForm1& form, WebServer& server) : form_(form), server_(server) {
@@ -28,7 +29,8 @@ WebConsoleWatch::~WebConsoleWatch() { form_.SendDone = nullptr; }
 WebState WebConsoleWatch::StateNow() const {
   const int selected = form_.ListBox1->SelectedLine();
   const QStringList& lines = form_.ListBox1->Lines();
-  return {selected + 1, int(lines.size()), form_.CurrentMode(), NextLines(lines, selected, form_.CurrentMode())};
+  return {selected + 1, int(lines.size()), form_.CurrentMode(), NextLines(lines, selected, form_.CurrentMode()),
+          SignCountOfPort(form_.PortNumber())};
 }
 
 WebSend WebConsoleWatch::SendOf(const SendRecord& record) const {

@@ -52,6 +52,7 @@ QByteArray WebStateMessage(const WebState& state, qint64 seq) {
     next.append(entry);
   }
   object[QStringLiteral("next")] = next;
+  object[QStringLiteral("signs")] = state.signs;
   return Compact(object);
 }
 

@@ -9,10 +9,11 @@
 //                                    result "ok" or "Com error: <reason>", each page the 384
 //                                    bytes of the packed frame the sign received, in base64
 //   {"type":"state","seq":N,"line":L,"count":C,"mode":M,"modeName":S,
-//    "next":[{"line":L,"text":S,"mode":M,"modeName":S}...]}
+//    "next":[{"line":L,"text":S,"mode":M,"modeName":S}...],"signs":G}
 //                                    where the show stands: the selected line (0 when none), the
-//                                    number of lines, the mode the selector carries and the lines
-//                                    GO sends next, each in the mode it will be sent in
+//                                    number of lines, the mode the selector carries, the lines
+//                                    GO sends next, each in the mode it will be sent in, and the
+//                                    signs a send drives
 //   {"type":"refused","command":C,"reason":R}
 //                                    to the sender only: reason "control off", "key",
 //                                    "double trigger" or "busy" (a control still running)
@@ -39,6 +40,7 @@ struct WebState {
   int count = 0;
   int mode = 0;  // the mode the selector carries (-1: none, sent as 255)
   QList<WebNextLine> next;
+  int signs = 1;  // the signs a send drives: the devices the port names
 };
 
 struct WebSend {

@@ -55,7 +55,7 @@ TEST(OscDispatch, EachMessageRunsItsCommandIsRefusedOrIsIgnoredAndSaysSo) {
        {"/lumetra/sent 0 4 \"Com error: no such device\""}},
       {"text of 255 pages", OscMessage("/lumetra/text", {std::string(255, 'x'), 1.0f}),
        {QStringLiteral("text 1 ") + QString(255, u'x') + u' ' + kSender}, {"/lumetra/sent 0 1 \"Com error: no such device\""}},
-      {"state", OscMessage("/lumetra/state"), {}, {}},
+      {"state", OscMessage("/lumetra/state"), {}, {"/lumetra/signs 1"}},
       // Refused: answered why, nothing done.
       {"goto beyond the list", OscMessage("/lumetra/goto", {4}), {},
        {Refused("/lumetra/goto", "line 4 is not in the list of 3 lines")}, refused},

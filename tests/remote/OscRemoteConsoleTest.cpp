@@ -75,9 +75,9 @@ TEST_F(OscRemoteConsole, GarbageIsCountedAndGoesUnanswered) {
   client->Send(QByteArray("\x00\x01garbage", 9));
   client->Send(OscMessage("/other/go"));
   client->Send(OscMessage("/lumetra/send", {2}).left(10));
-  // Answers come in order: the one to the state is the first and only one.
+  // Answers come in order: those to the state are the first and only ones.
   EXPECT_EQ(client->Ask(OscMessage("/lumetra/state")), (RemoteState{0, {}, 3}));
-  EXPECT_TRUE(client->before.isEmpty());
+  EXPECT_EQ(client->before, QStringList{QStringLiteral("/lumetra/signs 1")});
   EXPECT_FALSE(client->AnswerWithin(0));
   EXPECT_EQ(server->Ignored(), 3);
   EXPECT_EQ(server->Answered(), 1);
@@ -97,7 +97,7 @@ TEST_F(OscRemoteConsole, QueuedCuesRunOneSendATurnInArrivalOrderEachAnswered) {
   }
   ASSERT_EQ(form->SendsMade, 5);
   const QStringList expected[] = {
-      {"/lumetra/sent 3 0 \"ok\""}, {}, {"/lumetra/sent 1 0 \"ok\""}, {"/lumetra/sent 0 0 \"ok\""},
+      {"/lumetra/sent 3 0 \"ok\""}, {"/lumetra/signs 1"}, {"/lumetra/sent 1 0 \"ok\""}, {"/lumetra/sent 0 0 \"ok\""},
       {"/lumetra/sent 0 0 \"ok\""}, {"/lumetra/sent 2 5 \"ok\""},
   };
   for (const QStringList& answers : expected) {

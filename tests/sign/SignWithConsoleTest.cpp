@@ -7,9 +7,12 @@
 
 #include "SignProcess.h"
 #include "console/ConsoleStateFolder.h"
+#include "console/FormRemoteControl.h"
 #include "platform/CommPort.h"
+#include "remote/OscDispatch.h"
 #include "support/ConsoleFixture.h"
 #include "support/FileBytes.h"
+#include "support/OscClient.h"
 #include "support/PtySign.h"
 #include "support/QtPrinters.h"
 #include "support/SignPackets.h"
@@ -113,6 +116,11 @@ TEST_F(SignWithConsole, TwoSignsOnOnePortGetTheSamePacketsTheCommandLineBuilds) 
   EXPECT_EQ(reports[1]["pages"].toInt(), 4);
   EXPECT_EQ(form->Caption(), QStringLiteral("Lumetra2.0版"));
   EXPECT_EQ(form->ListBox1->SelectedLine(), 0);  // Enter stepped on, wrapping
+  // A cue system asking where the show stands learns that the port drives two signs.
+  FormRemoteControl remote(*form);
+  const OscAnswer answer = OscDispatcher(remote).Dispatch(OscMessage("/lumetra/state"), 0, QStringLiteral("osc"));
+  ASSERT_EQ(answer.replies.size(), 2u);
+  EXPECT_EQ(DescribeReply(answer.replies[0]), QStringLiteral("/lumetra/signs 2"));
 }
 
 // One of two signs fails, before the send or in the middle of it: the other still gets every
