@@ -22,6 +22,7 @@
 #include <thread>
 
 #include "BigShow.h"
+#include "ShownConsole.h"
 #include "SignPty.h"
 #include "console/FormRemoteControl.h"
 #include "remote/OscServer.h"
@@ -53,14 +54,10 @@ int ListenAndAim(OscServer& server, sockaddr_in& to) {
 }
 
 void BM_OscCueToFirstByte(benchmark::State& state) {
-  SignPty sign;
-  BigWorkingState working(state.range(0));
-  TForm1 form(working.folder.path());
-  form.Show();
-  QCoreApplication::processEvents();
+  ShownConsole console(int(state.range(0)));
+  auto& [sign, working, form, remote] = console;
   // The second argument 1: the caption list goes on filling piece by piece meanwhile.
   if (state.range(1) == 0) form.CaptionLines();
-  FormRemoteControl remote(form);
   OscServer server(remote);
   sockaddr_in to{};
   const int client = ListenAndAim(server, to);
@@ -98,12 +95,8 @@ BENCHMARK(BM_OscCueToFirstByte)
 // The window's event loop turned by hand, one turn a call, while 300 send cues queued at once are
 // handled: the longest turn, against the median turn that made a send (one send's time).
 void BM_OscBurstLongestTurn(benchmark::State& state) {
-  SignPty sign;
-  BigWorkingState working(3);
-  TForm1 form(working.folder.path());
-  form.Show();
-  QCoreApplication::processEvents();
-  FormRemoteControl remote(form);
+  ShownConsole console(3);
+  auto& [sign, working, form, remote] = console;
   OscServer server(remote);
   sockaddr_in to{};
   const int client = ListenAndAim(server, to);

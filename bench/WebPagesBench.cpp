@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "BigShow.h"
+#include "ShownConsole.h"
 #include "SignPty.h"
 #include "console/FormRemoteControl.h"
 #include "console/Unit1.h"
@@ -67,12 +68,8 @@ struct OpenPages {
 };
 
 void BM_SendToFirstByteWithPages(benchmark::State& state) {
-  SignPty sign;
-  BigWorkingState working(3);
-  TForm1 form(working.folder.path());
-  form.Show();
-  QCoreApplication::processEvents();
-  FormRemoteControl remote(form);
+  ShownConsole console(3);
+  auto& [sign, working, form, remote] = console;
   GoGuard guard;
   WebControl control(remote, guard, QString());
   WebServer server(control);
