@@ -1,10 +1,18 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # License: GNU General Public License, version 3 or any later version.
-# One static library per source folder. Sources are collected from the folder so that adding a
+# One static library per source folder (src/remote makes two: what the console program links, and
+# the web pages it loads as a module). Sources are collected from the folder so that adding a
 # file needs no edit here; CONFIGURE_DEPENDS makes the build notice new files.
 function(lumetra_library name folder)
+  lumetra_library_of(${name} ${folder} "" ${ARGN})
+endfunction()
+
+# The same for the files of a folder whose names start with `prefix` (a regular expression, e.g.
+# "(Osc|Go)"): where one folder's files go to two libraries.
+function(lumetra_library_of name folder prefix)
   file(GLOB sources CONFIGURE_DEPENDS
        "${PROJECT_SOURCE_DIR}/${folder}/*.cpp" "${PROJECT_SOURCE_DIR}/${folder}/*.h")
+  list(FILTER sources INCLUDE REGEX "/${prefix}[^/]*$")
   list(FILTER sources EXCLUDE REGEX ".*/main\\.cpp$")
   set(cpp ${sources})
   list(FILTER cpp INCLUDE REGEX ".*\\.cpp$")

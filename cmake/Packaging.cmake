@@ -22,6 +22,9 @@ set(cli_full_dir "${CMAKE_INSTALL_LIBEXECDIR}/lumetra")
 install(TARGETS lumetra-cli-full RUNTIME DESTINATION ${cli_full_dir})
 file(RELATIVE_PATH cli_full_from_bindir "${CMAKE_INSTALL_FULL_BINDIR}" "${CMAKE_INSTALL_FULL_LIBEXECDIR}/lumetra")
 target_compile_definitions(lumetra-cli PRIVATE LUMETRA_CLI_FULL_FROM_BINDIR="${cli_full_from_bindir}")
+# The console's web pages are a module of the package's internals too (src/app).
+install(TARGETS lumetra-web LIBRARY DESTINATION ${cli_full_dir})
+target_compile_definitions(lumetra PRIVATE LUMETRA_WEB_MODULE_FROM_BINDIR="${cli_full_from_bindir}")
 
 install(FILES "${packaging_dir}/desktop/lumetra.desktop" DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 foreach(size 16 22 24 32 48 64 128 256)

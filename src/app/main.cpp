@@ -21,8 +21,8 @@
 #include "platform/SessionBusConnector.h"
 #include "platform/StandardErrorDialogs.h"
 #include "platform/WindowSystem.h"
+#include "remote/LoadWebPages.h"
 #include "remote/OscStart.h"
-#include "remote/WebPages.h"
 
 int main(int argc, char** argv) {
   if (PrintVersionIfAsked(argc, argv, "lumetra")) return 0;
@@ -60,7 +60,10 @@ int main(int argc, char** argv) {
   // What the start left the console without, told once in the window as well.
   StartLosses losses;
   ListenForCues(cues, options, losses);
-  const std::unique_ptr<WebPages> web = StartWebPages(options, form, remote, goGuard, losses);
+  const std::unique_ptr<WebPages> web =
+      LoadWebPages(WebPagesModulePaths(QApplication::applicationDirPath(), QStringLiteral(LUMETRA_WEB_MODULE_NAME),
+                                       QStringLiteral(LUMETRA_WEB_MODULE_FROM_BINDIR)),
+                   options, form, remote, goGuard, losses);
   // A start that found no copy left behind takes the recovery copy up once the window is up, in
   // a zero timer the window's showing posted before this one: only then is its loss known.
   QTimer::singleShot(0, &app, [&] {

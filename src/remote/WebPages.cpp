@@ -10,6 +10,7 @@
 #include "console/ConsoleStateFolder.h"
 #include "console/StartLosses.h"
 #include "platform/StandardErrorDialogs.h"
+#include "remote/LoadWebPages.h"
 #include "remote/WebConsoleWatch.h"
 #include "remote/WebControl.h"
 #include "remote/WebKey.h"
@@ -51,10 +52,7 @@ class RunningWebPages : public WebPages {
 
 std::unique_ptr<WebPages> StartWebPages(const ConsoleOptions& options, TForm1& form, RemoteControl& remote,
                                         GoGuard& goGuard, StartLosses& losses) {
-  if (!options.webError.isEmpty()) {
-    SayOnStandardError(options.webError + QStringLiteral("; running without the web pages"));
-    losses.Add(QStringLiteral("网页设置有误（%1）：舞台监督和观众的网页无法打开。").arg(options.webError));
-  }
+  NoteBadWebOption(options, losses);
   if (options.web.isEmpty()) return nullptr;
   QString error;
   const auto without = [&] {

@@ -73,6 +73,12 @@ grep -q '^skinned frame, window 300 x 200' <<<"$layout" || fail "lumetra-cli fra
 needed=$(readelf -d "$bin/lumetra-cli")
 ! grep -q 'NEEDED.*libQt6\(Gui\|Widgets\)' <<<"$needed" || fail "lumetra-cli needs the graphical libraries"
 
+echo "== the console loads its web pages only when asked for them"
+[ -f "$root/usr/libexec/lumetra/lumetra-web.so" ] || fail "the package lacks the console's web pages"
+needed=$(readelf -d "$bin/lumetra")
+! grep -q 'NEEDED.*lib\(Qt6HttpServer\|Qt6WebSockets\|Qt6Network\|qrencode\)' <<<"$needed" ||
+  fail "the console needs the web pages' libraries at every start"
+
 echo "== desktop entry, icons, completion, documents"
 desktop-file-validate "$share/applications/lumetra.desktop" || fail "desktop-file-validate"
 grep -qx 'Icon=lumetra' "$share/applications/lumetra.desktop" || fail "the desktop entry names another icon"
@@ -116,8 +122,9 @@ printf '3\r\n14\r\n255\r\n\xcb\xce\xcc\xe5\r\nHi\r\n0\r\n5\r\n2\r\n' >"$work/sta
 printf '1\r\n14\r\n255\r\n\xcb\xce\xcc\xe5\r\nStale\r\n0\r\n5\r\n0\r\n' >"$show/lw1.ini"
 # Run as it is (root in CI), the program's folder is writable: only the console's own choice keeps
 # the state out of it.
+# It serves its web pages too, from the module in the package's folder.
 (cd "$show" && exec env HOME="$home" XDG_CONFIG_HOME="$home/config" \
-   QT_QPA_PLATFORM=offscreen "$bin/lumetra" 2>"$work/console.err") &
+   QT_QPA_PLATFORM=offscreen "$bin/lumetra" --web 127.0.0.1:0 2>"$work/console.err") &
 console=$!
 pids+=("$console")
 # Until the console catches SIGTERM (bit 15 of SigCgt) the signal would end it unsaved.
@@ -125,6 +132,7 @@ catches_term() { local mask; mask=$(awk '/^SigCgt:/ {print $2}' "/proc/$console/
                  (( (0x$mask >> 14) & 1 )); }
 # A loaded machine (a sanitized build beside other work) may take long to start a Qt program.
 wait_for 120 "the console starts" catches_term
+wait_for 60 "the console serves its web pages" 'grep -q "serving the web pages on" "$work/console.err"'
 kill -TERM "$console"
 wait_for 60 "the console ends on SIGTERM" '! kill -0 "$console" 2>/dev/null'
 status=0

@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -161,14 +162,31 @@ TEST(WebPagesInTheBrowser, TheAudienceAndTheStageManagerFollowTheSignAndGoWorksO
   EXPECT_TRUE(log[2].contains("\t3\t1\t")) << log[2].constData();
 }
 
-TEST(WebPagesOfTheProcess, WithoutTheOptionNothingListensAndABadValueIsOneLine) {
-  const std::pair<QStringList, QString> cases[] = {
-      {{}, {}},
-      {{"--web", "localhost:8080", "--web-control"}, QStringLiteral("lumetra: --web localhost:8080: ")},
-      {{"--web"}, QStringLiteral("lumetra: --web needs [HOST:]PORT; running without the web pages")},
+TEST(WebPagesOfTheProcess, WithoutTheOptionOrTheModuleNothingListensAndABadValueIsOneLine) {
+  enum class Module { Beside, Missing, Broken };
+  const struct {
+    QStringList arguments;
+    Module module;
+    QString line;
+  } cases[] = {
+      {{}, Module::Beside, {}},
+      {{"--web", "localhost:8080", "--web-control"}, Module::Beside, QStringLiteral("lumetra: --web localhost:8080: ")},
+      {{"--web"}, Module::Missing, QStringLiteral("lumetra: --web needs [HOST:]PORT; running without the web pages")},
+      {{"--web", "0"}, Module::Missing, QStringLiteral("lumetra: --web 0: cannot load the web pages (no ")},
+      {{"--web", "0"}, Module::Broken, QStringLiteral("lumetra: --web 0: cannot load the web pages (")},
   };
-  for (const auto& [arguments, line] : cases) {
+  for (const auto& [arguments, module, line] : cases) {
     ConsoleProcess console;
+    const QString modulePath =
+        QStringLiteral("program/") + QFileInfo(QStringLiteral(LUMETRA_WEB_MODULE_PATH)).fileName();
+    if (module != Module::Beside) {
+      ASSERT_TRUE(QFile::remove(modulePath));
+    }
+    if (module == Module::Broken) {
+      QFile broken(modulePath);
+      ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+      broken.write("not a module\n");
+    }
     console.process.setArguments(console.process.arguments() + arguments);
     ASSERT_TRUE(console.StartAndWaitForHandlers());
     EXPECT_TRUE(TcpSocketsOf(console.process.processId()).isEmpty()) << line.toStdString();

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTest>
 #include <csignal>
 
@@ -23,6 +24,9 @@ bool Catches(qint64 pid, int signal) {
 ConsoleProcess::ConsoleProcess() {
   QDir().mkpath(QStringLiteral("program"));
   QFile::copy(QStringLiteral(LUMETRA_APP_PATH), QStringLiteral("program/lumetra"));
+  // Its web pages come beside it, as in a build folder.
+  QFile::copy(QStringLiteral(LUMETRA_WEB_MODULE_PATH),
+              QStringLiteral("program/") + QFileInfo(QStringLiteral(LUMETRA_WEB_MODULE_PATH)).fileName());
   process.setProgram(QDir::current().absoluteFilePath(QStringLiteral("program/lumetra")));
   process.setArguments({QStringLiteral("-platform"), QStringLiteral("offscreen")});
 }

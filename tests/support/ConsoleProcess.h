@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // License: GNU General Public License, version 3 or any later version.
 #pragma once
-// The console as its own process, copied into a program folder of the test's own so that it
-// writes its working state there, started offscreen in the test's folder where it finds the
-// state to restore.
+// The console as its own process, copied with its web pages' module into a program folder of the
+// test's own so that it writes its working state there, started offscreen in the test's folder
+// where it finds the state to restore.
 #include <QProcess>
 
 class ConsoleProcess {
