@@ -8,11 +8,16 @@ function(lumetra_library name folder)
 endfunction()
 
 # The same for the files of a folder whose names start with `prefix` (a regular expression, e.g.
-# "(Osc|Go)"): where one folder's files go to two libraries.
+# "Web"), or with "!prefix" for every file whose name does not: where one folder's files go to
+# two libraries, each file to exactly one of them.
 function(lumetra_library_of name folder prefix)
   file(GLOB sources CONFIGURE_DEPENDS
        "${PROJECT_SOURCE_DIR}/${folder}/*.cpp" "${PROJECT_SOURCE_DIR}/${folder}/*.h")
-  list(FILTER sources INCLUDE REGEX "/${prefix}[^/]*$")
+  if(prefix MATCHES "^!(.*)$")
+    list(FILTER sources EXCLUDE REGEX "/${CMAKE_MATCH_1}[^/]*$")
+  else()
+    list(FILTER sources INCLUDE REGEX "/${prefix}[^/]*$")
+  endif()
   list(FILTER sources EXCLUDE REGEX ".*/main\\.cpp$")
   set(cpp ${sources})
   list(FILTER cpp INCLUDE REGEX ".*\\.cpp$")

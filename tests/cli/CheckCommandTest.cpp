@@ -377,7 +377,7 @@ TEST(CliCheck, ALongShowIsMeasuredAsTheFrameMeasures) {
                              QStringLiteral("office affine fjord ffi"), QStringLiteral("第12幕 演员甲：今晚的月色真美 (Act 12)"),
                              QStringLiteral("Tiếng Việt có dấu"), QStringLiteral("“引号”——破折号……《书名》、。")};
   WriteBytes(QStringLiteral("measured.txt"), (QStringLiteral("x\n").repeated(2100) + texts.join(u'\n')).toUtf8());
-  for (const QString family : {QStringLiteral("宋体"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Serif")}) {
+  for (const QString& family : {QStringLiteral("宋体"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Serif")}) {
     TFont font = kFont;
     font.Name = family;
     TBitmap frame = CreateLedFrame();
