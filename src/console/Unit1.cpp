@@ -344,7 +344,6 @@ void TForm1::ListBox1DblClick() { SendSelectedLine(QStringLiteral("double-click"
 void TForm1::SendSelectedLine(const QString& source) {
   const int line = ListBox1->SelectedLine();
   if (line < 0) return;
-  LastSentLine = line;
   PositionTracker.Sent(line);
   SendCaption(ListBox1->Lines()[line], CurrentMode(), line + 1, source);
 }

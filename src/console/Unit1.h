@@ -81,7 +81,6 @@ class TForm1 : public TForm {
   TFont CaptionFont;  // the font dialog's font
   TBitmap LedFrame;
   QString LastCaption;  // the caption of the last send
-  int LastSentLine = -1;  // the play-list line of the last send
   SendRecord LastSend;    // what the last send did, as the send log has it
   qint64 SendsMade = 0;   // sends so far, tried or not: a remote input tells its own from them
   ShowPositionTracker PositionTracker;  // the lines sent and selected, as edits move them

@@ -16,13 +16,15 @@ QStringList WebPagesModulePaths(const QString& programFolder, const QString& fil
           QDir::cleanPath(QDir(programFolder).filePath(fromProgram + u'/' + fileName))};
 }
 
+namespace {
+
+// A bad value of the web option (which leaves it empty), said on standard error and noted among
+// the start's `losses`: told here, where no module is needed for it.
 void NoteBadWebOption(const ConsoleOptions& options, StartLosses& losses) {
   if (options.webError.isEmpty()) return;
   SayOnStandardError(options.webError + QStringLiteral("; running without the web pages"));
   losses.Add(QStringLiteral("网页设置有误（%1）：舞台监督和观众的网页无法打开。").arg(options.webError));
 }
-
-namespace {
 
 // The entry of the first module that exists; `error` says why there is none.
 StartWebPagesEntry LoadEntry(const QStringList& modulePaths, QString& error) {
@@ -48,14 +50,11 @@ StartWebPagesEntry LoadEntry(const QStringList& modulePaths, QString& error) {
 
 std::unique_ptr<WebPages> LoadWebPages(const QStringList& modulePaths, const ConsoleOptions& options, TForm1& form,
                                        RemoteControl& remote, GoGuard& goGuard, StartLosses& losses) {
-  if (options.web.isEmpty()) {
-    NoteBadWebOption(options, losses);
-    return nullptr;
-  }
+  NoteBadWebOption(options, losses);
+  if (options.web.isEmpty()) return nullptr;
   QString error;
   const StartWebPagesEntry start = LoadEntry(modulePaths, error);
   if (!start) {
-    NoteBadWebOption(options, losses);
     SayOnStandardError(
         QStringLiteral("--web %1: cannot load the web pages (%2); running without them").arg(options.web, error));
     losses.Add(QStringLiteral("无法载入网页模块（%1）：舞台监督和观众的网页无法打开。").arg(error));

@@ -14,10 +14,8 @@
 // package's folder `fromProgram` (relative to the programs' folder, as the build installs them).
 QStringList WebPagesModulePaths(const QString& programFolder, const QString& fileName, const QString& fromProgram);
 
-// A bad value of the web option, said on standard error and noted among the start's `losses`.
-void NoteBadWebOption(const ConsoleOptions& options, StartLosses& losses);
-
-// StartWebPages from the first module of `modulePaths` that exists. A module that is missing or
+// StartWebPages from the first module of `modulePaths` that exists; a bad value of the option is
+// told here, without loading it. A module that is missing or
 // cannot be loaded is one line on standard error and a loss; the console runs without the pages.
 std::unique_ptr<WebPages> LoadWebPages(const QStringList& modulePaths, const ConsoleOptions& options, TForm1& form,
                                        RemoteControl& remote, GoGuard& goGuard, StartLosses& losses);

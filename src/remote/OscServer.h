@@ -52,8 +52,6 @@ class OscServer : public QObject {
   qint64 Unlisted() const { return unlisted_; }
   qint64 Dropped() const { return dropped_; }
   qint64 Overflowed() const { return overflowed_; }
-  // Whether cues are waiting to run.
-  bool Busy() const { return !queue_.empty(); }
 
   // Takes what is waiting on the socket, without blocking; the cues run from the event loop.
   void ReadPending();

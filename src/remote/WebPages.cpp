@@ -10,7 +10,6 @@
 #include "console/ConsoleStateFolder.h"
 #include "console/StartLosses.h"
 #include "platform/StandardErrorDialogs.h"
-#include "remote/LoadWebPages.h"
 #include "remote/WebConsoleWatch.h"
 #include "remote/WebControl.h"
 #include "remote/WebKey.h"
@@ -52,7 +51,6 @@ class RunningWebPages : public WebPages {
 
 std::unique_ptr<WebPages> StartWebPages(const ConsoleOptions& options, TForm1& form, RemoteControl& remote,
                                         GoGuard& goGuard, StartLosses& losses) {
-  NoteBadWebOption(options, losses);
   if (options.web.isEmpty()) return nullptr;
   QString error;
   const auto without = [&] {

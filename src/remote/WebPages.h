@@ -20,7 +20,7 @@ class WebPages {
 };
 
 // Starts the pages and says on standard error where they are (and the control address); once the
-// window is up it shows the same in a notice. A bad value or a port in use is told in one line,
-// noted among the start's `losses`, and the console runs without them: nullptr.
+// window is up it shows the same in a notice. An address that is no address, or a port in use, is
+// told in one line, noted among the start's `losses`, and the console runs without them: nullptr.
 std::unique_ptr<WebPages> StartWebPages(const ConsoleOptions& options, TForm1& form, RemoteControl& remote,
                                         GoGuard& goGuard, StartLosses& losses);
