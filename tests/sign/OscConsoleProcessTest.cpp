@@ -37,13 +37,12 @@ class RunningConsole {
     started = console.StartAndWaitForHandlers();
   }
   ~RunningConsole() {
-    if (console.process.state() == QProcess::NotRunning) return;
-    ::kill(console.process.processId(), SIGTERM);
-    if (!console.process.waitForFinished(10000)) console.process.kill();
+    if (console.process.state() != QProcess::NotRunning) Stop();
   }
+  // Ends the console with SIGTERM (killed if it will not end); what it said on standard error.
   QByteArray Stop() {
     ::kill(console.process.processId(), SIGTERM);
-    console.process.waitForFinished(10000);
+    if (!console.process.waitForFinished(10000)) console.process.kill();
     return console.process.readAllStandardError();
   }
   ConsoleProcess console;
