@@ -13,6 +13,7 @@
 #include "remote/WebControl.h"
 #include "remote/WebKey.h"
 #include "remote/WebMessages.h"
+#include "support/FileBytes.h"
 #include "support/OscClient.h"
 #include "support/QtPrinters.h"
 #include "support/RecordingControl.h"
@@ -131,10 +132,7 @@ TEST(WebKey, TheKeyIsKeptForItsOwnerAloneAndReplacedOnlyWhenAskedOrUnreadable) {
   EXPECT_EQ(LoadOrMakeWebKey(folder, false).key, fresh.key);
   EXPECT_EQ(QFile::permissions(path) & QFile::ReadOther, 0);
 
-  QFile broken(path);
-  ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
-  broken.write("not a key\n");
-  broken.close();
+  ASSERT_NO_FATAL_FAILURE(WriteBytes(path, "not a key\n"));
   const WebKeyResult remade = LoadOrMakeWebKey(folder, false);
   EXPECT_TRUE(remade.notice.contains(QStringLiteral("holds no key"))) << remade.notice.toStdString();
   EXPECT_EQ(remade.key.size(), 32);

@@ -171,9 +171,7 @@ TEST(WebPagesOfTheProcess, WithoutTheOptionOrTheModuleNothingListensAndABadValue
       ASSERT_TRUE(QFile::remove(modulePath));
     }
     if (module == Module::Broken) {
-      QFile broken(modulePath);
-      ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
-      broken.write("not a module\n");
+      ASSERT_NO_FATAL_FAILURE(WriteBytes(modulePath, "not a module\n"));
     }
     console.process.setArguments(console.process.arguments() + arguments);
     ASSERT_TRUE(console.StartAndWaitForHandlers());
