@@ -61,9 +61,8 @@ TEST_F(OscRemoteConsole, CuesLeaveTheWindowAsTheOperatorsActionsDo) {
   client->Ask(OscMessage("/lumetra/blank"));
   client->Ask(OscMessage("/lumetra/text", {std::string("请关闭手机")}));
   client->Ask(OscMessage("/lumetra/text", {std::string("谢幕"), 9}));
-  EXPECT_TRUE(SamePacket(sign.TakePacket(), ExpectedPacket(QString(), form->CaptionFont, 0)));
-  EXPECT_TRUE(SamePacket(sign.TakePacket(), ExpectedPacket(QStringLiteral("请关闭手机"), form->CaptionFont, 0)));
-  EXPECT_TRUE(SamePacket(sign.TakePacket(), ExpectedPacket(QStringLiteral("谢幕"), form->CaptionFont, 9)));
+  for (const auto& [caption, mode] : {std::pair{QString(), 0}, {QStringLiteral("请关闭手机"), 0}, {QStringLiteral("谢幕"), 9}})
+    EXPECT_TRUE(SamePacket(sign.TakePacket(), ExpectedPacket(caption, form->CaptionFont, mode))) << caption.toStdString();
   EXPECT_EQ(form->LastCaption, QStringLiteral("谢幕"));
   EXPECT_EQ(form->ListBox1->SelectedLine(), 1);
   EXPECT_EQ(form->CurrentMode(), 5);
@@ -104,9 +103,9 @@ TEST_F(OscRemoteConsole, QueuedCuesRunOneSendATurnInArrivalOrderEachAnswered) {
     EXPECT_TRUE(client->Reply());
     EXPECT_EQ(client->before, answers);
   }
-  for (const QString& caption : {QStringLiteral("三"), QStringLiteral("一"), QStringLiteral("幕间休息"), QString()})
-    EXPECT_TRUE(SamePacket(sign.TakePacket(), ExpectedPacket(caption, form->CaptionFont, 0))) << caption.toStdString();
-  EXPECT_TRUE(SamePacket(sign.TakePacket(), ExpectedPacket(QStringLiteral("二"), form->CaptionFont, 5)));
+  for (const auto& [caption, mode] : {std::pair{QStringLiteral("三"), 0}, {QStringLiteral("一"), 0},
+                                      {QStringLiteral("幕间休息"), 0}, {QString(), 0}, {QStringLiteral("二"), 5}})
+    EXPECT_TRUE(SamePacket(sign.TakePacket(), ExpectedPacket(caption, form->CaptionFont, mode))) << caption.toStdString();
 }
 
 TEST_F(OscRemoteConsole, ASentAnswerNamesWhatTheSignCannotShow) {
@@ -132,8 +131,10 @@ TEST_F(OscRemoteConsole, ASentAnswerNamesWhatTheSignCannotShow) {
 }
 
 TEST_F(OscRemoteConsole, ACueThatMovesTheSelectionEndsTheOperatorsModeEditUnchosen) {
-  const char* cues[] = {"goto 3", "next", "go", "send 3"};
-  for (const char* cue : cues) {
+  const QByteArray cues[] = {OscMessage("/lumetra/goto", {3}), OscMessage("/lumetra/next"), OscMessage("/lumetra/go"),
+                             OscMessage("/lumetra/send", {3})};
+  for (const QByteArray& message : cues) {
+    const std::string cue = DescribeReply(message).toStdString();
     form->Window()->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form->Window()));
     form->LineSettings[0].Mode = 0;
@@ -147,10 +148,7 @@ TEST_F(OscRemoteConsole, ACueThatMovesTheSelectionEndsTheOperatorsModeEditUnchos
     QAbstractItemView* list = form->ComboBox1->view();
     ASSERT_TRUE(list->isVisible()) << cue;
     // ... when the cue moves the selection.
-    const QString name = QString::fromLatin1(cue).section(u' ', 0, 0);
-    const int line = QString::fromLatin1(cue).section(u' ', 1).toInt();
-    client->Ask(line ? OscMessage(("/lumetra/" + name.toStdString()).c_str(), {line})
-                     : OscMessage(("/lumetra/" + name.toStdString()).c_str()));
+    client->Ask(message);
     ASSERT_NE(form->ListBox1->SelectedLine(), 0) << cue;
     EXPECT_FALSE(form->ComboBox1->hasFocus()) << cue;
     // A choice still open would land on the cued line: the list must have closed unchosen.

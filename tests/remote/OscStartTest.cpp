@@ -9,6 +9,7 @@
 #include "remote/OscStart.h"
 #include "support/OscClient.h"
 #include "support/QtPrinters.h"
+#include "support/RecordingControl.h"
 
 namespace {
 
@@ -29,19 +30,6 @@ bool Allows(const OscAllowList& list, const char* address) {
   const sockaddr_storage sender = Sender(address);
   return list.Allows(reinterpret_cast<const sockaddr*>(&sender), sizeof sender);
 }
-
-class NoControl : public RemoteControl {
- public:
-  RemoteState State() const override { return {}; }
-  void Go(const QString&) override {}
-  void Select(int) override {}
-  void Next() override {}
-  void Previous() override {}
-  void SendLine(int, const QString&) override {}
-  void Blank(const QString&) override {}
-  void SendText(const QString&, const QString&) override {}
-  void SendText(const QString&, int, const QString&) override {}
-};
 
 }  // namespace
 
@@ -97,7 +85,7 @@ TEST(OscStart, WhatCannotListenIsALossOfTheStart) {
       {options({}, {}, "--osc needs [HOST:]PORT"), false, "--osc needs [HOST:]PORT"},
   };
   for (const auto& c : cases) {
-    NoControl control;
+    RecordingControl control;
     OscServer server(control);
     StartLosses losses;
     EXPECT_EQ(ListenForCues(server, c.options, losses), c.listens) << c.options.osc.toStdString();

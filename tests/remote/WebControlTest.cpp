@@ -13,6 +13,7 @@
 #include "remote/WebControl.h"
 #include "remote/WebKey.h"
 #include "remote/WebMessages.h"
+#include "support/FileBytes.h"
 #include "support/OscClient.h"
 #include "support/QtPrinters.h"
 #include "support/RecordingControl.h"
@@ -22,52 +23,54 @@ namespace {
 const QString kKey = QStringLiteral("0123456789abcdef0123456789abcdef");
 const QString kSender = QStringLiteral("web 127.0.0.1:5000");
 
+// A control message of the page's own shape, with the console's key unless another is given.
+QByteArray Control(const char* type, const QString& key = kKey) {
+  return QStringLiteral(R"({"type":"%1","key":"%2"})").arg(QLatin1String(type), key).toUtf8();
+}
+
+QByteArray Refusal(const char* command, const char* reason) {
+  return QStringLiteral(R"({"command":"%1","reason":"%2","type":"refused"})")
+      .arg(QLatin1String(command), QLatin1String(reason))
+      .toUtf8();
+}
+
 }  // namespace
 
 TEST(WebControl, EachMessageRunsItsCommandIsRefusedOrIsIgnored) {
+  using enum WebControlOutcome;
   struct Case {
     const char* what;
     QByteArray message;
-    QString consoleKey;  // empty: no control offered
     WebControlOutcome outcome;
-    QStringList calls;
-    QByteArray answer;
+    QStringList calls = {};
+    QByteArray answer = {};
+    bool offered = true;  // whether the console offers control at all
   };
-  const QByteArray go = R"({"type":"go","key":"0123456789abcdef0123456789abcdef"})";
+  const QByteArray go = Control("go");
   const Case cases[] = {
-      {"go", go, kKey, WebControlOutcome::Done, {"go " + kSender}, {}},
-      {"back", R"({"type":"back","key":"0123456789abcdef0123456789abcdef"})", kKey, WebControlOutcome::Done,
-       {"previous"}, {}},
-      {"blank", R"({"key":"0123456789abcdef0123456789abcdef","type":"blank","extra":1})", kKey,
-       WebControlOutcome::Done, {"blank " + kSender}, {}},
+      {"go", go, Done, {"go " + kSender}},
+      {"back", Control("back"), Done, {"previous"}},
+      {"blank", R"({"key":"0123456789abcdef0123456789abcdef","type":"blank","extra":1})", Done, {"blank " + kSender}},
       // Refused: answered to the sender, nothing done.
-      {"control not offered", go, {}, WebControlOutcome::Refused, {},
-       R"({"command":"go","reason":"control off","type":"refused"})"},
-      {"no key", R"({"type":"go"})", kKey, WebControlOutcome::Refused, {},
-       R"({"command":"go","reason":"key","type":"refused"})"},
-      {"wrong key", R"({"type":"blank","key":"0123456789abcdef0123456789abcdee"})", kKey, WebControlOutcome::Refused,
-       {}, R"({"command":"blank","reason":"key","type":"refused"})"},
-      {"key cut short", R"({"type":"go","key":"0123456789abcdef"})", kKey, WebControlOutcome::Refused, {},
-       R"({"command":"go","reason":"key","type":"refused"})"},
-      {"key too long", R"({"type":"go","key":"0123456789abcdef0123456789abcdef0"})", kKey,
-       WebControlOutcome::Refused, {}, R"({"command":"go","reason":"key","type":"refused"})"},
-      {"empty key to a console without control", R"({"type":"go","key":""})", {}, WebControlOutcome::Refused, {},
-       R"({"command":"go","reason":"control off","type":"refused"})"},
+      {"control not offered", go, Refused, {}, Refusal("go", "control off"), false},
+      {"no key", R"({"type":"go"})", Refused, {}, Refusal("go", "key")},
+      {"wrong key", Control("blank", "0123456789abcdef0123456789abcdee"), Refused, {}, Refusal("blank", "key")},
+      {"key cut short", Control("go", "0123456789abcdef"), Refused, {}, Refusal("go", "key")},
+      {"key too long", Control("go", kKey + u'0'), Refused, {}, Refusal("go", "key")},
+      {"empty key to a console without control", Control("go", {}), Refused, {}, Refusal("go", "control off"), false},
       // Ignored: no answer.
-      {"not JSON", "go", kKey, WebControlOutcome::Ignored, {}, {}},
-      {"an array", R"(["go"])", kKey, WebControlOutcome::Ignored, {}, {}},
-      {"unknown type", R"({"type":"send","key":"0123456789abcdef0123456789abcdef"})", kKey,
-       WebControlOutcome::Ignored, {}, {}},
-      {"type upper case", R"({"type":"GO","key":"0123456789abcdef0123456789abcdef"})", kKey,
-       WebControlOutcome::Ignored, {}, {}},
-      {"key a number", R"({"type":"go","key":123})", kKey, WebControlOutcome::Ignored, {}, {}},
-      {"cut JSON", go.left(go.size() - 1), kKey, WebControlOutcome::Ignored, {}, {}},
-      {"empty", "", kKey, WebControlOutcome::Ignored, {}, {}},
+      {"not JSON", "go", Ignored},
+      {"an array", R"(["go"])", Ignored},
+      {"unknown type", Control("send"), Ignored},
+      {"type upper case", Control("GO"), Ignored},
+      {"key a number", R"({"type":"go","key":123})", Ignored},
+      {"cut JSON", go.left(go.size() - 1), Ignored},
+      {"empty", "", Ignored},
   };
   for (const Case& c : cases) {
     RecordingControl console;
     GoGuard guard;
-    WebControl control(console, guard, c.consoleKey);
+    WebControl control(console, guard, c.offered ? kKey : QString());
     const WebControlResult result = control.Handle(c.message, 1000, kSender);
     EXPECT_EQ(result.outcome, c.outcome) << c.what;
     EXPECT_EQ(console.calls, c.calls) << c.what;
@@ -80,10 +83,10 @@ TEST(WebControl, AGoFromThePageRightAfterAnOscGoIsADoubleTrigger) {
   GoGuard guard;
   OscDispatcher cues(console, &guard);
   WebControl page(console, guard, kKey);
-  const QByteArray go = R"({"type":"go","key":"0123456789abcdef0123456789abcdef"})";
+  const QByteArray go = Control("go");
   EXPECT_EQ(cues.Dispatch(OscMessage("/lumetra/go"), 1000, QStringLiteral("osc")).outcome, OscOutcome::Done);
   const WebControlResult refused = page.Handle(go, 1000 + kDoubleTriggerMs - 1, kSender);
-  EXPECT_EQ(refused.answer, R"({"command":"go","reason":"double trigger","type":"refused"})");
+  EXPECT_EQ(refused.answer, Refusal("go", "double trigger"));
   EXPECT_EQ(page.Handle(go, 1000 + 3 * kDoubleTriggerMs, kSender).outcome, WebControlOutcome::Done);
   EXPECT_EQ(cues.Dispatch(OscMessage("/lumetra/go"), 1000 + 3 * kDoubleTriggerMs + 1, QStringLiteral("osc")).outcome,
             OscOutcome::Refused);
@@ -129,10 +132,7 @@ TEST(WebKey, TheKeyIsKeptForItsOwnerAloneAndReplacedOnlyWhenAskedOrUnreadable) {
   EXPECT_EQ(LoadOrMakeWebKey(folder, false).key, fresh.key);
   EXPECT_EQ(QFile::permissions(path) & QFile::ReadOther, 0);
 
-  QFile broken(path);
-  ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
-  broken.write("not a key\n");
-  broken.close();
+  ASSERT_NO_FATAL_FAILURE(WriteBytes(path, "not a key\n"));
   const WebKeyResult remade = LoadOrMakeWebKey(folder, false);
   EXPECT_TRUE(remade.notice.contains(QStringLiteral("holds no key"))) << remade.notice.toStdString();
   EXPECT_EQ(remade.key.size(), 32);

@@ -25,18 +25,6 @@
 
 namespace {
 
-// Waits (bounded) until the console has said what `pattern` matches on standard error.
-QString SaidOnStandardError(QProcess& console, QByteArray& err, const QString& pattern) {
-  const QRegularExpression said(pattern);
-  for (int i = 0; i < 1000 && console.state() == QProcess::Running; ++i) {
-    err += console.readAllStandardError();
-    const QRegularExpressionMatch match = said.match(QString::fromLocal8Bit(err));
-    if (match.hasMatch()) return match.captured(1);
-    QTest::qWait(10);
-  }
-  return {};
-}
-
 // The dots of every page the stage page draws, "1" lit and "0" dark, row by row.
 const QString kDotsOnStage = QStringLiteral(R"(
   return [...document.querySelectorAll('#pages canvas')].map((canvas) => {
@@ -183,9 +171,7 @@ TEST(WebPagesOfTheProcess, WithoutTheOptionOrTheModuleNothingListensAndABadValue
       ASSERT_TRUE(QFile::remove(modulePath));
     }
     if (module == Module::Broken) {
-      QFile broken(modulePath);
-      ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
-      broken.write("not a module\n");
+      ASSERT_NO_FATAL_FAILURE(WriteBytes(modulePath, "not a module\n"));
     }
     console.process.setArguments(console.process.arguments() + arguments);
     ASSERT_TRUE(console.StartAndWaitForHandlers());

@@ -37,13 +37,12 @@ class RunningConsole {
     started = console.StartAndWaitForHandlers();
   }
   ~RunningConsole() {
-    if (console.process.state() == QProcess::NotRunning) return;
-    ::kill(console.process.processId(), SIGTERM);
-    if (!console.process.waitForFinished(10000)) console.process.kill();
+    if (console.process.state() != QProcess::NotRunning) Stop();
   }
+  // Ends the console with SIGTERM (killed if it will not end); what it said on standard error.
   QByteArray Stop() {
     ::kill(console.process.processId(), SIGTERM);
-    console.process.waitForFinished(10000);
+    if (!console.process.waitForFinished(10000)) console.process.kill();
     return console.process.readAllStandardError();
   }
   ConsoleProcess console;
@@ -55,10 +54,6 @@ class RunningConsole {
 class OscConsoleProcess : public ::testing::Test {
  protected:
   void TearDown() override { qunsetenv("LUMETRA_COM1"); }
-
-  void ExpectPacket(const QJsonObject& report, int k, const QString& caption, int mode) {
-    ExpectPacketAsCliBuilds(report, QStringLiteral("pages"), k, caption, mode);
-  }
 };
 
 TEST_F(OscConsoleProcess, EveryCueReachesTheSignAsTheConsoleWouldSendIt) {
@@ -66,7 +61,7 @@ TEST_F(OscConsoleProcess, EveryCueReachesTheSignAsTheConsoleWouldSendIt) {
   ASSERT_FALSE(sign.DevicePath().isEmpty());
   qputenv("LUMETRA_COM1", sign.DevicePath().toLocal8Bit());
   WriteThreeLineShow();
-  RunningConsole running({QStringLiteral("--osc"), QStringLiteral("0")});
+  RunningConsole running({"--osc", "0"});
   ASSERT_TRUE(running.started);
   QByteArray err;
   const int port = ListeningPort(running.console.process, err);
@@ -95,18 +90,13 @@ TEST_F(OscConsoleProcess, EveryCueReachesTheSignAsTheConsoleWouldSendIt) {
   EXPECT_FALSE(client.AnswerWithin(0));
 
   // oscsend of liblo-tools, as a user would cue it: packet 4, line 1 in its own mode 0.
-  const CliRun oscsend = RunProgram(QStringLiteral("oscsend"),
-                                    {QStringLiteral("127.0.0.1"), QString::number(port), QStringLiteral("/lumetra/send"),
-                                     QStringLiteral("i"), QStringLiteral("1")});
+  const CliRun oscsend = RunProgram(QStringLiteral("oscsend"), {"127.0.0.1", QString::number(port), "/lumetra/send", "i", "1"});
   EXPECT_EQ(oscsend.exitCode, 0) << oscsend.err.constData();
 
   const QList<QJsonObject> reports = sign.WaitForReports(5);
-  ASSERT_EQ(reports.size(), 5);
-  ExpectPacket(reports[0], 0, kLines[1], 1);
-  ExpectPacket(reports[1], 1, kLines[2], 0);
-  ExpectPacket(reports[2], 2, QString(), 0);
-  ExpectPacket(reports[3], 3, QStringLiteral("请关闭手机"), 0);
-  ExpectPacket(reports[4], 4, kLines[0], 0);
+  const std::pair<QString, int> sent[] = {{kLines[1], 1}, {kLines[2], 0}, {{}, 0}, {"请关闭手机", 0}, {kLines[0], 0}};
+  ASSERT_EQ(reports.size(), std::size(sent));
+  for (int k = 0; k < 5; ++k) ExpectPacketAsCliBuilds(reports[k], QStringLiteral("pages"), k, sent[k].first, sent[k].second);
 
   const QByteArray stopErr = running.Stop();
   EXPECT_TRUE(stopErr.contains("4 OSC datagrams ignored")) << stopErr.constData();
@@ -129,12 +119,11 @@ TEST_F(OscConsoleProcess, WithoutTheOptionNoSocketAndABadValueOrAPortInUseIsOneL
   const QString port = QString::number(busy.port);
 
   const std::pair<QStringList, QString> cases[] = {
-      {{QStringLiteral("--osc"), port}, QStringLiteral("lumetra: --osc %1: cannot listen on 127.0.0.1:%1: ").arg(port)},
-      {{QStringLiteral("--osc"), QStringLiteral("localhost:9000")}, QStringLiteral("lumetra: --osc localhost:9000: ")},
-      {{QStringLiteral("--osc")}, QStringLiteral("lumetra: --osc needs [HOST:]PORT; running without OSC")},
+      {{"--osc", port}, QStringLiteral("lumetra: --osc %1: cannot listen on 127.0.0.1:%1: ").arg(port)},
+      {{"--osc", "localhost:9000"}, "lumetra: --osc localhost:9000: "},
+      {{"--osc"}, "lumetra: --osc needs [HOST:]PORT; running without OSC"},
       // Beyond this machine only with a list of who may cue.
-      {{QStringLiteral("--osc"), QStringLiteral("0.0.0.0:0")},
-       QStringLiteral("lumetra: --osc 0.0.0.0:0: 0.0.0.0:0 is beyond this machine, and no --osc-allow names who may cue")},
+      {{"--osc", "0.0.0.0:0"}, "lumetra: --osc 0.0.0.0:0: 0.0.0.0:0 is beyond this machine, and no --osc-allow names who may cue"},
   };
   for (const auto& [arguments, line] : cases) {
     RunningConsole running(arguments);
@@ -152,8 +141,7 @@ TEST_F(OscConsoleProcess, ABurstIsSentWholeInOrderGarbageCannotStopItAndEveryAns
   PtySign sign;
   qputenv("LUMETRA_COM1", sign.DevicePath().toLocal8Bit());
   WriteThreeLineShow();
-  RunningConsole running({QStringLiteral("--osc"), QStringLiteral("0"), QStringLiteral("--osc-allow"),
-                          QStringLiteral("127.0.0.1")});
+  RunningConsole running({"--osc", "0", "--osc-allow", "127.0.0.1"});
   ASSERT_TRUE(running.started);
   QByteArray err;
   const int port = ListeningPort(running.console.process, err);
@@ -161,8 +149,7 @@ TEST_F(OscConsoleProcess, ABurstIsSentWholeInOrderGarbageCannotStopItAndEveryAns
   OscClient client(port);
   std::vector<PacketReport> expected;
   for (int line = 1; line <= 3; ++line) {
-    const CliRun cli = RunCli({QStringLiteral("packet"), kLines[line - 1], QStringLiteral("--mode"),
-                               QString::number(line == 2 ? 1 : 0), QStringLiteral("-o"), QStringLiteral("-")});
+    const CliRun cli = RunCli({"packet", kLines[line - 1], "--mode", QString::number(line == 2 ? 1 : 0), "-o", "-"});
     ASSERT_EQ(cli.exitCode, 0) << cli.err.constData();
     expected.push_back(DecodePackets(cli.out).at(0));
   }

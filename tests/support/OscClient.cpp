@@ -10,10 +10,10 @@
 
 #include <QCoreApplication>
 #include <QProcess>
-#include <QRegularExpression>
-#include <QTest>
 #include <QDeadlineTimer>
 #include <cstring>
+
+#include "support/ProcessSockets.h"
 
 namespace {
 
@@ -32,6 +32,18 @@ std::int32_t Int32Argument(const lo_arg* arg) {
   std::int32_t value;
   std::memcpy(&value, static_cast<const void*>(arg), sizeof value);
   return value;
+}
+
+// Hands the message in `datagram` to `read` as its path, type tags and arguments; nothing when the
+// datagram is no OSC message.
+template <typename Read>
+void ReadMessage(const QByteArray& datagram, Read read) {
+  QByteArray bytes = datagram;  // liblo takes the bytes as writable
+  int result = 0;
+  lo_message message = lo_message_deserialise(bytes.data(), std::size_t(bytes.size()), &result);
+  if (message == nullptr) return;
+  read(lo_get_path(bytes.data(), bytes.size()), lo_message_get_types(message), lo_message_get_argv(message));
+  lo_message_free(message);
 }
 
 }  // namespace
@@ -53,35 +65,25 @@ QByteArray OscMessage(const char* path, std::initializer_list<OscArgument> argum
 }
 
 std::optional<RemoteState> DecodeStateReply(const QByteArray& datagram) {
-  QByteArray bytes = datagram;
-  int result = 0;
-  lo_message message = lo_message_deserialise(bytes.data(), std::size_t(bytes.size()), &result);
-  if (message == nullptr) return std::nullopt;
   std::optional<RemoteState> state;
-  const char* path = lo_get_path(bytes.data(), bytes.size());
-  lo_arg** argv = lo_message_get_argv(message);
-  if (path != nullptr && std::strcmp(path, "/lumetra/state") == 0 &&
-      std::strcmp(lo_message_get_types(message), "isi") == 0)
-    state = RemoteState{Int32Argument(argv[0]), QString::fromUtf8(reinterpret_cast<const char*>(argv[1])),
-                        Int32Argument(argv[2])};
-  lo_message_free(message);
+  ReadMessage(datagram, [&](const char* path, const char* types, lo_arg** argv) {
+    if (path != nullptr && std::strcmp(path, "/lumetra/state") == 0 && std::strcmp(types, "isi") == 0)
+      state = RemoteState{Int32Argument(argv[0]), QString::fromUtf8(reinterpret_cast<const char*>(argv[1])),
+                          Int32Argument(argv[2])};
+  });
   return state;
 }
 
 QString DescribeReply(const QByteArray& datagram) {
-  QByteArray bytes = datagram;
-  int result = 0;
-  lo_message message = lo_message_deserialise(bytes.data(), std::size_t(bytes.size()), &result);
-  if (message == nullptr) return {};
-  QString line = QString::fromUtf8(lo_get_path(bytes.data(), bytes.size()));
-  const char* types = lo_message_get_types(message);
-  lo_arg** argv = lo_message_get_argv(message);
-  for (int i = 0; types[i] != '\0'; ++i) {
-    if (types[i] == LO_INT32) line += u' ' + QString::number(Int32Argument(argv[i]));
-    else if (types[i] == LO_STRING) line += QStringLiteral(" \"%1\"").arg(QString::fromUtf8(reinterpret_cast<const char*>(argv[i])));
-    else line += QStringLiteral(" ?");
-  }
-  lo_message_free(message);
+  QString line;
+  ReadMessage(datagram, [&](const char* path, const char* types, lo_arg** argv) {
+    line = QString::fromUtf8(path);
+    for (int i = 0; types[i] != '\0'; ++i) {
+      if (types[i] == LO_INT32) line += u' ' + QString::number(Int32Argument(argv[i]));
+      else if (types[i] == LO_STRING) line += QStringLiteral(" \"%1\"").arg(QString::fromUtf8(reinterpret_cast<const char*>(argv[i])));
+      else line += QStringLiteral(" ?");
+    }
+  });
   return line;
 }
 
@@ -146,12 +148,5 @@ HeldUdpPort::HeldUdpPort() {
 HeldUdpPort::~HeldUdpPort() { ::close(fd_); }
 
 int ListeningPort(QProcess& console, QByteArray& err) {
-  static const QRegularExpression listening(QStringLiteral("listening for OSC cues on 127\\.0\\.0\\.1:(\\d+)"));
-  for (int i = 0; i < 1000 && console.state() == QProcess::Running; ++i) {
-    err += console.readAllStandardError();
-    const QRegularExpressionMatch match = listening.match(QString::fromLocal8Bit(err));
-    if (match.hasMatch()) return match.captured(1).toInt();
-    QTest::qWait(10);
-  }
-  return 0;
+  return SaidOnStandardError(console, err, QStringLiteral("listening for OSC cues on 127\\.0\\.0\\.1:(\\d+)")).toInt();
 }

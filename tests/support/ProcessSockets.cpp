@@ -6,6 +6,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
+#include <QTest>
 
 #include "support/FileBytes.h"
 
@@ -25,4 +27,15 @@ QStringList SocketsOf(qint64 pid, const QStringList& tables) {
         addresses << QString::fromLatin1(fields[1]);
     }
   return addresses;
+}
+
+QString SaidOnStandardError(QProcess& program, QByteArray& err, const QString& pattern) {
+  const QRegularExpression said(pattern);
+  for (int i = 0; i < 1000 && program.state() == QProcess::Running; ++i) {
+    err += program.readAllStandardError();
+    const QRegularExpressionMatch match = said.match(QString::fromLocal8Bit(err));
+    if (match.hasMatch()) return match.captured(1);
+    QTest::qWait(10);
+  }
+  return {};
 }

@@ -42,19 +42,12 @@ WebDriver::WebDriver(const QString& profileFolder) {
     if (!up) QTest::qWait(50);
   }
   if (!up) return;
-  const QJsonArray arguments{QStringLiteral("--headless"),
-                             QStringLiteral("--no-sandbox"),
-                             QStringLiteral("--disable-gpu"),
-                             QStringLiteral("--disable-background-networking"),
-                             QStringLiteral("--disable-component-update"),
-                             QStringLiteral("--disable-sync"),
-                             QStringLiteral("--no-first-run"),
-                             QStringLiteral("--user-data-dir=") + profileFolder};
-  const QJsonObject chrome{{QStringLiteral("binary"), QStringLiteral("/usr/bin/chromium")}, {QStringLiteral("args"), arguments}};
-  const QJsonObject capabilities{
-      {QStringLiteral("alwaysMatch"), QJsonObject{{QStringLiteral("goog:chromeOptions"), chrome}}}};
-  const QJsonValue session = Call("POST", QStringLiteral("/session"), {{QStringLiteral("capabilities"), capabilities}}, 60000);
-  session_ = session.toObject().value(QStringLiteral("sessionId")).toString();
+  const QJsonArray arguments{"--headless", "--no-sandbox", "--disable-gpu", "--disable-background-networking",
+                             "--disable-component-update", "--disable-sync", "--no-first-run",
+                             "--user-data-dir=" + profileFolder};
+  const QJsonObject chrome{{"binary", "/usr/bin/chromium"}, {"args", arguments}};
+  const QJsonObject capabilities{{"alwaysMatch", QJsonObject{{"goog:chromeOptions", chrome}}}};
+  session_ = Call("POST", QStringLiteral("/session"), {{"capabilities", capabilities}}, 60000)["sessionId"].toString();
 }
 
 WebDriver::~WebDriver() {
@@ -89,24 +82,22 @@ QJsonValue WebDriver::Call(const QByteArray& method, const QString& path, const 
   return value;
 }
 
-bool WebDriver::Open(const QString& url) {
-  return !Call("POST", QStringLiteral("/session/%1/url").arg(session_), {{QStringLiteral("url"), url}}).isUndefined();
+QJsonValue WebDriver::InSession(const QByteArray& method, const QString& path, const QJsonObject& body) {
+  return Call(method, QStringLiteral("/session/") + session_ + path, body);
 }
 
+bool WebDriver::Open(const QString& url) { return !InSession("POST", QStringLiteral("/url"), {{"url", url}}).isUndefined(); }
+
 bool WebDriver::SetWindowSize(int width, int height) {
-  return !Call("POST", QStringLiteral("/session/%1/window/rect").arg(session_),
-               {{QStringLiteral("width"), width}, {QStringLiteral("height"), height}})
-              .isUndefined();
+  return !InSession("POST", QStringLiteral("/window/rect"), {{"width", width}, {"height", height}}).isUndefined();
 }
 
 QJsonValue WebDriver::Run(const QString& script, const QJsonArray& arguments) {
-  return Call("POST", QStringLiteral("/session/%1/execute/sync").arg(session_),
-              {{QStringLiteral("script"), script}, {QStringLiteral("args"), arguments}});
+  return InSession("POST", QStringLiteral("/execute/sync"), {{"script", script}, {"args", arguments}});
 }
 
 QJsonValue WebDriver::RunAsync(const QString& script, const QJsonArray& arguments) {
-  return Call("POST", QStringLiteral("/session/%1/execute/async").arg(session_),
-              {{QStringLiteral("script"), script}, {QStringLiteral("args"), arguments}});
+  return InSession("POST", QStringLiteral("/execute/async"), {{"script", script}, {"args", arguments}});
 }
 
 bool WebDriver::WaitUntil(const QString& script, int timeoutMs) {
@@ -120,18 +111,17 @@ bool WebDriver::WaitUntil(const QString& script, int timeoutMs) {
 }
 
 bool WebDriver::Click(const QString& css) {
-  const QJsonValue element = Call("POST", QStringLiteral("/session/%1/element").arg(session_),
-                                  {{QStringLiteral("using"), QStringLiteral("css selector")}, {QStringLiteral("value"), css}});
-  const QString id = element.toObject().value(kElement).toString();
+  const QString id =
+      InSession("POST", QStringLiteral("/element"), {{"using", "css selector"}, {"value", css}})[kElement].toString();
   if (id.isEmpty()) {
     if (error_.isEmpty()) error_ = QStringLiteral("no element %1").arg(css);
     return false;
   }
-  return !Call("POST", QStringLiteral("/session/%1/element/%2/click").arg(session_, id)).isUndefined();
+  return !InSession("POST", QStringLiteral("/element/%1/click").arg(id)).isUndefined();
 }
 
 bool WebDriver::SaveScreenshot(const QString& path) {
-  const QJsonValue png = Call("GET", QStringLiteral("/session/%1/screenshot").arg(session_));
+  const QJsonValue png = InSession("GET", QStringLiteral("/screenshot"));
   if (!png.isString()) return false;
   QFile file(path);
   return file.open(QIODevice::WriteOnly) && file.write(QByteArray::fromBase64(png.toString().toLatin1())) > 0;

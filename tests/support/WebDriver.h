@@ -36,6 +36,8 @@ class WebDriver {
 
  private:
   QJsonValue Call(const QByteArray& method, const QString& path, const QJsonObject& body = {}, int timeoutMs = 30000);
+  // A call on this browser's session: `path` follows "/session/ID".
+  QJsonValue InSession(const QByteArray& method, const QString& path, const QJsonObject& body = {});
 
   QProcess driver_;
   int port_ = 0;
