@@ -63,7 +63,7 @@ const TFont kFont = InitialCaptionFont();
 // The visible part a cut finding names is the run of characters wholly inside the frame, as the
 // frame measures the caption's beginnings.
 void ExpectVisiblePart(const QJsonValue& line, const QString& text, const TFont& font) {
-  const QString cut = Finding(line, QStringLiteral("cut"));
+  const QString cut = Finding(line, "cut");
   const int left = Number(cut, QStringLiteral("^(\\d+) px lost on the left"));
   const QString visible = QRegularExpression(QStringLiteral("shows \"(.*)\"; send it in mode 1")).match(cut).captured(1);
   const int from = text.indexOf(visible);
@@ -112,7 +112,7 @@ TEST(CliCheck, FindingsAtTheirBoundaries) {
   while (texts.size() < kLineSettingCount + 1) texts << QStringLiteral("x");
   WriteShow(QStringLiteral("edges.lw"), texts, modes);
 
-  const CheckRun run = CheckJson({QStringLiteral("edges.lw"), QStringLiteral("--as-stored")});
+  const CheckRun run = CheckJson({"edges.lw", "--as-stored"});
   EXPECT_EQ(run.exitCode, 2);
   const QJsonArray lines = Lines(run);
   ASSERT_EQ(lines.size(), texts.size());
@@ -120,12 +120,12 @@ TEST(CliCheck, FindingsAtTheirBoundaries) {
     EXPECT_EQ(!Finding(lines[int(i)], QLatin1String(cases[i].kind)).isNull(), cases[i].found)
         << "line " << i + 1 << " " << cases[i].kind;
   EXPECT_EQ(lines[1][QStringLiteral("width")].toInt(), 193);
-  EXPECT_EQ(Finding(lines[1], QStringLiteral("cut")).left(31), QStringLiteral("0 px lost on the left, 1 on the"));
+  EXPECT_EQ(Finding(lines[1], "cut").left(31), QStringLiteral("0 px lost on the left, 1 on the"));
   EXPECT_EQ(lines[4][QStringLiteral("pages")].toInt(), 256);
-  EXPECT_EQ(Finding(lines[4], QStringLiteral("page-count-wraps")), QStringLiteral("256 pages, but the count byte says 0"));
-  EXPECT_TRUE(Finding(lines[kLineSettingCount - 1], QStringLiteral("no-settings")).isNull());
+  EXPECT_EQ(Finding(lines[4], "page-count-wraps"), QStringLiteral("256 pages, but the count byte says 0"));
+  EXPECT_TRUE(Finding(lines[kLineSettingCount - 1], "no-settings").isNull());
   // Clicked in turn, the line past the table goes out in the mode the click on the last entry showed.
-  EXPECT_EQ(Finding(lines[kLineSettingCount], QStringLiteral("no-settings")),
+  EXPECT_EQ(Finding(lines[kLineSettingCount], "no-settings"),
             QStringLiteral("line 1002 is past the 1001 lines that keep settings: it goes out in whatever mode the "
                            "selector shows, here mode 0 (立即显示)"));
 
@@ -147,7 +147,7 @@ TEST(CliCheck, SameFindingsWhateverTheFileType) {
     srt += QStringLiteral("%1\n00:00:0%1,000 --> 00:00:0%2,000\n%3\n\n").arg(i + 1).arg(i + 2).arg(texts[i]).toUtf8();
   WriteBytes(QStringLiteral("act.srt"), srt);
 
-  const CheckRun settings = CheckJson({QStringLiteral("act.lw")});
+  const CheckRun settings = CheckJson({"act.lw"});
   EXPECT_EQ(settings.exitCode, 2);
   for (const char* other : {"act.txt", "act.srt"}) {
     const CheckRun run = CheckJson({QLatin1String(other)});
@@ -158,9 +158,9 @@ TEST(CliCheck, SameFindingsWhateverTheFileType) {
 
   const QJsonArray lines = Lines(settings);
   ASSERT_EQ(lines.size(), texts.size());
-  EXPECT_EQ(Finding(lines[1], QStringLiteral("missing-glyph")),
+  EXPECT_EQ(Finding(lines[1], "missing-glyph"),
             QStringLiteral("no glyph for \"ᱚ\" U+1C5A, \"ᱛ\" U+1C5B, \"%1\" U+13000").arg(kHieroglyph));
-  EXPECT_TRUE(Finding(lines[0], QStringLiteral("missing-glyph")).isNull());
+  EXPECT_TRUE(Finding(lines[0], "missing-glyph").isNull());
 
   ExpectVisiblePart(lines[2], texts[2], kFont);
 
@@ -174,7 +174,7 @@ TEST(CliCheck, SameFindingsWhateverTheFileType) {
   int advances = 0;
   for (const QChar c : kerned) advances += MeasureCaption(frame, c).cx;
   ASSERT_NE(advances, MeasureCaption(frame, kerned).cx);
-  const QJsonArray kernedLines = Lines(CheckJson({QStringLiteral("kerned.txt"), QStringLiteral("--font"), sans.Name}));
+  const QJsonArray kernedLines = Lines(CheckJson({"kerned.txt", "--font", sans.Name}));
   ASSERT_EQ(kernedLines.size(), 1);
   ExpectVisiblePart(kernedLines[0], kerned, sans);
 }
@@ -189,12 +189,11 @@ TEST(CliCheck, PagesAndBytesAreThoseOfThePacket) {
   for (const QString& text : texts)
     for (const int mode : modes) showTexts << text, showModes << mode;
   WriteShow(QStringLiteral("packets.lw"), showTexts, showModes);
-  const QJsonArray lines = Lines(CheckJson({QStringLiteral("packets.lw"), QStringLiteral("--as-stored")}));
+  const QJsonArray lines = Lines(CheckJson({"packets.lw", "--as-stored"}));
   ASSERT_EQ(lines.size(), showTexts.size());
   for (int i = 0; i < showTexts.size(); ++i) {
     const int sent = showModes[i] < 20 ? showModes[i] : -1;
-    const CliRun packet = RunCli({QStringLiteral("packet"), showTexts[i], QStringLiteral("--mode"), QString::number(sent),
-                                  QStringLiteral("-o"), QStringLiteral("-")});
+    const CliRun packet = RunCli({"packet", showTexts[i], "--mode", QString::number(sent), "-o", "-"});
     ASSERT_EQ(packet.exitCode, 0);
     EXPECT_EQ(lines[i][QStringLiteral("bytes")].toInt(), packet.out.size()) << "line " << i + 1;
     EXPECT_EQ(lines[i][QStringLiteral("pages")].toInt(), (packet.out.size() - 6) / 773) << "line " << i + 1;
@@ -221,21 +220,14 @@ bool LineDrawsEveryGlyph(const QString& text, const TFont& font) {
 // Marks are drawn on their bases: decomposed Latin, Vietnamese, Thai vowels and tones, a base
 // with two stacked marks.
 TEST(CliCheck, RowsLostIsTheInkRenderDrops) {
-  const QStringList texts = {QStringLiteral("第一幕"),
-                             QStringLiteral("gjpqy"),
-                             QStringLiteral("Éclair ÅÇ"),
-                             QStringLiteral("——"),
-                             QStringLiteral("字 gy Ü"),
-                             QStringLiteral("E\u0301clair A\u030AC\u0327"),
-                             QStringLiteral("người ở Ầ Ỗ"),
-                             QStringLiteral("Vie\u0323\u0302t e\u0302\u0301"),
-                             QStringLiteral("ที่นี่ คุณ กิ๊ก ปั้น"),
+  const QStringList texts = {"第一幕", "gjpqy", "Éclair ÅÇ", "——", "字 gy Ü", QStringLiteral("E\u0301clair A\u030AC\u0327"),
+                             "người ở Ầ Ỗ", QStringLiteral("Vie\u0323\u0302t e\u0302\u0301"), "ที่นี่ คุณ กิ๊ก ปั้น",
                              QStringLiteral("a\u0301\u0302 o\u0308\u0304 U\u0308\u0301 g\u0323\u0331")};
   WriteBytes(QStringLiteral("rows.txt"), texts.join(u'\n').toUtf8());
   for (const int height : {19, 12, 24}) {
     TFont font = kFont;
     font.Height = -height;
-    const QJsonArray lines = Lines(CheckJson({QStringLiteral("rows.txt"), QStringLiteral("--height"), QString::number(height)}));
+    const QJsonArray lines = Lines(CheckJson({"rows.txt", "--height", QString::number(height)}));
     ASSERT_EQ(lines.size(), texts.size());
     for (int i = 0; i < texts.size(); ++i) {
       // The frame with room for a cell above and below it, drawn where the frame draws.
@@ -253,15 +245,14 @@ TEST(CliCheck, RowsLostIsTheInkRenderDrops) {
         if (ink && y < kRoom) ++above;
         if (ink && y >= kRoom + kLedHeight) ++below;
       }
-      const QString lost = Finding(lines[i], QStringLiteral("rows-lost"));
+      const QString lost = Finding(lines[i], "rows-lost");
       EXPECT_EQ(Number(lost, QStringLiteral("(\\d+) rows? above")), above) << height << " " << texts[i].toStdString();
       EXPECT_EQ(Number(lost, QStringLiteral("(\\d+) rows? below")), below) << height << " " << texts[i].toStdString();
       EXPECT_EQ(lost.isNull(), above + below == 0);
-      EXPECT_EQ(Finding(lines[i], QStringLiteral("missing-glyph")).isNull(), LineDrawsEveryGlyph(texts[i], font))
+      EXPECT_EQ(Finding(lines[i], "missing-glyph").isNull(), LineDrawsEveryGlyph(texts[i], font))
           << texts[i].toStdString();
 
-      ASSERT_EQ(RunCli({QStringLiteral("render"), texts[i], QStringLiteral("--height"), QString::number(height),
-                        QStringLiteral("-o"), QStringLiteral("frame.png")}).exitCode, 0);
+      ASSERT_EQ(RunCli({"render", texts[i], "--height", QString::number(height), "-o", "frame.png"}).exitCode, 0);
       EXPECT_EQ(QImage(QStringLiteral("frame.png")).convertToFormat(QImage::Format_RGB32),
                 tall.Image().copy(0, kRoom, kLedWidth, kLedHeight).convertToFormat(QImage::Format_RGB32));
     }
@@ -276,8 +267,7 @@ TEST(CliCheck, TheProofSheetShowsTheFramesRenderDraws) {
   const QStringList texts = {QStringLiteral("哨兵乙：不，你先回答我：站住，说出你的身份！"), wide, QStringLiteral("第二幕"),
                              kOlChiki + QStringLiteral("咒语")};
   WriteShow(QStringLiteral("sheet.lw"), texts, {0, 1, 5, 0});
-  ASSERT_EQ(CheckJson({QStringLiteral("sheet.lw"), QStringLiteral("--sheet"), QStringLiteral("proof.png"),
-                       QStringLiteral("--as-stored")}).exitCode, 2);
+  ASSERT_EQ(CheckJson({"sheet.lw", "--sheet", "proof.png", "--as-stored"}).exitCode, 2);
   const QImage sheet(QStringLiteral("proof.png"));
   ASSERT_EQ(sheet.width(), kSheetWidth);
   ASSERT_EQ(sheet.height(), SheetHeight(1 + 2 + 1 + 1));
@@ -314,7 +304,7 @@ TEST(CliCheck, TheProofSheetShowsTheFramesRenderDraws) {
 TEST(CliCheck, ALongShowGoesOnFurtherSheets) {
   using namespace proof_sheet;
   WriteBytes(QStringLiteral("long.txt"), QByteArray("x\n").repeated(kRowsPerSheet * 2 + 1));
-  ASSERT_EQ(RunCli({QStringLiteral("check"), QStringLiteral("long.txt"), QStringLiteral("--sheet"), QStringLiteral("long.png")}).exitCode, 0);
+  ASSERT_EQ(RunCli({"check", "long.txt", "--sheet", "long.png"}).exitCode, 0);
   EXPECT_EQ(QImage(QStringLiteral("long.png")).height(), SheetHeight(kRowsPerSheet));
   EXPECT_EQ(QImage(QStringLiteral("long-2.png")).height(), SheetHeight(kRowsPerSheet));
   EXPECT_EQ(QImage(QStringLiteral("long-3.png")).height(), SheetHeight(1));
@@ -323,7 +313,7 @@ TEST(CliCheck, ALongShowGoesOnFurtherSheets) {
   // A full sheet's header names the lines it holds, as a show of just those lines does.
   QDir().mkdir(QStringLiteral("full"));
   WriteBytes(QStringLiteral("full/long.txt"), QByteArray("x\n").repeated(kRowsPerSheet));
-  ASSERT_EQ(RunCli({QStringLiteral("check"), QStringLiteral("full/long.txt"), QStringLiteral("--sheet"), QStringLiteral("full.png")}).exitCode, 0);
+  ASSERT_EQ(RunCli({"check", "full/long.txt", "--sheet", "full.png"}).exitCode, 0);
   const auto header = [](const char* sheet) { return QImage(QLatin1String(sheet)).copy(0, 0, kSheetWidth, kMargin + kHeaderHeight); };
   EXPECT_EQ(header("long.png"), header("full.png"));
 }
@@ -334,24 +324,24 @@ TEST(CliCheck, SpeaksTheOperatorsTermsAndSaysTheFix) {
   const QString wide = CaptionWiderThan(kFont, kLedWidth + 40);
   const QStringList texts = {QStringLiteral("第一幕"), QStringLiteral("Name:\tHoratio"), wide};
   WriteShow(QStringLiteral("terms.lw"), texts, {5, 5, 1});
-  const CheckRun run = CheckJson({QStringLiteral("terms.lw")});
+  const CheckRun run = CheckJson({"terms.lw"});
   const QJsonArray lines = Lines(run);
   ASSERT_EQ(lines.size(), texts.size());
-  EXPECT_EQ(Finding(lines[2], QStringLiteral("carried-mode")),
+  EXPECT_EQ(Finding(lines[2], "carried-mode"),
             QStringLiteral("stored mode 1 (从右向左移入), but Enter from line 2 sends it in mode 5 (从右向左跳入); click it "
                            "before it is sent, or choose mode 1 once Enter has selected it"));
   const int width = lines[2][QStringLiteral("width")].toInt();
-  EXPECT_TRUE(Finding(lines[2], QStringLiteral("cut"))
+  EXPECT_TRUE(Finding(lines[2], "cut")
                   .endsWith(QStringLiteral("; send it in mode 1 (从右向左移入), or shorten it by %1 px").arg(width - kLedWidth)));
   TBitmap frame = CreateLedFrame();
   PrepareFrame(frame, kFont);
   const int gap = MeasureCaption(frame, QStringLiteral("Name:\t")).cx - MeasureCaption(frame, QStringLiteral("Name:")).cx;
-  EXPECT_EQ(Finding(lines[1], QStringLiteral("tab")),
+  EXPECT_EQ(Finding(lines[1], "tab"),
             QStringLiteral("a tab character at character 6 (pasted or imported): the sign shows it as %1 px; replace it "
                            "with spaces").arg(gap));
-  EXPECT_TRUE(Finding(lines[0], QStringLiteral("tab")).isNull());
+  EXPECT_TRUE(Finding(lines[0], "tab").isNull());
 
-  const CliRun plain = RunCli({QStringLiteral("check"), QStringLiteral("terms.lw")});
+  const CliRun plain = RunCli({"check", "terms.lw"});
   EXPECT_TRUE(plain.out.contains("font \"宋体\" 19 px, 14 pt in 字体设置")) << plain.out.toStdString();
   EXPECT_TRUE(plain.out.contains("1 从右向左移入       5 从右向左跳入       cut: ")) << plain.out.toStdString();
 
@@ -364,7 +354,7 @@ TEST(CliCheck, SpeaksTheOperatorsTermsAndSaysTheFix) {
   for (const int size : {points, points + 1}) {
     TFont font = kFont;
     font.SetSize(size);
-    const CheckRun sized = CheckJson({QStringLiteral("terms.lw"), QStringLiteral("--height"), QString::number(-font.Height)});
+    const CheckRun sized = CheckJson({"terms.lw", "--height", QString::number(-font.Height)});
     EXPECT_EQ(sized.json[QStringLiteral("summary")][QStringLiteral("findings")][QStringLiteral("rows-lost")].toInt() == 0,
               size == points) << size << " pt";
   }
@@ -382,7 +372,7 @@ TEST(CliCheck, ALongShowIsMeasuredAsTheFrameMeasures) {
     font.Name = family;
     TBitmap frame = CreateLedFrame();
     PrepareFrame(frame, font);
-    const QJsonArray lines = Lines(CheckJson({QStringLiteral("measured.txt"), QStringLiteral("--font"), family}));
+    const QJsonArray lines = Lines(CheckJson({"measured.txt", "--font", family}));
     ASSERT_EQ(lines.size(), 2100 + texts.size());
     for (int i = 0; i < texts.size(); ++i)
       EXPECT_EQ(lines[2100 + i][QStringLiteral("width")].toInt(), MeasureCaption(frame, texts[i]).cx)
@@ -392,7 +382,7 @@ TEST(CliCheck, ALongShowIsMeasuredAsTheFrameMeasures) {
 
 TEST(CliCheck, ExitStatusAndTheTable) {
   WriteBytes(QStringLiteral("clean.txt"), "OK\n\nGo\n");
-  const CliRun clean = RunCli({QStringLiteral("check"), QStringLiteral("clean.txt"), QStringLiteral("--height"), QStringLiteral("12")});
+  const CliRun clean = RunCli({"check", "clean.txt", "--height", "12"});
   EXPECT_EQ(clean.exitCode, 0) << clean.out.toStdString();  // an empty line alone is no problem
   EXPECT_TRUE(clean.out.contains("  line  pages  width  mode                 sent                 findings\n"
                                  "     1      1     12  0 立即显示           0 立即显示           ok\n"))
@@ -401,9 +391,9 @@ TEST(CliCheck, ExitStatusAndTheTable) {
   EXPECT_TRUE(clean.out.endsWith("3 lines; findings: empty 1; the whole show takes 446.3 ms on the line, sent once\n"))
       << clean.out.toStdString();
 
-  const CliRun missing = RunCli({QStringLiteral("check"), QStringLiteral("nowhere.lw")});
+  const CliRun missing = RunCli({"check", "nowhere.lw"});
   EXPECT_EQ(missing.exitCode, 1);
   EXPECT_EQ(missing.err.count('\n'), 1) << missing.err.toStdString();
   EXPECT_TRUE(missing.out.isEmpty());
-  EXPECT_EQ(RunCli({QStringLiteral("check"), QStringLiteral("clean.txt"), QStringLiteral("--sheet"), QStringLiteral("no/such/dir/s.png")}).exitCode, 1);
+  EXPECT_EQ(RunCli({"check", "clean.txt", "--sheet", "no/such/dir/s.png"}).exitCode, 1);
 }

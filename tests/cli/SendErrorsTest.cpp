@@ -21,6 +21,13 @@ void ExpectOneLineComError(const CliRun& run, const char* advice) {
   EXPECT_TRUE(run.err.contains(advice)) << run.err.toStdString();
 }
 
+// The environment of a run whose port `port` is the devices listed.
+QProcessEnvironment WithPort(int port, const QString& devices) {
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert(QStringLiteral("LUMETRA_COM%1").arg(port), devices);
+  return environment;
+}
+
 }  // namespace
 
 TEST(CliSendErrors, DeviceHeldByAnotherProgramIsNamedSo) {
@@ -64,8 +71,7 @@ TEST(CliSendErrors, APortOfSeveralSignsSaysHowEachFaredAndFailsWhenAnyFailed) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.devices.join(u',').toStdString());
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("LUMETRA_COM8", QStringLiteral(" %1 ,").arg(c.devices.join(QStringLiteral(" , "))));  // blanks go
+    const QProcessEnvironment environment = WithPort(8, QStringLiteral(" %1 ,").arg(c.devices.join(" , ")));  // blanks go
     for (const QStringList& target : {QStringList{"--port", "8"}, QStringList{"--device", c.devices.join(u',')}}) {
       const CliRun run = RunCli(QStringList{"send", "x"} + target, environment);
       EXPECT_EQ(run.exitCode, c.exitCode);
@@ -78,9 +84,7 @@ TEST(CliSendErrors, APortOfSeveralSignsSaysHowEachFaredAndFailsWhenAnyFailed) {
     }
   }
 
-  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-  environment.insert("LUMETRA_COM8", ",");
-  const CliRun none = RunCli({"send", "x", "--port", "8"}, environment);
+  const CliRun none = RunCli({"send", "x", "--port", "8"}, WithPort(8, ","));
   EXPECT_EQ(none.exitCode, 1);
   EXPECT_EQ(none.err, "lumetra-cli send: Com error: com8: no such port\n");
 }
@@ -89,9 +93,7 @@ TEST(CliSendErrors, PortsSaysOfEachDeviceOfAPortWhetherItOpensNow) {
   PtySign free(6), held(7);
   TCommPort holder;
   ASSERT_TRUE(holder.Open(held.DevicePath()));
-  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-  environment.insert("LUMETRA_COM9", free.DevicePath() + ",/nonexistent/serial," + held.DevicePath());
-  const CliRun run = RunCli({"ports"}, environment);
+  const CliRun run = RunCli({"ports"}, WithPort(9, free.DevicePath() + ",/nonexistent/serial," + held.DevicePath()));
   EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
   const QByteArray port9 = "com9\t" + free.DevicePath().toUtf8() + "\tcan be opened\n"
                            "com9\t/nonexistent/serial\tcannot be opened: No such file or directory\n"

@@ -13,12 +13,17 @@
 namespace {
 
 QJsonObject ShowJson(const QString& path) {
-  const CliRun run = RunCli({QStringLiteral("show"), path, QStringLiteral("--json")});
+  const CliRun run = RunCli({"show", path, "--json"});
   EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
   QJsonParseError error{};
   const QJsonDocument document = QJsonDocument::fromJson(run.out, &error);
   EXPECT_EQ(error.error, QJsonParseError::NoError) << run.out.toStdString();
   return document.object();
+}
+
+// A line as a text import gives it: the console's default speed, dwell and mode.
+QJsonObject ImportedLine(int line, const QString& text) {
+  return QJsonObject{{"line", line}, {"text", text}, {"speed", 0}, {"dwell", 5}, {"mode", 0}};
 }
 
 const QByteArray kInitialHeader = "1\r\n14\r\n255\r\n\xcb\xce\xcc\xe5\r\n";
@@ -46,10 +51,9 @@ TEST(CliShow, PrintsASettingsFileAndATextImportAsJson) {
   EXPECT_TRUE(text[QStringLiteral("port")].isNull());
   EXPECT_TRUE(text[QStringLiteral("font")].isNull());
   EXPECT_EQ(text[QStringLiteral("lines")].toArray(),
-            (QJsonArray{QJsonObject{{"line", 1}, {"text", "one"}, {"speed", 0}, {"dwell", 5}, {"mode", 0}},
-                        QJsonObject{{"line", 2}, {"text", "two"}, {"speed", 0}, {"dwell", 5}, {"mode", 0}}}));
+            (QJsonArray{ImportedLine(1, "one"), ImportedLine(2, "two")}));
 
-  const CliRun plain = RunCli({QStringLiteral("show"), QStringLiteral("act1.lw")});
+  const CliRun plain = RunCli({"show", "act1.lw"});
   EXPECT_EQ(plain.exitCode, 0);
   EXPECT_TRUE(plain.out.contains("port 255")) << plain.out.toStdString();
   EXPECT_TRUE(plain.out.contains("\n1: 1 2 3 第一\n")) << plain.out.toStdString();  // numbered from 1
@@ -64,13 +68,13 @@ TEST(CliShow, ListingsOfAnAwkwardShowAreExactlyTheDocumentsText) {
   QJsonArray lines;
   QByteArray listing = "text file\n4 lines (line: speed dwell mode text)\n";
   for (int i = 0; i < texts.size(); ++i) {
-    lines.append(QJsonObject{{"line", i + 1}, {"text", texts[i]}, {"speed", 0}, {"dwell", 5}, {"mode", 0}});
+    lines.append(ImportedLine(i + 1, texts[i]));
     listing += (QStringLiteral("%1: 0 5 0 %2\n").arg(i + 1).arg(texts[i])).toUtf8();
   }
   const QJsonObject text{{"kind", "text"}, {"port", QJsonValue()}, {"font", QJsonValue()}, {"lines", lines}};
-  EXPECT_EQ(RunCli({QStringLiteral("show"), QStringLiteral("--json"), QStringLiteral("awkward.txt")}).out.toStdString(),
+  EXPECT_EQ(RunCli({"show", "--json", "awkward.txt"}).out.toStdString(),
             (QJsonDocument(text).toJson(QJsonDocument::Compact) + '\n').toStdString());
-  EXPECT_EQ(RunCli({QStringLiteral("show"), QStringLiteral("awkward.txt")}).out.toStdString(), listing.toStdString());
+  EXPECT_EQ(RunCli({"show", "awkward.txt"}).out.toStdString(), listing.toStdString());
 
   WriteBytes(QStringLiteral("awkward.lw"), "300\r\n-20\r\n-16777208\r\n\\\"\r\nA\r\n-1\r\n2147483647\r\n-2147483648\r\n");
   const QJsonObject settings{
@@ -79,25 +83,25 @@ TEST(CliShow, ListingsOfAnAwkwardShowAreExactlyTheDocumentsText) {
       {"font", QJsonObject{{"size", -20}, {"color", -16777208}, {"name", "\\\""}}},
       {"lines", QJsonArray{QJsonObject{
                     {"line", 1}, {"text", "A"}, {"speed", -1}, {"dwell", 2147483647}, {"mode", -2147483647 - 1}}}}};
-  EXPECT_EQ(RunCli({QStringLiteral("show"), QStringLiteral("--json"), QStringLiteral("awkward.lw")}).out.toStdString(),
+  EXPECT_EQ(RunCli({"show", "--json", "awkward.lw"}).out.toStdString(),
             (QJsonDocument(settings).toJson(QJsonDocument::Compact) + '\n').toStdString());
 }
 
 TEST(CliShow, AFailedReadPrintsTheConsolesMessageAndFails) {
   WriteBytes(QStringLiteral("bad.lw"), "1\r\n14\r\nred\r\n");
-  const CliRun bad = RunCli({QStringLiteral("show"), QStringLiteral("bad.lw")});
+  const CliRun bad = RunCli({"show", "bad.lw"});
   EXPECT_EQ(bad.exitCode, 1);
   EXPECT_TRUE(bad.err.contains("Invalid numeric input")) << bad.err.toStdString();
   EXPECT_TRUE(bad.out.isEmpty());
 
-  EXPECT_TRUE(RunCli({QStringLiteral("show"), QStringLiteral("gone.lw")}).err.contains("File not found"));
-  EXPECT_TRUE(RunCli({QStringLiteral("show"), QStringLiteral("gone.txt")}).err.contains("Cannot open file \"gone.txt\". "));
-  EXPECT_EQ(RunCli({QStringLiteral("show")}).exitCode, 1);
+  EXPECT_TRUE(RunCli({"show", "gone.lw"}).err.contains("File not found"));
+  EXPECT_TRUE(RunCli({"show", "gone.txt"}).err.contains("Cannot open file \"gone.txt\". "));
+  EXPECT_EQ(RunCli({"show"}).exitCode, 1);
 }
 
 TEST(CliConvert, WritesWhatTheConsoleSavesUnderALwName) {
   WriteBytes(QStringLiteral("act1.txt"), "A");
-  const CliRun run = RunCli({QStringLiteral("convert"), QStringLiteral("act1.txt"), QStringLiteral("out.txt")});
+  const CliRun run = RunCli({"convert", "act1.txt", "out.txt"});
   EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
   EXPECT_EQ(run.out, QByteArray("out.lw\n"));
   EXPECT_EQ(ReadBytes(QStringLiteral("out.lw")), kInitialShow);
@@ -105,12 +109,12 @@ TEST(CliConvert, WritesWhatTheConsoleSavesUnderALwName) {
 
   // A settings file converts to itself, byte for byte.
   WriteBytes(QStringLiteral("act2.lw"), "3\r\n9\r\n-5\r\n\xbf\xac\xcc\xe5\r\n\xb5\xda\r\n-1\r\n0\r\n19\r\n\r\n0\r\n0\r\n0\r\n");
-  EXPECT_EQ(RunCli({QStringLiteral("convert"), QStringLiteral("act2.lw"), QStringLiteral("copy")}).exitCode, 0);
+  EXPECT_EQ(RunCli({"convert", "act2.lw", "copy"}).exitCode, 0);
   EXPECT_EQ(ReadBytes(QStringLiteral("copy.lw")), ReadBytes(QStringLiteral("act2.lw")));
 
   // A failed read writes nothing.
   WriteBytes(QStringLiteral("bad.lw"), "x");
-  const CliRun failed = RunCli({QStringLiteral("convert"), QStringLiteral("bad.lw"), QStringLiteral("never")});
+  const CliRun failed = RunCli({"convert", "bad.lw", "never"});
   EXPECT_EQ(failed.exitCode, 1);
   EXPECT_TRUE(failed.err.contains("Invalid numeric input"));
   EXPECT_FALSE(QFile::exists(QStringLiteral("never.lw")));
@@ -122,7 +126,7 @@ TEST(CliConvert, ASubtitleFileGivesOneCaptionPerTextLine) {
       "1\r\n00:00:01,000 --> 00:00:03,000\r\n<i>第一幕</i>\r\n{\\an8}幕启\r\n\r\n"
       "2\r\n00:00:04,000 --> 00:00:05,000\r\nEnd");
   WriteBytes(QStringLiteral("act1.srt"), Iconv(QChar(0xFEFF) + subtitles, QStringLiteral("UTF-16LE")));
-  const CliRun run = RunCli({QStringLiteral("convert"), QStringLiteral("act1.srt"), QStringLiteral("act1")});
+  const CliRun run = RunCli({"convert", "act1.srt", "act1"});
   EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
   EXPECT_EQ(
       ReadBytes(QStringLiteral("act1.lw")),
@@ -132,7 +136,7 @@ TEST(CliConvert, ASubtitleFileGivesOneCaptionPerTextLine) {
   const QJsonObject shown = ShowJson(QStringLiteral("act1.srt"));
   EXPECT_EQ(shown[QStringLiteral("kind")].toString(), QStringLiteral("subtitles"));
   EXPECT_EQ(shown[QStringLiteral("lines")].toArray().size(), 3);
-  const CliRun plain = RunCli({QStringLiteral("show"), QStringLiteral("act1.srt")});
+  const CliRun plain = RunCli({"show", "act1.srt"});
   EXPECT_TRUE(plain.out.startsWith("subtitle file\n3 lines")) << plain.out.toStdString();
   EXPECT_TRUE(plain.out.contains("\n2: 0 5 0 幕启\n")) << plain.out.toStdString();
 
@@ -141,7 +145,7 @@ TEST(CliConvert, ASubtitleFileGivesOneCaptionPerTextLine) {
                                           "3\n00:00:04,000 --> 00:00:05,000\nB\n");
   const QJsonArray blank = ShowJson(QStringLiteral("blank.srt"))[QStringLiteral("lines")].toArray();
   ASSERT_EQ(blank.size(), 3);
-  EXPECT_EQ(blank[1].toObject(), (QJsonObject{{"line", 2}, {"text", ""}, {"speed", 0}, {"dwell", 5}, {"mode", 0}}));
+  EXPECT_EQ(blank[1].toObject(), ImportedLine(2, ""));
 
   // A malformed file: one line naming the file and the line, and nothing written.
   WriteBytes(QStringLiteral("bad.srt"), "1\r\n00:00:01,000 --> 00:00:02,000\r\nA\r\n\r\n2\r\nB\r\n");
@@ -157,8 +161,8 @@ TEST(CliConvert, ASubtitleFileGivesOneCaptionPerTextLine) {
 
 TEST(CliConvert, ACaptionScriptInUtf8IsSavedAsTheConsoleSavesIt) {
   WriteBytes(QStringLiteral("script.txt"), Iconv(QStringLiteral("第一幕\n第二幕\n"), QStringLiteral("UTF-8")));
-  EXPECT_TRUE(RunCli({QStringLiteral("show"), QStringLiteral("script.txt")}).out.contains("\n1: 0 5 0 第一幕\n"));
-  EXPECT_EQ(RunCli({QStringLiteral("convert"), QStringLiteral("script.txt"), QStringLiteral("script")}).exitCode, 0);
+  EXPECT_TRUE(RunCli({"show", "script.txt"}).out.contains("\n1: 0 5 0 第一幕\n"));
+  EXPECT_EQ(RunCli({"convert", "script.txt", "script"}).exitCode, 0);
   EXPECT_EQ(ReadBytes(QStringLiteral("script.lw")),
             kInitialHeader +
                 Iconv(QStringLiteral("第一幕\r\n0\r\n5\r\n0\r\n第二幕\r\n0\r\n5\r\n0\r\n"), QStringLiteral("GB18030")));

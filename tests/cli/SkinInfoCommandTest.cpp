@@ -70,12 +70,9 @@ TEST(CliSkinInfo, ExtractsAFolderThatPacksBackToTheSameSkin) {
     EXPECT_EQ(ReadBytes(QStringLiteral("out/skin/") + extracted), ReadBytes(SkinFolder() + source)) << extracted;
   // skin.ini names those files and holds every entry in its written form.
   const QByteArray ini = ReadBytes("out/skin/skin.ini");
-  EXPECT_TRUE(ini.contains("picture=picture.bmp\r\n")) << ini.toStdString();
-  EXPECT_TRUE(ini.contains("inactivepicture=\r\n"));
-  EXPECT_TRUE(ini.contains("activepicturescount=6\r\n"));
-  EXPECT_TRUE(ini.contains("5=active5.bmp\r\n"));
-  EXPECT_TRUE(ini.contains("[button]\r\n"));
-  EXPECT_TRUE(ini.contains("disabledskinrect=33,62,57,83\r\n"));
+  for (const char* entry : {"picture=picture.bmp\r\n", "inactivepicture=\r\n", "activepicturescount=6\r\n",
+                            "5=active5.bmp\r\n", "[button]\r\n", "disabledskinrect=33,62,57,83\r\n"})
+    EXPECT_TRUE(ini.contains(entry)) << entry << ini.toStdString();
   // Loaded again it holds the same skin (only the packed size differs: the INI text is new).
   QJsonObject reloaded = SkinJson({"--ini", "out/skin/skin.ini"});
   QJsonObject original = stored;

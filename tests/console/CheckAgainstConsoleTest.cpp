@@ -22,10 +22,12 @@ class CheckAgainstConsole : public ConsoleFixture {
 };
 
 QJsonArray CheckedLines(const QStringList& extra) {
-  const CliRun run = RunCli(QStringList{QStringLiteral("check"), QStringLiteral("run.lw"), QStringLiteral("--json")} + extra);
+  const CliRun run = RunCli(QStringList{"check", "run.lw", "--json"} + extra);
   EXPECT_EQ(run.exitCode, 2) << run.err.toStdString();
   return QJsonDocument::fromJson(run.out).object()[QStringLiteral("lines")].toArray();
 }
+
+int Field(const QJsonValue& line, const char* key) { return line[QLatin1String(key)].toInt(); }
 
 bool HasFinding(const QJsonValue& line, const char* kind) {
   for (const QJsonValue finding : line[QStringLiteral("findings")].toArray())
@@ -64,32 +66,26 @@ TEST_F(CheckAgainstConsole, SentModesAreTheConsolesModeBytes) {
 
   ClickLine(0);
   std::vector<PacketReport> entered, clicked;
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    PressKeyInPlayList(Qt::Key_Return);
-    entered.push_back(sign.TakePacket());
-  }
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    DoubleClickLine(int(i));
-    clicked.push_back(sign.TakePacket());
-  }
+  for (int i = 0; i < int(lines.size()); ++i) PressKeyInPlayList(Qt::Key_Return), entered.push_back(sign.TakePacket());
+  for (int i = 0; i < int(lines.size()); ++i) DoubleClickLine(i), clicked.push_back(sign.TakePacket());
 
-  const QJsonArray run = CheckedLines({}), asStored = CheckedLines({QStringLiteral("--as-stored")});
+  const QJsonArray run = CheckedLines({}), asStored = CheckedLines({"--as-stored"});
   ASSERT_EQ(run.size(), int(lines.size()));
   ASSERT_EQ(asStored.size(), int(lines.size()));
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const int at = int(i);
     SCOPED_TRACE("line " + std::to_string(i + 1));
     ASSERT_TRUE(entered[i].valid) << entered[i].error.toStdString();
-    EXPECT_EQ(std::uint8_t(run[at][QStringLiteral("sent_mode")].toInt()), entered[i].mode);
-    EXPECT_EQ(run[at][QStringLiteral("mode")].toInt(), lines[i].stored);
-    EXPECT_EQ(run[at][QStringLiteral("pages")].toInt(), int(entered[i].pages.size()));
-    EXPECT_EQ(run[at][QStringLiteral("bytes")].toInt(), entered[i].bytes);
+    EXPECT_EQ(std::uint8_t(Field(run[at], "sent_mode")), entered[i].mode);
+    EXPECT_EQ(Field(run[at], "mode"), lines[i].stored);
+    EXPECT_EQ(Field(run[at], "pages"), int(entered[i].pages.size()));
+    EXPECT_EQ(Field(run[at], "bytes"), entered[i].bytes);
     EXPECT_EQ(HasFinding(run[at], "carried-mode"), lines[i].carried);
     EXPECT_EQ(HasFinding(run[at], "cut"), lines[i].cut);
 
     ASSERT_TRUE(clicked[i].valid) << clicked[i].error.toStdString();
-    EXPECT_EQ(std::uint8_t(asStored[at][QStringLiteral("sent_mode")].toInt()), clicked[i].mode);
-    EXPECT_EQ(asStored[at][QStringLiteral("pages")].toInt(), int(clicked[i].pages.size()));
+    EXPECT_EQ(std::uint8_t(Field(asStored[at], "sent_mode")), clicked[i].mode);
+    EXPECT_EQ(Field(asStored[at], "pages"), int(clicked[i].pages.size()));
     EXPECT_FALSE(HasFinding(asStored[at], "carried-mode"));
     EXPECT_FALSE(HasFinding(asStored[at], "cut"));
   }

@@ -36,10 +36,11 @@ TEST(ConsoleOptions, OscAndWhoMayCueComeFromTheOptionElseTheEnvironment) {
   };
   for (const Case& c : cases) {
     const ConsoleOptions options = ReadConsoleOptions(c.arguments, {c.environment, c.allowEnvironment, {}});
-    EXPECT_EQ(options.oscAllow, c.allow) << c.arguments.join(' ').toStdString();
-    EXPECT_EQ(options.osc, c.osc) << c.arguments.join(' ').toStdString();
-    EXPECT_EQ(options.error, c.error) << c.arguments.join(' ').toStdString();
-    EXPECT_EQ(options.help, c.help) << c.arguments.join(' ').toStdString();
+    const std::string what = c.arguments.join(' ').toStdString();
+    EXPECT_EQ(options.oscAllow, c.allow) << what;
+    EXPECT_EQ(options.osc, c.osc) << what;
+    EXPECT_EQ(options.error, c.error) << what;
+    EXPECT_EQ(options.help, c.help) << what;
   }
   EXPECT_TRUE(ConsoleUsage().contains(QStringLiteral("--osc [HOST:]PORT")));
   EXPECT_TRUE(ConsoleUsage().contains(QStringLiteral("--osc-allow ADDR[,ADDR...]")));

@@ -20,7 +20,7 @@ class ConsoleSend : public ConsoleFixture {
 };
 
 TEST_F(ConsoleSend, DoubleClickSendsTheLineAndShowsItInThePreview) {
-  SetCaptions({QString(), QStringLiteral("第二行")});
+  SetCaptions({QString(), "第二行"});
   DoubleClickLine(0);
   const PacketReport empty = sign.TakePacket();
   EXPECT_TRUE(empty.valid) << empty.error.toStdString();
@@ -60,7 +60,7 @@ TEST_F(ConsoleSend, MissingDeviceShowsComErrorForTheRestOfTheRun) {
   form->Edit3->selectAll();
   QTest::keyClicks(form->Edit3, QStringLiteral("3"));
   ASSERT_EQ(form->PortNumber(), 3);
-  SetCaptions({QStringLiteral("A")});
+  SetCaptions({"A"});
   DoubleClickLine(0);
   EXPECT_EQ(form->Caption(), QStringLiteral("Com error"));
   // The preview already shows the caption.
@@ -102,7 +102,7 @@ TEST_F(ConsoleSend, StalledDeviceEndsTheSendWithinItsBound) {
 }
 
 TEST_F(ConsoleSend, EnterSendsAndStepsOnWrappingToTheFirstLine) {
-  SetCaptions({QStringLiteral("一"), QStringLiteral("二"), QStringLiteral("三")});
+  SetCaptions({"一", "二", "三"});
   ClickLine(1);
   PressKeyInPlayList(Qt::Key_Return);
   EXPECT_TRUE(SamePacket(sign.TakePacket(), ExpectedPacket(QStringLiteral("二"), form->CaptionFont, 0)));
@@ -119,7 +119,7 @@ TEST_F(ConsoleSend, EnterSendsAndStepsOnWrappingToTheFirstLine) {
 
 TEST_F(ConsoleSend, EnterStepsAlsoWhenTheSendFails) {
   qputenv("LUMETRA_COM1", "/nonexistent/serial-device");
-  SetCaptions({QStringLiteral("一"), QStringLiteral("二")});
+  SetCaptions({"一", "二"});
   ClickLine(1);
   PressKeyInPlayList(Qt::Key_Return);
   EXPECT_EQ(form->Caption(), QStringLiteral("Com error"));
@@ -156,7 +156,7 @@ TEST_F(ConsoleSend, TabLeadsFromTypedCaptionsToThePlayListWhereDownAndEnterSendT
 }
 
 TEST_F(ConsoleSend, EnterOnAOneLineListSendsThatLineEachTime) {
-  SetCaptions({QStringLiteral("独")});
+  SetCaptions({"独"});
   ClickLine(0);
   PressKeyInPlayList(Qt::Key_Return);
   PressKeyInPlayList(Qt::Key_Return);
@@ -167,7 +167,7 @@ TEST_F(ConsoleSend, EnterOnAOneLineListSendsThatLineEachTime) {
 }
 
 TEST_F(ConsoleSend, TypingClearsTheSelectionSoEnterSendsNothing) {
-  SetCaptions({QStringLiteral("A"), QStringLiteral("B")});
+  SetCaptions({"A", "B"});
   ClickLine(0);
   form->Memo1->setFocus();
   QTest::keyClicks(form->Memo1, QStringLiteral("x"));

@@ -28,6 +28,7 @@ namespace {
 
 QString StatePath(const char* name) { return QDir(ConsoleStateFolder()).filePath(QLatin1String(name)); }
 QString RecoveryPath() { return StatePath(kRecoveryFileName); }
+QString PositionPath() { return StatePath(kRecoveryPositionFileName); }
 
 // What "lw1.ini" would hold if the console closed now.
 QByteArray WorkingStateOf(TForm1& form) {
@@ -99,7 +100,7 @@ TEST(ShowPositionTest, ALineFollowsTheEditsAroundIt) {
 TEST_F(ShowRecoveryTest, EveryChangeTheWorkingStateRecordsIsKeptAfterTheTimerAndNothingElseIs) {
   WriteBytes(QStringLiteral("act.txt"), "Imported one\r\nImported two\r\n");
   qputenv("LUMETRA_COM17", "/nonexistent/com17");  // the port typed below: its sends fail at once
-  SetCaptions({QStringLiteral("Act One"), QStringLiteral("Scene 2")});
+  SetCaptions({"Act One", "Scene 2"});
   KeepNow(*form);
   struct Action {
     const char* name;
@@ -138,7 +139,7 @@ TEST_F(ShowRecoveryTest, EveryChangeTheWorkingStateRecordsIsKeptAfterTheTimerAnd
 
 TEST_F(ShowRecoveryTest, AStartAfterACrashRestoresTheCopyWhereTheShowStoodAndSendsNothing) {
   PtySign sign(1);
-  SetCaptions({QStringLiteral("Act One"), QStringLiteral("Scene 2"), QStringLiteral("Scene 3"), QStringLiteral("End")});
+  SetCaptions({"Act One", "Scene 2", "Scene 3", "End"});
   ClickLine(2);
   ChooseMode(5);
   ClickLine(1);
@@ -183,8 +184,8 @@ TEST_F(ShowRecoveryTest, AStartAfterACrashResumesAtTheLineTheShowStoodAtWhatever
       {"a line selected after the send", [&] { DoubleClickLine(1), ClickLine(3); }, "D"},
       {"the sent line deleted", [&] { DoubleClickLine(2), deleteLine(2); }, "D"},
       {"a selection, then a line inserted above", [&] { ClickLine(2), insertAtTop(); }, "C"},
-      {"an older console's position", [] { WriteBytes(StatePath(kRecoveryPositionFileName), "selected 1\nsent 2\n"); }, "D"},
-      {"another copy's position", [] { WriteBytes(StatePath(kRecoveryPositionFileName), "resume 1\ncopy 1-1\n"); }, ""},
+      {"an older console's position", [] { WriteBytes(PositionPath(), "selected 1\nsent 2\n"); }, "D"},
+      {"another copy's position", [] { WriteBytes(PositionPath(), "resume 1\ncopy 1-1\n"); }, ""},
   };
   qputenv("LUMETRA_COM1", "/nonexistent/com1");  // the sends fail at once; where the show stands counts
   for (const Case& c : cases) {
@@ -216,24 +217,22 @@ TEST_F(ShowRecoveryTest, AfterAFillTheCopyTakesWhatTheCaptionListEndedWith) {
 }
 
 TEST_F(ShowRecoveryTest, ACleanCloseRemovesTheFilesAndAFailedOneKeepsThem) {
-  SetCaptions({QStringLiteral("Act One")});
+  SetCaptions({"Act One"});
   ClickLine(0);
   KeepNow(*form);
-  ASSERT_TRUE(QFile::exists(RecoveryPath()));
-  ASSERT_TRUE(QFile::exists(StatePath(kRecoveryPositionFileName)));
+  const QString files[] = {RecoveryPath(), PositionPath()};
+  for (const QString& file : files) ASSERT_TRUE(QFile::exists(file));
   // "lw1.ini" cannot be written beside the program nor in the per-user folder: the window stays.
   QDir().mkpath(QStringLiteral("lw1.ini"));
   QDir().mkpath(qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/lumetra/lw1.ini"));
   form->SkinButton4->click();  // "退出系统"
   EXPECT_TRUE(form->Visible());
-  EXPECT_TRUE(QFile::exists(RecoveryPath()));
-  EXPECT_TRUE(QFile::exists(StatePath(kRecoveryPositionFileName)));
+  for (const QString& file : files) EXPECT_TRUE(QFile::exists(file));
   QDir().rmdir(QStringLiteral("lw1.ini"));
   form->SkinButton4->click();
   EXPECT_FALSE(form->Visible());
   EXPECT_TRUE(ReadBytes(QStringLiteral("lw1.ini")).contains("Act One"));
-  EXPECT_FALSE(QFile::exists(RecoveryPath()));
-  EXPECT_FALSE(QFile::exists(StatePath(kRecoveryPositionFileName)));
+  for (const QString& file : files) EXPECT_FALSE(QFile::exists(file));
 }
 
 TEST_F(ShowRecoveryTest, AFailedWriteKeepsThePreviousCopyAndItsPositionIsToldOnceAndTriedAgainUnasked) {
@@ -243,7 +242,7 @@ TEST_F(ShowRecoveryTest, AFailedWriteKeepsThePreviousCopyAndItsPositionIsToldOnc
   ClickLine(5);
   KeepNow(*form);
   const QByteArray previous = ReadBytes(RecoveryPath());
-  const QByteArray position = ReadBytes(StatePath(kRecoveryPositionFileName));
+  const QByteArray position = ReadBytes(PositionPath());
   ASSERT_TRUE(position.contains("copy " + StampOfCopy(previous))) << position.constData();
   testing::internal::CaptureStderr();
   {
@@ -255,7 +254,7 @@ TEST_F(ShowRecoveryTest, AFailedWriteKeepsThePreviousCopyAndItsPositionIsToldOnc
       form->Recovery.RetryTimer().Tick();
       ASSERT_TRUE(form->Recovery.WaitUntilWritten());
       EXPECT_EQ(ReadBytes(RecoveryPath()), previous);
-      EXPECT_EQ(ReadBytes(StatePath(kRecoveryPositionFileName)), position);
+      EXPECT_EQ(ReadBytes(PositionPath()), position);
     }
   }
   const QString told = QString::fromStdString(testing::internal::GetCapturedStderr());
@@ -268,7 +267,7 @@ TEST_F(ShowRecoveryTest, AFailedWriteKeepsThePreviousCopyAndItsPositionIsToldOnc
   ASSERT_TRUE(form->Recovery.WaitUntilWritten());
   const QByteArray kept = ReadBytes(RecoveryPath());
   EXPECT_EQ(kept, WorkingStateOf(*form));
-  EXPECT_EQ(DecodeShowPosition(ReadBytes(StatePath(kRecoveryPositionFileName))).copy, StampOfCopy(kept));
+  EXPECT_EQ(DecodeShowPosition(ReadBytes(PositionPath())).copy, StampOfCopy(kept));
   form->Recovery.RetryTimer().Tick();
   EXPECT_FALSE(form->Recovery.RetryTimer().Active());  // nothing left to try
 }
@@ -358,7 +357,7 @@ TEST_F(ShowRecoveryTest, ADamagedCopyIsSetAsideAndTheStartCarriesOnFromTheWorkin
 }
 
 TEST_F(ShowRecoveryTest, ASecondConsoleRunsWithoutRecoveryAndLeavesTheFirstOnesCopyAlone) {
-  SetCaptions({QStringLiteral("First console")});
+  SetCaptions({"First console"});
   KeepNow(*form);
   const QByteArray first = ReadBytes(RecoveryPath());
   testing::internal::CaptureStderr();

@@ -26,14 +26,10 @@ LedPage PngPage(const QString& path) { return PageOfImage(QImage(path)); }
 
 class SignWithConsole : public ConsoleFixture {
  protected:
-  void Listen(const SignProcess& sign) { Listen({&sign}); }
+  void Listen(const SignProcess& sign) { Listen({sign.DevicePath()}); }
   // Port 1 drives all of them.
-  void Listen(std::initializer_list<const SignProcess*> signs) {
-    QStringList devices;
-    for (const SignProcess* sign : signs) {
-      ASSERT_FALSE(sign->DevicePath().isEmpty());
-      devices << sign->DevicePath();
-    }
+  void Listen(const QStringList& devices) {
+    for (const QString& device : devices) ASSERT_FALSE(device.isEmpty());
     qputenv("LUMETRA_COM1", devices.join(u',').toLocal8Bit());
   }
   // The operator's two sends: a double-click on line 0, then Enter on line 1, each in its mode.
@@ -54,7 +50,7 @@ class SignWithConsole : public ConsoleFixture {
 TEST_F(SignWithConsole, ShowsWhatTheConsoleSends) {
   SignProcess sign({"--headless", "--png-dir", "pages"});
   Listen(sign);
-  SetCaptions({QStringLiteral("第一幕：春"), QStringLiteral("谢谢观看")});
+  SetCaptions({"第一幕：春", "谢谢观看"});
   DoubleClickThenEnter(2, 0);
 
   const QList<QJsonObject> reports = sign.WaitForReports(2);
@@ -71,7 +67,7 @@ TEST_F(SignWithConsole, AHangingSignShowsComErrorWithinTheBoundAndTheConsoleCarr
   Listen(sign);
   // Over 30 kB: more than the line holds once the sign stops taking bytes.
   const QString wide = CaptionWiderThan(form->CaptionFont, 40 * kLedWidth);
-  SetCaptions({QStringLiteral("开场"), wide, QStringLiteral("终")});
+  SetCaptions({"开场", wide, "终"});
   DoubleClickLine(0);
   ASSERT_EQ(sign.WaitForReports(1).size(), 1);
 
@@ -101,9 +97,9 @@ TEST_F(SignWithConsole, AHangingSignShowsComErrorWithinTheBoundAndTheConsoleCarr
 TEST_F(SignWithConsole, TwoSignsOnOnePortGetTheSamePacketsTheCommandLineBuilds) {
   SignProcess left({"--headless", "--png-dir", "left"});
   SignProcess right({"--headless", "--png-dir", "right"});
-  Listen({&left, &right});
+  Listen({left.DevicePath(), right.DevicePath()});
   const QString wide = CaptionWiderThan(form->CaptionFont, 3 * kLedWidth);
-  SetCaptions({QStringLiteral("第一幕：春"), wide});
+  SetCaptions({"第一幕：春", wide});
   DoubleClickThenEnter(2, 1);
 
   const QList<QJsonObject> reports = left.WaitForReports(2);
@@ -128,7 +124,7 @@ TEST_F(SignWithConsole, TwoSignsOnOnePortGetTheSamePacketsTheCommandLineBuilds) 
 TEST_F(SignWithConsole, AFailedSignLeavesTheOtherItsPacketsAndIsNamedInTheLog) {
   // Over 30 kB: more than the line holds once a sign stops taking bytes.
   const QString wide = CaptionWiderThan(form->CaptionFont, 40 * kLedWidth);
-  SetCaptions({QStringLiteral("开场"), wide});
+  SetCaptions({"开场", wide});
   ClickLine(1);
   ChooseMode(1);
   for (const bool stalls : {true, false}) {
@@ -138,8 +134,7 @@ TEST_F(SignWithConsole, AFailedSignLeavesTheOtherItsPacketsAndIsNamedInTheLog) {
     PtySign hungUp(40);
     hungUp.HangUp();
     const QString failed = stalls ? stalling.DevicePath() : hungUp.DevicePath();
-    Listen({&good});
-    qputenv("LUMETRA_COM1", qgetenv("LUMETRA_COM1") + ',' + failed.toLocal8Bit());
+    Listen({good.DevicePath(), failed});
     form->SetCaption(QStringLiteral("Lumetra2.0版"));
     DoubleClickLine(1);
     EXPECT_EQ(form->Caption(), QStringLiteral("Com error"));
