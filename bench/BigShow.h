@@ -11,7 +11,7 @@
 #include <QString>
 #include <QTemporaryDir>
 
-#include "console/ShowDocument.h"
+#include "show/ShowDocument.h"
 
 constexpr int kBigShowLines = 100000;
 

@@ -15,8 +15,8 @@
 
 #include "BigShow.h"
 #include "SignPty.h"
-#include "console/RecoveryWriter.h"
 #include "console/Unit1.h"
+#include "keeping/RecoveryWriter.h"
 
 namespace {
 

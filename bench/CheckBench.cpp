@@ -11,8 +11,8 @@
 
 #include "BigShow.h"
 #include "cli/CheckReport.h"
-#include "console/SettingsFile.h"
 #include "platform/TextFile.h"
+#include "show/SettingsFile.h"
 
 namespace {
 

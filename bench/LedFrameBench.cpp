@@ -3,9 +3,9 @@
 // The send path's CPU work: drawing one caption page and packing it to 384 bytes.
 #include <benchmark/benchmark.h>
 
-#include "console/CaptionFont.h"
-#include "console/DisplayPacket.h"
-#include "console/LedFrame.h"
+#include "show/CaptionFont.h"
+#include "wire/DisplayPacket.h"
+#include "wire/LedFrame.h"
 
 namespace {
 

@@ -25,9 +25,9 @@
 #include "ShownConsole.h"
 #include "SignPty.h"
 #include "console/FormRemoteControl.h"
-#include "remote/OscServer.h"
-#include "console/SendLog.h"
 #include "console/Unit1.h"
+#include "keeping/SendLog.h"
+#include "remote/OscServer.h"
 
 namespace {
 

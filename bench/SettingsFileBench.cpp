@@ -6,9 +6,9 @@
 #include <QDir>
 #include <QTemporaryDir>
 
-#include "console/SettingsFile.h"
-#include "console/ShowDocument.h"
 #include "platform/TextFile.h"
+#include "show/SettingsFile.h"
+#include "show/ShowDocument.h"
 
 namespace {
 

@@ -8,10 +8,10 @@
 
 #include "BigShow.h"
 #include "cli/ShowListing.h"
-#include "console/SettingsFile.h"
-#include "console/SettingsResave.h"
 #include "platform/SafeFileWriter.h"
 #include "platform/TextFile.h"
+#include "show/SettingsFile.h"
+#include "show/SettingsResave.h"
 
 namespace {
 

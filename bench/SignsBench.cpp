@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "SignPty.h"
-#include "console/CaptionFont.h"
-#include "console/DisplayModes.h"
-#include "console/DisplayPacket.h"
-#include "console/SignLink.h"
+#include "show/CaptionFont.h"
+#include "wire/DisplayModes.h"
+#include "wire/DisplayPacket.h"
+#include "wire/SignLink.h"
 
 namespace {
 

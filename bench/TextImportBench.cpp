@@ -5,8 +5,8 @@
 
 #include <QStringEncoder>
 
-#include "console/SubtitleFile.h"
-#include "console/TextImport.h"
+#include "show/SubtitleFile.h"
+#include "show/TextImport.h"
 
 namespace {
 

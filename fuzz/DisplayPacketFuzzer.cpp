@@ -7,7 +7,7 @@
 #include <span>
 
 #include "FuzzSupport.h"
-#include "console/DisplayPacketDecoder.h"
+#include "wire/DisplayPacketDecoder.h"
 
 namespace {
 

@@ -7,11 +7,11 @@
 #include <optional>
 
 #include "FuzzSupport.h"
-#include "console/SettingsFile.h"
-#include "console/SettingsResave.h"
-#include "console/ShowDocument.h"
 #include "platform/InOutError.h"
 #include "platform/TextFile.h"
+#include "show/SettingsFile.h"
+#include "show/SettingsResave.h"
+#include "show/ShowDocument.h"
 
 namespace {
 

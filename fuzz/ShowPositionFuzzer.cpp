@@ -4,7 +4,7 @@
 // writer could have written (it reads back the same), and the line it resumes at is a line of
 // the show or none, whatever the show's length.
 #include "FuzzSupport.h"
-#include "console/ShowPosition.h"
+#include "keeping/ShowPosition.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const ShowPosition position = DecodeShowPosition(FuzzInput(data, size));

@@ -4,10 +4,10 @@
 // no caption line holds a line end, and a subtitle file either gives caption lines or fails with
 // a message that names the line.
 #include "FuzzSupport.h"
-#include "console/SubtitleFile.h"
-#include "console/TextEncoding.h"
-#include "console/TextImport.h"
 #include "platform/Exceptions.h"
+#include "show/SubtitleFile.h"
+#include "show/TextEncoding.h"
+#include "show/TextImport.h"
 
 namespace {
 

@@ -10,14 +10,14 @@
 #include <memory>
 
 #include "FuzzSupport.h"
-#include "console/CaptionLines.h"
-#include "console/LedFrame.h"
-#include "console/SettingsFile.h"
-#include "console/ShowDocument.h"
 #include "console/Unit1.h"
-#include "console/WorkingState.h"
 #include "platform/InOutError.h"
 #include "platform/TextFile.h"
+#include "show/CaptionLines.h"
+#include "show/SettingsFile.h"
+#include "show/ShowDocument.h"
+#include "show/WorkingState.h"
+#include "wire/LedFrame.h"
 
 namespace {
 

@@ -43,7 +43,7 @@ printf '1\r\n00:00:01,000 --> 00:00:04,000\r\n<i>Who goes there?</i>\r\n\r\n2\r\
 cp "$corpus/settings-file/chinese.lw" "$corpus/text-import/"
 
 # Packets: one page, several pages, and a stream with two packets behind some noise.
-if [ -f "$root/src/console/DisplayPacketDecoder.h" ]; then
+if [ -f "$root/src/wire/DisplayPacketDecoder.h" ]; then
   mkdir -p "$corpus/display-packet"
   cli packet "" --mode 0 -o "$corpus/display-packet/empty-mode0.bin"
   cli packet "第一幕 The long opening line of the show, in several pages" --mode 1 -o "$corpus/display-packet/pages-mode1.bin"

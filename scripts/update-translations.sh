@@ -18,7 +18,7 @@ else
 fi
 lupdate="$(qtpaths6 --query QT_HOST_BINS)/lupdate"
 # The sign's window and the fault texts of the packet decoder that it shows.
-sources=("$root/src/sign" "$root/src/console/DisplayPacketDecoder.cpp")
+sources=("$root/src/sign" "$root/src/wire/DisplayPacketDecoder.cpp")
 folder="$root/resources/translations"
 if [ $# -gt 0 ]; then
   translations=()

@@ -6,11 +6,10 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "console/ConsoleOptions.h"
-#include "console/ConsoleStateFolder.h"
 #include "console/FormRemoteControl.h"
-#include "console/StartLosses.h"
 #include "console/Unit1.h"
+#include "keeping/ConsoleStateFolder.h"
+#include "keeping/StartLosses.h"
 #include "platform/Application.h"
 #include "platform/FontConfigurationLoader.h"
 #include "platform/InstalledLayout.h"
@@ -21,6 +20,7 @@
 #include "platform/SessionBusConnector.h"
 #include "platform/StandardErrorDialogs.h"
 #include "platform/WindowSystem.h"
+#include "remote/ConsoleOptions.h"
 #include "remote/LoadWebPages.h"
 #include "remote/OscStart.h"
 

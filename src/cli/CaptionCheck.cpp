@@ -8,9 +8,9 @@
 #include "cli/CaptionSpans.h"
 #include "cli/CheckWords.h"
 #include "cli/Graphemes.h"
-#include "console/DisplayModes.h"
-#include "console/DisplayPacket.h"
-#include "console/SignLink.h"
+#include "wire/DisplayModes.h"
+#include "wire/DisplayPacket.h"
+#include "wire/SignLink.h"
 
 namespace {
 

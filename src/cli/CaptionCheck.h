@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "cli/CharacterFacts.h"
-#include "console/LineSettingTable.h"
+#include "show/LineSettingTable.h"
 
 enum class FindingKind { Cut, MissingGlyph, RowsLost, PageCountWraps, UnknownMode, NoSettings, CarriedMode, Tab, Empty };
 constexpr int kFindingKindCount = 9;

@@ -4,8 +4,8 @@
 // The caption options shared by the rendering and sending commands: --font, --height, --mode.
 #include <QCommandLineParser>
 
-#include "console/CaptionFont.h"
 #include "platform/Font.h"
+#include "show/CaptionFont.h"
 
 // The tallest caption font the commands draw, in pixels.
 constexpr int kMaxCaptionHeight = 1000;

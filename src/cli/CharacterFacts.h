@@ -16,8 +16,8 @@
 #include <vector>
 
 #include "cli/LostRows.h"
-#include "console/GlyphCoverage.h"
-#include "console/LedFrame.h"
+#include "wire/GlyphCoverage.h"
+#include "wire/LedFrame.h"
 
 struct CharacterFact {
   int advance = 0;  // pixels, as the frame measures the character alone

@@ -7,7 +7,7 @@
 
 #include "cli/CheckWords.h"
 #include "cli/TextOutput.h"
-#include "console/ShownMode.h"
+#include "wire/ShownMode.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <array>
 #include <cstdlib>
 
-#include "console/DisplayModes.h"
+#include "wire/DisplayModes.h"
 
 namespace {
 

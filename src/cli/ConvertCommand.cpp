@@ -4,8 +4,8 @@
 // console's save does.
 #include "cli/CliCommand.h"
 #include "cli/ShowInput.h"
-#include "console/SettingsResave.h"
-#include "console/ShowPaths.h"
+#include "show/SettingsResave.h"
+#include "show/ShowPaths.h"
 
 namespace {
 

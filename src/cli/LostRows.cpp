@@ -4,7 +4,7 @@
 
 #include <bit>
 
-#include "console/LedFrame.h"
+#include "wire/LedFrame.h"
 
 void LostRows::AddRow(int frameRow) {
   if (frameRow < 0) Set(above_, -1 - frameRow);

@@ -3,7 +3,7 @@
 // lumetra-cli packet: the bytes a send of a caption writes to the sign.
 #include "cli/CaptionOptions.h"
 #include "cli/CliCommand.h"
-#include "console/DisplayPacket.h"
+#include "wire/DisplayPacket.h"
 
 namespace {
 

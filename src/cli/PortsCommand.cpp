@@ -6,9 +6,9 @@
 #include <map>
 
 #include "cli/CliCommand.h"
-#include "console/PortNumber.h"
-#include "console/SignLink.h"
 #include "platform/CommPort.h"
+#include "show/PortNumber.h"
+#include "wire/SignLink.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 // on a pitch of `kPitch` sheet pixels; the gaps between dots are left for outlines.
 #include <QPoint>
 
-#include "console/LedFrame.h"
+#include "wire/LedFrame.h"
 
 namespace proof_sheet {
 

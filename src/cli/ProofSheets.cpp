@@ -10,8 +10,8 @@
 #include "cli/CheckWords.h"
 #include "cli/PngOutput.h"
 #include "cli/ProofSheetLayout.h"
-#include "console/CaptionFont.h"
-#include "console/DisplayModes.h"
+#include "show/CaptionFont.h"
+#include "wire/DisplayModes.h"
 
 using namespace proof_sheet;
 

@@ -3,7 +3,7 @@
 // lumetra-cli render: the LED frame of a caption as a PNG.
 #include "cli/CaptionOptions.h"
 #include "cli/CliCommand.h"
-#include "console/LedFrame.h"
+#include "wire/LedFrame.h"
 
 namespace {
 

@@ -5,13 +5,13 @@
 
 #include "cli/CaptionOptions.h"
 #include "cli/CliCommand.h"
-#include "console/ConsoleStateFolder.h"
-#include "console/LedFrame.h"
-#include "console/PortNumber.h"
-#include "console/SendLog.h"
-#include "console/SerialAdvice.h"
-#include "console/ShowDocument.h"
-#include "console/SignLink.h"
+#include "keeping/ConsoleStateFolder.h"
+#include "keeping/SendLog.h"
+#include "show/PortNumber.h"
+#include "show/ShowDocument.h"
+#include "wire/LedFrame.h"
+#include "wire/SerialAdvice.h"
+#include "wire/SignLink.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 // License: GNU General Public License, version 3 or any later version.
 #include "cli/ShowInput.h"
 
-#include "console/ShowPaths.h"
-#include "console/SubtitleFile.h"
+#include "show/ShowPaths.h"
+#include "show/SubtitleFile.h"
 
 ShowFileKind LoadShowInput(ShowDocument& show, const QString& path) {
   if (!IsSubtitleFilePath(path)) return show.Load(path);

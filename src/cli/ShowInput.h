@@ -5,7 +5,7 @@
 #include <QCommandLineParser>
 #include <QString>
 
-#include "console/ShowDocument.h"
+#include "show/ShowDocument.h"
 
 // A subtitle file (a name ending in ".srt") gives the caption lines of a fresh console; any
 // other path is read as the console's load does.

@@ -7,8 +7,8 @@
 #include <string_view>
 
 #include "cli/TextOutput.h"
-#include "console/FreshShowSink.h"
 #include "platform/TextFile.h"
+#include "show/FreshShowSink.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <QStringView>
 #include <string>
 
-#include "console/ShowDocument.h"
+#include "show/ShowDocument.h"
 
 class TTextReader;
 

@@ -7,7 +7,7 @@
 #include <numeric>
 #include <utility>
 
-#include "console/CaptionLines.h"
+#include "show/CaptionLines.h"
 
 CaptionChanges::CaptionChanges(QTextDocument* document) : QObject(document), document_(document) {
   connect(document, &QTextDocument::contentsChange, this, &CaptionChanges::ContentsChanged);

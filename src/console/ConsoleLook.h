@@ -5,8 +5,8 @@
 #include <QImage>
 #include <QString>
 
-#include "console/CaptionFont.h"
 #include "platform/Types.h"
+#include "show/CaptionFont.h"
 
 class QGroupBox;
 class QLabel;

@@ -4,11 +4,11 @@
 
 #include <utility>
 
-#include "console/DisplayPacket.h"
-#include "console/GlyphCoverage.h"
-#include "console/SignLink.h"
 #include "console/Unit1.h"
 #include "platform/Application.h"
+#include "wire/DisplayPacket.h"
+#include "wire/GlyphCoverage.h"
+#include "wire/SignLink.h"
 
 void FormRemoteControl::Run(const std::function<void()>& action) {
   const int selected = form_.ListBox1->SelectedLine();

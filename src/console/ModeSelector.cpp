@@ -8,7 +8,7 @@
 #include <QStyle>
 #include <algorithm>
 
-#include "console/DisplayModes.h"
+#include "wire/DisplayModes.h"
 
 ModeSelector::ModeSelector(QWidget* parent, const QFont& font) : QComboBox(parent) {
   setFont(font);

@@ -6,22 +6,22 @@
 #include <QDir>
 #include <QTimer>
 
-#include "console/CaptionFont.h"
-#include "console/CaptionImport.h"
-#include "console/CaptionLines.h"
 #include "console/CaptionListTabKeys.h"
 #include "console/ConsoleLook.h"
-#include "console/ConsoleStateFolder.h"
-#include "console/DisplayModes.h"
-#include "console/LedFrame.h"
-#include "console/PortNumber.h"
-#include "console/SettingsFile.h"
-#include "console/ShowPaths.h"
-#include "console/SignLink.h"
 #include "console/WindowSettingsSink.h"
-#include "console/WorkingState.h"
+#include "keeping/ConsoleStateFolder.h"
 #include "platform/DialogService.h"
+#include "show/CaptionFont.h"
+#include "show/CaptionImport.h"
+#include "show/CaptionLines.h"
+#include "show/PortNumber.h"
+#include "show/SettingsFile.h"
+#include "show/ShowPaths.h"
+#include "show/WorkingState.h"
 #include "skin/data/StoredSkinData.h"
+#include "wire/DisplayModes.h"
+#include "wire/LedFrame.h"
+#include "wire/SignLink.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 // License: GNU General Public License, version 3 or any later version.
 #include "console/WindowSettingsSink.h"
 
-#include "console/CaptionLines.h"
-#include "console/PortNumber.h"
 #include "console/Unit1.h"
+#include "show/CaptionLines.h"
+#include "show/PortNumber.h"
 
 WindowSettingsSink::~WindowSettingsSink() {
   if (cleared_) form_.SetCaptionLines(lines_);

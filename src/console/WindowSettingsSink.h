@@ -6,7 +6,7 @@
 // read so far arrive): line by line, the play list would mirror the whole list once per line.
 #include <QStringList>
 
-#include "console/SettingsSink.h"
+#include "show/SettingsSink.h"
 
 class TForm1;
 

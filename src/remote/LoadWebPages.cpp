@@ -6,9 +6,9 @@
 #include <QFileInfo>
 #include <QLibrary>
 
-#include "console/ConsoleOptions.h"
-#include "console/StartLosses.h"
+#include "keeping/StartLosses.h"
 #include "platform/StandardErrorDialogs.h"
+#include "remote/ConsoleOptions.h"
 #include "remote/WebPagesEntry.h"
 
 QStringList WebPagesModulePaths(const QString& programFolder, const QString& fileName, const QString& fromProgram) {

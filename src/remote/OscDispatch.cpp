@@ -12,8 +12,8 @@
 #include <cstring>
 #include <memory>
 
-#include "console/DisplayModes.h"
-#include "console/DisplayPacket.h"
+#include "wire/DisplayModes.h"
+#include "wire/DisplayPacket.h"
 
 namespace {
 

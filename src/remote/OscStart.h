@@ -5,8 +5,8 @@
 // use, and an address beyond this machine without an allow list (anyone on the venue's network
 // could put any text on the sign) each leave the console without cues: said in one line on
 // standard error and noted among the start's losses. Where it listens is said on standard error.
-#include "console/ConsoleOptions.h"
-#include "console/StartLosses.h"
+#include "keeping/StartLosses.h"
+#include "remote/ConsoleOptions.h"
 #include "remote/OscServer.h"
 
 // True when the server listens.

@@ -2,9 +2,9 @@
 // License: GNU General Public License, version 3 or any later version.
 #include "remote/WebConsoleWatch.h"
 
-#include "console/DisplayPacket.h"
-#include "console/SignLink.h"
 #include "console/Unit1.h"
+#include "wire/DisplayPacket.h"
+#include "wire/SignLink.h"
 
 WebConsoleWatch::WebConsoleWatch(TForm1& form, WebServer& server) : form_(form), server_(server) {
   gather_.setSingleShot(true);

@@ -8,7 +8,7 @@
 #include <QByteArray>
 #include <QTimer>
 
-#include "console/SendLog.h"
+#include "keeping/SendLog.h"
 #include "remote/WebMessages.h"
 #include "remote/WebServer.h"
 

@@ -7,7 +7,7 @@
 #include <QJsonObject>
 #include <iterator>
 
-#include "console/DisplayModes.h"
+#include "wire/DisplayModes.h"
 
 namespace {
 

@@ -6,10 +6,10 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "console/ConsoleOptions.h"
-#include "console/ConsoleStateFolder.h"
-#include "console/StartLosses.h"
+#include "keeping/ConsoleStateFolder.h"
+#include "keeping/StartLosses.h"
 #include "platform/StandardErrorDialogs.h"
+#include "remote/ConsoleOptions.h"
 #include "remote/WebConsoleWatch.h"
 #include "remote/WebControl.h"
 #include "remote/WebKey.h"

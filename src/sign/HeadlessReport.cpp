@@ -4,7 +4,7 @@
 
 #include <QDir>
 
-#include "console/DisplayModes.h"
+#include "wire/DisplayModes.h"
 
 namespace {
 

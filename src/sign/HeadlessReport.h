@@ -9,7 +9,7 @@
 #include <QImage>
 #include <QString>
 
-#include "console/DisplayPacketDecoder.h"
+#include "wire/DisplayPacketDecoder.h"
 
 QByteArray ReportJsonLine(const PacketReport& report);
 QImage PageImage(const LedPage& page);

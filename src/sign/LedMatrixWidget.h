@@ -6,7 +6,7 @@
 #include <QPixmap>
 #include <QWidget>
 
-#include "console/DisplayPacketDecoder.h"
+#include "wire/DisplayPacketDecoder.h"
 
 class LedMatrixWidget : public QWidget {
  public:

@@ -6,7 +6,7 @@
 // be driven tick by tick.
 #include <vector>
 
-#include "console/DisplayPacketDecoder.h"
+#include "wire/DisplayPacketDecoder.h"
 
 // Steps of every entry effect, one column each.
 constexpr int kEffectSteps = kLedWidth;

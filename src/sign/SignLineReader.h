@@ -11,7 +11,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "console/DisplayPacketDecoder.h"
+#include "wire/DisplayPacketDecoder.h"
 
 class SignLineReader : public QObject {
   Q_OBJECT

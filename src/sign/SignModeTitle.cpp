@@ -5,7 +5,7 @@
 #include <QCoreApplication>
 #include <array>
 
-#include "console/DisplayModes.h"
+#include "wire/DisplayModes.h"
 
 namespace {
 

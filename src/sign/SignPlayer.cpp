@@ -2,8 +2,8 @@
 // License: GNU General Public License, version 3 or any later version.
 #include "sign/SignPlayer.h"
 
-#include "console/DisplayModes.h"
 #include "sign/SignEffects.h"
+#include "wire/DisplayModes.h"
 
 SignPlayer::SignPlayer(QObject* parent) : QObject(parent) {
   timer_.setInterval(kTickMs);

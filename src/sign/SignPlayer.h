@@ -8,7 +8,7 @@
 #include <QTimer>
 #include <vector>
 
-#include "console/DisplayPacketDecoder.h"
+#include "wire/DisplayPacketDecoder.h"
 
 class SignPlayer : public QObject {
   Q_OBJECT

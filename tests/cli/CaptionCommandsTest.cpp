@@ -7,14 +7,14 @@
 #include <QThread>
 #include <gtest/gtest.h>
 
-#include "console/CaptionFont.h"
-#include "console/ConsoleStateFolder.h"
-#include "console/DisplayPacket.h"
+#include "keeping/ConsoleStateFolder.h"
+#include "show/CaptionFont.h"
 #include "support/CliRunner.h"
 #include "support/PtySign.h"
 #include "support/QtPrinters.h"
 #include "support/SignPackets.h"
 #include "support/WideCaption.h"
+#include "wire/DisplayPacket.h"
 
 namespace {
 

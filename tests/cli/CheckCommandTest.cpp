@@ -12,8 +12,8 @@
 #include <QRegularExpression>
 
 #include "cli/ProofSheetLayout.h"
-#include "console/CaptionFont.h"
-#include "console/ShowDocument.h"
+#include "show/CaptionFont.h"
+#include "show/ShowDocument.h"
 #include "support/CliRunner.h"
 #include "support/FileBytes.h"
 #include "support/WideCaption.h"

@@ -7,9 +7,9 @@
 #include <random>
 
 #include "cli/ShowListing.h"
-#include "console/SettingsFile.h"
 #include "platform/Exceptions.h"
 #include "platform/TextFile.h"
+#include "show/SettingsFile.h"
 #include "support/CliRunner.h"
 #include "support/FileBytes.h"
 #include "support/RandomText.h"

@@ -6,13 +6,13 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include "console/DisplayModes.h"
-#include "console/ShowDocument.h"
+#include "show/ShowDocument.h"
 #include "support/CliRunner.h"
 #include "support/ConsoleFixture.h"
 #include "support/PtySign.h"
 #include "support/SignPackets.h"
 #include "support/WideCaption.h"
+#include "wire/DisplayModes.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <QDir>
 #include <QFile>
 
-#include "console/WorkingState.h"
 #include "platform/NonClientMessages.h"
+#include "show/WorkingState.h"
 #include "support/ConsoleFixture.h"
 #include "support/PointerEvents.h"
 

@@ -4,11 +4,11 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "console/DisplayPacket.h"
 #include "support/ConsoleFixture.h"
 #include "support/PtySign.h"
 #include "support/SignPackets.h"
 #include "support/WideCaption.h"
+#include "wire/DisplayPacket.h"
 
 class ConsoleSend : public ConsoleFixture {
  protected:

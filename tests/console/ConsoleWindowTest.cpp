@@ -5,9 +5,9 @@
 #include <QScreen>
 #include <QTest>
 
-#include "console/DisplayModes.h"
-#include "console/LedFrame.h"
 #include "support/ConsoleFixture.h"
+#include "wire/DisplayModes.h"
+#include "wire/LedFrame.h"
 
 using ConsoleWindow = ConsoleFixture;
 

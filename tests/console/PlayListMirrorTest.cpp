@@ -9,9 +9,9 @@
 #include <QTextDocument>
 #include <random>
 
-#include "console/CaptionLines.h"
-#include "console/SettingsFile.h"
-#include "console/ShowDocument.h"
+#include "show/CaptionLines.h"
+#include "show/SettingsFile.h"
+#include "show/ShowDocument.h"
 #include "support/ConsoleFixture.h"
 
 using PlayListMirror = ConsoleFixture;

@@ -8,7 +8,7 @@
 #include <QDir>
 #include <QFile>
 
-#include "console/ConsoleStateFolder.h"
+#include "keeping/ConsoleStateFolder.h"
 #include "remote/OscDispatch.h"
 #include "remote/WebControl.h"
 #include "remote/WebKey.h"

@@ -11,7 +11,7 @@
 #include <QImage>
 
 #include "SignProcess.h"
-#include "console/CaptionFont.h"
+#include "show/CaptionFont.h"
 #include "support/CliRunner.h"
 #include "support/QtPrinters.h"
 #include "support/SignPackets.h"

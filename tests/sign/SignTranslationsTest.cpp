@@ -8,12 +8,12 @@
 #include <QTranslator>
 
 #include "platform/InstalledLayout.h"
-#include "console/DisplayModes.h"
 #include "sign/SignModeTitle.h"
 #include "sign/SignTranslations.h"
 #include "sign/SignWindow.h"
 #include "support/QtPrinters.h"
 #include "support/SignPackets.h"
+#include "wire/DisplayModes.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <QDir>
 
 #include "SignProcess.h"
-#include "console/ConsoleStateFolder.h"
 #include "console/FormRemoteControl.h"
+#include "keeping/ConsoleStateFolder.h"
 #include "platform/CommPort.h"
 #include "remote/OscDispatch.h"
 #include "support/ConsoleFixture.h"

@@ -11,7 +11,7 @@
 #include <mutex>
 #include <thread>
 
-#include "console/DisplayPacketDecoder.h"
+#include "wire/DisplayPacketDecoder.h"
 
 class PtySign {
  public:

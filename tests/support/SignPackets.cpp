@@ -5,7 +5,7 @@
 #include <QImage>
 #include <algorithm>
 
-#include "console/DisplayPacket.h"
+#include "wire/DisplayPacket.h"
 
 namespace {
 

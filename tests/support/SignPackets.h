@@ -8,9 +8,9 @@
 #include <ostream>
 #include <vector>
 
-#include "console/DisplayPacket.h"
-#include "console/DisplayPacketDecoder.h"
 #include "platform/Font.h"
+#include "wire/DisplayPacket.h"
+#include "wire/DisplayPacketDecoder.h"
 
 // The bytes of a display packet of `pages` pages: the header, the page count and one record (two
 // copies of the picture and the trailer) per page.

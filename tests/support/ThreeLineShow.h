@@ -5,7 +5,7 @@
 // wider than the sign and scrolls in (mode 1, several pages).
 #include <QStringList>
 
-#include "console/ShowDocument.h"
+#include "show/ShowDocument.h"
 
 inline const QStringList kThreeLines = {QStringLiteral("第一幕：春"),
                                         QStringLiteral("A caption that is much wider than the sign"),

@@ -7,7 +7,7 @@
 #include <QStringList>
 #include <algorithm>
 
-#include "console/LedFrame.h"
+#include "wire/LedFrame.h"
 
 inline QString CaptionWiderThan(const TFont& font, int pixels, const QString& unit = QStringLiteral("字")) {
   TBitmap frame = CreateLedFrame();

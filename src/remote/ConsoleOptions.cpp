@@ -1,0 +1,99 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// License: GNU General Public License, version 3 or any later version.
+#include "remote/ConsoleOptions.h"
+
+namespace {
+
+// An option with a value, as "--name value" or "--name=value"; the environment's value until the
+// option is given.
+struct ValueOption {
+  QString name;
+  QString* value;
+  QString* error;   // where to say that it came without a value
+  QString missing;  // what to say then
+  bool given = false;
+
+  // Takes arguments[i] (and the value after it) when it is this option.
+  bool Take(const QStringList& arguments, qsizetype& i) {
+    const QString& argument = arguments[i];
+    if (argument == name) {
+      *value = i + 1 < arguments.size() ? arguments[++i].trimmed() : QString();
+    } else if (argument.startsWith(name + u'=')) {
+      *value = argument.mid(name.size() + 1).trimmed();
+    } else {
+      return false;
+    }
+    given = true;
+    return true;
+  }
+};
+
+}  // namespace
+
+ConsoleOptions ReadConsoleOptions(const QStringList& arguments, const ConsoleEnvironment& environment) {
+  ConsoleOptions options;
+  options.osc = environment.osc.trimmed();
+  options.oscAllow = environment.oscAllow.trimmed();
+  options.web = environment.web.trimmed();
+  ValueOption valued[] = {
+      {QStringLiteral("--osc"), &options.osc, &options.error, QStringLiteral("--osc needs [HOST:]PORT")},
+      {QStringLiteral("--osc-allow"), &options.oscAllow, &options.error, QStringLiteral("--osc-allow needs ADDR[,ADDR...]")},
+      {QStringLiteral("--web"), &options.web, &options.webError, QStringLiteral("--web needs [HOST:]PORT")},
+  };
+  for (qsizetype i = 1; i < arguments.size(); ++i) {
+    const QString& argument = arguments[i];
+    if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
+      options.help = true;
+      continue;
+    } else if (argument == QLatin1String("--web-control")) {
+      options.webControl = true;
+      continue;
+    } else if (argument == QLatin1String("--web-new-key")) {
+      options.webNewKey = true;
+      continue;
+    }
+    for (ValueOption& option : valued)
+      if (option.Take(arguments, i)) break;
+  }
+  for (const ValueOption& option : valued)
+    if (option.given && option.value->isEmpty() && option.error->isEmpty()) *option.error = option.missing;
+  return options;
+}
+
+ConsoleEnvironment ConsoleEnvironmentNow() {
+  return {qEnvironmentVariable("LUMETRA_OSC"), qEnvironmentVariable("LUMETRA_OSC_ALLOW"),
+          qEnvironmentVariable("LUMETRA_WEB")};
+}
+
+QString ConsoleUsage() {
+  return QStringLiteral(
+      "Usage: lumetra [--osc [HOST:]PORT] [--osc-allow ADDR[,ADDR...]]\n"
+      "               [--web [HOST:]PORT [--web-control] [--web-new-key]] [--version] [--help]\n"
+      "The caption console for a one-line LED sign on a serial port.\n"
+      "\n"
+      "  --osc [HOST:]PORT  Take cues over OSC (UDP) on PORT: /lumetra/go, /lumetra/goto N,\n"
+      "                     /lumetra/next, /lumetra/prev, /lumetra/send N, /lumetra/blank,\n"
+      "                     /lumetra/text S [MODE], /lumetra/state. Each is answered with\n"
+      "                     /lumetra/refused or /lumetra/sent where it applies, then\n"
+      "                     /lumetra/state. HOST defaults to 127.0.0.1 (this machine only).\n"
+      "                     LUMETRA_OSC in the environment does the same.\n"
+      "  --osc-allow ADDR[,ADDR...]\n"
+      "                     Take cues only from these senders: numeric IPv4 or IPv6 addresses\n"
+      "                     or CIDR ranges (192.168.1.20, 10.0.0.0/24, fd00::/8); others are\n"
+      "                     dropped unanswered. Needed to listen beyond this machine: to let a\n"
+      "                     cue system on another machine in, give --osc 0.0.0.0:PORT (or this\n"
+      "                     machine's address) and --osc-allow with that machine's address.\n"
+      "                     LUMETRA_OSC_ALLOW in the environment does the same.\n"
+      "  --web [HOST:]PORT  Serve the web pages on PORT (0: any free port): / the caption for\n"
+      "                     the audience, /stage the sign's picture and the next lines for the\n"
+      "                     stage manager, /live their WebSocket. HOST as for --osc.\n"
+      "                     LUMETRA_WEB in the environment does the same.\n"
+      "  --web-control      Show GO, BACK and BLANK on /stage; they act only with the key of\n"
+      "                     the control address printed at start.\n"
+      "  --web-new-key      Replace the key of the web pages by a new one.\n"
+      "  --version          Print the version and exit.\n"
+      "  --help             Print this help and exit.\n"
+      "\n"
+      "Every send is logged in $XDG_STATE_HOME/lumetra/sends.log; the web pages' key is kept in\n"
+      "$XDG_STATE_HOME/lumetra/web.key.\n");
+}
