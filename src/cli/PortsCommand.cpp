@@ -2,30 +2,26 @@
 // License: GNU General Public License, version 3 or any later version.
 // lumetra-cli ports: the sign ports of this machine, their devices and whether each opens now.
 #include <QProcessEnvironment>
-#include <QRegularExpression>
 #include <map>
 
 #include "cli/CliCommand.h"
 #include "platform/CommPort.h"
 #include "show/PortNumber.h"
 #include "wire/SignLink.h"
+#include "wire/SignPorts.h"
 
 namespace {
 
-// Port number -> its devices: every port named in the environment, and com<k+1> for each
-// /dev/ttyS<k> found whose port the environment leaves alone.
+// Port number -> its devices: every port named in the environment, and the port of each default
+// device found whose port the environment leaves alone.
 std::map<int, QStringList> KnownPorts(const QStringList& found) {
   std::map<int, QStringList> ports;
-  static const QRegularExpression configured(QStringLiteral("^LUMETRA_COM([1-9][0-9]*)$"));
   for (const QString& name : QProcessEnvironment::systemEnvironment().keys()) {
-    const QRegularExpressionMatch match = configured.match(name);
-    const int number = match.hasMatch() ? match.captured(1).toInt() : 0;
+    const int number = PortOfDevicesVariable(name);
     if (number >= kMinPortNumber && number <= kMaxPortNumber) ports[number] = SignDevicesOfPort(number);
   }
-  static const QRegularExpression standard(QStringLiteral("^/dev/ttyS([0-9]+)$"));
   for (const QString& device : found) {
-    const QRegularExpressionMatch match = standard.match(device);
-    const int number = match.hasMatch() ? match.captured(1).toInt() + 1 : 0;
+    const int number = PortOfDefaultDevice(device);
     if (number >= kMinPortNumber && number <= kMaxPortNumber && !ports.count(number)) ports[number] = {device};
   }
   return ports;

@@ -8,7 +8,7 @@
 #include "platform/Application.h"
 #include "wire/DisplayPacket.h"
 #include "wire/GlyphCoverage.h"
-#include "wire/SignLink.h"
+#include "wire/SignPorts.h"
 
 void FormRemoteControl::Run(const std::function<void()>& action) {
   const int selected = form_.ListBox1->SelectedLine();

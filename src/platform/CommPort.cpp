@@ -2,9 +2,7 @@
 // License: GNU General Public License, version 3 or any later version.
 #include "platform/CommPort.h"
 
-#include <QDir>
 #include <QFile>
-#include <QRegularExpression>
 #include <QSerialPortInfo>
 
 #include <cerrno>
@@ -58,24 +56,6 @@ QString SystemMessage(int error) {
 
 TCommPort::~TCommPort() { Close(); }
 
-QStringList TCommPort::DevicesForName(const QString& portName) {
-  static const QRegularExpression pattern(QStringLiteral("^com([1-9][0-9]*)$"),
-                                          QRegularExpression::CaseInsensitiveOption);
-  const QRegularExpressionMatch match = pattern.match(portName);
-  if (!match.hasMatch()) return {};
-  const int number = match.captured(1).toInt();
-  const QByteArray configured = qgetenv(qPrintable(QStringLiteral("LUMETRA_COM%1").arg(number)));
-  if (configured.isEmpty()) return {QStringLiteral("/dev/ttyS%1").arg(number - 1)};
-  return DeviceList(QString::fromLocal8Bit(configured));
-}
-
-QStringList TCommPort::DeviceList(const QString& devices) {
-  QStringList list;
-  for (const QString& device : devices.split(u','))
-    if (!device.trimmed().isEmpty()) list << device.trimmed();
-  return list;
-}
-
 QStringList TCommPort::AvailableDevices() {
   QStringList devices;
   for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) devices << info.systemLocation();
@@ -88,17 +68,6 @@ bool TCommPort::Fail(const QString& what, int error) {
   errorCode_ = error;
   failed_ = true;
   return false;
-}
-
-bool TCommPort::Open(const QString& portName) {
-  const QStringList devices = QDir::isAbsolutePath(portName) ? QStringList{portName} : DevicesForName(portName);
-  if (devices.size() != 1) {
-    device_.clear();
-    return Fail(devices.isEmpty() ? QStringLiteral("%1: no such port").arg(portName)
-                                  : QStringLiteral("%1: a port of %2 devices").arg(portName).arg(devices.size()),
-                0);
-  }
-  return OpenDevice(devices.front());
 }
 
 bool TCommPort::OpenDevice(const QString& devicePath) {

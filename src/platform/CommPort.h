@@ -1,12 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // License: GNU General Public License, version 3 or any later version.
 #pragma once
-// A serial port as the desktop platform offers it: opened by name ("com" + number), exclusive,
-// with a settings record of which only baud rate, data bits, parity and stop bits are changed,
-// written one byte per call, closed again.
-//
-// "com<n>" resolves to the devices named by the environment variable LUMETRA_COM<n> (one, or
-// several separated by commas: signs that show the same caption), else to /dev/ttyS<n-1>. The line is put in raw mode so every byte reaches the device unchanged.
+// A serial port as the desktop platform offers it: a device opened exclusively, with a settings
+// record of which only baud rate, data bits, parity and stop bits are changed, written one byte
+// per call, closed again. The line is put in raw mode so every byte reaches the device unchanged.
 // Every wait is bounded: a device that takes no byte for StallTimeoutMs (or vanishes) fails the
 // write instead of blocking the caller.
 #include <QString>
@@ -40,16 +37,10 @@ class TCommPort {
   TCommPort(const TCommPort&) = delete;
   TCommPort& operator=(const TCommPort&) = delete;
 
-  // Device paths for "com<n>", in the order named; empty when the name is not of that form.
-  static QStringList DevicesForName(const QString& portName);
-  // The devices of a comma-separated list, blanks dropped.
-  static QStringList DeviceList(const QString& devices);
   // Serial devices present on this machine, by device path.
   static QStringList AvailableDevices();
 
-  // Opens "com<n>" (or, when `portName` is an absolute path, that device) exclusively; fails
-  // for a port of several devices, which are opened one by one.
-  bool Open(const QString& portName);
+  // Opens the device exclusively.
   bool OpenDevice(const QString& devicePath);
   bool IsOpen() const { return fd_ >= 0; }
   // Why the last Open or write failed, in the system's words, and the system's error number

@@ -4,7 +4,7 @@
 
 #include "console/Unit1.h"
 #include "wire/DisplayPacket.h"
-#include "wire/SignLink.h"
+#include "wire/SignPorts.h"
 
 WebConsoleWatch::WebConsoleWatch(TForm1& form, WebServer& server) : form_(form), server_(server) {
   gather_.setSingleShot(true);

@@ -8,6 +8,7 @@
 
 #include "platform/CommPort.h"
 #include "wire/DisplayPacket.h"
+#include "wire/SignPorts.h"
 
 namespace {
 
@@ -86,12 +87,6 @@ void Summarise(SignSendResult& send, const QStringList& devices) {
 
 }  // namespace
 
-QString PortNameFor(int portNumber) { return QStringLiteral("com%1").arg(portNumber); }
-
-QStringList SignDevicesOfPort(int portNumber) { return TCommPort::DevicesForName(PortNameFor(portNumber)); }
-
-int SignCountOfPort(int portNumber) { return int(SignDevicesOfPort(portNumber).size()); }
-
 QString DeviceFailureReason(const QString& device, const QString& error) {
   const QString named = device + QStringLiteral(": ");
   return !device.isEmpty() && error.startsWith(named) ? error.mid(named.size()) : error;
@@ -101,7 +96,7 @@ SignSendResult SendToSign(TBitmap& frame, const QString& caption, int modeIndex,
                           const QString& devicePath) {
   SignSendResult send;
   send.pages = DisplayPacketPages(frame, caption, modeIndex);
-  const QStringList devices = devicePath.isEmpty() ? SignDevicesOfPort(portNumber) : TCommPort::DeviceList(devicePath);
+  const QStringList devices = devicePath.isEmpty() ? SignDevicesOfPort(portNumber) : SignDeviceList(devicePath);
   if (devices.isEmpty()) {
     // A list of nothing but commas drives no sign: a failure, as a missing device is.
     send.error = QStringLiteral("%1: no such port").arg(devicePath.isEmpty() ? PortNameFor(portNumber) : devicePath);

@@ -4,7 +4,7 @@
 // The serial link to the sign: one send opens the port, sets the line (57600 baud, 8 data bits,
 // mark parity, 1 stop bit), writes one display packet byte by byte and closes the port again.
 //
-// A port may drive several signs (LUMETRA_COM<n> naming several devices): each gets the same
+// A port may drive several signs (SignPorts.h): each gets the same
 // packet, opened, written and closed on a writer thread of its own, all at once, so two signs
 // take the time of one and a stalled sign holds the send no longer than it would alone. The send
 // returns when every writer has ended; every wait of theirs is bounded by the port's own.
@@ -43,14 +43,6 @@ struct SignSendResult {
   qint64 bytes = 0;       // bytes taken by the device that took most
   std::vector<SignDeviceResult> devices;  // one per sign, in the order the port names them
 };
-
-// "com" followed by the port number in decimal.
-QString PortNameFor(int portNumber);
-
-// The devices a send on the port writes to, one per sign.
-QStringList SignDevicesOfPort(int portNumber);
-// How many signs a send on the port drives.
-int SignCountOfPort(int portNumber);
 
 // Why `device` failed, without its name in front (an open's reason starts with it).
 QString DeviceFailureReason(const QString& device, const QString& error);

@@ -33,7 +33,7 @@ QProcessEnvironment WithPort(int port, const QString& devices) {
 TEST(CliSendErrors, DeviceHeldByAnotherProgramIsNamedSo) {
   PtySign sign(6);
   TCommPort holder;
-  ASSERT_TRUE(holder.Open(sign.DevicePath()));
+  ASSERT_TRUE(holder.OpenDevice(sign.DevicePath()));
   const CliRun run = RunCli({"send", "x", "--port", "6"});
   ExpectOneLineComError(run, "is in use by another program");
   EXPECT_TRUE(run.err.contains(sign.DevicePath().toUtf8())) << run.err.toStdString();
@@ -92,7 +92,7 @@ TEST(CliSendErrors, APortOfSeveralSignsSaysHowEachFaredAndFailsWhenAnyFailed) {
 TEST(CliSendErrors, PortsSaysOfEachDeviceOfAPortWhetherItOpensNow) {
   PtySign free(6), held(7);
   TCommPort holder;
-  ASSERT_TRUE(holder.Open(held.DevicePath()));
+  ASSERT_TRUE(holder.OpenDevice(held.DevicePath()));
   const CliRun run = RunCli({"ports"}, WithPort(9, free.DevicePath() + ",/nonexistent/serial," + held.DevicePath()));
   EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
   const QByteArray port9 = "com9\t" + free.DevicePath().toUtf8() + "\tcan be opened\n"
