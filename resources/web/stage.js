@@ -8,8 +8,10 @@
 const kWidth = 192;
 const kHeight = 16;
 const kDot = 5;  // canvas pixels per LED, a round dot inside
-const kLit = 'rgb(255, 48, 32)';
-const kDark = 'rgb(48, 10, 8)';
+// The dot colours are the console's own (/sign.css), so that the sign looks as it does everywhere.
+const signStyle = getComputedStyle(document.documentElement);
+const kLit = signStyle.getPropertyValue('--lit-dot').trim();
+const kDark = signStyle.getPropertyValue('--unlit-dot').trim();
 const key = new URLSearchParams(location.search).get('key') || '';
 const reasons = {
   'key': '密钥无效，未执行', 'control off': '控制台未开启遥控', 'double trigger': '两次 GO 太近，未执行',

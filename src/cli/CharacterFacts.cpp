@@ -76,12 +76,12 @@ LostRows CharacterFacts::DrawAndFindLostRows(const QString& text, int advance) {
   painter.drawText(QPoint(cellHeight_ + 1, margin_ + cellTop_ + metrics_.ascent()), text);
   painter.end();
 
-  // Any red at all is lit, as the packing reads it; only the rows outside the frame's 16 count.
+  // Lit as the packing reads it; only the rows outside the frame's 16 count.
   const QImage& image = scratch_.Image();
   const int columns = image.width();
   const auto inked = [&image, columns](int y) {
     const QRgb* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-    return std::any_of(row, row + columns, [](QRgb pixel) { return qRed(pixel) != 0; });
+    return std::any_of(row, row + columns, IsLitPixel);
   };
   LostRows rows;
   for (int y = 0; y < margin_; ++y)

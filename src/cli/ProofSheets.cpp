@@ -12,14 +12,13 @@
 #include "cli/ProofSheetLayout.h"
 #include "show/CaptionFont.h"
 #include "wire/DisplayModes.h"
+#include "wire/DotColours.h"
 
 using namespace proof_sheet;
 
 namespace {
 
-// The virtual sign's colours; what the sign does not show is grey.
-constexpr QRgb kLit = qRgb(255, 40, 30);
-constexpr QRgb kUnlit = qRgb(48, 8, 8);
+// What the sign does not show is grey.
 constexpr QRgb kLostLit = qRgb(150, 125, 120);
 constexpr QRgb kLostUnlit = qRgb(34, 34, 34);
 const QColor kFrameEdge(110, 110, 110);
@@ -33,7 +32,7 @@ void DrawDots(QImage& sheet, QPoint origin, const QImage& source, int from, int 
   for (int y = 0; y < kLedHeight; ++y) {
     const QRgb* pixels = reinterpret_cast<const QRgb*>(source.constScanLine(y));
     for (int c = 0; c < count; ++c) {
-      const QRgb colour = qRed(pixels[from + c]) != 0 ? lit : unlit;
+      const QRgb colour = IsLitPixel(pixels[from + c]) ? lit : unlit;
       const int left = origin.x() + (to + c) * kPitch, top = origin.y() + y * kPitch;
       for (int dy = 0; dy < kDotSize; ++dy) std::fill_n(reinterpret_cast<QRgb*>(sheet.scanLine(top + dy)) + left, kDotSize, colour);
     }
@@ -105,7 +104,7 @@ int ProofSheets::TakeRow() {
 void ProofSheets::DrawFrameLine(int row, const LineCheck& check, const QString& text) {
   DrawLabel(row, check, false);
   const QPoint origin = SlotOrigin(row, 0);
-  DrawDots(sheet_, origin, frame_.Image(), 0, kLedWidth, kFrameSlot * kLedWidth, kLit, kUnlit);
+  DrawDots(sheet_, origin, frame_.Image(), 0, kLedWidth, kFrameSlot * kLedWidth, kLitDotColour, kUnlitDotColour);
   const int shownLeft = std::min(check.cutLeft, kLedWidth), shownRight = std::min(check.cutRight, kLedWidth);
   if (shownLeft + shownRight > 0) {
     // The three slots' worth of the caption around the frame, drawn as the frame draws it.
@@ -134,7 +133,7 @@ void ProofSheets::DrawPages(const LineCheck& check, const QString& text) {
     }
     DrawPage(frame_, text, page);
     const QPoint origin = SlotOrigin(row, slot);
-    DrawDots(sheet_, origin, frame_.Image(), 0, kLedWidth, 0, kLit, kUnlit);
+    DrawDots(sheet_, origin, frame_.Image(), 0, kLedWidth, 0, kLitDotColour, kUnlitDotColour);
     Outline(sheet_, origin, 0, kLedWidth, 0, kLedHeight, kFrameEdge);
     OutlineMissing(origin, check, text, -kLedWidth * page, 0, kLedWidth);
   }

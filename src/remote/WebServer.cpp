@@ -12,6 +12,7 @@
 #include <QWebSocket>
 
 #include "remote/WebMessages.h"
+#include "wire/DotColours.h"
 
 namespace {
 
@@ -32,10 +33,15 @@ constexpr Asset kAssets[] = {
     {"/icon.svg", ":/web/icon.svg", "image/svg+xml"},
 };
 
-QHttpServerResponse AssetResponse(const Asset& asset) {
-  QFile file(QString::fromLatin1(asset.resource));
-  file.open(QIODevice::ReadOnly);
-  QHttpServerResponse response(QByteArray(asset.type), file.readAll());
+// The sign's dot colours, from the console's own, for the pages that draw the sign.
+QByteArray SignStyleSheet() {
+  return QStringLiteral(":root { --lit-dot: %1; --unlit-dot: %2; }\n")
+      .arg(DotColourName(kLitDotColour), DotColourName(kUnlitDotColour))
+      .toUtf8();
+}
+
+QHttpServerResponse PageResponse(const char* type, const QByteArray& body) {
+  QHttpServerResponse response(QByteArray(type), body);
   // Nothing from another host, nothing run but the console's own scripts; the key in the stage
   // page's address is never passed on.
   response.setHeader("Content-Security-Policy",
@@ -44,6 +50,12 @@ QHttpServerResponse AssetResponse(const Asset& asset) {
   response.addHeader("Referrer-Policy", "no-referrer");
   response.addHeader("Cache-Control", "no-cache");
   return response;
+}
+
+QHttpServerResponse AssetResponse(const Asset& asset) {
+  QFile file(QString::fromLatin1(asset.resource));
+  file.open(QIODevice::ReadOnly);
+  return PageResponse(asset.type, file.readAll());
 }
 
 }  // namespace
@@ -61,6 +73,7 @@ WebServer::~WebServer() = default;
 void WebServer::Route() {
   for (const Asset& asset : kAssets)
     http_->route(QString::fromLatin1(asset.path), [&asset] { return AssetResponse(asset); });
+  http_->route(QStringLiteral("/sign.css"), [] { return PageResponse("text/css; charset=utf-8", SignStyleSheet()); });
   // The server hands a WebSocket upgrade over only on a path that has a route, and only when that
   // route has written nothing back yet; anything else asking for /live is told to upgrade.
   http_->route(QStringLiteral("/live"), [](const QHttpServerRequest& request, QHttpServerResponder&& responder) {

@@ -5,12 +5,12 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "wire/DotColours.h"
+
 namespace {
 
 constexpr int kHintPitch = 5;
 constexpr double kDotShare = 0.8;  // of the pitch; the rest is the black between the LEDs
-const QColor kLit(255, 40, 30);
-const QColor kUnlit(48, 8, 8);
 
 }  // namespace
 
@@ -50,7 +50,7 @@ void LedMatrixWidget::paintEvent(QPaintEvent*) {
     QPainter dark(&dark_);
     dark.setRenderHint(QPainter::Antialiasing);
     dark.setPen(Qt::NoPen);
-    dark.setBrush(kUnlit);
+    dark.setBrush(QColor(kUnlitDotColour));
     for (int y = 0; y < kLedHeight; ++y)
       for (int x = 0; x < kLedWidth; ++x) dark.drawEllipse(Dot(x, y));
   }
@@ -58,7 +58,7 @@ void LedMatrixWidget::paintEvent(QPaintEvent*) {
   painter.drawPixmap(0, 0, dark_);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setPen(Qt::NoPen);
-  painter.setBrush(kLit);
+  painter.setBrush(QColor(kLitDotColour));
   for (int y = 0; y < kLedHeight; ++y)
     for (int x = 0; x < kLedWidth; ++x)
       if (frame_.IsLit(x, y)) painter.drawEllipse(Dot(x, y));

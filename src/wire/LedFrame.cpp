@@ -56,7 +56,7 @@ bool PackFrame(const TBitmap& frame, ByteSink& sink) {
     for (int k = 0; k < kLedWidth / 8; ++k) {
       std::uint8_t byte = 0;
       for (int b = 0; b < 8; ++b)
-        if (qRed(row[8 * k + b]) == 0) byte |= std::uint8_t(1u << b);
+        if (!IsLitPixel(row[8 * k + b])) byte |= std::uint8_t(1u << b);
       if (!sink.WriteByte(byte)) return false;
     }
   }

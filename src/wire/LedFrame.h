@@ -36,6 +36,9 @@ int PageCount(int textWidth);
 // Prepare, clear, measure and draw the caption centred: the picture the preview shows.
 void RenderCentred(TBitmap& frame, const TFont& captionFont, const QString& caption);
 
-// Packs the frame (black -> 1 bit, any red -> 0 bit; bit 0 is the leftmost pixel of each group
+// A pixel of the frame is a lit dot when it holds any red: the caption is drawn in pure red on black.
+constexpr bool IsLitPixel(QRgb pixel) { return qRed(pixel) != 0; }
+
+// Packs the frame (unlit -> 1 bit, lit -> 0 bit; bit 0 is the leftmost pixel of each group
 // of eight) and hands each byte to the sink as soon as it is complete.
 bool PackFrame(const TBitmap& frame, ByteSink& sink);

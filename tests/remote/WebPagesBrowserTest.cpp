@@ -22,18 +22,24 @@
 #include "support/PtySign.h"
 #include "support/ThreeLineShow.h"
 #include "support/WebDriver.h"
+#include "wire/DotColours.h"
 
 namespace {
 
-// The dots of every page the stage page draws, "1" lit and "0" dark, row by row.
+// The dots of every page the stage page draws, "1" lit and "0" dark, row by row, each in the
+// console's own colour ("?" for any other).
 const QString kDotsOnStage = QStringLiteral(R"(
   return [...document.querySelectorAll('#pages canvas')].map((canvas) => {
     const pixels = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
+    const colour = (i) => '#' + [0, 1, 2].map((k) => pixels[i + k].toString(16).padStart(2, '0')).join('');
     let dots = '';
     for (let y = 0; y < 16; ++y)
-      for (let x = 0; x < 192; ++x) dots += pixels[((y * 5 + 2) * canvas.width + x * 5 + 2) * 4] > 128 ? '1' : '0';
+      for (let x = 0; x < 192; ++x) {
+        const dot = colour(((y * 5 + 2) * canvas.width + x * 5 + 2) * 4);
+        dots += dot === '%1' ? '1' : dot === '%2' ? '0' : '?';
+      }
     return dots;
-  });)");
+  });)").arg(DotColourName(kLitDotColour), DotColourName(kUnlitDotColour));
 
 QJsonArray DotsOfPacket(const PacketReport& packet) {
   QJsonArray pages;
@@ -140,8 +146,7 @@ TEST(WebPagesInTheBrowser, TheAudienceAndTheStageManagerFollowTheSignAndGoWorksO
   EXPECT_EQ(browser.Run(kDotsOnStage).toArray(), DotsOfPacket(next));
   ASSERT_TRUE(browser.WaitUntil(QStringLiteral("return document.getElementById('position').textContent === '1 / 3';")));
 
-  ::kill(console.process.processId(), SIGTERM);
-  ASSERT_TRUE(console.process.waitForFinished(10000));
+  ASSERT_TRUE(console.Stop());
   // Three sends in all: the refused GOs sent nothing. The page's GO is logged as the web's.
   EXPECT_TRUE(sign.Received().isEmpty());
   const QList<QByteArray> log = ReadBytes(qEnvironmentVariable("XDG_STATE_HOME") + "/lumetra/sends.log").split('\n');
@@ -176,8 +181,7 @@ TEST(WebPagesOfTheProcess, WithoutTheOptionOrTheModuleNothingListensAndABadValue
     console.process.setArguments(console.process.arguments() + arguments);
     ASSERT_TRUE(console.StartAndWaitForHandlers());
     EXPECT_TRUE(TcpSocketsOf(console.process.processId()).isEmpty()) << line.toStdString();
-    ::kill(console.process.processId(), SIGTERM);
-    ASSERT_TRUE(console.process.waitForFinished(10000));
+    ASSERT_TRUE(console.Stop());
     const QStringList said = QString::fromLocal8Bit(console.process.readAllStandardError())
                                  .split(u'\n')
                                  .filter(QRegularExpression("^lumetra: "));
