@@ -75,7 +75,7 @@ LineCheck CaptionChecker::Check(int index, const QString& text, const LineSettin
   FindCut(check, text);
   FindMissingGlyphs(check, text);
   FindLostRows(check);
-  if (check.sentMode == kScrollInFromRightMode && check.pages > 255) {
+  if (check.sentMode == kScrollInFromRightMode && check.pages > kMostPacketPages) {
     check.findings.push_back({FindingKind::PageCountWraps,
                               QStringLiteral("%1 pages, but the count byte says %2").arg(check.pages).arg(check.pages & 0xFF)});
   }
