@@ -14,6 +14,7 @@
 #include "cli/ProofSheetLayout.h"
 #include "show/CaptionFont.h"
 #include "show/ShowDocument.h"
+#include "support/CheckFindings.h"
 #include "support/CliRunner.h"
 #include "support/FileBytes.h"
 #include "support/WideCaption.h"
@@ -37,13 +38,6 @@ CheckRun CheckJson(QStringList arguments) {
 }
 
 QJsonArray Lines(const CheckRun& run) { return run.json[QStringLiteral("lines")].toArray(); }
-
-// The detail of the line's finding of that kind; a null string when there is none.
-QString Finding(const QJsonValue& line, const QString& kind) {
-  for (const QJsonValue finding : line[QStringLiteral("findings")].toArray())
-    if (finding[QStringLiteral("kind")].toString() == kind) return finding[QStringLiteral("detail")].toString();
-  return QString();
-}
 
 // A settings file with the console's initial font; line i gets modes[i] (0 past the list).
 void WriteShow(const QString& path, const QStringList& lines, const QList<int>& modes = {}) {
@@ -117,7 +111,7 @@ TEST(CliCheck, FindingsAtTheirBoundaries) {
   const QJsonArray lines = Lines(run);
   ASSERT_EQ(lines.size(), texts.size());
   for (std::size_t i = 0; i < cases.size(); ++i)
-    EXPECT_EQ(!Finding(lines[int(i)], QLatin1String(cases[i].kind)).isNull(), cases[i].found)
+    EXPECT_EQ(HasFinding(lines[int(i)], QLatin1String(cases[i].kind)), cases[i].found)
         << "line " << i + 1 << " " << cases[i].kind;
   EXPECT_EQ(lines[1][QStringLiteral("width")].toInt(), 193);
   EXPECT_EQ(Finding(lines[1], "cut").left(31), QStringLiteral("0 px lost on the left, 1 on the"));

@@ -7,6 +7,7 @@
 #include <QJsonObject>
 
 #include "show/ShowDocument.h"
+#include "support/CheckFindings.h"
 #include "support/CliRunner.h"
 #include "support/ConsoleFixture.h"
 #include "support/PtySign.h"
@@ -28,12 +29,6 @@ QJsonArray CheckedLines(const QStringList& extra) {
 }
 
 int Field(const QJsonValue& line, const char* key) { return line[QLatin1String(key)].toInt(); }
-
-bool HasFinding(const QJsonValue& line, const char* kind) {
-  for (const QJsonValue finding : line[QStringLiteral("findings")].toArray())
-    if (finding[QStringLiteral("kind")].toString() == QLatin1String(kind)) return true;
-  return false;
-}
 
 }  // namespace
 

@@ -27,8 +27,7 @@ TEST(ConsoleQuitSignal, EachQuitSignalSavesTheWorkingStateAndEndsTheProgram) {
     QFile::remove(QStringLiteral("program/lw1.ini"));
     ConsoleProcess console;
     ASSERT_TRUE(console.StartAndWaitForHandlers()) << signal;
-    ::kill(console.process.processId(), signal);
-    ASSERT_TRUE(console.process.waitForFinished(10000)) << signal;
+    ASSERT_TRUE(console.Stop(signal)) << signal;
     EXPECT_EQ(console.process.exitStatus(), QProcess::NormalExit) << signal;
     EXPECT_EQ(console.process.exitCode(), 0) << signal;
     EXPECT_EQ(ReadBytes(QStringLiteral("program/lw1.ini")), kTwoLines) << signal;
@@ -40,8 +39,7 @@ TEST(ConsoleQuitSignal, EndsAlsoWhileTheStartUpErrorMessageWaitsForTheOperator) 
   WriteBytes(QStringLiteral("lw1.ini"), "1\r\n14\r\n255\r\n" + kSongName + "\r\nKept\r\nbad\r\n");
   ConsoleProcess console;
   ASSERT_TRUE(console.StartAndWaitForHandlers());
-  ::kill(console.process.processId(), SIGTERM);
-  ASSERT_TRUE(console.process.waitForFinished(10000));
+  ASSERT_TRUE(console.Stop());
   EXPECT_EQ(console.process.exitCode(), 0);
   EXPECT_TRUE(ReadBytes(QStringLiteral("program/lw1.ini")).contains("Kept"));
 }
@@ -52,8 +50,7 @@ TEST(ConsoleQuitSignal, AFailedSaveIsReportedOnStandardErrorAndTheProgramStillEn
   QDir().mkpath(QStringLiteral("program/lw1.ini"));
   QDir().mkpath(qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/lumetra/lw1.ini"));
   ASSERT_TRUE(console.StartAndWaitForHandlers());
-  ::kill(console.process.processId(), SIGTERM);
-  ASSERT_TRUE(console.process.waitForFinished(10000));
+  ASSERT_TRUE(console.Stop());
   EXPECT_EQ(console.process.exitCode(), 1);
   const QString err = QString::fromLocal8Bit(console.process.readAllStandardError());
   EXPECT_TRUE(err.contains(QStringLiteral("Lumetra: "))) << err.toStdString();

@@ -39,8 +39,7 @@ void StartAndEndConsole(const QProcessEnvironment& environment) {
   ConsoleProcess console;
   console.process.setProcessEnvironment(environment);
   ASSERT_TRUE(console.StartAndWaitForHandlers());
-  ::kill(console.process.processId(), SIGTERM);
-  ASSERT_TRUE(console.process.waitForFinished(10000));
+  ASSERT_TRUE(console.Stop());
   EXPECT_EQ(console.process.exitCode(), 0);
 }
 

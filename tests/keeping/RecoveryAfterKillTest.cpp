@@ -142,8 +142,7 @@ TEST(RecoveryAfterKill, TheNextStartOfTheProgramHasTheOperatorsWorkStandsWhereIt
   EXPECT_EQ(first.offset, 0);
   EXPECT_TRUE(SamePacket(first, ExpectedPacket(QStringLiteral("幕间休息"), font, 7)));
 
-  ::kill(pid_t(console.process.processId()), SIGTERM);
-  ASSERT_TRUE(console.process.waitForFinished(10000));
+  ASSERT_TRUE(console.Stop());
   EXPECT_EQ(console.process.exitCode(), 0);
   // What the restored console kept is what the killed one had: lines, modes, port and font.
   EXPECT_EQ(ReadBytes(QStringLiteral("program/lw1.ini")), expected);

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // License: GNU General Public License, version 3 or any later version.
 // Cues over OSC reaching the window through the server on 127.0.0.1, seen from inside: each runs
-// as the operator's own action would and leaves the window's state as that action does. (What
-// reaches the sign and every command's answer are checked with the console as a process.)
+// as the operator's own action would and leaves the window's state as that action does, and the
+// server counts what it ignored and answered. (What reaches the sign and every command's answer,
+// and that garbage goes unanswered, are checked with the console as a process.)
 #include <gmock/gmock.h>
 
 #include <QAbstractItemView>
@@ -70,14 +71,12 @@ TEST_F(OscRemoteConsole, CuesLeaveTheWindowAsTheOperatorsActionsDo) {
   EXPECT_EQ(form->ListBox1->Lines(), form->CaptionLines());
 }
 
-TEST_F(OscRemoteConsole, GarbageIsCountedAndGoesUnanswered) {
+TEST_F(OscRemoteConsole, GarbageIsCountedAndNothingIsDone) {
+  // (That no answer goes back is seen on the wire, with the console as a process.)
   client->Send(QByteArray("\x00\x01garbage", 9));
   client->Send(OscMessage("/other/go"));
   client->Send(OscMessage("/lumetra/send", {2}).left(10));
-  // Answers come in order: those to the state are the first and only ones.
   EXPECT_EQ(client->Ask(OscMessage("/lumetra/state")), (RemoteState{0, {}, 3}));
-  EXPECT_EQ(client->before, QStringList{QStringLiteral("/lumetra/signs 1")});
-  EXPECT_FALSE(client->AnswerWithin(0));
   EXPECT_EQ(server->Ignored(), 3);
   EXPECT_EQ(server->Answered(), 1);
   EXPECT_TRUE(sign.Received().isEmpty());

@@ -3,13 +3,12 @@
 // The web pages following the console window from inside: an edit, a click and a failed send each
 // reach a page as it happens, the send with "Com error" and the very page the sign would have got.
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
-#include <QWebSocket>
 
 #include "console/FormRemoteControl.h"
 #include "remote/WebConsoleWatch.h"
 #include "support/ConsoleFixture.h"
+#include "support/LivePage.h"
 #include "support/SignPackets.h"
 
 class WebPagesFollowTheWindow : public ConsoleFixture {};
@@ -23,11 +22,8 @@ TEST_F(WebPagesFollowTheWindow, EditsClicksAndAFailedSendEachReachAPage) {
   QString error;
   ASSERT_TRUE(server.Listen(*ParseOscEndpoint(QStringLiteral("0"), error), error)) << error.toStdString();
   WebConsoleWatch watch(*form, server);
-  QWebSocket page;
-  QList<QJsonObject> received;
-  QObject::connect(&page, &QWebSocket::textMessageReceived,
-                   [&](const QString& text) { received << QJsonDocument::fromJson(text.toUtf8()).object(); });
-  page.open(QUrl(QStringLiteral("ws://127.0.0.1:%1/live").arg(server.Port())));
+  const std::unique_ptr<LivePage> page = OpenLivePage(server.Port());
+  QList<QJsonObject>& received = page->received;
   ASSERT_TRUE(QTest::qWaitFor([&] { return received.size() == 2; }, 10000));  // hello and the state
   EXPECT_EQ(received[1]["count"].toInt(), 0);
 

@@ -8,7 +8,6 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QTest>
 #include <QWebSocket>
@@ -17,16 +16,12 @@
 
 #include "remote/WebMessages.h"
 #include "remote/WebServer.h"
+#include "support/LivePage.h"
 #include "support/RecordingControl.h"
 
 namespace {
 
 const QString kKey = QStringLiteral("0123456789abcdef0123456789abcdef");
-
-struct Page {
-  QWebSocket socket;
-  QList<QJsonObject> received;
-};
 
 class LiveServer {
  public:
@@ -35,14 +30,7 @@ class LiveServer {
     OscEndpoint endpoint = *ParseOscEndpoint(QStringLiteral("0"), error);
     listening = server.Listen(endpoint, error);
   }
-  std::unique_ptr<Page> Open() {
-    auto page = std::make_unique<Page>();
-    QObject::connect(&page->socket, &QWebSocket::textMessageReceived, [p = page.get()](const QString& text) {
-      p->received << QJsonDocument::fromJson(text.toUtf8()).object();
-    });
-    page->socket.open(QUrl(QStringLiteral("ws://127.0.0.1:%1/live").arg(server.Port())));
-    return page;
-  }
+  std::unique_ptr<LivePage> Open() { return OpenLivePage(server.Port()); }
 
   RecordingControl console;
   GoGuard guard;
@@ -81,7 +69,7 @@ TEST(WebLive, TwoHundredPagesGetEveryMessageInOrder) {
   LiveServer live;
   ASSERT_TRUE(live.listening);
   live.server.Publish(StateOfSize(1, 10), WebServer::Keep::LastState);  // what a page that opens gets first
-  std::vector<std::unique_ptr<Page>> pages;
+  std::vector<std::unique_ptr<LivePage>> pages;
   for (int i = 0; i < 200; ++i) pages.push_back(live.Open());
   ASSERT_TRUE(QTest::qWaitFor([&] { return live.server.Pages().Count() == 200; }, 20000));
   constexpr int kMessages = 30;
@@ -104,7 +92,7 @@ TEST(WebLive, TwoHundredPagesGetEveryMessageInOrder) {
 TEST(WebLive, APageThatNeverReadsIsDroppedAndTheOthersGetEverything) {
   LiveServer live;
   ASSERT_TRUE(live.listening);
-  std::vector<std::unique_ptr<Page>> pages;
+  std::vector<std::unique_ptr<LivePage>> pages;
   for (int i = 0; i < 3; ++i) pages.push_back(live.Open());
   const int dead = DeadPage(live.server.Port());
   ASSERT_GE(dead, 0);
@@ -129,8 +117,8 @@ TEST(WebLive, APageThatNeverReadsIsDroppedAndTheOthersGetEverything) {
 TEST(WebLive, AFloodOfMessagesThatAreNoControlChangesNothing) {
   LiveServer live;
   ASSERT_TRUE(live.listening);
-  const std::unique_ptr<Page> flooder = live.Open();
-  const std::unique_ptr<Page> watcher = live.Open();
+  const std::unique_ptr<LivePage> flooder = live.Open();
+  const std::unique_ptr<LivePage> watcher = live.Open();
   // Open on both ends: each has its hello.
   ASSERT_TRUE(QTest::qWaitFor([&] { return flooder->received.size() == 1 && watcher->received.size() == 1; }, 10000));
   const QStringList malformed = {

@@ -39,10 +39,9 @@ class RunningConsole {
   ~RunningConsole() {
     if (console.process.state() != QProcess::NotRunning) Stop();
   }
-  // Ends the console with SIGTERM (killed if it will not end); what it said on standard error.
+  // Ends the console (killed if it will not end); what it said on standard error.
   QByteArray Stop() {
-    ::kill(console.process.processId(), SIGTERM);
-    if (!console.process.waitForFinished(10000)) console.process.kill();
+    console.Stop();
     return console.process.readAllStandardError();
   }
   ConsoleProcess console;

@@ -40,3 +40,11 @@ bool ConsoleProcess::StartAndWaitForHandlers() {
   }
   return false;
 }
+
+bool ConsoleProcess::Stop(int signal) {
+  ::kill(pid_t(process.processId()), signal);
+  if (process.waitForFinished(10000)) return true;
+  process.kill();
+  process.waitForFinished(10000);
+  return false;
+}
