@@ -35,10 +35,18 @@ void ShowPositionTracker::Sent(int line) {
   sent_ = line;
   hasSent_ = true;
   selectedAfterSend_ = false;
+  cuedAfterSend_ = false;
+}
+
+void ShowPositionTracker::Cued(int line) {
+  if (line < 0) return;
+  cued_ = line;
+  cuedAfterSend_ = true;
 }
 
 void ShowPositionTracker::Edited(int first, const QStringList& before, const QStringList& after) {
   if (selected_ >= 0) selected_ = LineAfterEdit(selected_, first, before, after);
+  if (cued_ >= 0) cued_ = LineAfterEdit(cued_, first, before, after);
   if (hasSent_ && sent_ >= 0) {
     bool deleted = false;
     const int line = LineAfterEdit(sent_, first, before, after, &deleted);
@@ -46,11 +54,24 @@ void ShowPositionTracker::Edited(int first, const QStringList& before, const QSt
   }
 }
 
-ShowPosition ShowPositionTracker::Position(int lineCount) const {
+int ShowPositionTracker::AfterSent(int lineCount) const {
+  if (!hasSent_ || lineCount <= 0) return -1;
+  return sent_ + 1 < lineCount ? sent_ + 1 : 0;
+}
+
+int ShowPositionTracker::Playhead(int lineCount) const {
+  if (lineCount <= 0) return -1;
+  if (cuedAfterSend_) return cued_ < lineCount ? cued_ : 0;  // a cued line deleted at the end: the first, as after the last
+  return hasSent_ ? AfterSent(lineCount) : 0;
+}
+
+ShowPosition ShowPositionTracker::Position(int lineCount, bool atPlayhead) const {
   ShowPosition position{selected_, hasSent_ ? sent_ : -1, -1, {}};
   if (lineCount <= 0) return position;
-  if (hasSent_ && !selectedAfterSend_)
-    position.resume = sent_ + 1 < lineCount ? sent_ + 1 : 0;
+  if (atPlayhead)
+    position.resume = Playhead(lineCount);
+  else if (hasSent_ && !selectedAfterSend_)
+    position.resume = AfterSent(lineCount);
   else if (selected_ >= 0)
     position.resume = std::min(selected_, lineCount - 1);
   return position;

@@ -21,6 +21,8 @@ constexpr int kRetryMilliseconds = 1000;
 // A clean close waits this long at most for the files to go.
 constexpr std::chrono::seconds kDiscardBound{3};
 constexpr std::chrono::seconds kWrittenBound{10};
+// A cue's answer waits this long at most for its position: a stuck disk must not stop the show.
+constexpr std::chrono::seconds kPositionBound{2};
 
 // Reads a settings file through every step without keeping anything but the number of lines: a
 // copy that cannot be read fails here, before anything of the window has changed.
@@ -169,6 +171,15 @@ void ShowRecovery::PositionNow(const ShowPosition& position) {
     return;
   }
   Hand(std::move(now));
+}
+
+bool ShowRecovery::PositionOnDisk(const ShowPosition& position) {
+  if (!writer_) return false;
+  position_ = position;
+  // The state goes first when it changed: the position counts in its lines. What was handed over
+  // before (by the action's own PositionNow) may still be under way.
+  Hand(snapshot_());
+  return writer_->WaitUntilIdle(kPositionBound);
 }
 
 void ShowRecovery::Discard() {

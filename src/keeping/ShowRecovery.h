@@ -11,9 +11,12 @@
 //    snapshot and written (off the GUI thread) only if it differs from what was last kept.
 // 2. The position is written as soon as it moves, unless the state has changed too: then it goes
 //    with the state, after it. A position never counts in lines that are not the copy's.
-// 3. A write that failed (a full disk) is tried again every second until it succeeds, without
+// 3. Where a cue moved the show, the position (with the state, when that changed too) is on disk
+//    before the cue is answered: the cue system takes the answer for the show having moved on,
+//    and a crash right after it must not take the show up at the line it already showed.
+// 4. A write that failed (a full disk) is tried again every second until it succeeds, without
 //    waiting for a change.
-// 4. A lock on "recovery.lock" keeps a second console of the same user from writing over the
+// 5. A lock on "recovery.lock" keeps a second console of the same user from writing over the
 //    first one's copy: without the lock a console runs without recovery.
 #include <QString>
 #include <functional>
@@ -58,6 +61,9 @@ class ShowRecovery {
   void Changed();
   // Where the show now stands.
   void PositionNow(const ShowPosition& position);
+  // Where the show stands, handed over now and waited for (a bounded while); false when the
+  // bound passed first. A write that fails is told and tried again as any other.
+  bool PositionOnDisk(const ShowPosition& position);
   // A clean close: removes the files (after a write under way) and keeps nothing from now on.
   void Discard();
 

@@ -97,6 +97,48 @@ TEST(ShowPositionTest, ALineFollowsTheEditsAroundIt) {
   }
 }
 
+// The playhead through sends (S), cues (C), selections (L) and edits (E) of a show A B C D E: the
+// line after the one sent last unless a cue moved it since, kept on its line through edits; with a
+// remote input on the show is taken up there, without at the resume line as before.
+TEST(ShowPositionTest, ThePlayheadFollowsSendsCuesAndEditsAndNoSelection) {
+  struct Step {
+    char kind;
+    int line;
+    QStringList before = {}, after = {};
+  };
+  const struct {
+    const char* what;
+    std::vector<Step> steps;
+    int lines, playhead, resume;
+  } cases[] = {
+      {"nothing yet", {}, 5, 0, -1},
+      {"a send", {{'S', 1}}, 5, 2, 2},
+      {"the last line sent", {{'S', 4}}, 5, 0, 0},
+      {"a selection", {{'S', 1}, {'L', 4}}, 5, 2, 4},
+      {"a cue", {{'S', 1}, {'C', 4}}, 5, 4, 2},
+      {"a send after a cue", {{'C', 4}, {'S', 0}}, 5, 1, 1},
+      {"a line inserted above", {{'S', 1}, {'E', 0, {"A"}, {"new", "A"}}}, 6, 3, 3},
+      {"the sent line deleted", {{'S', 1}, {'E', 1, {"B"}, {}}}, 4, 1, 1},
+      {"the sent line split", {{'S', 1}, {'E', 1, {"B"}, {"B1", "B2"}}}, 6, 2, 2},
+      {"the sent line joined with the next", {{'S', 1}, {'E', 1, {"B", "C"}, {"BC"}}}, 4, 2, 2},
+      {"the cued last line deleted", {{'C', 4}, {'E', 4, {"E"}, {}}}, 4, 0, -1},
+      {"a line added after the last one sent", {{'S', 4}, {'E', 5, {}, {"F"}}}, 6, 5, 5},
+      {"every line deleted", {{'S', 1}, {'E', 0, {"A", "B", "C", "D", "E"}, {}}}, 0, -1, -1},
+  };
+  for (const auto& c : cases) {
+    ShowPositionTracker tracker;
+    for (const Step& step : c.steps) {
+      if (step.kind == 'S') tracker.Sent(step.line);
+      if (step.kind == 'C') tracker.Cued(step.line);
+      if (step.kind == 'L') tracker.Selected(step.line);
+      if (step.kind == 'E') tracker.Edited(step.line, step.before, step.after);
+    }
+    EXPECT_EQ(tracker.Playhead(c.lines), c.playhead) << c.what;
+    EXPECT_EQ(tracker.Position(c.lines, true).resume, c.playhead) << c.what;
+    EXPECT_EQ(tracker.Position(c.lines).resume, c.resume) << c.what;
+  }
+}
+
 TEST_F(ShowRecoveryTest, EveryChangeTheWorkingStateRecordsIsKeptAfterTheTimerAndNothingElseIs) {
   WriteBytes(QStringLiteral("act.txt"), "Imported one\r\nImported two\r\n");
   qputenv("LUMETRA_COM17", "/nonexistent/com17");  // the port typed below: its sends fail at once
