@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QScopeGuard>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -49,10 +50,18 @@ QByteArray SendLogLine(const SendRecord& record) {
   return (fields.join(u'\t') + u'\n').toUtf8();
 }
 
+QString SendResultText(const SignSendResult& result) {
+  if (result.complete) return QStringLiteral("ok");
+  const qsizetype signs = result.devices.size();
+  if (signs <= 1) return QStringLiteral("Com error: ") + result.error;
+  const auto failed = std::count_if(result.devices.begin(), result.devices.end(),
+                                    [](const SignDeviceResult& sign) { return !sign.complete; });
+  return QStringLiteral("Com error (%1 of %2 signs): ").arg(failed).arg(signs) + result.error;
+}
+
 SendRecord SendRecordOf(const QString& source, int line, int mode, const QString& caption,
                         const SignSendResult& result) {
-  return {QDateTime::currentDateTime(), source, line, mode, result.pages, result.bytes,
-          result.complete ? QStringLiteral("ok") : QStringLiteral("Com error: ") + result.error, caption};
+  return {QDateTime::currentDateTime(), source, line, mode, result.pages, result.bytes, SendResultText(result), caption};
 }
 
 // The log's file, as the writer thread appends to it.
@@ -61,7 +70,7 @@ struct SendLog::File {
   QString path;
   qint64 rotateBytes = kSendLogRotateBytes;
   Report report;
-  bool reported = false;
+  bool reported = false;  // the failure under way has been told
 
   void Tell(const QString& failure) {
     if (reported) return;
@@ -71,11 +80,40 @@ struct SendLog::File {
 
   void Append(const QByteArray& line) {
     const QString failure = Write(line);
-    if (!failure.isEmpty()) Tell(failure);
+    if (failure.isEmpty())
+      reported = false;  // the next failure is a new one, and told again
+    else
+      Tell(failure);
   }
   // Appends one line; the reason when it could not.
   QString Write(const QByteArray& line);
 };
+
+namespace {
+
+// Cuts a record that a full disk left half written off the end of the log (`size` bytes long),
+// so that the next record starts a line of its own: back to the last line end, or to nothing.
+// The reason when it could not.
+QString CutTornRecord(int fd, qint64 size) {
+  char last = '\n';
+  if (size <= 0 || ::pread(fd, &last, 1, off_t(size - 1)) != 1 || last == '\n') return {};
+  qint64 end = size - 1;
+  char chunk[4096];
+  while (end > 0) {
+    const qint64 from = std::max<qint64>(0, end - qint64(sizeof chunk));
+    const ssize_t got = ::pread(fd, chunk, std::size_t(end - from), off_t(from));
+    if (got != end - from) return QString::fromLocal8Bit(std::strerror(got < 0 ? errno : EIO));
+    const char* lineEnd = static_cast<const char*>(::memrchr(chunk, '\n', std::size_t(got)));
+    if (lineEnd != nullptr) {
+      end = from + (lineEnd - chunk) + 1;
+      break;
+    }
+    end = from;
+  }
+  return ::ftruncate(fd, off_t(end)) == 0 ? QString() : QString::fromLocal8Bit(std::strerror(errno));
+}
+
+}  // namespace
 
 QString SendLog::File::Write(const QByteArray& line) {
   if (!QDir().mkpath(folder)) return QStringLiteral("the folder cannot be made");
@@ -84,7 +122,7 @@ QString SendLog::File::Write(const QByteArray& line) {
   // under the log's lock, and a log that was moved away meanwhile is opened anew, so that only
   // one of them moves a full log and none moves a fresh one over it.
   for (int attempt = 0;; ++attempt) {
-    const int fd = ::open(file.constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+    const int fd = ::open(file.constData(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
     if (fd < 0) return QString::fromLocal8Bit(std::strerror(errno));
     const auto closeFd = qScopeGuard([fd] { ::close(fd); });  // also lets the lock go
     while (::flock(fd, LOCK_EX) != 0 && errno == EINTR) {}
@@ -97,11 +135,17 @@ QString SendLog::File::Write(const QByteArray& line) {
       // Keep the one log before; a failed move only lets this log grow on.
       if (::rename(file.constData(), (file + ".1").constData()) == 0) continue;
     }
+    // A record torn by a full disk before (here or in the other console) goes first.
+    if (const QString failure = CutTornRecord(fd, opened.st_size); !failure.isEmpty()) return failure;
+    if (::fstat(fd, &opened) != 0) return QString::fromLocal8Bit(std::strerror(errno));
     // One write of the whole line: with O_APPEND it lands whole at the end.
     const ssize_t written = ::write(fd, line.constData(), std::size_t(line.size()));
     const int error = errno;
     if (written == line.size()) return {};
-    return written < 0 ? QString::fromLocal8Bit(std::strerror(error)) : QStringLiteral("the disk took part of a line");
+    if (written < 0) return QString::fromLocal8Bit(std::strerror(error));
+    // The disk took part of the line: it is cut off again, so that the next record starts a line.
+    (void)::ftruncate(fd, opened.st_size);
+    return QStringLiteral("the disk took part of a line");
   }
 }
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // License: GNU General Public License, version 3 or any later version.
-// The log of sends: its lines, its rotation, a failure told once, and the console's sends logged
-// whatever started them.
+// The log of sends: its lines, its rotation, a failure told once until the log works again, no
+// torn line after a full disk, and the console's sends logged whatever started them.
 #include <QDir>
 #include <QFile>
 
@@ -9,6 +9,7 @@
 #include "keeping/SendLog.h"
 #include "support/ConsoleFixture.h"
 #include "support/FileBytes.h"
+#include "support/FileSizeLimit.h"
 #include "support/PtySign.h"
 #include "support/QtPrinters.h"
 
@@ -72,16 +73,54 @@ TEST(SendLog, TwoConsolesAtTheBoundMoveTheFullLogOnceAndLoseNoLine) {
   }
 }
 
-TEST(SendLog, AFailedAppendIsReportedOnce) {
-  WriteBytes(QStringLiteral("blocked"), "a file where the folder should be");
+TEST(SendLog, AFailureIsToldOnceUntilAnAppendSucceedsAndAFullDiskLeavesNoTornLine) {
+  QDir().mkpath(QStringLiteral("state"));
   QStringList reports;
-  {
-    SendLog log(QStringLiteral("blocked/lumetra"), [&](const QString& message) { reports << message; });
-    for (const char* caption : {"A", "B", "C"}) log.Append(Record(QString::fromLatin1(caption)));
+  SendLog log(QStringLiteral("state"), [&](const QString& message) { reports << message; });
+  const QByteArray first = SendLogLine(Record(QStringLiteral("A")));
+  const auto append = [&](const char* caption) {
+    log.Append(Record(QString::fromLatin1(caption)));
     ASSERT_TRUE(log.WaitUntilWritten(5000));
+  };
+  append("A");
+  {
+    // Room for half a record: the disk takes part of it, and of nothing after it.
+    const FileSizeLimit full(rlim_t(first.size() + first.size() / 2));
+    for (const char* caption : {"B", "C"}) append(caption);
   }
   ASSERT_EQ(reports.size(), 1);
-  EXPECT_TRUE(reports[0].contains(QStringLiteral("blocked/lumetra/sends.log"))) << reports[0].toStdString();
+  EXPECT_TRUE(reports[0].contains(QStringLiteral("state/sends.log"))) << reports[0].toStdString();
+  append("D");
+  EXPECT_EQ(ReadBytes(log.Path()), first + SendLogLine(Record(QStringLiteral("D"))));
+  {
+    const FileSizeLimit full(0);
+    append("E");
+  }
+  EXPECT_EQ(reports.size(), 2);  // told again: the sends in between were logged
+  // A record another console left torn is cut off before the next one is written.
+  WriteBytes(log.Path(), first + first.left(20));
+  append("F");
+  EXPECT_EQ(ReadBytes(log.Path()), first + SendLogLine(Record(QStringLiteral("F"))));
+}
+
+TEST(SendLog, AResultSaysHowManyOfThePortsSignsFailed) {
+  const auto sign = [](bool ok) { return SignDeviceResult{"/dev/ttyUSB1", true, ok, ok ? "" : "stalled", 0, 0}; };
+  const struct {
+    std::vector<SignDeviceResult> signs;
+    QString error, words;
+  } cases[] = {
+      {{sign(true)}, {}, "ok"},
+      {{sign(false)}, "stalled", "Com error: stalled"},
+      {{sign(true), sign(false)}, "/dev/ttyUSB1: stalled", "Com error (1 of 2 signs): /dev/ttyUSB1: stalled"},
+      {{sign(false), sign(false)}, "a; b", "Com error (2 of 2 signs): a; b"},
+  };
+  for (const auto& c : cases) {
+    SignSendResult result;
+    result.complete = c.error.isEmpty();
+    result.error = c.error;
+    result.devices = c.signs;
+    EXPECT_EQ(SendResultText(result), c.words);
+  }
 }
 
 class ConsoleSendLog : public ConsoleFixture {
