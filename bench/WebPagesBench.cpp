@@ -70,8 +70,7 @@ struct OpenPages {
 void BM_SendToFirstByteWithPages(benchmark::State& state) {
   ShownConsole console(3);
   auto& [sign, working, form, remote] = console;
-  GoGuard guard;
-  WebControl control(remote, guard, QString());
+  WebControl control(remote, QString());
   WebServer server(control);
   QString error;
   if (!server.Listen(*ParseOscEndpoint(QStringLiteral("0"), error), error)) return state.SkipWithError("no server");

@@ -12,28 +12,36 @@ class CheckingControl : public RemoteControl {
  public:
   explicit CheckingControl(int lines) : lines_(lines) {}
   RemoteState State() const override { return {0, QString(), lines_}; }
-  void Go(const QString&) override { ++calls; ++gos; }
-  void Select(int line) override { Line(line); }
-  void Next() override { ++calls; }
-  void Previous() override { ++calls; }
-  void SendLine(int line, const QString&) override { Line(line); }
-  void Blank(const QString&) override { ++calls; }
-  void SendText(const QString& text, const QString& source) override { SendText(text, 0, source); }
-  void SendText(const QString& text, int mode, const QString&) override {
+  RemoteResult Go(RemoteClock::time_point, const QString&) override {
     ++calls;
+    ++gos;
+    return {};
+  }
+  RemoteResult GoTo(int line) override { return Line(line); }
+  RemoteResult Next() override { return Call(); }
+  RemoteResult Previous() override { return Call(); }
+  RemoteResult SendLine(int line, const QString&) override { return Line(line); }
+  RemoteResult Blank(const QString&) override { return Call(); }
+  RemoteResult SendText(const QString& text, int mode, const QString&) override {
     Require(mode >= 0 && mode < 20, "a text is sent in one of the sign's modes");
     QStringEncoder encoder("GB18030");
     (void)encoder.encode(text);
     Require(!encoder.hasError(), "a text sent is one the sign's encoding holds");
+    return Call();
   }
+  void InputOn() override {}
 
   int calls = 0;
   int gos = 0;
 
  private:
-  void Line(int line) {
+  RemoteResult Call() {
     ++calls;
+    return {};
+  }
+  RemoteResult Line(int line) {
     Require(line >= 1 && line <= lines_, "a line asked for is within the list");
+    return Call();
   }
   int lines_;
 };

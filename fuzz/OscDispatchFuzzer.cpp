@@ -6,21 +6,24 @@
 // trigger. The first byte gives the number of lines (0..7).
 #include "CheckingControl.h"
 #include "FuzzSupport.h"
+#include "remote/GoGuard.h"
 #include "remote/OscDispatch.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return 0;
   CheckingControl control(data[0] % 8);
-  OscDispatcher dispatcher(control);
+  GuardedRemoteControl guarded(control);
+  OscDispatcher dispatcher(guarded);
   const QByteArray datagram = FuzzInput(data + 1, size - 1);
   const QString source = QStringLiteral("osc 127.0.0.1:9");
 
-  const OscAnswer first = dispatcher.Dispatch(datagram, 1000, source);
+  const RemoteClock::time_point at{std::chrono::seconds(1)};
+  const OscAnswer first = dispatcher.Dispatch(datagram, at, source);
   Require(first.outcome != OscOutcome::Ignored || control.calls == 0, "an ignored datagram does nothing");
   Require(first.replies.empty() == (first.outcome == OscOutcome::Ignored), "exactly what is not ignored is answered");
   Require(first.replies.empty() || first.replies.back() == OscStateReply(control.State()), "the state is answered last");
   const int gos = control.gos;
-  const OscAnswer again = dispatcher.Dispatch(datagram, 1000 + kDoubleTriggerMs - 1, source);
+  const OscAnswer again = dispatcher.Dispatch(datagram, at + std::chrono::milliseconds(kDoubleTriggerMs - 1), source);
   Require(control.gos == gos, "a go right after a go is a double trigger");
   Require((first.outcome == OscOutcome::Ignored) == (again.outcome == OscOutcome::Ignored),
           "whether a datagram is ignored does not change");

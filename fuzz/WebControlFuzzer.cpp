@@ -8,6 +8,7 @@
 
 #include "CheckingControl.h"
 #include "FuzzSupport.h"
+#include "remote/GoGuard.h"
 #include "remote/WebControl.h"
 #include "remote/WebMessages.h"
 
@@ -16,12 +17,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const QString key = QStringLiteral("0123456789abcdef0123456789abcdef");
   const bool offered = data[0] & 1;
   CheckingControl console(3);
-  GoGuard guard;
-  WebControl control(console, guard, offered ? key : QString());
+  GuardedRemoteControl guarded(console);
+  WebControl control(guarded, offered ? key : QString());
   const QByteArray message = FuzzInput(data + 1, size - 1);
   const QString source = QStringLiteral("web 127.0.0.1:9");
 
-  const WebControlResult first = control.Handle(message, 1000, source);
+  const RemoteClock::time_point at{std::chrono::seconds(1)};
+  const WebControlResult first = control.Handle(message, at, source);
   Require(first.outcome == WebControlOutcome::Done || console.calls == 0, "a message not done does nothing");
   const std::optional<WebControlMessage> read = ReadWebControlMessage(message);
   Require(first.outcome != WebControlOutcome::Done || (offered && read && read->key == key),
@@ -29,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Require((first.outcome == WebControlOutcome::Refused) == QJsonDocument::fromJson(first.answer).isObject(),
           "a refusal, and only a refusal, is answered with a JSON object");
   const int gos = console.gos;
-  const WebControlResult again = control.Handle(message, 1000 + kDoubleTriggerMs - 1, source);
+  const WebControlResult again = control.Handle(message, at + std::chrono::milliseconds(kDoubleTriggerMs - 1), source);
   Require(console.gos == gos, "a go right after a go is a double trigger");
   Require((first.outcome == WebControlOutcome::Ignored) == (again.outcome == WebControlOutcome::Ignored),
           "whether a message is ignored does not change");

@@ -15,7 +15,8 @@ const kDark = signStyle.getPropertyValue('--unlit-dot').trim();
 const key = new URLSearchParams(location.search).get('key') || '';
 const reasons = {
   'key': '密钥无效，未执行', 'control off': '控制台未开启遥控', 'double trigger': '两次 GO 太近，未执行',
-  'busy': '控制台正忙，未执行',
+  'busy': '控制台正忙，未执行', 'no line': '列表中没有字幕，未执行', 'no mode': '该行没有显示方式，未发送',
+  'too many pages': '该行超过 255 页，未发送',
 };
 
 function text(id, value) { document.getElementById(id).textContent = value; }
@@ -58,9 +59,19 @@ function showSend(message) {
   text('caption', message.caption);
   text('time', new Date(message.time).toLocaleTimeString('zh-CN', { hour12: false }));
   const result = document.getElementById('result');
-  result.textContent = message.ok ? '成功' : 'Com error';
+  // A failure says which sign failed, and so that the others showed the caption.
+  result.textContent = message.ok ? '成功' : message.result;
   result.title = message.result;
   result.className = message.ok ? '' : 'error';
+}
+
+// A console that greets the page may be a new one: nothing of a send it did not make stays shown.
+function forgetSend() {
+  document.getElementById('pages').replaceChildren();
+  text('caption', '');
+  text('time', '–');
+  text('result', '');
+  document.getElementById('result').className = '';
 }
 
 function showState(message) {
@@ -86,6 +97,7 @@ function showConnected(connected) {
 
 const live = openLive((message) => {
   if (message.type === 'hello') {
+    forgetSend();
     document.getElementById('controls').hidden = !(message.control && key);
     document.getElementById('readonly').hidden = !(message.control && !key);
   } else if (message.type === 'send') {

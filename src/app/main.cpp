@@ -21,6 +21,7 @@
 #include "platform/StandardErrorDialogs.h"
 #include "platform/WindowSystem.h"
 #include "remote/ConsoleOptions.h"
+#include "remote/GoGuard.h"
 #include "remote/LoadWebPages.h"
 #include "remote/OscStart.h"
 
@@ -54,16 +55,16 @@ int main(int argc, char** argv) {
   TForm1 form;
   Application().MainForm = &form;
   form.Show();
-  FormRemoteControl remote(form);
-  GoGuard goGuard;  // one for every remote input
-  OscServer cues(remote, &goGuard);
+  FormRemoteControl console(form);
+  GuardedRemoteControl remote(console);  // every remote input's GO behind the one guard
+  OscServer cues(remote);
   // What the start left the console without, told once in the window as well.
   StartLosses losses;
-  ListenForCues(cues, options, losses);
+  if (ListenForCues(cues, options, losses)) remote.InputOn();
   const std::unique_ptr<WebPages> web =
       LoadWebPages(WebPagesModulePaths(QApplication::applicationDirPath(), QStringLiteral(LUMETRA_WEB_MODULE_NAME),
                                        QStringLiteral(LUMETRA_WEB_MODULE_FROM_BINDIR)),
-                   options, form, remote, goGuard, losses);
+                   options, form, remote, losses);
   // A start that found no copy left behind takes the recovery copy up once the window is up, in
   // a zero timer the window's showing posted before this one: only then is its loss known.
   QTimer::singleShot(0, &app, [&] {

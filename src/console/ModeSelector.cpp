@@ -25,7 +25,7 @@ ModeSelector::ModeSelector(QWidget* parent, const QFont& font) : QComboBox(paren
 void ModeSelector::SetModeSilently(int mode) {
   const int index = mode >= 0 && mode < count() ? mode : -1;
   setCurrentIndex(index);
-  reported_ = index;
+  reported_ = committed_ = index;
 }
 
 int ModeSelector::ListWidth() const {
@@ -44,12 +44,15 @@ void ModeSelector::showPopup() {
 
 void ModeSelector::AbandonEdit() {
   if (view()->isVisible()) hidePopup();
-  if (!hasFocus()) return;
-  SelectKeepingText(currentIndex(), currentIndex() >= 0 ? itemText(currentIndex()) : QString());
+  if (currentIndex() != committed_ || hasFocus()) {
+    SelectKeepingText(committed_, committed_ >= 0 ? itemText(committed_) : QString());
+    reported_ = committed_;
+  }
   clearFocus();
 }
 
 void ModeSelector::Activated(int index) {
+  committed_ = index;
   if (index == reported_) return;
   reported_ = index;
   emit modeChosen(index);

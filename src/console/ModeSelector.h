@@ -16,14 +16,17 @@ class ModeSelector : public QComboBox {
 
   // The selected mode index, -1 when none.
   int Mode() const { return currentIndex(); }
+  // The mode last chosen or set by the program: what the selector holds once an edit under way
+  // (text erased or typed that names no mode) is given up; -1 when none.
+  int CommittedMode() const { return committed_; }
   // Selects a mode as the program does; an index outside the list selects none.
   void SetModeSilently(int mode);
   // The width the open list needs for its longest name, in the list's own font.
   int ListWidth() const;
   void showPopup() override;
   // Ends an operator's edit under way without a choice: an open list closes, typed text gives way
-  // to the selected mode's name and the selector gives up the keyboard, so that no key of that
-  // edit lands on a line it was not begun for.
+  // to the committed mode and its name and the selector gives up the keyboard, so that no key of
+  // that edit lands on a line it was not begun for.
   void AbandonEdit();
 
  signals:
@@ -38,5 +41,6 @@ class ModeSelector : public QComboBox {
   void SelectKeepingText(int index, const QString& text);
 
   int reported_ = 0;  // the mode the last report (or program selection) left
+  int committed_ = 0;
   bool erasing_ = false;
 };

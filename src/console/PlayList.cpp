@@ -5,18 +5,38 @@
 #include <QKeyEvent>
 #include <algorithm>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QStyledItemDelegate>
+#include <utility>
 
 #include "platform/Messages.h"
 
 namespace {
 
-class FixedHeightDelegate : public QStyledItemDelegate {
+// The playhead's mark: the sign's own amber, seen on the black list and on the selection alike.
+constexpr QRgb kPlayheadMark = qRgb(0xFF, 0xC0, 0x00);
+constexpr int kPlayheadBarWidth = 3;
+
+class PlayListDelegate : public QStyledItemDelegate {
  public:
-  using QStyledItemDelegate::QStyledItemDelegate;
+  explicit PlayListDelegate(const PlayList* list) : QStyledItemDelegate(const_cast<PlayList*>(list)), list_(list) {}
   QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
     return {QStyledItemDelegate::sizeHint(option, index).width(), 16};
   }
+  void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    QStyledItemDelegate::paint(painter, option, index);
+    if (index.row() != list_->MarkedPlayhead()) return;
+    painter->save();
+    const QRect row = option.rect.adjusted(0, 0, -1, -1);
+    painter->setPen(QColor(kPlayheadMark));
+    painter->setBrush(Qt::NoBrush);
+    painter->drawRect(row);
+    painter->fillRect(QRect(row.topLeft(), QSize(kPlayheadBarWidth, row.height() + 1)), QColor(kPlayheadMark));
+    painter->restore();
+  }
+
+ private:
+  const PlayList* list_;
 };
 
 int VirtualKeyFor(const QKeyEvent& event) {
@@ -81,7 +101,7 @@ PlayList::PlayList(QWidget* parent) : QListView(parent), model_(this) {
   setSelectionMode(QAbstractItemView::SingleSelection);
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   setUniformItemSizes(true);
-  setItemDelegate(new FixedHeightDelegate(this));
+  setItemDelegate(new PlayListDelegate(this));
   setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 }
 
@@ -151,6 +171,13 @@ int PlayList::SelectedLine() const {
 
 void PlayList::SelectLineSilently(int line) {
   setCurrentIndex(model_.index(line));
+}
+
+void PlayList::MarkPlayhead(int line) {
+  if (line == playhead_) return;
+  const int before = std::exchange(playhead_, line);
+  for (const int row : {before, line})
+    if (row >= 0 && row < count()) update(model_.index(row));
 }
 
 void PlayList::keyReleaseEvent(QKeyEvent* event) {

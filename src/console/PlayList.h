@@ -7,6 +7,8 @@
 // It is a single-selection list box: only the left button selects (also by dragging over the
 // lines) and double-clicks, Ctrl and Shift neither deselect nor extend, and every change the
 // operator makes reports the line that ends up selected.
+// While a remote input is on, the list marks the playhead's line (the line the next GO sends)
+// with a bar at its left and a frame around it; without one it looks as it always has.
 #include <QAbstractListModel>
 #include <QListView>
 #include <QStringList>
@@ -45,6 +47,9 @@ class PlayList : public QListView {
   int SelectedLine() const;
   // Selects a line as the program does: only the operator's input reports a click.
   void SelectLineSilently(int line);
+  // The line to mark as the playhead's; -1 for none.
+  void MarkPlayhead(int line);
+  int MarkedPlayhead() const { return playhead_; }
 
  signals:
   // The operator selected a line (mouse or keyboard), also by clicking the selected line again.
@@ -65,4 +70,5 @@ class PlayList : public QListView {
  private:
   PlayListModel model_;
   int selectedAtPress_ = -1;  // the selection a left press left, to report a drag's end
+  int playhead_ = -1;
 };

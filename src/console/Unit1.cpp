@@ -236,6 +236,7 @@ void TForm1::TakeUpRecovery(bool restore) {
   if (!left.notice.isEmpty()) TellOnceShown(left.notice);
   if (restore || !left.path.isEmpty()) RestoreWorkingState(left);
   Recovery.Kept(RecoveryNow(), PositionNow(), !left.path.isEmpty());
+  MarkPlayhead();
 }
 
 void TForm1::RestoreWorkingState(const RecoveryLeftBehind& left) {
@@ -246,7 +247,10 @@ void TForm1::RestoreWorkingState(const RecoveryLeftBehind& left) {
     LoadSettingsFile(saved, sink);
   }
   ShowLine(0);
-  if (left.resumeLine >= 0) SelectLineAsClicked(left.resumeLine);  // nothing is sent
+  if (left.resumeLine >= 0) {
+    SelectLineAsClicked(left.resumeLine);  // nothing is sent
+    PositionTracker.Cued(left.resumeLine);
+  }
 }
 
 void TForm1::TellOnceShown(const QString& notice) {
@@ -270,6 +274,20 @@ RecoveryState TForm1::RecoveryNow() const {
 void TForm1::AfterOperatorAction() {
   Recovery.Changed();
   Recovery.PositionNow(PositionNow());
+  MarkPlayhead();
+}
+
+void TForm1::MarkPlayhead() {
+  if (remoteInputOn_) ListBox1->MarkPlayhead(Playhead());
+}
+
+void TForm1::RemoteInputStarted() {
+  remoteInputOn_ = true;
+  AfterOperatorAction();  // the mark shows, and the show is now taken up at the playhead
+}
+
+int TForm1::ProgrammedMode(int line) const {
+  return HasLineSetting(line) ? SentModeIndex(LineSettings[std::size_t(line)].Mode) : ComboBox1->CommittedMode();
 }
 
 QStringList TForm1::CaptionLines() const {
@@ -344,8 +362,12 @@ void TForm1::ListBox1DblClick() { SendSelectedLine(QStringLiteral("double-click"
 void TForm1::SendSelectedLine(const QString& source) {
   const int line = ListBox1->SelectedLine();
   if (line < 0) return;
+  SendLineInMode(line, CurrentMode(), source);
+}
+
+void TForm1::SendLineInMode(int line, int mode, const QString& source) {
   PositionTracker.Sent(line);
-  SendCaption(ListBox1->Lines()[line], CurrentMode(), line + 1, source);
+  SendCaption(ListBox1->Lines()[line], mode, line + 1, source);
 }
 
 void TForm1::SendCaption(const QString& caption, int mode, int line, const QString& source) {
@@ -411,8 +433,10 @@ void TForm1::Button5Click() {
 void TForm1::Button6Click() {
   const std::optional<QString> path = Dialogs().GetOpenFileName(CaptionFilesFilter());
   if (!path) return;
+  // A show loaded is played from its first line.
   if (!IsSettingsFilePath(*path)) {
     SetCaptionLines(ImportCaptionFile(*path));  // port, font and settings stay as they are
+    PositionTracker.Cued(0);
     return;
   }
   {
@@ -420,6 +444,7 @@ void TForm1::Button6Click() {
     LoadSettingsFile(*path, sink);
   }
   ShowLine(0);
+  PositionTracker.Cued(0);
 }
 
 void TForm1::Button15Click() {

@@ -112,12 +112,22 @@ class TForm1 : public TForm {
   void SkinButton3Click();
   void SkinButton4Click();
 
-  // The send of the selected line (a double-click), Enter's send and step, and the send of a
-  // caption that is no line of the list (`line` 0; the blank page, announcements). `source`
-  // tells the send log what started it.
+  // The send of the selected line (a double-click), Enter's send and step, the send of a line in
+  // a given mode (GO), and the send of a caption that is no line of the list (`line` 0; the blank
+  // page, announcements). `source` tells the send log what started it.
   void SendSelectedLine(const QString& source);
   void SendAndStep(const QString& source);
+  void SendLineInMode(int line, int mode, const QString& source);
   void SendCaption(const QString& caption, int mode, int line, const QString& source);
+
+  // The playhead: the line (from 0) the next GO sends, -1 when the list is empty; marked in the
+  // play list, and where the show is taken up after a crash, once a remote input is on.
+  int Playhead() const { return PositionTracker.Playhead(ListBox1->count()); }
+  void RemoteInputStarted();
+  bool RemoteInputOn() const { return remoteInputOn_; }
+  // The mode a line goes out in as programmed: its entry's (what a click on it shows), past the
+  // table the mode the selector holds once an edit under way is given up; -1 when that is none.
+  int ProgrammedMode(int line) const;
 
   // Shared steps of the play list.
   // Selects a line and shows its settings, as the operator's click on it does.
@@ -138,7 +148,7 @@ class TForm1 : public TForm {
   int PortNumber() const { return UpDown3->Position(); }
   // What the working state would now hold, and where the show stands, for the recovery copy.
   RecoveryState RecoveryNow() const;
-  ShowPosition PositionNow() const { return PositionTracker.Position(ListBox1->count()); }
+  ShowPosition PositionNow() const { return PositionTracker.Position(ListBox1->count(), remoteInputOn_); }
   // After every operator action (and remote cue): the recovery copy notes what may have changed.
   void AfterOperatorAction();
   // Tells the operator something once the window is up, without holding up its showing.
@@ -154,6 +164,9 @@ class TForm1 : public TForm {
   CaptionChanges* captionChanges_ = nullptr;
   CaptionListFill* captionFill_ = nullptr;
   void CaptionListFilled();
+  bool remoteInputOn_ = false;
+  // The play list marks the playhead's line while a remote input is on.
+  void MarkPlayhead();
 
   void CreateControls();
   // A command button drawn from the skin's "button" entry, its size and caption font and

@@ -49,7 +49,7 @@ StartWebPagesEntry LoadEntry(const QStringList& modulePaths, QString& error) {
 }  // namespace
 
 std::unique_ptr<WebPages> LoadWebPages(const QStringList& modulePaths, const ConsoleOptions& options, TForm1& form,
-                                       RemoteControl& remote, GoGuard& goGuard, StartLosses& losses) {
+                                       RemoteControl& remote, StartLosses& losses) {
   NoteBadWebOption(options, losses);
   if (options.web.isEmpty()) return nullptr;
   QString error;
@@ -60,5 +60,5 @@ std::unique_ptr<WebPages> LoadWebPages(const QStringList& modulePaths, const Con
     losses.Add(QStringLiteral("无法载入网页模块（%1）：舞台监督和观众的网页无法打开。").arg(error));
     return nullptr;
   }
-  return std::unique_ptr<WebPages>(start(options, form, remote, goGuard, losses));
+  return std::unique_ptr<WebPages>(start(options, form, remote, losses));
 }

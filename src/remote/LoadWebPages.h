@@ -18,4 +18,4 @@ QStringList WebPagesModulePaths(const QString& programFolder, const QString& fil
 // told here, without loading it. A module that is missing or
 // cannot be loaded is one line on standard error and a loss; the console runs without the pages.
 std::unique_ptr<WebPages> LoadWebPages(const QStringList& modulePaths, const ConsoleOptions& options, TForm1& form,
-                                       RemoteControl& remote, GoGuard& goGuard, StartLosses& losses);
+                                       RemoteControl& remote, StartLosses& losses);

@@ -13,7 +13,6 @@
 #include <memory>
 
 #include "wire/DisplayModes.h"
-#include "wire/DisplayPacket.h"
 
 namespace {
 
@@ -111,58 +110,45 @@ struct Cue {
   bool hasNumber = false;
 };
 
-// Runs the cue on the console; the reason when it is refused.
-std::optional<QString> RunCue(RemoteControl& target, GoGuard& goGuard, const Cue& cue,
-                              qint64 arrivalMs, const QString& source) {
+// Runs the cue on the console: what it did, or why it was refused.
+RemoteResult RunCue(RemoteControl& target, const Cue& cue, RemoteClock::time_point arrival, const QString& source) {
+  const auto refused = [](const QString& reason) { return RemoteResult::Refusing(RemoteRefusal::NoLine, reason); };
   const int lineCount = target.State().lineCount;
   const bool takesLine = cue.command == Command::GoTo || cue.command == Command::Send;
   if (takesLine) {
-    if (!cue.number) return QStringLiteral("not a line number");
+    if (!cue.number) return refused(QStringLiteral("not a line number"));
     if (*cue.number < 1 || *cue.number > lineCount)
-      return QStringLiteral("line %1 is not in the list of %2 lines").arg(*cue.number).arg(lineCount);
+      return refused(QStringLiteral("line %1 is not in the list of %2 lines").arg(*cue.number).arg(lineCount));
   }
   switch (cue.command) {
-    case Command::Go: {
-      if (const std::optional<qint64> after = goGuard.DoubleTrigger(arrivalMs))
-        return QStringLiteral("double trigger: %1 ms after the previous go").arg(*after);
-      if (target.State().selectedLine == 0) return QStringLiteral("no line is selected");
-      target.Go(source);
-      break;
-    }
-    case Command::GoTo: target.Select(*cue.number); break;
-    case Command::Next: target.Next(); break;
-    case Command::Previous: target.Previous(); break;
-    case Command::Send: target.SendLine(*cue.number, source); break;
-    case Command::Blank: target.Blank(source); break;
+    case Command::Go: return target.Go(arrival, source);
+    case Command::GoTo: return target.GoTo(*cue.number);
+    case Command::Next: return target.Next();
+    case Command::Previous: return target.Previous();
+    case Command::Send: return target.SendLine(*cue.number, source);
+    case Command::Blank: return target.Blank(source);
     case Command::Text: {
       int mode = 0;  // an announcement shows at once, whatever mode the selected line has
       if (cue.hasNumber) {
         if (!cue.number || *cue.number < 0 || *cue.number >= kDisplayModeCount)
-          return QStringLiteral("mode %1 is not 0..%2")
-              .arg(cue.number ? QString::number(*cue.number) : QStringLiteral("?"))
-              .arg(kDisplayModeCount - 1);
+          return RemoteResult::Refusing(RemoteRefusal::NoMode,
+                                        QStringLiteral("mode %1 is not 0..%2")
+                                            .arg(cue.number ? QString::number(*cue.number) : QStringLiteral("?"))
+                                            .arg(kDisplayModeCount - 1));
         mode = *cue.number;
       }
       const std::optional<QString> text = CaptionText(cue.text);
-      if (!text) return QStringLiteral("the text is no UTF-8 that the sign's encoding (GB18030) holds");
-      // The count byte would wrap and the sign take a broken packet.
-      const int pages = target.PacketPages(*text, mode);
-      if (pages > kMostPacketPages)
-        return QStringLiteral("the caption needs %1 pages in mode %2; a packet holds at most %3")
-            .arg(pages)
-            .arg(mode)
-            .arg(kMostPacketPages);
-      target.SendText(*text, mode, source);
-      break;
+      if (!text) return refused(QStringLiteral("the text is no UTF-8 that the sign's encoding (GB18030) holds"));
+      return target.SendText(*text, mode, source);
     }
     case Command::State: break;
   }
-  return std::nullopt;
+  return {};
 }
 
 }  // namespace
 
-OscAnswer OscDispatcher::Dispatch(QByteArrayView datagram, qint64 arrivalMs, const QString& source) {
+OscAnswer OscDispatcher::Dispatch(QByteArrayView datagram, RemoteClock::time_point arrival, const QString& source) {
   OscAnswer answer;
   // liblo reads from memory of its own; it wants it writable.
   QByteArray bytes(datagram.data(), datagram.size());
@@ -182,6 +168,7 @@ OscAnswer OscDispatcher::Dispatch(QByteArrayView datagram, qint64 arrivalMs, con
     wanted << ArgumentsWanted(candidate.argumentKinds);
     if (ArgumentsFit(candidate.argumentKinds, types)) entry = &candidate;
   }
+  RemoteResult done;
   std::optional<QString> refusal;
   if (wanted.isEmpty()) {
     refusal = QStringLiteral("unknown address");
@@ -197,13 +184,14 @@ OscAnswer OscDispatcher::Dispatch(QByteArrayView datagram, qint64 arrivalMs, con
         cue.hasNumber = true;
       }
     }
-    refusal = RunCue(target_, goGuard_, cue, arrivalMs, source);
+    done = RunCue(target_, cue, arrival, source);
+    if (done.Refused()) refusal = done.reason;
   }
 
   // Enough of the address for the sender to know its cue, however long the one it sent.
   const QString address = QString::fromUtf8(path).left(256);
   if (refusal) answer.replies.push_back(OscRefusedReply(address, *refusal));
-  for (const RemoteSend& send : target_.TakeSends()) {
+  for (const RemoteSend& send : done.sends) {
     answer.replies.push_back(OscSentReply(send));
     ++answer.sends;
   }
@@ -217,7 +205,7 @@ OscAnswer OscDispatcher::Dispatch(QByteArrayView datagram, qint64 arrivalMs, con
 QByteArray OscStateReply(const RemoteState& state) {
   const Message message(lo_message_new());
   const QByteArray text = state.text.toUtf8();
-  lo_message_add_int32(message.get(), state.selectedLine);
+  lo_message_add_int32(message.get(), state.playhead);
   lo_message_add_string(message.get(), text.constData());
   lo_message_add_int32(message.get(), state.lineCount);
   return Serialised(message, "/lumetra/state");

@@ -9,6 +9,7 @@
 #include <QSocketNotifier>
 #include <QTimer>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <ctime>
 
@@ -33,43 +34,43 @@ QString SystemError(const char* step) {
   return QStringLiteral("%1: %2").arg(QLatin1String(step), QString::fromLocal8Bit(std::strerror(errno)));
 }
 
-qint64 Milliseconds(const timespec& time) { return qint64(time.tv_sec) * 1000 + time.tv_nsec / 1000000; }
+std::chrono::nanoseconds SinceEpoch(const timespec& time) {
+  return std::chrono::seconds(time.tv_sec) + std::chrono::nanoseconds(time.tv_nsec);
+}
 
 struct Arrival {
-  qint64 ms = 0;
+  RemoteClock::time_point at;
   std::optional<std::uint32_t> kernelDrops;  // the socket's running count, when the kernel gave it
 };
 
-// When the datagram reached the machine (the kernel's stamp), so that two cues queued behind a
-// long send are still told apart by when they came; and how many the kernel has dropped so far.
+// When the datagram reached the machine, so that two cues queued behind a long send are still
+// told apart by when they came; and how many the kernel has dropped so far. The kernel stamps it
+// on the wall clock: it is carried over to the remote inputs' steady clock by how long ago it was.
 Arrival ArrivalOf(msghdr& header) {
   Arrival arrival;
-  bool stamped = false;
+  arrival.at = RemoteClock::now();
   for (cmsghdr* control = CMSG_FIRSTHDR(&header); control != nullptr; control = CMSG_NXTHDR(&header, control)) {
     if (control->cmsg_level != SOL_SOCKET) continue;
     if (control->cmsg_type == SCM_TIMESTAMPNS) {
-      timespec stamp{};
+      timespec stamp{}, now{};
       std::memcpy(&stamp, CMSG_DATA(control), sizeof stamp);
-      arrival.ms = Milliseconds(stamp);
-      stamped = true;
+      ::clock_gettime(CLOCK_REALTIME, &now);
+      const std::chrono::nanoseconds ago = SinceEpoch(now) - SinceEpoch(stamp);
+      // A wall clock set back meanwhile would put the arrival after now: it came no later than now.
+      if (ago > std::chrono::nanoseconds::zero())
+        arrival.at -= std::chrono::duration_cast<RemoteClock::duration>(ago);
     } else if (control->cmsg_type == SO_RXQ_OVFL) {
       std::uint32_t drops = 0;
       std::memcpy(&drops, CMSG_DATA(control), sizeof drops);
       arrival.kernelDrops = drops;
     }
   }
-  if (!stamped) {
-    timespec now{};
-    ::clock_gettime(CLOCK_REALTIME, &now);
-    arrival.ms = Milliseconds(now);
-  }
   return arrival;
 }
 
 }  // namespace
 
-OscServer::OscServer(RemoteControl& target, GoGuard* goGuard, QObject* parent)
-    : QObject(parent), dispatcher_(target, goGuard) {
+OscServer::OscServer(RemoteControl& target, QObject* parent) : QObject(parent), dispatcher_(target) {
   next_ = new QTimer(this);
   next_->setSingleShot(true);
   next_->setInterval(0);
@@ -161,7 +162,7 @@ void OscServer::Drain() {
       continue;
     }
     datagram.bytes = QByteArray(buffer_.constData(), size);
-    datagram.arrivalMs = arrival.ms;
+    datagram.arrival = arrival.at;
     queuedBytes_ += size;
     queue_.push_back(std::move(datagram));
   }
@@ -176,7 +177,7 @@ void OscServer::RunQueued() {
     queuedBytes_ -= datagram.bytes.size();
     const auto* from = reinterpret_cast<const sockaddr*>(&datagram.sender);
     const QString source = QStringLiteral("osc ") + OscEndpointText(from, datagram.senderLength);
-    const OscAnswer answer = dispatcher_.Dispatch(datagram.bytes, datagram.arrivalMs, source);
+    const OscAnswer answer = dispatcher_.Dispatch(datagram.bytes, datagram.arrival, source);
     if (answer.outcome == OscOutcome::Ignored) {
       ++ignored_;
       continue;

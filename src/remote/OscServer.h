@@ -7,10 +7,12 @@
 //    without blocking, so that a burst of cues never waits in the kernel's buffer, where it would
 //    be lost once that is full. Datagrams from senders outside the allow list are dropped there,
 //    unanswered. The queue is bounded; what it cannot take is dropped and said on standard error.
-// 2. The queued cues run in arrival order, each as the window's own handler on the GUI thread,
+// 2. Each datagram is stamped with when it reached the machine (the kernel's stamp), on the
+//    remote inputs' one clock, for the GO guard.
+// 3. The queued cues run in arrival order, each as the window's own handler on the GUI thread,
 //    and each answered to its sender from the same socket. A turn of the event loop runs at most
 //    one cue that sends, so that the window paints and takes the operator's keys between sends.
-// 3. A cue never runs inside another: an event loop that a cue's handler runs (a message box)
+// 4. A cue never runs inside another: an event loop that a cue's handler runs (a message box)
 //    only queues what comes meanwhile.
 //
 // The socket is the console's own rather than a liblo server's: liblo 0.31 binds every server to
@@ -31,7 +33,8 @@ class QTimer;
 
 class OscServer : public QObject {
  public:
-  explicit OscServer(RemoteControl& target, GoGuard* goGuard = nullptr, QObject* parent = nullptr);
+  // `target`: the console behind the remote inputs' one GO guard.
+  explicit OscServer(RemoteControl& target, QObject* parent = nullptr);
   ~OscServer() override;
 
   // Takes datagrams only from the list's senders; without a list, from every sender.
@@ -61,7 +64,7 @@ class OscServer : public QObject {
     QByteArray bytes;
     sockaddr_storage sender{};
     socklen_t senderLength = 0;
-    qint64 arrivalMs = 0;
+    RemoteClock::time_point arrival;
   };
   void Drain();
   void RunQueued();

@@ -27,9 +27,10 @@ WebConsoleWatch::WebConsoleWatch(TForm1& form, WebServer& server) : form_(form),
 WebConsoleWatch::~WebConsoleWatch() { form_.SendDone = nullptr; }
 
 WebState WebConsoleWatch::StateNow() const {
-  const int selected = form_.ListBox1->SelectedLine();
+  const int playhead = form_.Playhead();
   const QStringList& lines = form_.ListBox1->Lines();
-  return {selected + 1, int(lines.size()), form_.CurrentMode(), NextLines(lines, selected, form_.CurrentMode()),
+  return {playhead + 1, int(lines.size()), form_.CurrentMode(),
+          NextLines(lines, playhead, [this](int line) { return form_.ProgrammedMode(line); }),
           SignCountOfPort(form_.PortNumber())};
 }
 

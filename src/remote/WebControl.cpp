@@ -2,7 +2,17 @@
 // License: GNU General Public License, version 3 or any later version.
 #include "remote/WebControl.h"
 
+#include <iterator>
+
 #include "remote/WebMessages.h"
+
+namespace {
+
+// What the page is told of a refusal the console made, by its kind.
+constexpr const char* kRefusalReasons[] = {"", "double trigger", "no line", "no mode", "too many pages", "too long"};
+static_assert(std::size(kRefusalReasons) == kRemoteRefusalCount);
+
+}  // namespace
 
 bool WebControl::KeyMatches(const QString& key) const {
   // Every byte compared whatever the first difference: the time of an answer tells nothing of
@@ -14,7 +24,7 @@ bool WebControl::KeyMatches(const QString& key) const {
   return difference == 0;
 }
 
-WebControlResult WebControl::Handle(QByteArrayView message, qint64 arrivalMs, const QString& source) {
+WebControlResult WebControl::Handle(QByteArrayView message, RemoteClock::time_point arrival, const QString& source) {
   const std::optional<WebControlMessage> control = ReadWebControlMessage(message);
   if (!control) return {};
   const auto refused = [&](const char* reason) {
@@ -22,13 +32,12 @@ WebControlResult WebControl::Handle(QByteArrayView message, qint64 arrivalMs, co
   };
   if (!Offered()) return refused("control off");
   if (!KeyMatches(control->key)) return refused("key");
+  RemoteResult done;
   switch (control->command) {
-    case WebCommand::Go:
-      if (!goGuard_.Admit(arrivalMs)) return refused("double trigger");
-      target_.Go(source);
-      break;
-    case WebCommand::Back: target_.Previous(); break;
-    case WebCommand::Blank: target_.Blank(source); break;
+    case WebCommand::Go: done = target_.Go(arrival, source); break;
+    case WebCommand::Back: done = target_.Previous(); break;
+    case WebCommand::Blank: done = target_.Blank(source); break;
   }
+  if (done.Refused()) return refused(kRefusalReasons[std::size_t(done.refusal)]);
   return {WebControlOutcome::Done, {}};
 }

@@ -3,18 +3,18 @@
 #pragma once
 // What a page's control message does to the console, as a function from the message to calls on
 // a RemoteControl, so that it runs the same without a window or a socket (tests, fuzzing):
-//   go     Enter in the play list (send the selected line, then select the next)
-//   back   select the previous line, stopping at line 1; nothing is sent
+//   go     send the playhead's line in its programmed mode (as an OSC go)
+//   back   move the playhead to the line before it, stopping at line 1, and select it
 //   blank  an empty caption in mode 0
 // 1. Anything that is no control message is ignored and not answered.
 // 2. A control message is refused (and answered so) when the console offers no control, when
-//    its key is not the console's, or when it is a go within 250 ms of the previous remote go.
+//    its key is not the console's, or when the console refuses it (a go within 250 ms of another
+//    remote go, a line with no mode, a packet of more than 255 pages).
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 
 #include "console/RemoteControl.h"
-#include "remote/GoGuard.h"
 
 enum class WebControlOutcome { Done, Refused, Ignored };
 
@@ -25,19 +25,17 @@ struct WebControlResult {
 
 class WebControl {
  public:
-  // `key` empty: the console offers no control.
-  WebControl(RemoteControl& target, GoGuard& goGuard, const QString& key)
-      : target_(target), goGuard_(goGuard), key_(key.toLatin1()) {}
+  // `target`: the console behind the remote inputs' one GO guard; `key` empty: the console
+  // offers no control.
+  WebControl(RemoteControl& target, const QString& key) : target_(target), key_(key.toLatin1()) {}
 
-  // One message from `source` (for the send log) arriving at `arrivalMs` (milliseconds since
-  // the epoch, the clock of the other remote inputs).
-  WebControlResult Handle(QByteArrayView message, qint64 arrivalMs, const QString& source);
+  // One message from `source` (for the send log) whose bytes arrived at `arrival`.
+  WebControlResult Handle(QByteArrayView message, RemoteClock::time_point arrival, const QString& source);
   bool Offered() const { return !key_.isEmpty(); }
 
  private:
   bool KeyMatches(const QString& key) const;
 
   RemoteControl& target_;
-  GoGuard& goGuard_;
   QByteArray key_;
 };

@@ -5,13 +5,16 @@
 // waiting for anything; what a page has not yet taken waits in its socket's queue, and a page
 // whose queue already holds more than kLiveQueueBytes when the next message comes is dropped
 // (it reconnects by itself), so a slow or dead page never holds up a send or the window, and
-// never makes the console's memory grow.
+// never makes the console's memory grow. Each page's messages come with when they arrived
+// (WebArrivals), also when the window read them only after a send that held it.
 #include <QByteArray>
 #include <QObject>
 #include <QString>
 #include <functional>
 #include <memory>
 #include <vector>
+
+#include "remote/WebArrivals.h"
 
 class QWebSocket;
 
@@ -21,13 +24,16 @@ constexpr quint64 kLiveIncomingBytes = 4096;
 
 class WebLiveClients {
  public:
-  // A text message from a page, with the page's address ("127.0.0.1:40000").
-  using Receive = std::function<void(QWebSocket& page, const QByteArray& message, const QString& peer)>;
+  // A text message from a page, with the page's address ("127.0.0.1:40000") and when it arrived.
+  using Receive = std::function<void(QWebSocket& page, const QByteArray& message, const QString& peer,
+                                     RemoteClock::time_point arrival)>;
   explicit WebLiveClients(Receive receive) : receive_(std::move(receive)) {}
   ~WebLiveClients();
 
-  // Takes a page over; `greeting` goes to it first.
-  void Add(std::unique_ptr<QWebSocket> page, const QList<QByteArray>& greeting);
+  // Takes a page over; `greeting` goes to it first. `connection`: the descriptor of the page's
+  // connection, whose arrivals are followed; -1 when it is not known (its messages then arrive
+  // when they are handled).
+  void Add(std::unique_ptr<QWebSocket> page, const QList<QByteArray>& greeting, int connection = -1);
   void SendToAll(const QByteArray& message);
   static void SendTo(QWebSocket& page, const QByteArray& message);
 
@@ -35,9 +41,14 @@ class WebLiveClients {
   qint64 Dropped() const { return dropped_; }
 
  private:
+  struct Page {
+    QWebSocket* socket;  // owned; deleted later, as its signals may be running
+    int descriptor;      // its connection's, while followed; -1 when not
+  };
   void Remove(QWebSocket* page);
 
   Receive receive_;
-  std::vector<QWebSocket*> pages_;  // owned; deleted later, as their signals may be running
+  WebArrivals arrivals_;
+  std::vector<Page> pages_;
   qint64 dropped_ = 0;
 };

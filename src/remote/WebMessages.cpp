@@ -24,13 +24,14 @@ void PutMode(QJsonObject& object, int mode) {
 
 }  // namespace
 
-QList<WebNextLine> NextLines(const QStringList& lines, int selected, int mode, int wanted) {
+QList<WebNextLine> NextLines(const QStringList& lines, int playhead, const std::function<int(int line)>& modeOf,
+                             int wanted) {
   QList<WebNextLine> next;
   const int count = int(lines.size());
-  if (selected < 0 || selected >= count) return next;
+  if (playhead < 0 || playhead >= count) return next;
   for (int i = 0; i < wanted && i < count; ++i) {
-    const int line = (selected + i) % count;
-    next.append({line + 1, lines[line], mode});
+    const int line = (playhead + i) % count;
+    next.append({line + 1, lines[line], modeOf(line)});
   }
   return next;
 }

@@ -6,19 +6,22 @@
 //   {"type":"hello","control":B}   first, to each page: whether GO, BACK and BLANK are offered
 //   {"type":"send","seq":N,"time":T,"line":L,"caption":S,"mode":M,"modeName":S,"ok":B,
 //    "result":S,"pages":[P...]}      a send: line 0 when the caption is no line of the list,
-//                                    result "ok" or "Com error: <reason>", each page the 384
+//                                    result "ok" or "Com error: <reason>" (with several signs
+//                                    "Com error (1 of 2 signs): <device>: <reason>"), each page the 384
 //                                    bytes of the packed frame the sign received, in base64
 //   {"type":"state","seq":N,"line":L,"count":C,"mode":M,"modeName":S,
 //    "next":[{"line":L,"text":S,"mode":M,"modeName":S}...],"signs":G}
-//                                    where the show stands: the selected line (0 when none), the
-//                                    number of lines, the mode the selector carries, the lines
-//                                    GO sends next, each in the mode it will be sent in, and the
-//                                    signs a send drives
+//                                    where the show stands: the playhead's line (0 when the list
+//                                    is empty), the number of lines, the mode the selector
+//                                    carries, the lines GO sends next, each in the mode it will be
+//                                    sent in (its programmed mode), and the signs a send drives
 //   {"type":"refused","command":C,"reason":R}
 //                                    to the sender only: reason "control off", "key",
-//                                    "double trigger" or "busy" (a control still running)
+//                                    "double trigger", "no line", "no mode", "too many pages" or
+//                                    "busy" (a control still running)
 // "seq" counts every message sent to all pages, so that a page can tell one it missed. A page
-// that opens gets hello, the last send (when there was one) and the state at once.
+// that opens gets hello, the last send (when there was one) and the state at once: a page that
+// gets hello shows nothing of a send before the one that follows it (a new console's).
 // A page may send {"type":"go"|"back"|"blank","key":K}; anything else is ignored.
 #include <QByteArray>
 #include <QByteArrayView>
@@ -26,6 +29,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 struct WebNextLine {
@@ -36,7 +40,7 @@ struct WebNextLine {
 };
 
 struct WebState {
-  int line = 0;  // the selected line, 1-based; 0 when none
+  int line = 0;  // the playhead's line, 1-based; 0 when the list is empty
   int count = 0;
   int mode = 0;  // the mode the selector carries (-1: none, sent as 255)
   QList<WebNextLine> next;
@@ -53,10 +57,10 @@ struct WebSend {
   QList<QByteArray> pages;  // packed frames, 384 bytes each
 };
 
-// The lines GO sends next: the selected one and those after it, wrapping to the first as Enter
-// does, at most `wanted` and never one twice, each in the mode the selector carries (Enter's own
-// step leaves it as it is).
-QList<WebNextLine> NextLines(const QStringList& lines, int selected, int mode, int wanted = 3);
+// The lines GO sends next: the playhead's (from 0) and those after it, wrapping to the first as
+// GO does, at most `wanted` and never one twice, each in the mode `modeOf` gives it.
+QList<WebNextLine> NextLines(const QStringList& lines, int playhead, const std::function<int(int line)>& modeOf,
+                             int wanted = 3);
 
 QByteArray WebHelloMessage(bool control);
 QByteArray WebStateMessage(const WebState& state, qint64 seq);

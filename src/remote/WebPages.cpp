@@ -20,8 +20,7 @@ namespace {
 
 class RunningWebPages : public WebPages {
  public:
-  RunningWebPages(RemoteControl& remote, GoGuard& goGuard, const QString& key)
-      : control_(remote, goGuard, key), server_(control_) {}
+  RunningWebPages(RemoteControl& remote, const QString& key) : control_(remote, key), server_(control_) {}
   ~RunningWebPages() override { delete notice_; }
 
   bool Listen(const OscEndpoint& endpoint, QString& error) { return server_.Listen(endpoint, error); }
@@ -50,7 +49,7 @@ class RunningWebPages : public WebPages {
 }  // namespace
 
 std::unique_ptr<WebPages> StartWebPages(const ConsoleOptions& options, TForm1& form, RemoteControl& remote,
-                                        GoGuard& goGuard, StartLosses& losses) {
+                                        StartLosses& losses) {
   if (options.web.isEmpty()) return nullptr;
   QString error;
   const auto without = [&] {
@@ -68,8 +67,9 @@ std::unique_ptr<WebPages> StartWebPages(const ConsoleOptions& options, TForm1& f
     if (!kept.notice.isEmpty()) SayOnStandardError(kept.notice);
     if (options.webControl) key = kept.key;
   }
-  auto pages = std::make_unique<RunningWebPages>(remote, goGuard, key);
+  auto pages = std::make_unique<RunningWebPages>(remote, key);
   if (!pages->Listen(*endpoint, error)) return without();
+  remote.InputOn();
   pages->Watch(form);
   SayOnStandardError(QStringLiteral("serving the web pages on %1 (the stage manager's: %1stage)").arg(pages->Url()));
   const QString controlUrl = key.isEmpty() ? QString() : pages->Url() + QStringLiteral("stage?key=") + key;

@@ -7,7 +7,6 @@
 #include <memory>
 
 struct ConsoleOptions;
-class GoGuard;
 class RemoteControl;
 class StartLosses;
 class TForm1;
@@ -22,5 +21,7 @@ class WebPages {
 // Starts the pages and says on standard error where they are (and the control address); once the
 // window is up it shows the same in a notice. An address that is no address, or a port in use, is
 // told in one line, noted among the start's `losses`, and the console runs without them: nullptr.
+// `remote` is the console behind the remote inputs' one GO guard; once the pages listen it is told
+// that a remote input is on.
 std::unique_ptr<WebPages> StartWebPages(const ConsoleOptions& options, TForm1& form, RemoteControl& remote,
-                                        GoGuard& goGuard, StartLosses& losses);
+                                        StartLosses& losses);

@@ -8,6 +8,6 @@
 static_assert(std::is_same_v<StartWebPagesEntry, decltype(&lumetra_start_web_pages)>);
 
 WebPages* lumetra_start_web_pages(const ConsoleOptions& options, TForm1& form, RemoteControl& remote,
-                                  GoGuard& goGuard, StartLosses& losses) {
-  return StartWebPages(options, form, remote, goGuard, losses).release();
+                                  StartLosses& losses) {
+  return StartWebPages(options, form, remote, losses).release();
 }

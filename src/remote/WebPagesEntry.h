@@ -6,8 +6,8 @@
 #include "remote/WebPages.h"
 
 using StartWebPagesEntry = WebPages* (*)(const ConsoleOptions& options, TForm1& form, RemoteControl& remote,
-                                          GoGuard& goGuard, StartLosses& losses);
+                                          StartLosses& losses);
 inline constexpr char kStartWebPagesEntry[] = "lumetra_start_web_pages";
 
 extern "C" __attribute__((visibility("default"))) WebPages* lumetra_start_web_pages(
-    const ConsoleOptions& options, TForm1& form, RemoteControl& remote, GoGuard& goGuard, StartLosses& losses);
+    const ConsoleOptions& options, TForm1& form, RemoteControl& remote, StartLosses& losses);

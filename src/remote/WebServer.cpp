@@ -2,13 +2,13 @@
 // License: GNU General Public License, version 3 or any later version.
 #include "remote/WebServer.h"
 
-#include <QDateTime>
 #include <QFile>
 #include <QHttpServer>
 #include <QHttpServerRequest>
 #include <QHttpServerResponder>
 #include <QHttpServerResponse>
 #include <QTcpServer>
+#include <QTcpSocket>
 #include <QWebSocket>
 
 #include "remote/WebMessages.h"
@@ -63,7 +63,9 @@ QHttpServerResponse AssetResponse(const Asset& asset) {
 WebServer::WebServer(WebControl& control)
     : control_(control),
       http_(std::make_unique<QHttpServer>()),
-      pages_([this](QWebSocket& page, const QByteArray& message, const QString& peer) { Receive(page, message, peer); }) {
+      pages_([this](QWebSocket& page, const QByteArray& message, const QString& peer, RemoteClock::time_point arrival) {
+        Receive(page, message, peer, arrival);
+      }) {
   Route();
   QObject::connect(http_.get(), &QAbstractHttpServer::newWebSocketConnection, http_.get(), [this] { TakeNewPages(); });
 }
@@ -115,8 +117,17 @@ void WebServer::TakeNewPages() {
     QList<QByteArray> greeting{WebHelloMessage(control_.Offered())};
     if (!lastSend_.isEmpty()) greeting << lastSend_;
     if (!lastState_.isEmpty()) greeting << lastState_;
-    pages_.Add(std::move(page), greeting);
+    const int connection = ConnectionOf(*page);
+    pages_.Add(std::move(page), greeting, connection);
   }
+}
+
+int WebServer::ConnectionOf(const QWebSocket& page) const {
+  // The server keeps the connections it accepted among its own children, the upgraded ones too.
+  for (const QAbstractSocket* connection : tcp_->findChildren<QAbstractSocket*>(Qt::FindDirectChildrenOnly))
+    if (connection->peerPort() == page.peerPort() && connection->peerAddress() == page.peerAddress())
+      return int(connection->socketDescriptor());
+  return -1;
 }
 
 void WebServer::Publish(const QByteArray& message, Keep keep) {
@@ -125,7 +136,8 @@ void WebServer::Publish(const QByteArray& message, Keep keep) {
   pages_.SendToAll(message);
 }
 
-void WebServer::Receive(QWebSocket& page, const QByteArray& message, const QString& peer) {
+void WebServer::Receive(QWebSocket& page, const QByteArray& message, const QString& peer,
+                        RemoteClock::time_point arrival) {
   // A message box a control's handler opens runs an event loop of its own: a control arriving
   // meanwhile is refused rather than run inside the one before.
   if (handling_) {
@@ -136,8 +148,7 @@ void WebServer::Receive(QWebSocket& page, const QByteArray& message, const QStri
     return;
   }
   handling_ = true;
-  const WebControlResult result =
-      control_.Handle(message, QDateTime::currentMSecsSinceEpoch(), QStringLiteral("web ") + peer);
+  const WebControlResult result = control_.Handle(message, arrival, QStringLiteral("web ") + peer);
   if (result.outcome == WebControlOutcome::Ignored) ++ignored_;
   handling_ = false;
   if (!result.answer.isEmpty()) WebLiveClients::SendTo(page, result.answer);

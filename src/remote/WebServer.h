@@ -37,7 +37,9 @@ class WebServer {
  private:
   void Route();
   void TakeNewPages();
-  void Receive(QWebSocket& page, const QByteArray& message, const QString& peer);
+  // The descriptor of the connection a page's socket was upgraded from; -1 when it is not found.
+  int ConnectionOf(const QWebSocket& page) const;
+  void Receive(QWebSocket& page, const QByteArray& message, const QString& peer, RemoteClock::time_point arrival);
 
   WebControl& control_;
   std::unique_ptr<QHttpServer> http_;

@@ -131,7 +131,7 @@ TEST(RecoveryAfterKill, TheNextStartOfTheProgramHasTheOperatorsWorkStandsWhereIt
   OscClient cues(cuePort);
   const std::optional<RemoteState> standing = cues.Ask(OscMessage("/lumetra/state"));
   ASSERT_TRUE(standing);
-  EXPECT_EQ(standing->selectedLine, 2);  // the line after the one sent last (1-based)
+  EXPECT_EQ(standing->playhead, 2);  // the line after the one sent last (1-based)
   EXPECT_EQ(standing->text, QStringLiteral("幕间休息"));
   EXPECT_EQ(standing->lineCount, 3);
   // Going on sends that line with its own mode, and it is the first thing the sign receives.

@@ -37,13 +37,12 @@ QString Refused(const char* address, const char* reason) {
 }  // namespace
 
 TEST(OscDispatch, EachMessageRunsItsCommandIsRefusedOrIsIgnoredAndSaysSo) {
-  const std::string longText(256, 'x');
   const auto refused = OscOutcome::Refused;
   const Case cases[] = {
       {"go", OscMessage("/lumetra/go"), {"go " + kSender}, {"/lumetra/sent 2 5 \"ok\""}},
-      {"goto int", OscMessage("/lumetra/goto", {3}), {"select 3"}, {}},
-      {"goto float truncates", OscMessage("/lumetra/goto", {2.9f}), {"select 2"}, {}},
-      {"goto double", OscMessage("/lumetra/goto", {1.5}), {"select 1"}, {}},
+      {"goto int", OscMessage("/lumetra/goto", {3}), {"goto 3"}, {}},
+      {"goto float truncates", OscMessage("/lumetra/goto", {2.9f}), {"goto 2"}, {}},
+      {"goto double", OscMessage("/lumetra/goto", {1.5}), {"goto 1"}, {}},
       {"next", OscMessage("/lumetra/next"), {"next"}, {}},
       {"prev", OscMessage("/lumetra/prev"), {"previous"}, {}},
       {"send", OscMessage("/lumetra/send", {1}), {"send 1 " + kSender}, {"/lumetra/sent 1 5 \"ok\""}},
@@ -67,8 +66,6 @@ TEST(OscDispatch, EachMessageRunsItsCommandIsRefusedOrIsIgnoredAndSaysSo) {
        {Refused("/lumetra/text", "the text is no UTF-8 that the sign's encoding (GB18030) holds")}, refused},
       {"text lone surrogate", OscMessage("/lumetra/text", {std::string("\xed\xa0\x80")}), {},
        {Refused("/lumetra/text", "the text is no UTF-8 that the sign's encoding (GB18030) holds")}, refused},
-      {"text of 256 pages", OscMessage("/lumetra/text", {longText, 1}), {},
-       {Refused("/lumetra/text", "the caption needs 256 pages in mode 1; a packet holds at most 255")}, refused},
       {"text in mode 20", OscMessage("/lumetra/text", {std::string("a"), 20}), {},
        {Refused("/lumetra/text", "mode 20 is not 0..19")}, refused},
       {"text in mode -1", OscMessage("/lumetra/text", {std::string("a"), -1}), {},
@@ -95,7 +92,7 @@ TEST(OscDispatch, EachMessageRunsItsCommandIsRefusedOrIsIgnoredAndSaysSo) {
   for (const Case& c : cases) {
     RecordingControl control;
     OscDispatcher dispatcher(control);
-    const OscAnswer answer = dispatcher.Dispatch(c.datagram, 0, kSender);
+    const OscAnswer answer = dispatcher.Dispatch(c.datagram, {}, kSender);
     EXPECT_EQ(answer.outcome, c.outcome) << c.what;
     EXPECT_EQ(control.calls, c.calls) << c.what;
     QStringList expected = c.answers;
@@ -110,44 +107,30 @@ TEST(OscDispatch, EveryCutOfAMessageAndStrayBytesAreIgnored) {
   OscDispatcher dispatcher(control);
   for (const QByteArray& whole : {OscMessage("/lumetra/send", {2}), OscMessage("/lumetra/text", {std::string("abcdefg")})})
     for (qsizetype size = 0; size < whole.size(); ++size)
-      EXPECT_EQ(dispatcher.Dispatch(whole.left(size), 0, kSender).outcome, OscOutcome::Ignored) << size;
+      EXPECT_EQ(dispatcher.Dispatch(whole.left(size), {}, kSender).outcome, OscOutcome::Ignored) << size;
   QByteArray garbage = OscMessage("/lumetra/send", {2});
   garbage[16] = 'x';  // a type tag liblo does not know
-  EXPECT_EQ(dispatcher.Dispatch(garbage, 0, kSender).outcome, OscOutcome::Ignored);
+  EXPECT_EQ(dispatcher.Dispatch(garbage, {}, kSender).outcome, OscOutcome::Ignored);
   EXPECT_TRUE(control.calls.isEmpty());
 }
 
-TEST(OscDispatch, AGoWithin250MsOfThePreviousGoIsADoubleTriggerAndAGoWithoutASelectionIsRefused) {
-  RecordingControl control;
+TEST(OscDispatch, AnswersOnlyTheSendsItsOwnCueMadeAndWhatTheConsoleRefused) {
+  // A console whose go is refused, and one that made sends for another input meanwhile: the
+  // answer holds the refusal, and no send of another input.
+  struct RefusingControl : RecordingControl {
+    RemoteResult Go(RemoteClock::time_point, const QString&) override {
+      return RemoteResult::Refusing(RemoteRefusal::NoMode, QStringLiteral("line 2 has no display mode"));
+    }
+  } control;
   OscDispatcher dispatcher(control);
-  const QByteArray go = OscMessage("/lumetra/go");
-  const std::pair<qint64, QString> arrivals[] = {
-      {1000, {}},
-      {1000 + kDoubleTriggerMs - 1, "double trigger: 249 ms after the previous go"},
-      // Measured from the previous go, also a refused one: a trigger that keeps repeating fast
-      // stays refused.
-      {1000 + 2 * kDoubleTriggerMs - 2, "double trigger: 249 ms after the previous go"},
-      {1000 + 3 * kDoubleTriggerMs - 2, {}},
-      {500, {}},  // a clock set back is no double trigger
-  };
-  for (const auto& [at, refusal] : arrivals) {
-    const OscAnswer answer = dispatcher.Dispatch(go, at, kSender);
-    EXPECT_EQ(DescribeReply(answer.replies.front()),
-              refusal.isEmpty() ? "/lumetra/sent 2 5 \"ok\"" : Refused("/lumetra/go", refusal.toUtf8().constData()))
-        << at;
-  }
-  // Other commands in between do not count as a go.
-  EXPECT_EQ(dispatcher.Dispatch(OscMessage("/lumetra/next"), 501, kSender).outcome, OscOutcome::Done);
-  EXPECT_EQ(dispatcher.Dispatch(go, 500 + kDoubleTriggerMs, kSender).outcome, OscOutcome::Done);
-  EXPECT_EQ(control.calls.count("go " + kSender), 4);
-
-  control.selected = 0;
-  EXPECT_EQ(Described(dispatcher.Dispatch(go, 5000, kSender).replies),
-            QStringList({Refused("/lumetra/go", "no line is selected"), "/lumetra/state 0 \"二\" 3"}));
-  EXPECT_EQ(control.calls.count("go " + kSender), 4);
+  control.Blank(QStringLiteral("web 127.0.0.1:6000"));
+  EXPECT_EQ(Described(dispatcher.Dispatch(OscMessage("/lumetra/state"), {}, kSender).replies),
+            QStringList({"/lumetra/signs 1", kState}));
+  EXPECT_EQ(Described(dispatcher.Dispatch(OscMessage("/lumetra/go"), {}, kSender).replies),
+            QStringList({Refused("/lumetra/go", "line 2 has no display mode"), kState}));
 }
 
-TEST(OscDispatch, TheStateReplyCarriesLineTextAndCount) {
+TEST(OscDispatch, TheStateReplyCarriesThePlayheadsLineTextAndCount) {
   EXPECT_EQ(DecodeStateReply(OscStateReply({2, QStringLiteral("第二行"), 3})), (RemoteState{2, QStringLiteral("第二行"), 3}));
   EXPECT_EQ(DecodeStateReply(OscStateReply({})), (RemoteState{0, QString(), 0}));
 }

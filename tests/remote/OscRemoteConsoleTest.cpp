@@ -44,16 +44,19 @@ class OscRemoteConsole : public ConsoleFixture {
 };
 
 TEST_F(OscRemoteConsole, CuesLeaveTheWindowAsTheOperatorsActionsDo) {
-  // goto shows the line's settings, as a click does; go keeps them for the next line, as Enter.
+  // goto shows the line's settings, as a click does; go sends the playhead's line and leaves the
+  // selection and the selector alone.
   client->Ask(OscMessage("/lumetra/goto", {2}));
   EXPECT_EQ(form->CurrentMode(), 5);
   client->Ask(OscMessage("/lumetra/go"));
   EXPECT_TRUE(SamePacket(sign.TakePacket(), ExpectedPacket(QStringLiteral("二"), form->CaptionFont, 5)));
-  EXPECT_EQ(form->ListBox1->SelectedLine(), 2);
+  EXPECT_EQ(form->ListBox1->SelectedLine(), 1);
+  EXPECT_EQ(form->Playhead(), 2);
   EXPECT_EQ(form->CurrentMode(), 5);
   EXPECT_EQ(form->Image1->Picture().Image(), form->LedFrame.Image());
-  // next shows the line it selects.
+  // next moves the playhead on and shows the line it selects.
   client->Ask(OscMessage("/lumetra/next"));
+  EXPECT_EQ(form->ListBox1->SelectedLine(), 0);
   EXPECT_EQ(form->CurrentMode(), 0);
 
   // blank and text leave the selection, the current mode and the lists alone; a text shows at
@@ -76,7 +79,7 @@ TEST_F(OscRemoteConsole, GarbageIsCountedAndNothingIsDone) {
   client->Send(QByteArray("\x00\x01garbage", 9));
   client->Send(OscMessage("/other/go"));
   client->Send(OscMessage("/lumetra/send", {2}).left(10));
-  EXPECT_EQ(client->Ask(OscMessage("/lumetra/state")), (RemoteState{0, {}, 3}));
+  EXPECT_EQ(client->Ask(OscMessage("/lumetra/state")), (RemoteState{1, QStringLiteral("一"), 3}));
   EXPECT_EQ(server->Ignored(), 3);
   EXPECT_EQ(server->Answered(), 1);
   EXPECT_TRUE(sign.Received().isEmpty());
@@ -129,10 +132,14 @@ TEST_F(OscRemoteConsole, ASentAnswerNamesWhatTheSignCannotShow) {
   qunsetenv("LUMETRA_COM7");
 }
 
-TEST_F(OscRemoteConsole, ACueThatMovesTheSelectionEndsTheOperatorsModeEditUnchosen) {
-  const QByteArray cues[] = {OscMessage("/lumetra/goto", {3}), OscMessage("/lumetra/next"), OscMessage("/lumetra/go"),
-                             OscMessage("/lumetra/send", {3})};
-  for (const QByteArray& message : cues) {
+// A cue that moves the selection ends the operator's mode edit unchosen; a go leaves it alone,
+// and the choice lands on the line it was begun for.
+TEST_F(OscRemoteConsole, ACueThatMovesTheSelectionEndsTheOperatorsModeEditUnchosenAndAGoDoesNot) {
+  const std::pair<QByteArray, bool> cues[] = {{OscMessage("/lumetra/goto", {3}), true},
+                                              {OscMessage("/lumetra/next"), true},
+                                              {OscMessage("/lumetra/send", {3}), true},
+                                              {OscMessage("/lumetra/go"), false}};
+  for (const auto& [message, moves] : cues) {
     const std::string cue = DescribeReply(message).toStdString();
     form->Window()->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form->Window()));
@@ -140,23 +147,27 @@ TEST_F(OscRemoteConsole, ACueThatMovesTheSelectionEndsTheOperatorsModeEditUnchos
     form->LineSettings[1].Mode = 5;
     form->LineSettings[2].Mode = 0;
     ClickLine(0);
+    client->Ask(OscMessage("/lumetra/goto", {2}));  // the playhead elsewhere than the selection
+    ClickLine(0);
     // The operator opens the mode list for line 1 (or keeps the selector's keys) ...
     form->ComboBox1->setFocus();
     ASSERT_TRUE(form->ComboBox1->hasFocus()) << cue;
     form->ComboBox1->showPopup();
     QAbstractItemView* list = form->ComboBox1->view();
     ASSERT_TRUE(list->isVisible()) << cue;
-    // ... when the cue moves the selection.
+    // ... when the cue comes.
     client->Ask(message);
-    ASSERT_NE(form->ListBox1->SelectedLine(), 0) << cue;
-    EXPECT_FALSE(form->ComboBox1->hasFocus()) << cue;
+    EXPECT_EQ(form->ListBox1->SelectedLine() != 0, moves) << cue;
+    if (moves) {
+      EXPECT_FALSE(form->ComboBox1->hasFocus()) << cue;
+    }
     // A choice still open would land on the cued line: the list must have closed unchosen.
+    EXPECT_EQ(list->isVisible(), !moves) << cue;
     if (list->isVisible()) {
       const QModelIndex index = list->model()->index(6, 0);
       QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(index).center());
     }
-    EXPECT_FALSE(list->isVisible()) << cue;
     const int modes[] = {form->LineSettings[0].Mode, form->LineSettings[1].Mode, form->LineSettings[2].Mode};
-    EXPECT_THAT(modes, ::testing::ElementsAre(0, 5, 0)) << cue;
+    EXPECT_THAT(modes, ::testing::ElementsAre(moves ? 0 : 6, 5, 0)) << cue;
   }
 }

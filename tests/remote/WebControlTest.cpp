@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // License: GNU General Public License, version 3 or any later version.
 // The web pages' control without a socket: which messages reach the console and as what, which
-// are refused and which ignored; the lines GO sends next; the key kept between runs.
+// are refused and which ignored; the one GO guard of every remote input; the lines GO sends next;
+// the key kept between runs.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -9,6 +10,7 @@
 #include <QFile>
 
 #include "keeping/ConsoleStateFolder.h"
+#include "remote/GoGuard.h"
 #include "remote/OscDispatch.h"
 #include "remote/WebControl.h"
 #include "remote/WebKey.h"
@@ -69,48 +71,69 @@ TEST(WebControl, EachMessageRunsItsCommandIsRefusedOrIsIgnored) {
   };
   for (const Case& c : cases) {
     RecordingControl console;
-    GoGuard guard;
-    WebControl control(console, guard, c.offered ? kKey : QString());
-    const WebControlResult result = control.Handle(c.message, 1000, kSender);
+    WebControl control(console, c.offered ? kKey : QString());
+    const WebControlResult result = control.Handle(c.message, {}, kSender);
     EXPECT_EQ(result.outcome, c.outcome) << c.what;
     EXPECT_EQ(console.calls, c.calls) << c.what;
     EXPECT_EQ(result.answer, c.answer) << c.what;
   }
 }
 
-TEST(WebControl, AGoFromThePageRightAfterAnOscGoIsADoubleTrigger) {
-  RecordingControl console;
-  GoGuard guard;
-  OscDispatcher cues(console, &guard);
-  WebControl page(console, guard, kKey);
-  const QByteArray go = Control("go");
-  EXPECT_EQ(cues.Dispatch(OscMessage("/lumetra/go"), 1000, QStringLiteral("osc")).outcome, OscOutcome::Done);
-  const WebControlResult refused = page.Handle(go, 1000 + kDoubleTriggerMs - 1, kSender);
-  EXPECT_EQ(refused.answer, Refusal("go", "double trigger"));
-  EXPECT_EQ(page.Handle(go, 1000 + 3 * kDoubleTriggerMs, kSender).outcome, WebControlOutcome::Done);
-  EXPECT_EQ(cues.Dispatch(OscMessage("/lumetra/go"), 1000 + 3 * kDoubleTriggerMs + 1, QStringLiteral("osc")).outcome,
-            OscOutcome::Refused);
-  EXPECT_EQ(console.calls, (QStringList{"go osc", "go " + kSender}));
+// Every remote GO passes the one guard, stamped when its bytes arrived: a GO within 250 ms of
+// another is refused whichever input sent either and in whatever order they are handled.
+TEST(GoGuard, AGoWithin250MsOfAnotherFromAnyInputIsRefused) {
+  struct Go {
+    bool osc;  // else a page's
+    int atMs;
+    int refusedMs = -1;  // how far from the nearest GO, when refused
+  };
+  const struct {
+    const char* what;
+    std::vector<Go> gos;  // in the order they are handled
+  } cases[] = {
+      {"a page's 50 ms after a cue's", {{true, 0}, {false, 50, 50}}},
+      {"a cue's 249 ms after a page's", {{false, 0}, {true, 249, 249}}},
+      {"250 ms apart", {{true, 0}, {false, 250}, {true, 500}}},
+      {"a double tap handled late", {{false, 0}, {false, 32, 32}}},
+      {"handled in the other order", {{false, 50}, {true, 0, 50}}},
+      {"a repeating trigger", {{true, 0}, {true, 200, 200}, {true, 400, 200}, {false, 650}}},
+  };
+  for (const auto& c : cases) {
+    RecordingControl console;
+    GuardedRemoteControl guarded(console);
+    OscDispatcher cues(guarded);
+    WebControl pages(guarded, kKey);
+    for (const Go& go : c.gos) {
+      const RemoteClock::time_point at = RemoteClock::time_point() + std::chrono::milliseconds(go.atMs);
+      const QString refused = QStringLiteral("/lumetra/refused \"/lumetra/go\" \"double trigger: %1 ms from the previous go\"");
+      const QString said = go.osc ? DescribeReply(cues.Dispatch(OscMessage("/lumetra/go"), at, kSender).replies.front())
+                                  : QString::fromUtf8(pages.Handle(Control("go"), at, kSender).answer);
+      const QString sent = go.osc ? QStringLiteral("/lumetra/sent 2 5 \"ok\"") : QString();
+      const QString refusal = go.osc ? refused.arg(go.refusedMs) : QString::fromUtf8(Refusal("go", "double trigger"));
+      EXPECT_EQ(said, go.refusedMs < 0 ? sent : refusal) << c.what << " at " << go.atMs;
+    }
+  }
 }
 
-TEST(WebMessages, TheNextLinesWrapAsEnterDoesEachInTheCarriedMode) {
+TEST(WebMessages, TheNextLinesWrapAsGoDoesEachInItsProgrammedMode) {
   const QStringList three{"一", "二", "三"};
+  const auto modeOf = [](int line) { return line + 4; };
   struct Case {
     QStringList lines;
-    int selected;
+    int playhead;
     QList<WebNextLine> next;
   };
   const Case cases[] = {
-      {three, 0, {{1, "一", 7}, {2, "二", 7}, {3, "三", 7}}},
-      {three, 2, {{3, "三", 7}, {1, "一", 7}, {2, "二", 7}}},
-      {{"一", "二"}, 1, {{2, "二", 7}, {1, "一", 7}}},
-      {{"一"}, 0, {{1, "一", 7}}},
-      {three, -1, {}},  // nothing selected: GO sends nothing
+      {three, 0, {{1, "一", 4}, {2, "二", 5}, {3, "三", 6}}},
+      {three, 2, {{3, "三", 6}, {1, "一", 4}, {2, "二", 5}}},
+      {{"一", "二"}, 1, {{2, "二", 5}, {1, "一", 4}}},
+      {{"一"}, 0, {{1, "一", 4}}},
+      {three, -1, {}},  // no lines: GO sends nothing
       {{}, 0, {}},
   };
-  for (const Case& c : cases) EXPECT_EQ(NextLines(c.lines, c.selected, 7), c.next) << c.selected;
-  // A selector that shows no mode sends 0xFF.
-  EXPECT_TRUE(WebStateMessage({1, 1, -1, NextLines({"一"}, 0, -1)}, 1).contains(R"("mode":255,"modeName":"")"));
+  for (const Case& c : cases) EXPECT_EQ(NextLines(c.lines, c.playhead, modeOf), c.next) << c.playhead;
+  // A line without a mode is shown as the byte no mode would be.
+  EXPECT_TRUE(WebStateMessage({1, 1, -1, NextLines({"一"}, 0, [](int) { return -1; })}, 1).contains(R"("mode":255,"modeName":"")"));
 }
 
 TEST(WebKey, TheKeyIsKeptForItsOwnerAloneAndReplacedOnlyWhenAskedOrUnreadable) {

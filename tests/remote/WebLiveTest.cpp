@@ -4,8 +4,6 @@
 // message in order, a page that never reads is dropped without holding up the others, and a flood
 // of messages that are no control changes nothing.
 #include <gtest/gtest.h>
-#include <arpa/inet.h>
-#include <sys/socket.h>
 #include <unistd.h>
 
 #include <QJsonObject>
@@ -25,7 +23,7 @@ const QString kKey = QStringLiteral("0123456789abcdef0123456789abcdef");
 
 class LiveServer {
  public:
-  LiveServer() : control(console, guard, kKey), server(control) {
+  LiveServer() : control(console, kKey), server(control) {
     QString error;
     OscEndpoint endpoint = *ParseOscEndpoint(QStringLiteral("0"), error);
     listening = server.Listen(endpoint, error);
@@ -33,7 +31,6 @@ class LiveServer {
   std::unique_ptr<LivePage> Open() { return OpenLivePage(server.Port()); }
 
   RecordingControl console;
-  GoGuard guard;
   WebControl control;
   WebServer server;
   bool listening = false;
@@ -42,25 +39,6 @@ class LiveServer {
 // A state message `bytes` long or so, numbered.
 QByteArray StateOfSize(qint64 seq, int bytes) {
   return WebStateMessage({1, 1, 0, {{1, QString(bytes, u'x'), 0}}}, seq);
-}
-
-// A client that takes the upgrade and then reads nothing, with a receive buffer as small as the
-// system allows.
-int DeadPage(quint16 port) {
-  const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-  const int small = 1024;
-  ::setsockopt(fd, SOL_SOCKET, SO_RCVBUF, &small, sizeof small);
-  sockaddr_in address{};
-  address.sin_family = AF_INET;
-  address.sin_port = htons(port);
-  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) return -1;
-  const QByteArray upgrade = QStringLiteral("GET /live HTTP/1.1\r\nHost: 127.0.0.1:%1\r\nUpgrade: websocket\r\n"
-                                            "Connection: Upgrade\r\nSec-WebSocket-Key: dGhlIHNhbXBsZSBub25jZQ==\r\n"
-                                            "Sec-WebSocket-Version: 13\r\n\r\n")
-                                 .arg(port)
-                                 .toLatin1();
-  return ::send(fd, upgrade.constData(), size_t(upgrade.size()), 0) == upgrade.size() ? fd : -1;
 }
 
 }  // namespace
@@ -94,7 +72,7 @@ TEST(WebLive, APageThatNeverReadsIsDroppedAndTheOthersGetEverything) {
   ASSERT_TRUE(live.listening);
   std::vector<std::unique_ptr<LivePage>> pages;
   for (int i = 0; i < 3; ++i) pages.push_back(live.Open());
-  const int dead = DeadPage(live.server.Port());
+  const int dead = OpenRawPage(live.server.Port(), 1024);  // reads nothing, with a small buffer
   ASSERT_GE(dead, 0);
   ASSERT_TRUE(QTest::qWaitFor([&] { return live.server.Pages().Count() == 4; }, 10000));
   // Far more than the system's buffers and the page's queue hold; published a piece at a time, as

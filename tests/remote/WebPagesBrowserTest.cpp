@@ -3,8 +3,9 @@
 // The web pages of the console running as its own process, with a pseudo-terminal for the sign,
 // opened in Debian's Chromium (headless, driven over WebDriver): after a send by an OSC cue and
 // one by Enter's own handler, the caption page shows the caption and the stage page the very dots
-// of the sign's packet, the next lines in the mode GO carries; GO on the page with the key sends
-// the next line, a GO without the key sends nothing. With LUMETRA_SHOTS set, both pages are
+// of the sign's packet, the next lines each in the mode GO sends it in; GO on the page with the key sends
+// the next line, a GO without the key sends nothing; a console started anew leaves nothing of the
+// old one's sends on the stage page. With LUMETRA_SHOTS set, both pages are
 // photographed there in a phone's and a desktop's window.
 #include <gtest/gtest.h>
 #include <csignal>
@@ -82,7 +83,7 @@ void Photograph(WebDriver& browser, const QString& page) {
 TEST(WebPagesInTheBrowser, TheAudienceAndTheStageManagerFollowTheSignAndGoWorksOnlyWithTheKey) {
   PtySign sign;
   qputenv("LUMETRA_COM1", sign.DevicePath().toLocal8Bit());
-  // Line 3's own mode is 4, which Enter's step does not show: GO carries mode 1 to it.
+  // Line 3's own mode is 4: GO sends it so.
   WriteThreeLineShow(4);
   ConsoleProcess console;
   console.process.setArguments(console.process.arguments() + QStringList{"--osc", "0", "--web", "0", "--web-control"});
@@ -118,14 +119,14 @@ TEST(WebPagesInTheBrowser, TheAudienceAndTheStageManagerFollowTheSignAndGoWorksO
             QStringLiteral("polite"));
   Photograph(browser, QStringLiteral("caption"));
 
-  // The stage page without the key: the sign's dots, the next lines in the carried mode, no GO.
+  // The stage page without the key: the sign's dots, the next lines in their own modes, no GO.
   ASSERT_TRUE(browser.Open(base + QStringLiteral("stage")));
   ASSERT_TRUE(browser.WaitUntil(QStringLiteral("return document.querySelectorAll('#pages canvas').length === %1;")
                                     .arg(scrolled.pages.size())));
   EXPECT_EQ(browser.Run(kDotsOnStage).toArray(), DotsOfPacket(scrolled));
   EXPECT_EQ(Text(browser, "position"), QStringLiteral("3 / 3"));
   EXPECT_EQ(Text(browser, "result"), QStringLiteral("成功"));
-  EXPECT_EQ(Text(browser, "next"), QStringLiteral("3谢谢观看从右向左移入（1）1第一幕：春从右向左移入（1）"
+  EXPECT_EQ(Text(browser, "next"), QStringLiteral("3谢谢观看从上向下卷入（4）1第一幕：春立即显示（0）"
                                                   "2A caption that is much wider than the sign从右向左移入（1）"));
   EXPECT_TRUE(browser.Run(QStringLiteral("return document.getElementById('controls').hidden;")).toBool());
   EXPECT_FALSE(browser.Run(QStringLiteral("return document.getElementById('readonly').hidden;")).toBool());
@@ -134,14 +135,14 @@ TEST(WebPagesInTheBrowser, TheAudienceAndTheStageManagerFollowTheSignAndGoWorksO
   EXPECT_EQ(browser.RunAsync(kControlFromPage, {QJsonObject{{"type", "go"}, {"key", QString(32, u'0')}}}).toString(),
             QStringLiteral("key"));
 
-  // With the key: GO sends the next line in the mode the selector carries.
+  // With the key: GO sends the next line in its own mode.
   ASSERT_TRUE(browser.Open(control));
   ASSERT_TRUE(browser.WaitUntil(QStringLiteral("return !document.getElementById('controls').hidden;")));
   Photograph(browser, QStringLiteral("stage"));
   ASSERT_TRUE(browser.Click(QStringLiteral("#go"))) << browser.Error().toStdString();
   const PacketReport next = sign.TakePacket();
   ASSERT_TRUE(next.valid) << next.error.toStdString();
-  EXPECT_EQ(next.mode, 1);
+  EXPECT_EQ(next.mode, 4);
   ASSERT_TRUE(browser.WaitUntil(QStringLiteral("return document.getElementById('caption').textContent === '谢谢观看';")));
   EXPECT_EQ(browser.Run(kDotsOnStage).toArray(), DotsOfPacket(next));
   ASSERT_TRUE(browser.WaitUntil(QStringLiteral("return document.getElementById('position').textContent === '1 / 3';")));
@@ -152,7 +153,17 @@ TEST(WebPagesInTheBrowser, TheAudienceAndTheStageManagerFollowTheSignAndGoWorksO
   const QList<QByteArray> log = ReadBytes(qEnvironmentVariable("XDG_STATE_HOME") + "/lumetra/sends.log").split('\n');
   ASSERT_EQ(log.size(), 4) << log.join('\n').constData();
   EXPECT_TRUE(log[2].contains("\tweb 127.0.0.1:")) << log[2].constData();
-  EXPECT_TRUE(log[2].contains("\t3\t1\t")) << log[2].constData();
+  EXPECT_TRUE(log[2].contains("\t3\t4\t")) << log[2].constData();
+
+  // A console started anew on the same port has sent nothing: the page that reconnects says so.
+  ConsoleProcess again;
+  again.process.setArguments(again.process.arguments() + QStringList{"--web", base.section(u':', -1).chopped(1)});
+  ASSERT_TRUE(again.StartAndWaitForHandlers());
+  EXPECT_TRUE(browser.WaitUntil(QStringLiteral(
+      "return document.getElementById('link').className === 'up' && document.getElementById('result').textContent === '' "
+      "&& document.querySelectorAll('#pages canvas').length === 0;")))
+      << Text(browser, "result").toStdString();
+  ASSERT_TRUE(again.Stop());
 }
 
 TEST(WebPagesOfTheProcess, WithoutTheOptionOrTheModuleNothingListensAndABadValueIsOneLine) {

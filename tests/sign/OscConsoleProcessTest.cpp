@@ -69,22 +69,23 @@ TEST_F(OscConsoleProcess, EveryCueReachesTheSignAsTheConsoleWouldSendIt) {
 
   OscClient client(port);
   const auto state = [](int line) { return RemoteState{line, line ? kLines[line - 1] : QString(), 3}; };
-  EXPECT_EQ(client.Ask(OscMessage("/lumetra/state")), state(0));
+  // The state names the playhead's line: the first before anything is sent.
+  EXPECT_EQ(client.Ask(OscMessage("/lumetra/state")), state(1));
   EXPECT_EQ(client.Ask(OscMessage("/lumetra/goto", {2})), state(2));
   EXPECT_EQ(client.Ask(OscMessage("/lumetra/go")), state(3));   // packet 0: line 2, mode 1
   EXPECT_EQ(client.Ask(OscMessage("/lumetra/go")), state(3));   // a double trigger: nothing sent
   EXPECT_EQ(client.Ask(OscMessage("/lumetra/next")), state(1));
   EXPECT_EQ(client.Ask(OscMessage("/lumetra/prev")), state(1));
-  EXPECT_EQ(client.Ask(OscMessage("/lumetra/send", {3.0f})), state(3));  // packet 1: line 3, mode 0
-  EXPECT_EQ(client.Ask(OscMessage("/lumetra/blank")), state(3));          // packet 2
-  EXPECT_EQ(client.Ask(OscMessage("/lumetra/text", {std::string("请关闭手机")})), state(3));  // packet 3
+  EXPECT_EQ(client.Ask(OscMessage("/lumetra/send", {3.0f})), state(1));  // packet 1: line 3, mode 0
+  EXPECT_EQ(client.Ask(OscMessage("/lumetra/blank")), state(1));          // packet 2
+  EXPECT_EQ(client.Ask(OscMessage("/lumetra/text", {std::string("请关闭手机")})), state(1));  // packet 3
 
   // Garbage goes unanswered: the answers to the state that follows are the only ones.
   client.Send(QByteArray("\x00\x01garbage", 9));
   client.Send(OscMessage("/other/go"));
   client.Send(OscMessage("/lumetra/send", {2}).left(10));
   client.Send(OscMessage("#bundle"));
-  EXPECT_EQ(client.Ask(OscMessage("/lumetra/state")), state(3));
+  EXPECT_EQ(client.Ask(OscMessage("/lumetra/state")), state(1));
   EXPECT_EQ(client.before, QStringList{QStringLiteral("/lumetra/signs 1")});
   EXPECT_FALSE(client.AnswerWithin(0));
 
@@ -171,7 +172,7 @@ TEST_F(OscConsoleProcess, ABurstIsSentWholeInOrderGarbageCannotStopItAndEveryAns
   const QByteArray garbage[] = {QByteArray("#bundle\0garbage", 16), QByteArray("\xff")};
   for (int round = 0; round < 50; ++round) {
     for (int i = 0; i < 200; ++i) client.Send(garbage[i % 2]);
-    ASSERT_EQ(client.Ask(OscMessage("/lumetra/state")), (RemoteState{3, kLines[2], 3})) << "round " << round;
+    ASSERT_EQ(client.Ask(OscMessage("/lumetra/state")), (RemoteState{1, kLines[0], 3})) << "round " << round;
   }
 
   // A caption past the count byte is refused whole; the answers say what each cue did.
@@ -183,10 +184,10 @@ TEST_F(OscConsoleProcess, ABurstIsSentWholeInOrderGarbageCannotStopItAndEveryAns
       << longText[0].toStdString();
   EXPECT_EQ(client.AskAll(OscMessage("/lumetra/goto", {99})),
             QStringList({"/lumetra/refused \"/lumetra/goto\" \"line 99 is not in the list of 3 lines\"",
-                         "/lumetra/state 3 \"谢谢观看\" 3"}));
+                         QStringLiteral("/lumetra/state 1 \"%1\" 3").arg(kLines[0])}));
   EXPECT_TRUE(sign.Received().isEmpty());
   EXPECT_EQ(client.AskAll(OscMessage("/lumetra/send", {1})),
-            QStringList({"/lumetra/sent 1 0 \"ok\"", QStringLiteral("/lumetra/state 1 \"%1\" 3").arg(kLines[0])}));
+            QStringList({"/lumetra/sent 1 0 \"ok\"", QStringLiteral("/lumetra/state 2 \"%1\" 3").arg(kLines[1])}));
   EXPECT_TRUE(SamePacket(sign.TakePacket(), expected[0]));
   // With the scrolling line selected, an announcement still shows at once.
   client.Ask(OscMessage("/lumetra/goto", {2}));

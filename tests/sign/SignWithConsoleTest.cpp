@@ -114,13 +114,14 @@ TEST_F(SignWithConsole, TwoSignsOnOnePortGetTheSamePacketsTheCommandLineBuilds) 
   EXPECT_EQ(form->ListBox1->SelectedLine(), 0);  // Enter stepped on, wrapping
   // A cue system asking where the show stands learns that the port drives two signs.
   FormRemoteControl remote(*form);
-  const OscAnswer answer = OscDispatcher(remote).Dispatch(OscMessage("/lumetra/state"), 0, QStringLiteral("osc"));
+  const OscAnswer answer = OscDispatcher(remote).Dispatch(OscMessage("/lumetra/state"), {}, QStringLiteral("osc"));
   ASSERT_EQ(answer.replies.size(), 2u);
   EXPECT_EQ(DescribeReply(answer.replies[0]), QStringLiteral("/lumetra/signs 2"));
 }
 
 // One of two signs fails, before the send or in the middle of it: the other still gets every
-// packet whole, the window says "Com error", and the log names the sign that failed.
+// packet whole, the window says "Com error", and the log names the sign that failed and that it
+// was one of two.
 TEST_F(SignWithConsole, AFailedSignLeavesTheOtherItsPacketsAndIsNamedInTheLog) {
   // Over 30 kB: more than the line holds once a sign stops taking bytes.
   const QString wide = CaptionWiderThan(form->CaptionFont, 40 * kLedWidth);
@@ -148,7 +149,7 @@ TEST_F(SignWithConsole, AFailedSignLeavesTheOtherItsPacketsAndIsNamedInTheLog) {
     ASSERT_TRUE(form->Sends.WaitUntilWritten(5000));
     const QList<QByteArray> log = ReadBytes(ConsoleStateFolder() + QStringLiteral("/sends.log")).trimmed().split('\n');
     const QByteArray result = log.last().split('\t').value(6);
-    EXPECT_EQ(result, "Com error: " + failed.toUtf8() + ": " +
+    EXPECT_EQ(result, "Com error (1 of 2 signs): " + failed.toUtf8() + ": " +
                           (stalls ? "the device takes no data" : "No such file or directory"));
   }
 }

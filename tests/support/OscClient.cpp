@@ -127,7 +127,7 @@ QStringList OscClient::AskAll(const QByteArray& datagram) {
   const std::optional<RemoteState> state = Ask(datagram);
   QStringList all = before;
   if (state)
-    all << QStringLiteral("/lumetra/state %1 \"%2\" %3").arg(state->selectedLine).arg(state->text).arg(state->lineCount);
+    all << QStringLiteral("/lumetra/state %1 \"%2\" %3").arg(state->playhead).arg(state->text).arg(state->lineCount);
   return all;
 }
 

@@ -1,41 +1,41 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // License: GNU General Public License, version 3 or any later version.
 #pragma once
-// Stands in for the console behind a remote input: records what it was asked to do and what each
-// send did; its list holds three lines, the second selected in mode 5. A caption needs a page per
-// character in mode 1.
+// Stands in for the console behind a remote input: records what it was asked to do and answers
+// each call with the send it made; its list holds three lines, the playhead on the second, which
+// goes out in mode 5.
 #include <QStringList>
-#include <utility>
-#include <vector>
 
 #include "console/RemoteControl.h"
 
 class RecordingControl : public RemoteControl {
  public:
-  RemoteState State() const override { return {selected, QStringLiteral("二"), 3}; }
-  void Go(const QString& source) override { Sent(QStringLiteral("go ") + source, {2, 5, "ok"}); }
-  void Select(int line) override { calls << QStringLiteral("select %1").arg(line); }
-  void Next() override { calls << QStringLiteral("next"); }
-  void Previous() override { calls << QStringLiteral("previous"); }
-  void SendLine(int line, const QString& source) override {
-    Sent(QStringLiteral("send %1 ").arg(line) + source, {line, 5, "ok"});
+  RemoteState State() const override { return {playhead, QStringLiteral("二"), 3}; }
+  RemoteResult Go(RemoteClock::time_point, const QString& source) override {
+    return Sent(QStringLiteral("go ") + source, {2, 5, "ok"});
   }
-  void Blank(const QString& source) override { Sent(QStringLiteral("blank ") + source, {0, 0, "ok"}); }
-  void SendText(const QString& text, const QString& source) override { SendText(text, 5, source); }
-  void SendText(const QString& text, int mode, const QString& source) override {
-    Sent(QStringLiteral("text %1 ").arg(mode) + text + u' ' + source, {0, mode, "Com error: no such device"});
+  RemoteResult GoTo(int line) override { return Called(QStringLiteral("goto %1").arg(line)); }
+  RemoteResult Next() override { return Called(QStringLiteral("next")); }
+  RemoteResult Previous() override { return Called(QStringLiteral("previous")); }
+  RemoteResult SendLine(int line, const QString& source) override {
+    return Sent(QStringLiteral("send %1 ").arg(line) + source, {line, 5, "ok"});
   }
-  int PacketPages(const QString& text, int mode) const override { return mode == 1 ? int(text.size()) : 1; }
-  std::vector<RemoteSend> TakeSends() override { return std::exchange(sends, {}); }
+  RemoteResult Blank(const QString& source) override { return Sent(QStringLiteral("blank ") + source, {0, 0, "ok"}); }
+  RemoteResult SendText(const QString& text, int mode, const QString& source) override {
+    return Sent(QStringLiteral("text %1 ").arg(mode) + text + u' ' + source, {0, mode, "Com error: no such device"});
+  }
+  void InputOn() override { calls << QStringLiteral("input on"); }
 
   QStringList calls;
-  std::vector<RemoteSend> sends;
-  int selected = 2;
+  int playhead = 2;
 
  private:
-  void Sent(const QString& call, const RemoteSend& send) {
+  RemoteResult Called(const QString& call) {
     calls << call;
-    sends.push_back(send);
+    return {};
+  }
+  RemoteResult Sent(const QString& call, const RemoteSend& send) {
+    calls << call;
+    return {RemoteRefusal::None, {}, {send}};
   }
 };
-
