@@ -77,15 +77,19 @@ LineCheck CaptionChecker::Check(int index, const QString& text, const LineSettin
   FindLostRows(check);
   if (check.sentMode == kScrollInFromRightMode && check.pages > kMostPacketPages) {
     check.findings.push_back({FindingKind::PageCountWraps,
-                              QStringLiteral("%1 pages, but the count byte says %2").arg(check.pages).arg(check.pages & 0xFF)});
+                              byGo_ ? QStringLiteral("%1 pages, more than a packet holds (%2): GO refuses the line")
+                                          .arg(check.pages)
+                                          .arg(kMostPacketPages)
+                                    : QStringLiteral("%1 pages, but the count byte says %2").arg(check.pages).arg(check.pages & 0xFF)});
   }
   if (check.mode < 0 || check.mode >= kDisplayModeCount) {
     check.findings.push_back({FindingKind::UnknownMode,
-                              QStringLiteral("mode %1 is none of the sign's %2: %3 mode byte 0xFF")
+                              QStringLiteral("mode %1 is none of the sign's %2: %3")
                                   .arg(check.mode)
                                   .arg(kDisplayModeCount)
-                                  .arg(check.sentMode == -1 ? QStringLiteral("the send carries")
-                                                            : QStringLiteral("a click on the line sends"))});
+                                  .arg(byGo_ && check.sentMode == -1 ? QStringLiteral("GO refuses the line")
+                                       : check.sentMode == -1        ? QStringLiteral("the send carries mode byte 0xFF")
+                                                              : QStringLiteral("a click on the line sends mode byte 0xFF"))});
   }
   FindNoSettings(check, hasEntry);
   FindCarriedMode(check, hasEntry);

@@ -53,6 +53,9 @@ class CaptionChecker {
   // line's entry, or the defaults when `hasEntry` is false.
   LineCheck Check(int index, const QString& text, const LineSetting& setting, bool hasEntry, int sentMode);
 
+  // Whether lines are judged as GO sends them: GO refuses a line it cannot send as programmed.
+  void RunByGo(bool byGo) { byGo_ = byGo; }
+
   // The caption font at the largest size the font dialog offers below the current one at which
   // none of the characters checked so far loses a row of ink; none when even 1 point does.
   std::optional<TFont> LargestFontWithoutLostRows();
@@ -88,6 +91,7 @@ class CaptionChecker {
   CharacterFacts facts_;
   std::unordered_map<std::uint32_t, bool> neighboursApart_;  // by the two UTF-16 units
   int linesChecked_ = 0;
+  bool byGo_ = false;
   bool plainLine_ = false;  // every unit a character of its own that adds its advance
   std::int64_t advances64_ = 0;  // the characters' advances added up, in 64ths
   // What the walk found in the line; kept from line to line for their room.

@@ -22,8 +22,9 @@ int RunCheck(const QStringList& arguments) {
   QCommandLineParser parser;
   parser.setApplicationDescription(QStringLiteral(
       "Checks every caption line of a show as the console sends it when the show is run with Enter\n"
-      "from a click on line 1 (every later line goes out in the mode the selector still shows): width,\n"
-      "pages, packet bytes and time on the line, and what the sign shows wrongly (cut, missing-glyph,\n"
+      "from a click on line 1 (every later line goes out in the mode the selector still shows), or\n"
+      "with --go as a cue system's GO sends it (each line in its stored mode): width, pages, packet\n"
+      "bytes and time on the line, and what the sign shows wrongly (cut, missing-glyph,\n"
       "rows-lost, page-count-wraps, unknown-mode, no-settings, carried-mode, tab; empty lines are\n"
       "noted). FILE is read as `show` reads it; a settings file brings its caption font and line modes,\n"
       "other files use the console's start-up font and mode 0; --font and --height override the font.\n"
@@ -36,6 +37,11 @@ int RunCheck(const QStringList& arguments) {
       QStringLiteral("as-stored"),
       QStringLiteral("Judge every line in its own stored mode, as when each line is clicked before it is sent."));
   parser.addOption(asStored);
+  const QCommandLineOption byGo(
+      QStringLiteral("go"),
+      QStringLiteral("Judge the show as GO (OSC, the stage page) runs it: each line in its stored mode, lines past\n"
+                     "the 1001 that keep settings in line 1's; GO refuses a line it cannot send so."));
+  parser.addOption(byGo);
   AddCaptionFontOptions(parser);
   if (!ParseCommandLine(parser, arguments, 1)) return 0;
 
@@ -58,7 +64,8 @@ int RunCheck(const QStringList& arguments) {
   // report. Without, written as it grows: a long show's report is tens of megabytes.
   PiecewiseOutput output;
   const CheckSummary summary = AppendShowCheck(
-      output.bytes, style, path, show, checker, parser.isSet(asStored) ? CheckRun::AsStored : CheckRun::Enter,
+      output.bytes, style, path, show, checker,
+      parser.isSet(byGo) ? CheckRun::Go : parser.isSet(asStored) ? CheckRun::AsStored : CheckRun::Enter,
       [&sheets, &output](const LineCheck& check, const QString& text) {
         if (sheets) sheets->Add(check, text);
         else output.Write();

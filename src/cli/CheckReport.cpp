@@ -4,6 +4,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <iterator>
 
 #include "cli/CheckWords.h"
 #include "cli/TextOutput.h"
@@ -36,6 +37,18 @@ void AppendLabel(std::string& out, const QString& label, std::size_t width) {
 constexpr std::size_t kLineColumn = 6, kPagesColumn = 7, kWidthColumn = 7, kModeColumn = 19;
 constexpr std::size_t kFindingsColumn = kLineColumn + kPagesColumn + kWidthColumn + 2 + 2 * (kModeColumn + 2);
 
+struct RunWords {
+  const char* json;
+  const char* heading;
+  const char* summary;
+};
+constexpr RunWords kRunWords[] = {
+    {"enter", "run with Enter from a click on line 1", "run with Enter"},
+    {"go", "run by GO: each line in its stored mode", "run by GO"},
+    {"as-stored", "every line clicked before it is sent", "every line clicked"},
+};
+static_assert(std::size(kRunWords) == std::size_t(CheckRun::AsStored) + 1);
+
 // "148.8 ms", "12.3 s", "4 h 8 min".
 QString Duration(double ms) {
   if (ms < 1000) return QStringLiteral("%1 ms").arg(ms, 0, 'f', 1);
@@ -57,8 +70,7 @@ void AppendCheckHead(std::string& out, ListingStyle style, const QString& file, 
                         .arg(FontSizeWords(checker.Font()))
                         .arg(checker.DrawnWith())
                         .arg(checker.CellHeight())
-                        .arg(run == CheckRun::Enter ? QStringLiteral("run with Enter from a click on line 1")
-                                                    : QStringLiteral("every line clicked before it is sent")));
+                        .arg(QLatin1String(kRunWords[std::size_t(run)].heading)));
     out += "  line  pages  width  mode                 sent                 findings\n";
     return;
   }
@@ -70,7 +82,9 @@ void AppendCheckHead(std::string& out, ListingStyle style, const QString& file, 
   AppendDecimal(out, std::abs(checker.Font().Height));
   out += ",\"points\":";
   AppendDecimal(out, std::abs(checker.Font().Size()));
-  out += run == CheckRun::Enter ? "},\"run\":\"enter\",\"lines\":[" : "},\"run\":\"as-stored\",\"lines\":[";
+  out += "},\"run\":\"";
+  out += kRunWords[std::size_t(run)].json;
+  out += "\",\"lines\":[";
 }
 
 void AppendCheckLine(std::string& out, ListingStyle style, const LineCheck& check, QStringView text) {
@@ -118,16 +132,17 @@ void AppendCheckLine(std::string& out, ListingStyle style, const LineCheck& chec
   out += "]}";
 }
 
-void AppendCheckTail(std::string& out, ListingStyle style, const CheckSummary& summary) {
+void AppendCheckTail(std::string& out, ListingStyle style, const CheckSummary& summary, CheckRun run) {
   if (style == ListingStyle::Plain) {
     QStringList counts;
     for (int kind = 0; kind < kFindingKindCount; ++kind)
       if (summary.findings[std::size_t(kind)] > 0)
         counts << QStringLiteral("%1 %2").arg(QLatin1String(FindingKindName(FindingKind(kind)))).arg(summary.findings[std::size_t(kind)]);
-    AppendUtf8(out, QStringLiteral("%1 lines; findings: %2; the whole show takes %3 on the line, sent once\n")
+    AppendUtf8(out, QStringLiteral("%1 lines; findings: %2; the whole show takes %3 on the line, sent once (%4)\n")
                         .arg(summary.lines)
                         .arg(counts.isEmpty() ? QStringLiteral("none") : counts.join(QStringLiteral(", ")))
-                        .arg(Duration(summary.wireMs)));
+                        .arg(Duration(summary.wireMs))
+                        .arg(QLatin1String(kRunWords[std::size_t(run)].summary)));
     if (summary.findings[std::size_t(FindingKind::RowsLost)] > 0) {
       AppendUtf8(out, summary.fontWithoutLostRows
                           ? QStringLiteral("no line loses ink rows at %1, the largest such size of the font\n")
@@ -166,14 +181,18 @@ CheckSummary AppendShowCheck(std::string& out, ListingStyle style, const QString
   AppendCheckHead(out, style, file, checker, show.Lines.size(), run);
   CheckSummary summary;
   ShownMode shown;
+  checker.RunByGo(run == CheckRun::Go);
   for (int i = 0; i < show.Lines.size(); ++i) {
     if (i == 0 || run == CheckRun::AsStored) shown.Click(show.Settings, i);
-    const LineCheck check = checker.Check(i, show.Lines[i], show.SettingOf(i), HasLineSetting(i), shown.Index());
+    // GO reads no selector for a line with an entry; past the table it reads what line 1 left.
+    const int sent = run == CheckRun::Go && HasLineSetting(i) ? SentModeIndex(show.Settings[std::size_t(i)].Mode)
+                                                              : shown.Index();
+    const LineCheck check = checker.Check(i, show.Lines[i], show.SettingOf(i), HasLineSetting(i), sent);
     AppendCheckLine(out, style, check, show.Lines[i]);
     summary.Add(check);
     if (each) each(check, show.Lines[i]);
   }
   if (summary.findings[std::size_t(FindingKind::RowsLost)] > 0) summary.fontWithoutLostRows = checker.LargestFontWithoutLostRows();
-  AppendCheckTail(out, style, summary);
+  AppendCheckTail(out, style, summary, run);
   return summary;
 }

@@ -382,7 +382,8 @@ TEST(CliCheck, ExitStatusAndTheTable) {
                                  "     1      1     12  0 立即显示           0 立即显示           ok\n"))
       << clean.out.toStdString();
   EXPECT_TRUE(clean.out.contains("empty: an empty line")) << clean.out.toStdString();
-  EXPECT_TRUE(clean.out.endsWith("3 lines; findings: empty 1; the whole show takes 446.3 ms on the line, sent once\n"))
+  EXPECT_TRUE(clean.out.endsWith(
+      "3 lines; findings: empty 1; the whole show takes 446.3 ms on the line, sent once (run with Enter)\n"))
       << clean.out.toStdString();
 
   const CliRun missing = RunCli({"check", "nowhere.lw"});

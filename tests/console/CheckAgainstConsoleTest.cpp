@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // License: GNU General Public License, version 3 or any later version.
 // lumetra-cli check against the console itself: the mode each line goes out in, as the check
-// works it out, is the mode byte the console writes to the sign when the show is run.
+// works it out, is the mode byte the console writes to the sign when the show is run, with Enter
+// or by GO.
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include "console/FormRemoteControl.h"
 #include "show/ShowDocument.h"
 #include "support/CheckFindings.h"
 #include "support/CliRunner.h"
@@ -33,9 +35,9 @@ int Field(const QJsonValue& line, const char* key) { return line[QLatin1String(k
 }  // namespace
 
 // Stored modes that differ (a jump-in line first, a scrolling line too wide for one frame, a
-// wipe, a mode outside the list), run with Enter from a click on line 1 and with every line
-// clicked: the check's sent_mode, pages and bytes are what reached the sign, and the findings
-// are judged in that mode.
+// wipe, a mode outside the list), run with Enter from a click on line 1, with every line clicked
+// and by GO: the check's sent_mode, pages and bytes are what reached the sign, and the findings
+// are judged in that mode; GO refuses the line of no mode, as the check says.
 TEST_F(CheckAgainstConsole, SentModesAreTheConsolesModeBytes) {
   struct Line {
     QString text;
@@ -63,10 +65,18 @@ TEST_F(CheckAgainstConsole, SentModesAreTheConsolesModeBytes) {
   std::vector<PacketReport> entered, clicked;
   for (int i = 0; i < int(lines.size()); ++i) PressKeyInPlayList(Qt::Key_Return), entered.push_back(sign.TakePacket());
   for (int i = 0; i < int(lines.size()); ++i) DoubleClickLine(i), clicked.push_back(sign.TakePacket());
+  FormRemoteControl remote(*form);
+  std::vector<RemoteResult> gone;
+  remote.GoTo(1);
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    gone.push_back(remote.Go(RemoteClock::now(), QStringLiteral("osc")));
+    if (gone.back().Refused()) remote.Next();
+  }
 
-  const QJsonArray run = CheckedLines({}), asStored = CheckedLines({"--as-stored"});
+  const QJsonArray run = CheckedLines({}), asStored = CheckedLines({"--as-stored"}), byGo = CheckedLines({"--go"});
   ASSERT_EQ(run.size(), int(lines.size()));
   ASSERT_EQ(asStored.size(), int(lines.size()));
+  ASSERT_EQ(byGo.size(), int(lines.size()));
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const int at = int(i);
     SCOPED_TRACE("line " + std::to_string(i + 1));
@@ -83,5 +93,15 @@ TEST_F(CheckAgainstConsole, SentModesAreTheConsolesModeBytes) {
     EXPECT_EQ(Field(asStored[at], "pages"), int(clicked[i].pages.size()));
     EXPECT_FALSE(HasFinding(asStored[at], "carried-mode"));
     EXPECT_FALSE(HasFinding(asStored[at], "cut"));
+
+    EXPECT_EQ(gone[i].Refused(), Field(byGo[at], "sent_mode") == -1);
+    if (gone[i].Refused()) {
+      EXPECT_TRUE(HasFinding(byGo[at], "unknown-mode"));
+      continue;
+    }
+    const PacketReport sent = sign.TakePacket();
+    EXPECT_EQ(std::uint8_t(Field(byGo[at], "sent_mode")), sent.mode);
+    EXPECT_EQ(Field(byGo[at], "pages"), int(sent.pages.size()));
+    EXPECT_FALSE(HasFinding(byGo[at], "carried-mode"));
   }
 }
