@@ -13,13 +13,13 @@
 
 namespace {
 
-// The playhead's mark: the sign's own amber, seen on the black list and on the selection alike.
+// The playhead's mark: amber, which neither the list's red text nor its selection has.
 constexpr QRgb kPlayheadMark = qRgb(0xFF, 0xC0, 0x00);
 constexpr int kPlayheadBarWidth = 3;
 
 class PlayListDelegate : public QStyledItemDelegate {
  public:
-  explicit PlayListDelegate(const PlayList* list) : QStyledItemDelegate(const_cast<PlayList*>(list)), list_(list) {}
+  explicit PlayListDelegate(PlayList* list) : QStyledItemDelegate(list), list_(list) {}
   QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
     return {QStyledItemDelegate::sizeHint(option, index).width(), 16};
   }

@@ -35,8 +35,9 @@ struct RemoteSend {
   bool operator==(const RemoteSend&) const = default;
 };
 
-enum class RemoteRefusal { None, DoubleTrigger, NoLine, NoMode, TooManyPages, TooLong };
-constexpr int kRemoteRefusalCount = 6;
+// NoLine: an empty list, or a line not in it; BadArgument: a value the call cannot take.
+enum class RemoteRefusal { None, DoubleTrigger, NoLine, NoMode, TooManyPages, TooLong, BadArgument };
+constexpr int kRemoteRefusalCount = 7;
 
 struct RemoteResult {
   RemoteRefusal refusal = RemoteRefusal::None;

@@ -112,13 +112,14 @@ struct Cue {
 
 // Runs the cue on the console: what it did, or why it was refused.
 RemoteResult RunCue(RemoteControl& target, const Cue& cue, RemoteClock::time_point arrival, const QString& source) {
-  const auto refused = [](const QString& reason) { return RemoteResult::Refusing(RemoteRefusal::NoLine, reason); };
+  const auto refused = [](const QString& reason) { return RemoteResult::Refusing(RemoteRefusal::BadArgument, reason); };
   const int lineCount = target.State().lineCount;
   const bool takesLine = cue.command == Command::GoTo || cue.command == Command::Send;
   if (takesLine) {
     if (!cue.number) return refused(QStringLiteral("not a line number"));
     if (*cue.number < 1 || *cue.number > lineCount)
-      return refused(QStringLiteral("line %1 is not in the list of %2 lines").arg(*cue.number).arg(lineCount));
+      return RemoteResult::Refusing(RemoteRefusal::NoLine,
+                                    QStringLiteral("line %1 is not in the list of %2 lines").arg(*cue.number).arg(lineCount));
   }
   switch (cue.command) {
     case Command::Go: return target.Go(arrival, source);
@@ -131,10 +132,9 @@ RemoteResult RunCue(RemoteControl& target, const Cue& cue, RemoteClock::time_poi
       int mode = 0;  // an announcement shows at once, whatever mode the selected line has
       if (cue.hasNumber) {
         if (!cue.number || *cue.number < 0 || *cue.number >= kDisplayModeCount)
-          return RemoteResult::Refusing(RemoteRefusal::NoMode,
-                                        QStringLiteral("mode %1 is not 0..%2")
-                                            .arg(cue.number ? QString::number(*cue.number) : QStringLiteral("?"))
-                                            .arg(kDisplayModeCount - 1));
+          return refused(QStringLiteral("mode %1 is not 0..%2")
+                             .arg(cue.number ? QString::number(*cue.number) : QStringLiteral("?"))
+                             .arg(kDisplayModeCount - 1));
         mode = *cue.number;
       }
       const std::optional<QString> text = CaptionText(cue.text);

@@ -9,7 +9,8 @@
 namespace {
 
 // What the page is told of a refusal the console made, by its kind.
-constexpr const char* kRefusalReasons[] = {"", "double trigger", "no line", "no mode", "too many pages", "too long"};
+constexpr const char* kRefusalReasons[] = {"",         "double trigger", "no line",     "no mode",
+                                           "too many pages", "too long",  "bad argument"};
 static_assert(std::size(kRefusalReasons) == kRemoteRefusalCount);
 
 }  // namespace
