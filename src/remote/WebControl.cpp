@@ -2,7 +2,22 @@
 // License: GNU General Public License, version 3 or any later version.
 #include "remote/WebControl.h"
 
-#include "remote/WebMessages.h"
+namespace {
+
+WebControlResult Refused(WebCommand command, const char* reason) {
+  return {WebControlOutcome::Refused, WebRefusedMessage(command, reason)};
+}
+
+}  // namespace
+
+std::optional<WebControlResult> WebControlDecidedAtOnce(const std::optional<WebControlMessage>& control,
+                                                        bool offered, WebSender sender) {
+  if (!control) return WebControlResult{};
+  if (!offered) return Refused(control->command, "control off");
+  if (!sender.listed) return Refused(control->command, "address");
+  if (sender.backlogged) return Refused(control->command, "busy");
+  return std::nullopt;
+}
 
 bool WebControl::KeyMatches(const QString& key) const {
   // Every byte compared whatever the first difference: the time of an answer tells nothing of
@@ -16,15 +31,12 @@ bool WebControl::KeyMatches(const QString& key) const {
 
 WebControlResult WebControl::Handle(QByteArrayView message, qint64 arrivalMs, const QString& source) {
   const std::optional<WebControlMessage> control = ReadWebControlMessage(message);
-  if (!control) return {};
-  const auto refused = [&](const char* reason) {
-    return WebControlResult{WebControlOutcome::Refused, WebRefusedMessage(control->command, reason)};
-  };
-  if (!Offered()) return refused("control off");
-  if (!KeyMatches(control->key)) return refused("key");
+  if (const std::optional<WebControlResult> decided = WebControlDecidedAtOnce(control, Offered(), {}))
+    return *decided;
+  if (!KeyMatches(control->key)) return Refused(control->command, "key");
   switch (control->command) {
     case WebCommand::Go:
-      if (!goGuard_.Admit(arrivalMs)) return refused("double trigger");
+      if (!goGuard_.Admit(arrivalMs)) return Refused(control->command, "double trigger");
       target_.Go(source);
       break;
     case WebCommand::Back: target_.Previous(); break;

@@ -7,14 +7,19 @@
 //   back   select the previous line, stopping at line 1; nothing is sent
 //   blank  an empty caption in mode 0
 // 1. Anything that is no control message is ignored and not answered.
-// 2. A control message is refused (and answered so) when the console offers no control, when
+// 2. A control message is refused (and answered so), in this order: when the console offers no
+//    control, when the page's address is not one that may control (the audience's network never
+//    controls, key or not), when too many of the page's controls still wait for the console, when
 //    its key is not the console's, or when it is a go within 250 ms of the previous remote go.
+// Rules 1 and 2 up to the key need no console: the server decides them where the message arrives.
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <optional>
 
 #include "console/RemoteControl.h"
 #include "remote/GoGuard.h"
+#include "remote/WebMessages.h"
 
 enum class WebControlOutcome { Done, Refused, Ignored };
 
@@ -23,14 +28,25 @@ struct WebControlResult {
   QByteArray answer;  // to the sender when refused
 };
 
+// The page a message came from, as the server knows it.
+struct WebSender {
+  bool listed = true;       // its address may control
+  bool backlogged = false;  // too many of its controls still wait for the console
+};
+
+// The result of a message (read by ReadWebControlMessage) that the console need not see, or
+// nullopt when it must decide.
+std::optional<WebControlResult> WebControlDecidedAtOnce(const std::optional<WebControlMessage>& control,
+                                                        bool offered, WebSender sender);
+
 class WebControl {
  public:
   // `key` empty: the console offers no control.
   WebControl(RemoteControl& target, GoGuard& goGuard, const QString& key)
       : target_(target), goGuard_(goGuard), key_(key.toLatin1()) {}
 
-  // One message from `source` (for the send log) arriving at `arrivalMs` (milliseconds since
-  // the epoch, the clock of the other remote inputs).
+  // One message from a page that may control (`source` for the send log) arriving at `arrivalMs`
+  // (milliseconds since the epoch, the clock of the other remote inputs).
   WebControlResult Handle(QByteArrayView message, qint64 arrivalMs, const QString& source);
   bool Offered() const { return !key_.isEmpty(); }
 

@@ -12,5 +12,6 @@ struct LivePage {
   QList<QJsonObject> received;
 };
 
-// A page opened on the live WebSocket of the web pages served on this machine's `port`.
-std::unique_ptr<LivePage> OpenLivePage(quint16 port);
+// A page opened on the live WebSocket of the web pages served on this machine's `port`, with the
+// subscription `query` ("view=caption"; none: the stage's view).
+std::unique_ptr<LivePage> OpenLivePage(quint16 port, const QString& query = {});
