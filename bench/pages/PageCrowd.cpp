@@ -10,7 +10,9 @@
 //            the broker's plain MQTT port, the very bytes the console's pages get
 // and it reads the server's CPU time (the whole process, and its "lumetra-web" thread when there is
 // one) across the messages and its memory before and after the pages came. It prints one line of
-// name=value pairs. With --probe it also times /lumetra/state answers (OSC) while the crowd is in.
+// name=value pairs. With --probe it also times /lumetra/state answers (OSC) while the crowd is in;
+// with --send-log (the console's sends.log) it also tells how long each send took from the cue to
+// its end (the time the log records) and from there to the last page.
 #include <arpa/inet.h>
 #include <dirent.h>
 #include <netinet/in.h>
@@ -25,6 +27,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <fstream>
 #include <map>
 #include <sstream>
@@ -49,6 +52,7 @@ struct Options {
   int mode = -1;
   int pid = 0;
   bool probe = false;
+  std::string sendLog;
 };
 
 enum class State { Connecting, Upgrading, Subscribing, Ready, Closed };
@@ -64,11 +68,23 @@ struct Client {
 struct Arrivals {
   Clock::time_point sent{};
   Clock::time_point last{};
+  double sentWallMs = 0;
+  double lastWallMs = 0;
   int pages = 0;
   std::size_t mostBytes = 0;
 };
 
 double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+
+double WallMs() {
+  return std::chrono::duration<double, std::milli>(std::chrono::system_clock::now().time_since_epoch()).count();
+}
+
+double Median(std::vector<double> values) {
+  if (values.empty()) return -1;
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
+}
 
 std::string Address(int index, bool one) {
   if (one) return "127.0.0.1";
@@ -228,7 +244,10 @@ class Crowd {
     for (int i = 0; i < count; ++i) Serve(clients_[events[i].data.u64], events[i].events);
   }
 
-  void Expect(int message, Clock::time_point sent) { arrivals_[message].sent = sent; }
+  void Expect(int message, Clock::time_point sent) {
+    arrivals_[message].sent = sent;
+    arrivals_[message].sentWallMs = WallMs();
+  }
   const std::map<int, Arrivals>& Arrived() const { return arrivals_; }
   int Ready() const { return ready_; }
   int Closed() const { return closed_; }
@@ -339,6 +358,7 @@ class Crowd {
     if (found == arrivals_.end()) return;  // a greeting
     ++found->second.pages;
     found->second.last = now;
+    found->second.lastWallMs = WallMs();
     found->second.mostBytes = std::max(found->second.mostBytes, payload.size());
   }
 
@@ -385,6 +405,22 @@ double ProbeState(int oscPort) {
   return ms;
 }
 
+// When the console's send log says each caption's send ended (local time with milliseconds).
+std::map<int, double> SendEnds(const std::string& path) {
+  std::map<int, double> ends;
+  std::ifstream log(path);
+  for (std::string line; std::getline(log, line);) {
+    std::tm time{};
+    const char* rest = ::strptime(line.c_str(), "%Y-%m-%d %H:%M:%S", &time);
+    if (rest == nullptr || *rest != '.') continue;
+    time.tm_isdst = -1;
+    const double ms = double(std::mktime(&time)) * 1000 + std::atof(rest + 1);
+    const int index = MessageIndex(line.substr(line.rfind('\t') + 1));
+    if (index >= 0) ends[index] = ms;
+  }
+  return ends;
+}
+
 Options Read(int argc, char** argv) {
   Options options;
   for (int i = 1; i + 1 < argc; i += 2) {
@@ -403,6 +439,7 @@ Options Read(int argc, char** argv) {
     else if (name == "--mode") options.mode = std::atoi(value.c_str());
     else if (name == "--pid") options.pid = std::atoi(value.c_str());
     else if (name == "--probe") options.probe = value == "yes";
+    else if (name == "--send-log") options.sendLog = value;
     else std::fprintf(stderr, "page-crowd: unknown option %s\n", name.c_str());
   }
   return options;
@@ -466,24 +503,32 @@ int main(int argc, char** argv) {
   const double webMs = webStat.empty() ? 0 : CpuMs(webStat) - webBefore;
 
   std::vector<double> lastMs;
+  std::vector<double> sendMs;
+  std::vector<double> afterSendMs;
+  const std::map<int, double> ends = options.sendLog.empty() ? std::map<int, double>() : SendEnds(options.sendLog);
   int complete = 0;
   std::size_t mostBytes = 0;
   for (const auto& [index, arrivals] : crowd.Arrived()) {
     if (arrivals.pages > 0) lastMs.push_back(Ms(arrivals.last - arrivals.sent));
     complete += arrivals.pages >= crowd.Ready();
     mostBytes = std::max(mostBytes, arrivals.mostBytes);
+    if (const auto end = ends.find(index); end != ends.end() && arrivals.pages > 0) {
+      sendMs.push_back(end->second - arrivals.sentWallMs);
+      afterSendMs.push_back(arrivals.lastWallMs - end->second);
+    }
   }
-  std::sort(lastMs.begin(), lastMs.end());
-  const double median = lastMs.empty() ? -1 : lastMs[lastMs.size() / 2];
-  const double worst = lastMs.empty() ? -1 : lastMs.back();
+  const double median = Median(lastMs);
+  const double worst = lastMs.empty() ? -1 : *std::max_element(lastMs.begin(), lastMs.end());
   const double worstProbe = probes.empty() ? -1 : *std::max_element(probes.begin(), probes.end());
   std::printf(
       "target=%s pages=%d silent=%d all_in=%d ready=%d closed=%d silent_closed=%d messages=%d complete=%d "
       "last_page_median_ms=%.1f last_page_worst_ms=%.1f message_bytes=%zu cpu_ms_per_message=%.3f "
-      "web_thread_cpu_ms_per_message=%.3f rss_before_kib=%lld rss_with_kib=%lld kib_per_page=%.2f state_probe_worst_ms=%.1f\n",
+      "web_thread_cpu_ms_per_message=%.3f rss_before_kib=%lld rss_with_kib=%lld kib_per_page=%.2f state_probe_worst_ms=%.1f "
+      "send_median_ms=%.1f after_send_median_ms=%.1f\n",
       options.target.c_str(), options.pages, options.silent, allIn, crowd.Ready(), crowd.Closed(),
       crowd.SilentClosed(), options.messages, complete, median, worst, mostBytes, cpuMs / options.messages,
       webMs / options.messages, rssBefore, rssWith,
-      options.pages > 0 ? double(rssWith - rssBefore) / options.pages : 0.0, worstProbe);
+      options.pages > 0 ? double(rssWith - rssBefore) / options.pages : 0.0, worstProbe, Median(sendMs),
+      Median(afterSendMs));
   return 0;
 }

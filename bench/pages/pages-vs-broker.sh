@@ -50,15 +50,6 @@ web_port=18080
 osc_port=19000
 mkdir -p "$work/state" "$work/config" "$work/run"
 chmod 700 "$work/run"
-(
-  ulimit -Sn 1024
-  cd "$work"
-  exec env QT_QPA_PLATFORM=offscreen XDG_STATE_HOME="$work/state" XDG_CONFIG_HOME="$work/config" \
-    XDG_RUNTIME_DIR="$work/run" LUMETRA_COM1="$pty" "$console" --web "127.0.0.1:$web_port" --osc "$osc_port"
-) 2>"$work/console.err" &
-console_pid=$!
-pids+=($console_pid)
-
 cat >"$work/mosquitto.conf" <<EOF
 listener 18830 127.0.0.1
 listener 18831 127.0.0.1
@@ -67,11 +58,26 @@ allow_anonymous true
 max_connections -1
 log_dest none
 EOF
-mosquitto -c "$work/mosquitto.conf" &
-broker_pid=$!
-pids+=($broker_pid)
-for _ in $(seq 100); do grep -q "serving the web pages" "$work/console.err" 2>/dev/null && break; sleep 0.1; done
-sleep 1
+
+# Both servers start afresh for each count, so that each one's memory per page is its own.
+start_servers() {
+  (
+    ulimit -Sn 1024
+    cd "$work"
+    exec env QT_QPA_PLATFORM=offscreen XDG_STATE_HOME="$work/state" XDG_CONFIG_HOME="$work/config" \
+      XDG_RUNTIME_DIR="$work/run" LUMETRA_COM1="$pty" "$console" --web "127.0.0.1:$web_port" --osc "$osc_port"
+  ) 2>"$work/console.err" &
+  console_pid=$!
+  mosquitto -c "$work/mosquitto.conf" &
+  broker_pid=$!
+  pids+=("$console_pid" "$broker_pid")
+  for _ in $(seq 100); do grep -q "serving the web pages" "$work/console.err" 2>/dev/null && break; sleep 0.1; done
+  sleep 1
+}
+stop_servers() {
+  kill "$console_pid" "$broker_pid"
+  wait "$console_pid" "$broker_pid" 2>/dev/null || true
+}
 
 field() { sed -n "s/.* $1=\([^ ]*\).*/\1/p" <<<" $2"; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2f", a / b; else print "-" }'; }
@@ -79,17 +85,22 @@ ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2f", a / b; else
 # A caption of 249 pages in mode 1 (scrolling in from the right), in the console's default font.
 long=$(printf '今晚的演出即将开始请关闭手机%.0s' $(seq 179))谢谢
 echo "== 2000 audience pages, 20 sends of a 249-page caption"
+start_servers
 line=$("$crowd" --target console --port $web_port --send-port $osc_port --pages 2000 --messages 20 \
-  --interval-ms 1000 --caption "$long" --mode 1 --pid "$console_pid")
+  --interval-ms 1000 --caption "$long" --mode 1 --pid "$console_pid" --send-log "$work/state/lumetra/sends.log")
 echo "$line"
-printf 'pages got every caption: %s of 20 captions; largest message %s bytes; last page median %s ms\n' \
+printf 'pages got every caption: %s of 20 captions; largest message %s bytes; last page median %s ms from the cue,\n' \
   "$(field complete "$line")" "$(field message_bytes "$line")" "$(field last_page_median_ms "$line")"
+printf '  of which the send to the sign (249 pages drawn and written) %s ms and from its end to the last page %s ms\n' \
+  "$(field send_median_ms "$line")" "$(field after_send_median_ms "$line")"
 echo "(send log: $(wc -l <"$work/state/lumetra/sends.log") sends; sign: $(grep -c . "$work/sign.out") lines)"
+stop_servers
 
 echo
 echo "== the console against Mosquitto, 20 captions a second apart"
 printf '%-7s %-9s %14s %14s %16s %16s %12s\n' pages server "last median ms" "cpu ms/msg" "web thread ms/msg" "KiB/page" "complete"
 for n in "${counts[@]}"; do
+  start_servers
   c=$("$crowd" --target console --port $web_port --send-port $osc_port --pages "$n" --messages 20 --interval-ms 1000 \
     --pid "$console_pid")
   b=$("$crowd" --target broker --port 18831 --send-port 18830 --pages "$n" --messages 20 --interval-ms 1000 \
@@ -106,4 +117,5 @@ for n in "${counts[@]}"; do
     "$(ratio "$(field cpu_ms_per_message "$c")" "$(field cpu_ms_per_message "$b")")" \
     "$(ratio "$(field web_thread_cpu_ms_per_message "$c")" "$(field cpu_ms_per_message "$b")")" \
     "$(ratio "$(field kib_per_page "$c")" "$(field kib_per_page "$b")")"
+  stop_servers
 done

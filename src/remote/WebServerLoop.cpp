@@ -2,45 +2,30 @@
 // License: GNU General Public License, version 3 or any later version.
 #include "remote/WebServerLoop.h"
 
-#include <fcntl.h>
 #include <netinet/in.h>
-#include <netinet/tcp.h>
 #include <pthread.h>
 #include <sys/epoll.h>
 #include <sys/eventfd.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include <QDateTime>
-#include <chrono>
 #include <cstring>
 #include <functional>
 #include <string_view>
 
 #include "remote/WebAnswers.h"
-#include "remote/WebSocketFrames.h"
+#include "remote/WebServerConnection.h"
 
 namespace {
 
-// Rule 2: how long, and how much, a connection that ends after an answer may still send.
-constexpr qint64 kLingerMs = 1000;
-constexpr qsizetype kMostLingerBytes = 64 * 1024;
 // Rule 1: a connection waiting for an accept is taken in the next turn when more wait than this,
 // so that the pages' writes come in between; accepting pauses this long when the process is out
 // of files, instead of spinning.
 constexpr int kMostAcceptsPerTurn = 256;
 constexpr qint64 kAcceptPauseMs = 100;
 constexpr int kMostEventsPerTurn = 512;
-constexpr std::size_t kReadBytes = 16 * 1024;
 constexpr quint64 kListenId = 0;
 constexpr quint64 kWakeId = ~quint64(0);
-
-qint64 NowMs() {
-  return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
-      .count();
-}
-
-bool WouldBlock() { return errno == EAGAIN || errno == EWOULDBLOCK; }
 
 }  // namespace
 
@@ -48,35 +33,6 @@ OscAllowList WebControlFromThisMachine() {
   QString error;
   return *OscAllowList::Parse(QLatin1String(kWebControlFromThisMachine), error);
 }
-
-enum class Phase { Request, Page, Lingering };
-
-struct WebServerLoop::Connection {
-  Connection(quint64 id, int fd, qsizetype mostMessage) : id(id), fd(fd), reader(mostMessage) {}
-  ~Connection() { ::close(fd); }
-
-  quint64 id;
-  int fd;
-  PeerKey peerKey{};
-  sockaddr_in6 peer{};  // or a sockaddr_in
-  Phase phase = Phase::Request;
-  bool listed = false;
-  bool endWhenWritten = false;
-  bool doomed = false;
-  WebView view = WebView::Stage;
-  qsizetype slot = -1;  // in pages_[view]
-  int waiting = 0;      // messages handed on to the console, not yet answered
-  std::uint32_t watching = 0;
-  qint64 deadline = 0;
-  qsizetype discarded = 0;
-  QByteArray in;          // a request head being read
-  QList<QByteArray> out;  // what the kernel has not taken yet; the first from outOffset
-  qsizetype outOffset = 0;
-  qint64 outBytes = 0;
-  WebSocketReader reader;
-
-  const sockaddr* Peer() const { return reinterpret_cast<const sockaddr*>(&peer); }
-};
 
 std::size_t WebServerLoop::PeerKeyHash::operator()(const PeerKey& key) const {
   return std::hash<std::string_view>()(std::string_view(reinterpret_cast<const char*>(key.data()), key.size()));
@@ -154,8 +110,8 @@ void WebServerLoop::Run() {
   ::pthread_setname_np(::pthread_self(), "lumetra-web");
   epoll_event events[kMostEventsPerTurn];
   while (!stopping_) {
-    const int ready = ::epoll_wait(epoll_, events, kMostEventsPerTurn, NextTimeout(NowMs()));
-    const qint64 now = NowMs();
+    const int ready = ::epoll_wait(epoll_, events, kMostEventsPerTurn, NextTimeout(WebNowMs()));
+    const qint64 now = WebNowMs();
     for (int i = 0; i < ready; ++i) {
       const quint64 id = events[i].data.u64;
       if (id == kListenId) {
@@ -229,126 +185,10 @@ void WebServerLoop::Serve(Connection& connection, std::uint32_t events, qint64 n
   if (events & EPOLLOUT) Flush(connection, now);
   if (connection.doomed || !(events & (EPOLLIN | EPOLLHUP | EPOLLERR))) return;
   switch (connection.phase) {
-    case Phase::Request: ReadRequest(connection, now); break;
-    case Phase::Page: ReadPage(connection); break;
-    case Phase::Lingering: ReadToDiscard(connection); break;
+    case WebPhase::Request: ReadRequest(connection, now); break;
+    case WebPhase::Page: ReadPage(connection); break;
+    case WebPhase::Lingering: ReadToDiscard(connection); break;
   }
-}
-
-void WebServerLoop::ReadRequest(Connection& connection, qint64 now) {
-  // Never more than a head's bound is kept: what comes after waits in the kernel.
-  const qsizetype room = limits_.headBytes - connection.in.size();
-  if (room > 0) {
-    char bytes[kReadBytes];
-    const ssize_t read = ::recv(connection.fd, bytes, size_t(std::min<qsizetype>(room, sizeof bytes)), 0);
-    if (read == 0 || (read < 0 && !WouldBlock() && errno != EINTR)) return Doom(connection);
-    if (read > 0) connection.in.append(bytes, read);
-  }
-  AnswerRequests(connection, now);
-}
-
-void WebServerLoop::AnswerRequests(Connection& connection, qint64 now) {
-  // One request at a time: the next is read once the answer before it has gone.
-  while (connection.phase == Phase::Request && !connection.doomed && !connection.endWhenWritten &&
-         connection.out.isEmpty()) {
-    const qsizetype length = WebHeadLength(connection.in);
-    if (length == 0) {
-      if (connection.in.size() >= limits_.headBytes)
-        Refuse(connection, connection.in.contains("\r\n") ? 431 : 414);
-      return;
-    }
-    const std::optional<WebRequestHead> head = ReadWebRequestHead(QByteArrayView(connection.in).first(length));
-    connection.in.remove(0, length);
-    if (connection.in.isEmpty()) connection.in.squeeze();
-    if (!head) return Refuse(connection, 400);
-    AnswerRequest(connection, *head, now);
-  }
-}
-
-void WebServerLoop::AnswerRequest(Connection& connection, const WebRequestHead& head, qint64 now) {
-  sockaddr_in6 local{};
-  socklen_t length = sizeof local;
-  ::getsockname(connection.fd, reinterpret_cast<sockaddr*>(&local), &length);
-  if (const int status =
-          WebRequestRefusal(head, access_.hostNames, QHostAddress(reinterpret_cast<const sockaddr*>(&local))))
-    return Refuse(connection, status);
-  if (head.Path() == "/live") return Upgrade(connection, head);
-  const bool end = head.FieldHasToken("connection", "close") ||
-                   (head.minorVersion == 0 && !head.FieldHasToken("connection", "keep-alive"));
-  const QByteArray answer = WebPageAnswer(head.Path(), head.method == "GET", end);
-  if (answer.isEmpty()) return Refuse(connection, 404);
-  SetDeadline(connection, now + limits_.headMs);
-  if (end) EndAfterWriting(connection);
-  Write(connection, answer);
-}
-
-void WebServerLoop::Upgrade(Connection& connection, const WebRequestHead& head) {
-  if (!head.FieldHasToken("upgrade", "websocket") || !head.FieldHasToken("connection", "upgrade") ||
-      head.Field("sec-websocket-version") != "13")
-    return Refuse(connection, 426);
-  const std::optional<WebSubscription> subscription = ReadWebSubscription(head.Query());
-  const QByteArray key = head.Field("sec-websocket-key");
-  if (!subscription || !IsWebSocketKey(key)) return Refuse(connection, 400);
-  connection.phase = Phase::Page;
-  connection.view = subscription->view;
-  std::vector<Connection*>& pages = pages_[std::size_t(connection.view)];
-  connection.slot = qsizetype(pages.size());
-  pages.push_back(&connection);
-  ++pageCount_;
-  // A page's messages are small and each one is news: none waits for the one before.
-  const int on = 1;
-  ::setsockopt(connection.fd, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
-  QByteArray greeting = WebUpgradeAnswer(key);
-  greeting += WebSocketFrame(WebSocketOpcode::kText, WebHelloMessage(connection.listed));
-  for (const QByteArray& kept : kept_[std::size_t(connection.view)])
-    if (!kept.isEmpty()) greeting += WebSocketFrame(WebSocketOpcode::kText, kept);
-  // Frames sent right behind the upgrade are the page's first.
-  const QByteArray early = std::exchange(connection.in, {});
-  if (Write(connection, greeting) && !early.isEmpty()) TakeFrames(connection, early);
-}
-
-void WebServerLoop::ReadPage(Connection& connection) {
-  char bytes[kReadBytes];
-  const ssize_t read = ::recv(connection.fd, bytes, sizeof bytes, 0);
-  if (read == 0 || (read < 0 && !WouldBlock() && errno != EINTR)) return Doom(connection);
-  if (read > 0) TakeFrames(connection, QByteArrayView(bytes, read));
-}
-
-void WebServerLoop::TakeFrames(Connection& connection, QByteArrayView bytes) {
-  QList<WebSocketReader::Event> events;
-  connection.reader.Feed(bytes, events);
-  using Kind = WebSocketReader::Event::Kind;
-  for (const WebSocketReader::Event& event : events) {
-    switch (event.kind) {
-      case Kind::Text: {
-        const WebSender sender{connection.listed, connection.waiting >= limits_.mostWaitingControls};
-        const WebPageInput::Reply reply = input_.Arrived(
-            {connection.id, OscEndpointText(connection.Peer(), sizeof connection.peer), sender, event.payload,
-             QDateTime::currentMSecsSinceEpoch()});
-        connection.waiting += reply.handedOn;
-        if (!reply.answer.isEmpty()) Write(connection, WebSocketFrame(WebSocketOpcode::kText, reply.answer));
-        break;
-      }
-      case Kind::Ping: Write(connection, WebSocketFrame(WebSocketOpcode::kPong, event.payload)); break;
-      case Kind::Close:
-      case Kind::Fault:
-        LeaveView(connection);
-        EndAfterWriting(connection);
-        Write(connection, WebSocketFrame(WebSocketOpcode::kClose, event.payload));
-        break;
-      case Kind::Binary:
-      case Kind::Pong: break;
-    }
-    if (connection.doomed) return;
-  }
-}
-
-void WebServerLoop::ReadToDiscard(Connection& connection) {
-  char bytes[kReadBytes];
-  const ssize_t read = ::recv(connection.fd, bytes, sizeof bytes, 0);
-  if (read < 0 && (WouldBlock() || errno == EINTR)) return;
-  connection.discarded += std::max<ssize_t>(read, 0);
-  if (read <= 0 || connection.discarded > kMostLingerBytes) Doom(connection);
 }
 
 void WebServerLoop::TakeInbox() {
@@ -368,7 +208,7 @@ void WebServerLoop::TakeInbox() {
     if (found == connections_.end() || found->second->doomed) continue;
     Connection& page = *found->second;
     page.waiting = std::max(0, page.waiting - 1);
-    if (!command.message.isEmpty() && page.phase == Phase::Page)
+    if (!command.message.isEmpty() && page.phase == WebPhase::Page)
       Write(page, WebSocketFrame(WebSocketOpcode::kText, command.message));
   }
   CloseDoomed();
@@ -383,79 +223,11 @@ void WebServerLoop::PublishNow(const Command& command) {
   for (Connection* page : pages) Write(*page, frame);
 }
 
-bool WebServerLoop::Write(Connection& connection, const QByteArray& bytes) {
-  if (connection.doomed) return false;
-  if (connection.phase == Phase::Page && connection.outBytes > limits_.queueBytes) {
-    ++dropped_;
-    Doom(connection);
-    return false;
-  }
-  if (!connection.out.isEmpty()) {
-    connection.out.append(bytes);
-    connection.outBytes += bytes.size();
-    return true;
-  }
-  ssize_t sent = ::send(connection.fd, bytes.constData(), size_t(bytes.size()), MSG_NOSIGNAL | MSG_DONTWAIT);
-  if (sent < 0 && !WouldBlock() && errno != EINTR) {
-    Doom(connection);
-    return false;
-  }
-  sent = std::max<ssize_t>(sent, 0);
-  if (sent == bytes.size()) {
-    if (connection.endWhenWritten) Linger(connection, NowMs());
-    return true;
-  }
-  connection.out.append(bytes);
-  connection.outOffset = sent;
-  connection.outBytes = bytes.size() - sent;
-  Watch(connection);
-  return true;
-}
-
-void WebServerLoop::Flush(Connection& connection, qint64 now) {
-  while (!connection.out.isEmpty()) {
-    const QByteArray& first = connection.out.first();
-    const ssize_t sent = ::send(connection.fd, first.constData() + connection.outOffset,
-                                size_t(first.size() - connection.outOffset), MSG_NOSIGNAL | MSG_DONTWAIT);
-    if (sent < 0) {
-      if (!WouldBlock() && errno != EINTR) Doom(connection);
-      return;
-    }
-    connection.outBytes -= sent;
-    connection.outOffset += sent;
-    if (connection.outOffset < first.size()) return;
-    connection.out.removeFirst();
-    connection.outOffset = 0;
-  }
-  connection.out = {};  // an idle connection keeps no queue
-  Watch(connection);
-  if (connection.endWhenWritten) return Linger(connection, now);
-  if (connection.phase == Phase::Request) AnswerRequests(connection, now);
-}
-
-void WebServerLoop::Refuse(Connection& connection, int status) {
-  LeaveView(connection);
-  EndAfterWriting(connection);
-  Write(connection, WebRefusalAnswer(status));
-}
-
-void WebServerLoop::EndAfterWriting(Connection& connection) { connection.endWhenWritten = true; }
-
-void WebServerLoop::Linger(Connection& connection, qint64 now) {
-  if (connection.phase == Phase::Lingering) return;
-  LeaveView(connection);
-  connection.phase = Phase::Lingering;
-  connection.in = {};
-  ::shutdown(connection.fd, SHUT_WR);
-  SetDeadline(connection, now + kLingerMs);
-  Watch(connection);
-}
-
 void WebServerLoop::Watch(Connection& connection) {
   // A connection that still has to write an answer reads nothing meanwhile: a request's bytes
   // wait in the kernel, and a peer that never reads cannot make this loop spin.
   std::uint32_t wanted = EPOLLIN;
-  if (!connection.out.isEmpty()) wanted = connection.phase == Phase::Page ? EPOLLIN | EPOLLOUT : EPOLLOUT;
+  if (!connection.out.isEmpty()) wanted = connection.phase == WebPhase::Page ? EPOLLIN | EPOLLOUT : EPOLLOUT;
   if (wanted == connection.watching) return;
   epoll_event event{wanted, {.u64 = connection.id}};
   ::epoll_ctl(epoll_, connection.watching == 0 ? EPOLL_CTL_ADD : EPOLL_CTL_MOD, connection.fd, &event);
@@ -508,8 +280,8 @@ void WebServerLoop::Sweep(qint64 now) {
     deadlines_.pop();
     const auto found = connections_.find(id);
     // A connection's deadline moves on with each answer; an entry of an older one is left behind.
-    if (found == connections_.end() || found->second->deadline != at || found->second->phase == Phase::Page) continue;
-    if (found->second->phase == Phase::Request) ++timedOut_;
+    if (found == connections_.end() || found->second->deadline != at || found->second->phase == WebPhase::Page) continue;
+    if (found->second->phase == WebPhase::Request) ++timedOut_;
     Doom(*found->second);
   }
 }
