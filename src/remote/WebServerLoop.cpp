@@ -163,10 +163,10 @@ void WebServerLoop::Accept(qint64 now) {
     int& fromPeer = perPeer_[key];
     if (int(connections_.size()) >= limits_.mostConnections || fromPeer >= limits_.mostPerPeer) {
       if (fromPeer == 0) perPeer_.erase(key);
+      ++refused_;  // counted before the peer can tell
       const QByteArray refusal = WebRefusalAnswer(503);
       (void)::send(fd, refusal.constData(), size_t(refusal.size()), MSG_NOSIGNAL | MSG_DONTWAIT);
       ::close(fd);
-      ++refused_;
       continue;
     }
     ++fromPeer;
