@@ -57,7 +57,7 @@ struct OpenPages {
     WaitFor(server, count + (count > 0));
   }
   static void WaitFor(const WebServer& server, int count) {
-    for (const QDeadlineTimer deadline(20000); server.Pages().Count() < count && !deadline.hasExpired();)
+    for (const QDeadlineTimer deadline(20000); server.Counts().pages < count && !deadline.hasExpired();)
       QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
   }
   ~OpenPages() {
@@ -71,7 +71,9 @@ void BM_SendToFirstByteWithPages(benchmark::State& state) {
   ShownConsole console(3);
   auto& [sign, working, form, remote] = console;
   WebControl control(remote, QString());
-  WebServer server(control);
+  WebLimits limits;
+  limits.mostPerPeer = limits.mostConnections;  // every page from this one machine
+  WebServer server(control, {}, limits);
   QString error;
   if (!server.Listen(*ParseOscEndpoint(QStringLiteral("0"), error), error)) return state.SkipWithError("no server");
   WebConsoleWatch watch(form, server);
@@ -92,7 +94,7 @@ void BM_SendToFirstByteWithPages(benchmark::State& state) {
     // The pages in this process read while the window is idle, as between a show's cues.
     QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
   }
-  state.counters["dropped"] = double(server.Pages().Dropped());
+  state.counters["dropped"] = double(server.Counts().dropped);
 }
 BENCHMARK(BM_SendToFirstByteWithPages)->Arg(0)->Arg(200)->UseManualTime()->Unit(benchmark::kMillisecond);
 

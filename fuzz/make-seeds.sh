@@ -76,6 +76,14 @@ for command in go back blank; do web "$command" $'\x01'"{\"type\":\"$command\",\
 web no-key $'\x01''{"type":"go"}'
 web control-off $'\x02'"{\"type\":\"go\",\"key\":\"$key\"}"
 
+# Requests to the web pages' server (after a first byte that splits the frames): a page, the
+# socket's upgrade with a page's masked "go" behind it, a ping and a close, and a refused POST.
+mkdir -p "$corpus/web-request"
+request() { printf "$2" >"$corpus/web-request/$1.bin"; }
+request page '\x10GET /stage HTTP/1.1\r\nHost: 127.0.0.1:8080\r\nConnection: keep-alive\r\n\r\n'
+request upgrade '\x01GET /live?view=caption HTTP/1.1\r\nHost: sign.local\r\nUpgrade: websocket\r\nConnection: Upgrade\r\nSec-WebSocket-Key: dGhlIHNhbXBsZSBub25jZQ==\r\nSec-WebSocket-Version: 13\r\nOrigin: http://sign.local\r\n\r\n\x81\x8e\x01\x02\x03\x04\x7a\x20\x77\x7d\x71\x67\x39\x26\x66\x6d\x21\x3e\x73\x7f\x89\x80\x01\x02\x03\x04\x88\x82\x01\x02\x03\x04\x02\xea'
+request post '\x00POST / HTTP/1.1\r\nHost: 127.0.0.1\r\nContent-Length: 314572800\r\n\r\nbody'
+
 # Skins: the skin folder's own INI text, a small one, and the binary seeds.
 cp "$root/resources/skin/skin.ini" "$corpus/skin-ini/"
 printf '[SKINOBJECTS]\r\ncount=2\r\n0=caption:caption\r\n1=x:stdbutton\r\n[caption]\r\nskinrect=1,2,3,4\r\n[x]\r\ncommand=cmrollup\r\n' \

@@ -10,12 +10,12 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-qpa-plugins qt6-translations-l10n qt6-l10n-tools libgl-dev
-  zlib1g-dev libfontconfig-dev liblo-dev qt6-httpserver-dev qt6-websockets-dev libqrencode-dev
+  zlib1g-dev libfontconfig-dev liblo-dev libqrencode-dev
   fonts-arphic-uming fonts-wqy-zenhei fonts-liberation2
   xvfb xauth
 )
 test_packages=(
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev qt6-websockets-dev
   libc-bin
   openbox xdotool imagemagick
   weston xwayland qt6-wayland

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // License: GNU General Public License, version 3 or any later version.
-// The caption now on the sign, for the audience. The reader's text size and look are kept in the
-// browser for the next visit.
+// The caption now on the sign, for the audience: its text alone, in the language it is in. The
+// reader's text size and look are kept in the browser for the next visit.
 'use strict';
 
 const caption = document.getElementById('caption');
@@ -16,7 +16,6 @@ function show() {
   body.classList.toggle('bright', bright);
   body.classList.toggle('dim', !bright);
   document.getElementById('look').setAttribute('aria-pressed', String(bright));
-  document.getElementById('look').textContent = bright ? '暗一些' : '亮一些';
 }
 
 function step(by) {
@@ -34,7 +33,11 @@ document.getElementById('look').addEventListener('click', () => {
 });
 show();
 
-openLive((message) => {
+openLive('/live?view=caption', (message) => {
+  if (message.type !== 'caption') return;
+  document.getElementById('waiting').hidden = true;
+  caption.hidden = false;
+  caption.lang = message.lang || 'und';
   // Only a change is written: a screen reader announces each caption once.
-  if (message.type === 'send' && caption.textContent !== message.caption) caption.textContent = message.caption;
-}, (connected) => { document.getElementById('offline').hidden = connected; });
+  if (caption.textContent !== message.text) caption.textContent = message.text;
+}, (connected) => { document.getElementById('offline').textContent = connected ? '' : '连接中…'; });

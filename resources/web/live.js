@@ -1,16 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // License: GNU General Public License, version 3 or any later version.
-// The console's live state over the WebSocket /live of the server that served the page. When the
-// connection breaks (the console restarted, the Wi-Fi dropped) it tries again by itself, waiting a
-// little longer each time, up to a few seconds.
+// The console's live state over the WebSocket `path` (with the view the page subscribes to) of the
+// server that served the page. When the connection breaks (the console restarted, the Wi-Fi
+// dropped, the console was full) it tries again by itself, waiting a little longer each time, up
+// to a few seconds.
 'use strict';
 
-function openLive(onMessage, onConnected) {
+function openLive(path, onMessage, onConnected) {
   let wait = 500;
   let socket = null;
   function connect() {
     const scheme = location.protocol === 'https:' ? 'wss:' : 'ws:';
-    socket = new WebSocket(scheme + '//' + location.host + '/live');
+    socket = new WebSocket(scheme + '//' + location.host + path);
     socket.onopen = () => { wait = 500; onConnected(true); };
     socket.onmessage = (event) => {
       let message;
@@ -19,7 +20,7 @@ function openLive(onMessage, onConnected) {
     };
     socket.onclose = () => {
       onConnected(false);
-      setTimeout(connect, wait);
+      setTimeout(connect, wait + Math.random() * wait);  // not all phones at once after a restart
       wait = Math.min(wait * 2, 4000);
     };
   }

@@ -13,6 +13,7 @@
 #include "platform/Application.h"
 #include "platform/FontConfigurationLoader.h"
 #include "platform/InstalledLayout.h"
+#include "platform/OpenFileLimit.h"
 #include "platform/ProgramIcon.h"
 #include "platform/ProgramVersion.h"
 #include "platform/QtTranslations.h"
@@ -35,6 +36,9 @@ int main(int argc, char** argv) {
     std::fputs(ConsoleUsage().toLocal8Bit().constData(), stdout);
     return 0;
   }
+  // Whatever the web pages' connections take, the sign's send, the send log and the recovery
+  // copy must find a file: the pages' share is bounded below the raised limit.
+  RaiseOpenFileLimit();
   ChooseWindowSystem(argc, argv, "lumetra");
   DisableSessionBusLaunch();
   FontConfigurationLoader fontConfiguration;

@@ -35,10 +35,15 @@ ConsoleOptions ReadConsoleOptions(const QStringList& arguments, const ConsoleEnv
   options.osc = environment.osc.trimmed();
   options.oscAllow = environment.oscAllow.trimmed();
   options.web = environment.web.trimmed();
+  options.webControlAllow = environment.webControlAllow.trimmed();
+  options.webHost = environment.webHost.trimmed();
   ValueOption valued[] = {
       {QStringLiteral("--osc"), &options.osc, &options.error, QStringLiteral("--osc needs [HOST:]PORT")},
       {QStringLiteral("--osc-allow"), &options.oscAllow, &options.error, QStringLiteral("--osc-allow needs ADDR[,ADDR...]")},
       {QStringLiteral("--web"), &options.web, &options.webError, QStringLiteral("--web needs [HOST:]PORT")},
+      {QStringLiteral("--web-control-allow"), &options.webControlAllow, &options.webError,
+       QStringLiteral("--web-control-allow needs ADDR[,ADDR...]")},
+      {QStringLiteral("--web-host"), &options.webHost, &options.webError, QStringLiteral("--web-host needs NAME[,NAME...]")},
   };
   for (qsizetype i = 1; i < arguments.size(); ++i) {
     const QString& argument = arguments[i];
@@ -62,13 +67,15 @@ ConsoleOptions ReadConsoleOptions(const QStringList& arguments, const ConsoleEnv
 
 ConsoleEnvironment ConsoleEnvironmentNow() {
   return {qEnvironmentVariable("LUMETRA_OSC"), qEnvironmentVariable("LUMETRA_OSC_ALLOW"),
-          qEnvironmentVariable("LUMETRA_WEB")};
+          qEnvironmentVariable("LUMETRA_WEB"), qEnvironmentVariable("LUMETRA_WEB_CONTROL_ALLOW"),
+          qEnvironmentVariable("LUMETRA_WEB_HOST")};
 }
 
 QString ConsoleUsage() {
   return QStringLiteral(
       "Usage: lumetra [--osc [HOST:]PORT] [--osc-allow ADDR[,ADDR...]]\n"
-      "               [--web [HOST:]PORT [--web-control] [--web-new-key]] [--version] [--help]\n"
+      "               [--web [HOST:]PORT [--web-control] [--web-control-allow ADDR[,ADDR...]]\n"
+      "                [--web-host NAME[,NAME...]] [--web-new-key]] [--version] [--help]\n"
       "The caption console for a one-line LED sign on a serial port.\n"
       "\n"
       "  --osc [HOST:]PORT  Take cues over OSC (UDP) on PORT: /lumetra/go, /lumetra/goto N,\n"
@@ -91,8 +98,19 @@ QString ConsoleUsage() {
       "                     stage manager, /live their WebSocket. HOST as for --osc.\n"
       "                     LUMETRA_WEB in the environment does the same.\n"
       "  --web-control      Show GO, BACK and BLANK on /stage; they act only with the key of\n"
-      "                     the control address printed at start. A GO within 250 ms of\n"
-      "                     another, from a page or a cue, is refused.\n"
+      "                     the control address the window's notice shows at start\n"
+      "                     (/stage#key=...), and only from the addresses --web-control-allow\n"
+      "                     names. A GO within 250 ms of another, from a page or a cue, is\n"
+      "                     refused.\n"
+      "  --web-control-allow ADDR[,ADDR...]\n"
+      "                     The addresses (and CIDR ranges) a page may control from, as for\n"
+      "                     --osc-allow; this machine only when not given. The audience's\n"
+      "                     network should not be among them.\n"
+      "                     LUMETRA_WEB_CONTROL_ALLOW in the environment does the same.\n"
+      "  --web-host NAME[,NAME...]\n"
+      "                     Names (or addresses) the pages may be opened by besides this\n"
+      "                     machine's addresses (a name the venue's DNS gives it); a request for\n"
+      "                     any other host is refused. LUMETRA_WEB_HOST does the same.\n"
       "  --web-new-key      Replace the key of the web pages by a new one.\n"
       "  --version          Print the version and exit.\n"
       "  --help             Print this help and exit.\n"

@@ -10,6 +10,11 @@
 //                           --osc-allow=..., and LUMETRA_OSC_ALLOW, which the option overrides.
 //   --web [HOST:]PORT       serves the web pages; also --web=[HOST:]PORT, and LUMETRA_WEB likewise.
 //   --web-control           the stage page may also send (with the key)
+//   --web-control-allow ADDR[,...]
+//                           the addresses a page may control from (addresses or CIDR ranges;
+//                           this machine's when not given); LUMETRA_WEB_CONTROL_ALLOW likewise
+//   --web-host NAME[,...]   names (and addresses) the pages may be asked for by besides this
+//                           machine's addresses; LUMETRA_WEB_HOST likewise
 //   --web-new-key           replaces the key of the web pages by a new one
 #include <QString>
 #include <QStringList>
@@ -20,9 +25,11 @@ struct ConsoleOptions {
   QString oscAllow;  // who may cue; empty: every sender, and only a loopback address to listen on
   QString web;       // where to serve the web pages; empty: no server, no socket
   bool webControl = false;
+  QString webControlAllow;  // who may control; empty: this machine only
+  QString webHost;          // further names of the pages' host
   bool webNewKey = false;
   QString error;     // one line when an OSC option was given without a value
-  QString webError;  // one line when --web was given without a value
+  QString webError;  // one line when a web option was given without a value
 };
 
 // What the environment gives for desktop launchers; an option given wins over it.
@@ -30,6 +37,8 @@ struct ConsoleEnvironment {
   QString osc;       // LUMETRA_OSC
   QString oscAllow;  // LUMETRA_OSC_ALLOW
   QString web;       // LUMETRA_WEB
+  QString webControlAllow;  // LUMETRA_WEB_CONTROL_ALLOW
+  QString webHost;          // LUMETRA_WEB_HOST
 };
 
 ConsoleOptions ReadConsoleOptions(const QStringList& arguments, const ConsoleEnvironment& environment = {});

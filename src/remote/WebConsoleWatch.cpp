@@ -35,13 +35,15 @@ WebState WebConsoleWatch::StateNow() const {
 }
 
 WebSend WebConsoleWatch::SendOf(const SendRecord& record) const {
-  // The packet is built again from what the send used, by the same code: the very bytes the
-  // sign was sent.
-  const QByteArray packet = BuildDisplayPacket(record.caption, form_.CaptionFont, record.mode);
+  // The pages are drawn again from what the send used, by the same code: the very bytes the sign
+  // was sent. Only the first and the last: a caption of 250 pages costs the stage two.
+  TBitmap frame = CreateLedFrame();
+  RenderCentred(frame, form_.CaptionFont, record.caption);
+  const int count = DisplayPacketPages(frame, record.caption, record.mode);
   WebSend send{record.time, record.line, record.caption, record.mode, record.result == QLatin1String("ok"),
-               record.result, {}};
-  for (qsizetype at = qsizetype(kPacketHeader.size()) + 1; at + kPageRecordSize <= packet.size(); at += kPageRecordSize)
-    send.pages.append(packet.mid(at, kPackedFrameSize));
+               record.result, count, {}};
+  send.pages.append(PackedPacketPage(frame, record.caption, record.mode, 0));
+  if (count > 1) send.pages.append(PackedPacketPage(frame, record.caption, record.mode, count - 1));
   return send;
 }
 
@@ -54,11 +56,13 @@ void WebConsoleWatch::PublishState() {
   const QByteArray unnumbered = WebStateMessage(state, 0);
   if (unnumbered == lastState_) return;
   lastState_ = unnumbered;
-  server_.Publish(WebStateMessage(state, ++seq_), WebServer::Keep::LastState);
+  server_.Publish(WebView::Stage, WebStateMessage(state, NextSeq(WebView::Stage)), WebServer::Keep::LastState);
 }
 
 void WebConsoleWatch::PublishSend(const SendRecord& record) {
-  server_.Publish(WebSendMessage(SendOf(record), ++seq_), WebServer::Keep::LastSend);
+  server_.Publish(WebView::Stage, WebSendMessage(SendOf(record), NextSeq(WebView::Stage)), WebServer::Keep::LastSend);
+  server_.Publish(WebView::Caption, WebCaptionMessage(record.caption, NextSeq(WebView::Caption)),
+                  WebServer::Keep::LastSend);
   // Enter's step follows the send at once: the next state goes out right behind it.
   StateChanged();
 }

@@ -3,10 +3,12 @@
 #pragma once
 // Follows the console for the web pages from outside its window: each send as the window reports
 // it, and the play list, the caption list's edits and the mode selector through their own
-// signals. A send goes out at once; the changes one action makes are gathered into one state
-// message once the action is over, and a state equal to the last is not sent again.
+// signals. A send goes out at once, to the stage's view with its first and last page and to the
+// audience's as its text alone; the changes one action makes are gathered into one state message
+// for the stage once the action is over, and a state equal to the last is not sent again.
 #include <QByteArray>
 #include <QTimer>
+#include <array>
 
 #include "keeping/SendLog.h"
 #include "remote/WebMessages.h"
@@ -21,17 +23,18 @@ class WebConsoleWatch {
 
   // Where the show stands now.
   WebState StateNow() const;
-  // What the sign received: each page's packed frame of the send.
+  // What the sign received: the packed frames of the send's first and last page.
   WebSend SendOf(const SendRecord& record) const;
 
  private:
   void StateChanged();
   void PublishState();
   void PublishSend(const SendRecord& record);
+  qint64 NextSeq(WebView view) { return ++seq_[std::size_t(view)]; }
 
   TForm1& form_;
   WebServer& server_;
   QTimer gather_;
-  qint64 seq_ = 0;
+  std::array<qint64, kWebViews> seq_{};
   QByteArray lastState_;  // without its seq
 };

@@ -4,8 +4,6 @@
 
 #include <iterator>
 
-#include "remote/WebMessages.h"
-
 namespace {
 
 // What the page is told of a refusal the console made, by its kind.
@@ -13,7 +11,20 @@ constexpr const char* kRefusalReasons[] = {"",         "double trigger", "no lin
                                            "too many pages", "too long",  "bad argument"};
 static_assert(std::size(kRefusalReasons) == kRemoteRefusalCount);
 
+WebControlResult Refused(WebCommand command, const char* reason) {
+  return {WebControlOutcome::Refused, WebRefusedMessage(command, reason)};
+}
+
 }  // namespace
+
+std::optional<WebControlResult> WebControlDecidedAtOnce(const std::optional<WebControlMessage>& control,
+                                                        bool offered, WebSender sender) {
+  if (!control) return WebControlResult{};
+  if (!offered) return Refused(control->command, "control off");
+  if (!sender.listed) return Refused(control->command, "address");
+  if (sender.backlogged) return Refused(control->command, "busy");
+  return std::nullopt;
+}
 
 bool WebControl::KeyMatches(const QString& key) const {
   // Every byte compared whatever the first difference: the time of an answer tells nothing of
@@ -27,18 +38,15 @@ bool WebControl::KeyMatches(const QString& key) const {
 
 WebControlResult WebControl::Handle(QByteArrayView message, RemoteClock::time_point arrival, const QString& source) {
   const std::optional<WebControlMessage> control = ReadWebControlMessage(message);
-  if (!control) return {};
-  const auto refused = [&](const char* reason) {
-    return WebControlResult{WebControlOutcome::Refused, WebRefusedMessage(control->command, reason)};
-  };
-  if (!Offered()) return refused("control off");
-  if (!KeyMatches(control->key)) return refused("key");
+  if (const std::optional<WebControlResult> decided = WebControlDecidedAtOnce(control, Offered(), {}))
+    return *decided;
+  if (!KeyMatches(control->key)) return Refused(control->command, "key");
   RemoteResult done;
   switch (control->command) {
     case WebCommand::Go: done = target_.Go(arrival, source); break;
     case WebCommand::Back: done = target_.Previous(); break;
     case WebCommand::Blank: done = target_.Blank(source); break;
   }
-  if (done.Refused()) return refused(kRefusalReasons[std::size_t(done.refusal)]);
+  if (done.Refused()) return Refused(control->command, kRefusalReasons[std::size_t(done.refusal)]);
   return {WebControlOutcome::Done, {}};
 }

@@ -54,8 +54,16 @@ WebKeyResult LoadOrMakeWebKey(const QString& folder, bool fresh) {
   const QString path = folder + QStringLiteral("/web.key");
   WebKeyResult result;
   QFile file(path);
-  if (!fresh && file.open(QIODevice::ReadOnly)) {
-    const QString kept = QString::fromLatin1(file.read(64)).trimmed();
+  if (!fresh && file.exists()) {
+    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.read(64) : QByteArray();
+    if (file.error() != QFileDevice::NoError) {
+      result.unreadable = true;
+      result.notice = QStringLiteral("cannot read the web key in %1: %2; the pages offer no control (--web-new-key "
+                                     "makes a new key)")
+                          .arg(path, file.errorString());
+      return result;
+    }
+    const QString kept = QString::fromLatin1(bytes).trimmed();
     if (IsKey(kept)) {
       // Others must not read it, whoever loosened it.
       if (file.permissions() & (QFileDevice::ReadGroup | QFileDevice::ReadOther | QFileDevice::WriteGroup |

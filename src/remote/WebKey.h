@@ -9,8 +9,10 @@
 struct WebKeyResult {
   QString key;     // empty when none could be had
   QString notice;  // one line for standard error when something was not as expected
+  bool unreadable = false;  // the kept file is there but cannot be read: no key, none made
 };
 
 // The kept key, or a new one kept from now on (when there is none, when the file holds no key,
-// or when `fresh` asks for a new one).
+// or when `fresh` asks for a new one). A kept file that cannot be read is left as it is: the
+// address on the stage manager's tablet must not stop working because of a passing fault.
 WebKeyResult LoadOrMakeWebKey(const QString& folder, bool fresh);

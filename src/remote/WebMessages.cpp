@@ -5,6 +5,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QUrlQuery>
 #include <iterator>
 
 #include "wire/DisplayModes.h"
@@ -66,10 +67,38 @@ QByteArray WebSendMessage(const WebSend& send, qint64 seq) {
                      {QStringLiteral("ok"), send.ok},
                      {QStringLiteral("result"), send.result}};
   PutMode(object, send.mode);
+  object[QStringLiteral("pageCount")] = send.pageCount;
   QJsonArray pages;
   for (const QByteArray& page : send.pages) pages.append(QString::fromLatin1(page.toBase64()));
   object[QStringLiteral("pages")] = pages;
   return Compact(object);
+}
+
+QByteArray WebCaptionMessage(const QString& caption, qint64 seq) {
+  return Compact({{QStringLiteral("type"), QStringLiteral("caption")},
+                  {QStringLiteral("seq"), seq},
+                  {QStringLiteral("text"), caption},
+                  {QStringLiteral("lang"), CaptionLanguage(caption)}});
+}
+
+QString CaptionLanguage(const QString& caption) {
+  for (const char32_t c : caption.toUcs4()) {
+    // The unified ideographs, their extensions and the compatibility block.
+    if ((c >= 0x3400 && c <= 0x4DBF) || (c >= 0x4E00 && c <= 0x9FFF) || (c >= 0xF900 && c <= 0xFAFF) ||
+        (c >= 0x20000 && c <= 0x323AF))
+      return QStringLiteral("zh");
+  }
+  return QStringLiteral("und");
+}
+
+std::optional<WebSubscription> ReadWebSubscription(QByteArrayView query) {
+  WebSubscription subscription;
+  const QUrlQuery items(QString::fromUtf8(query));
+  if (!items.hasQueryItem(QStringLiteral("view"))) return subscription;
+  const QString view = items.queryItemValue(QStringLiteral("view"), QUrl::FullyDecoded);
+  if (view == QLatin1String("caption")) subscription.view = WebView::Caption;
+  else if (view != QLatin1String("stage")) return std::nullopt;
+  return subscription;
 }
 
 std::optional<WebControlMessage> ReadWebControlMessage(QByteArrayView text) {

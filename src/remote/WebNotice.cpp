@@ -43,7 +43,7 @@ QStringList WebPageHosts(const QString& listenHost) {
   return hosts + loopback;
 }
 
-QWidget* MakeWebNotice(const QStringList& hosts, quint16 port, const QString& controlUrl) {
+QWidget* MakeWebNotice(const QStringList& hosts, quint16 port, const QString& controlUrl, const QString& controlFrom) {
   auto* notice = new QWidget(nullptr, Qt::Window);
   notice->setAttribute(Qt::WA_DeleteOnClose);
   // The play list keeps the keyboard: an Enter meant for a send must not close the notice.
@@ -55,7 +55,9 @@ QWidget* MakeWebNotice(const QStringList& hosts, quint16 port, const QString& co
     const QString base = QStringLiteral("http://%1:%2").arg(host).arg(port);
     lines << QStringLiteral("观众字幕：%1/").arg(base) << QStringLiteral("舞台监督：%1/stage").arg(base);
   }
-  if (!controlUrl.isEmpty()) lines << QStringLiteral("遥控（含密钥，请勿外传）：%1").arg(controlUrl);
+  if (!controlUrl.isEmpty())
+    lines << QStringLiteral("遥控（含密钥，请勿外传）：%1").arg(controlUrl)
+          << QStringLiteral("只有这些地址的设备可以遥控：%1（--web-control-allow）").arg(controlFrom);
   auto* text = new QLabel(lines.join(u'\n'), notice);
   text->setTextInteractionFlags(Qt::TextSelectableByMouse);
   layout->addWidget(text);

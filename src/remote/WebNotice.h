@@ -14,5 +14,5 @@ class QWidget;
 QStringList WebPageHosts(const QString& listenHost);
 
 // The notice; `controlUrl` empty when the pages offer no control (the QR code then opens the
-// stage page).
-QWidget* MakeWebNotice(const QStringList& hosts, quint16 port, const QString& controlUrl);
+// stage page), else with the addresses `controlFrom` that may control.
+QWidget* MakeWebNotice(const QStringList& hosts, quint16 port, const QString& controlUrl, const QString& controlFrom);

@@ -1,52 +1,46 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // License: GNU General Public License, version 3 or any later version.
 #pragma once
-// The web pages' server: Qt's HTTP server on one TCP port serves the pages compiled into the
-// program (/ the caption for the audience, /stage the stage manager's view) and takes the
-// WebSocket upgrade of /live on the same port. Everything runs on the GUI thread's event loop,
-// so a page's control runs as the operator's own handler, like an OSC cue.
+// The web pages' server as the window sees it: the pages are served on a thread of their own
+// (WebServerLoop), and the window publishes to them and takes their controls on its own thread.
+// A page's control that the server cannot decide alone runs here, on the window's event loop, as
+// the operator's own handler, like an OSC cue; its answer goes back to that page only.
 #include <QByteArray>
 #include <QHostAddress>
+#include <QObject>
 #include <QString>
+#include <atomic>
 #include <memory>
 
 #include "remote/OscEndpoint.h"
 #include "remote/WebControl.h"
-#include "remote/WebLiveClients.h"
+#include "remote/WebServerLoop.h"
 
-class QHttpServer;
-class QTcpServer;
-
-class WebServer {
+class WebServer : private WebPageInput {
  public:
-  explicit WebServer(WebControl& control);
-  ~WebServer();
+  using Keep = WebKeep;
+  // `access.controlOffered` follows `control`.
+  WebServer(WebControl& control, WebAccess access = {}, WebLimits limits = WebLimitsOfThisProcess());
+  ~WebServer() override;
 
   // Starts listening; false with `error` saying why in one line.
   bool Listen(const OscEndpoint& endpoint, QString& error);
-  QHostAddress Host() const;
-  quint16 Port() const;
+  QHostAddress Host() const { return loop_.Host(); }
+  quint16 Port() const { return loop_.Port(); }
 
-  // To every page; kept for pages that open later when `keep` (the last send, the last state).
-  enum class Keep { None, LastSend, LastState };
-  void Publish(const QByteArray& message, Keep keep);
-
-  const WebLiveClients& Pages() const { return pages_; }
+  // To every page of `view`; kept for pages that open later when `keep` says so.
+  void Publish(WebView view, const QByteArray& message, Keep keep);
+  WebServerCounts Counts() const { return loop_.Counts(); }
+  // Messages from pages that were no control.
   qint64 Ignored() const { return ignored_; }
 
  private:
-  void Route();
-  void TakeNewPages();
-  // The descriptor of the connection a page's socket was upgraded from; -1 when it is not found.
-  int ConnectionOf(const QWebSocket& page) const;
-  void Receive(QWebSocket& page, const QByteArray& message, const QString& peer, RemoteClock::time_point arrival);
+  Reply Arrived(const WebPageMessage& message) override;
+  void Handle(const WebPageMessage& message);
 
   WebControl& control_;
-  std::unique_ptr<QHttpServer> http_;
-  QTcpServer* tcp_ = nullptr;  // owned by http_
-  WebLiveClients pages_;
-  QByteArray lastSend_;
-  QByteArray lastState_;
-  qint64 ignored_ = 0;
+  QObject window_;  // lives on the window's thread: where a handed-on control runs
   bool handling_ = false;
+  std::atomic<qint64> ignored_{0};
+  WebServerLoop loop_;  // last: its thread ends before the rest goes
 };

@@ -64,6 +64,13 @@ QByteArray DisplayPacketBytes(TBitmap& frame, const QString& caption, int modeIn
   return sink.bytes;
 }
 
+QByteArray PackedPacketPage(TBitmap& frame, const QString& caption, int modeIndex, int page) {
+  if (modeIndex == kScrollInFromRightMode) DrawPage(frame, caption, page);
+  ByteArraySink sink;
+  PackFrame(frame, sink);
+  return sink.bytes;
+}
+
 QByteArray BuildDisplayPacket(const QString& caption, const TFont& captionFont, int modeIndex) {
   TBitmap frame = CreateLedFrame();
   RenderCentred(frame, captionFont, caption);

@@ -35,6 +35,10 @@ bool WriteDisplayPacket(TBitmap& frame, const QString& caption, int modeIndex, B
 // The whole packet of WriteDisplayPacket, drawing the pages into `frame` as it does.
 QByteArray DisplayPacketBytes(TBitmap& frame, const QString& caption, int modeIndex);
 
+// The packed frame of page `page` (from 0) of the packet WriteDisplayPacket writes for a caption
+// whose centred picture is in `frame`, drawing that page into `frame` as it does.
+QByteArray PackedPacketPage(TBitmap& frame, const QString& caption, int modeIndex, int page);
+
 // The complete packet for a caption, mode and font, as a send would write it.
 QByteArray BuildDisplayPacket(const QString& caption, const TFont& captionFont, int modeIndex);
 

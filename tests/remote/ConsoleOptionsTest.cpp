@@ -35,7 +35,7 @@ TEST(ConsoleOptions, OscAndWhoMayCueComeFromTheOptionElseTheEnvironment) {
       {{"lumetra", "--osc-allow"}, {}, {}, "--osc-allow needs ADDR[,ADDR...]", false, "192.168.1.20"},
   };
   for (const Case& c : cases) {
-    const ConsoleOptions options = ReadConsoleOptions(c.arguments, {c.environment, c.allowEnvironment, {}});
+    const ConsoleOptions options = ReadConsoleOptions(c.arguments, {c.environment, c.allowEnvironment, {}, {}, {}});
     const std::string what = c.arguments.join(' ').toStdString();
     EXPECT_EQ(options.oscAllow, c.allow) << what;
     EXPECT_EQ(options.osc, c.osc) << what;
@@ -54,6 +54,8 @@ TEST(ConsoleOptions, WebComesFromTheOptionElseTheEnvironmentAndControlOnlyWhenAs
     bool control = false;
     bool newKey = false;
     QString error = {};
+    QString allow = {};  // --web-control-allow
+    QString host = {};   // --web-host
   };
   const QString needs = QStringLiteral("--web needs [HOST:]PORT");
   const Case cases[] = {
@@ -66,9 +68,14 @@ TEST(ConsoleOptions, WebComesFromTheOptionElseTheEnvironmentAndControlOnlyWhenAs
       {{"lumetra", "--web="}, {}, {}, false, false, needs},
       // "--web-control" is an option of its own, never the value of --web.
       {{"lumetra", "--web-controls"}, {}, {}},
+      {{"lumetra", "--web-control", "--web-control-allow", "10.0.0.0/24"}, {}, {}, true, false, {}, "10.0.0.0/24"},
+      {{"lumetra", "--web-host=stage.local,Sign"}, {}, {}, false, false, {}, {}, "stage.local,Sign"},
+      {{"lumetra", "--web-control-allow"}, {}, {}, false, false, "--web-control-allow needs ADDR[,ADDR...]"},
   };
   for (const Case& c : cases) {
-    const ConsoleOptions options = ReadConsoleOptions(c.arguments, {{}, {}, c.environment});
+    const ConsoleOptions options = ReadConsoleOptions(c.arguments, {{}, {}, c.environment, {}, {}});
+    EXPECT_EQ(options.webControlAllow, c.allow);
+    EXPECT_EQ(options.webHost, c.host);
     const std::string what = c.arguments.join(' ').toStdString();
     EXPECT_EQ(options.web, c.web) << what;
     EXPECT_EQ(options.webControl, c.control) << what;
@@ -76,6 +83,9 @@ TEST(ConsoleOptions, WebComesFromTheOptionElseTheEnvironmentAndControlOnlyWhenAs
     EXPECT_EQ(options.webError, c.error) << what;
   }
   EXPECT_EQ(ReadConsoleOptions({"lumetra", "--web", "8080", "--osc", "9000"}).osc, QStringLiteral("9000"));
+  const ConsoleOptions fromEnvironment = ReadConsoleOptions({"lumetra"}, {{}, {}, {}, " 192.168.1.20 ", "sign.local"});
+  EXPECT_EQ(fromEnvironment.webControlAllow, QStringLiteral("192.168.1.20"));
+  EXPECT_EQ(fromEnvironment.webHost, QStringLiteral("sign.local"));
 }
 
 TEST(OscEndpoint, TheHostIsThisMachineUnlessANumericAddressIsGiven) {

@@ -2,6 +2,7 @@
 // License: GNU General Public License, version 3 or any later version.
 // The web pages following the console window from inside: an edit, a click and a failed send each
 // reach a page as it happens, the send with "Com error" and the very page the sign would have got;
+// a caption of many pages reaches the stage as its first and last page and the audience as text;
 // a page's GO and a cue's GO that came together send once, however long the first send takes.
 #include <unistd.h>
 
@@ -65,6 +66,23 @@ TEST_F(WebPagesFollowTheWindow, EditsClicksAndAFailedSendEachReachAPage) {
   EXPECT_EQ(state["next"].toArray()[0].toObject()["mode"].toInt(), 0);
   EXPECT_GT(send["seq"].toInt(), received[1]["seq"].toInt());
   EXPECT_EQ(state["seq"].toInt(), send["seq"].toInt() + 1);
+
+  // Scrolling in: the stage gets the count and the first and last of the pages, the audience the text.
+  const std::unique_ptr<LivePage> audience = OpenLivePage(server.Port(), QStringLiteral("view=caption"));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return audience->received.size() == 2; }, 10000));  // hello and the last caption
+  const QString wide = QStringLiteral("第一幕开场，欢迎各位观众光临今晚的演出，请将手机调至静音");
+  FormRemoteControl(*form).SendText(wide, kScrollInFromRightMode, QStringLiteral("test"));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return audience->received.size() == 3; }, 10000));
+  EXPECT_EQ(audience->received[2], (QJsonObject{{"type", "caption"}, {"seq", 2}, {"text", wide}, {"lang", "zh"}}));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return received.last()["caption"].toString() == wide; }, 10000));
+  const PacketReport scrolled = ExpectedPacket(wide, form->CaptionFont, kScrollInFromRightMode);
+  ASSERT_GT(scrolled.pages.size(), 2u);
+  const QJsonArray pages = received.last()["pages"].toArray();
+  EXPECT_EQ(received.last()["pageCount"].toInt(), int(scrolled.pages.size()));
+  ASSERT_EQ(pages.size(), 2);
+  for (const auto& [shown, page] : {std::pair{0, scrolled.pages.front()}, std::pair{1, scrolled.pages.back()}})
+    EXPECT_EQ(QByteArray::fromBase64(pages[shown].toString().toLatin1()),
+              QByteArray(reinterpret_cast<const char*>(page.packed.data()), kPackedFrameSize));
   qunsetenv("LUMETRA_COM1");
 }
 
@@ -85,7 +103,7 @@ TEST_F(WebPagesFollowTheWindow, APagesGoRightAfterACuesGoIsRefusedHoweverLongThe
   ASSERT_TRUE(server.Listen(*ParseOscEndpoint(QStringLiteral("0"), error), error) &&
               cues.Listen(*ParseOscEndpoint(QStringLiteral("0"), error), error));
   const int page = OpenRawPage(server.Port());
-  ASSERT_TRUE(QTest::qWaitFor([&] { return server.Pages().Count() == 1; }, 10000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return server.Counts().pages == 1; }, 10000));
   OscClient desk(cues.Address().section(u':', -1).toInt());
   std::thread deskThenPage([&] {
     desk.Send(OscMessage("/lumetra/go"));

@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include "keeping/ConsoleStateFolder.h"
 #include "remote/GoGuard.h"
@@ -79,6 +80,29 @@ TEST(WebControl, EachMessageRunsItsCommandIsRefusedOrIsIgnored) {
   }
 }
 
+TEST(WebControl, TheServerAloneRefusesControlsFromUnlistedOrBackloggedPagesAndIgnoresTheRest) {
+  const struct {
+    QByteArray message;
+    bool offered;
+    WebSender sender;
+    std::optional<QByteArray> answer;  // nullopt: the console decides
+  } cases[] = {
+      {Control("go"), true, {true, false}, std::nullopt},
+      {Control("go"), true, {false, false}, Refusal("go", "address")},
+      {Control("blank"), true, {true, true}, Refusal("blank", "busy")},
+      {Control("back"), false, {false, true}, Refusal("back", "control off")},
+      {"not a control", true, {false, false}, QByteArray()},
+  };
+  for (const auto& c : cases) {
+    const std::optional<WebControlResult> decided =
+        WebControlDecidedAtOnce(ReadWebControlMessage(c.message), c.offered, c.sender);
+    ASSERT_EQ(decided.has_value(), c.answer.has_value()) << c.message.constData();
+    if (decided) {
+      EXPECT_EQ(decided->answer, *c.answer) << c.message.constData();
+    }
+  }
+}
+
 // Every remote GO passes the one guard, stamped when its bytes arrived: a GO within 250 ms of
 // another is refused whichever input sent either and in whatever order they are handled.
 TEST(GoGuard, AGoWithin250MsOfAnotherFromAnyInputIsRefused) {
@@ -136,7 +160,7 @@ TEST(WebMessages, TheNextLinesWrapAsGoDoesEachInItsProgrammedMode) {
   EXPECT_TRUE(WebStateMessage({1, 1, -1, NextLines({"一"}, 0, [](int) { return -1; })}, 1).contains(R"("mode":255,"modeName":"")"));
 }
 
-TEST(WebKey, TheKeyIsKeptForItsOwnerAloneAndReplacedOnlyWhenAskedOrUnreadable) {
+TEST(WebKey, TheKeyIsKeptForItsOwnerAloneAndReplacedOnlyWhenAskedOrHoldingNone) {
   const QString folder = ConsoleStateFolder();
   const QString path = folder + QStringLiteral("/web.key");
   const WebKeyResult first = LoadOrMakeWebKey(folder, false);
@@ -161,4 +185,13 @@ TEST(WebKey, TheKeyIsKeptForItsOwnerAloneAndReplacedOnlyWhenAskedOrUnreadable) {
   EXPECT_EQ(remade.key.size(), 32);
   EXPECT_EQ(LoadOrMakeWebKey(folder, false).key, remade.key);
   EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"web.key"});  // no temporary file left
+
+  // A kept file that cannot be read gives no key and stays as it is.
+  ASSERT_TRUE(QFile::remove(path));
+  ASSERT_TRUE(QDir().mkpath(path));
+  const WebKeyResult unreadable = LoadOrMakeWebKey(folder, false);
+  EXPECT_TRUE(unreadable.unreadable);
+  EXPECT_TRUE(unreadable.key.isEmpty());
+  EXPECT_TRUE(unreadable.notice.startsWith(QStringLiteral("cannot read the web key"))) << unreadable.notice.toStdString();
+  EXPECT_TRUE(QFileInfo(path).isDir());
 }

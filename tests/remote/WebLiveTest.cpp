@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // License: GNU General Public License, version 3 or any later version.
 // The live WebSocket of the web pages with many real WebSocket clients: every page gets every
-// message in order, a page that never reads is dropped without holding up the others, and a flood
-// of messages that are no control changes nothing.
+// message of its view in order, a page that never reads is dropped without holding up the others,
+// and a flood of messages that are no control changes nothing.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <QJsonObject>
 #include <QTest>
 #include <QWebSocket>
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -21,14 +22,22 @@ namespace {
 
 const QString kKey = QStringLiteral("0123456789abcdef0123456789abcdef");
 
+// Many pages from this one machine: no cap per address.
+WebLimits ManyFromOneAddress() {
+  WebLimits limits;
+  limits.mostPerPeer = limits.mostConnections;
+  return limits;
+}
+
 class LiveServer {
  public:
-  LiveServer() : control(console, kKey), server(control) {
+  LiveServer() : control(console, kKey), server(control, {}, ManyFromOneAddress()) {
     QString error;
     OscEndpoint endpoint = *ParseOscEndpoint(QStringLiteral("0"), error);
     listening = server.Listen(endpoint, error);
   }
-  std::unique_ptr<LivePage> Open() { return OpenLivePage(server.Port()); }
+  std::unique_ptr<LivePage> Open(const QString& query = {}) { return OpenLivePage(server.Port(), query); }
+  int Pages() const { return server.Counts().pages; }
 
   RecordingControl console;
   WebControl control;
@@ -43,15 +52,21 @@ QByteArray StateOfSize(qint64 seq, int bytes) {
 
 }  // namespace
 
-TEST(WebLive, TwoHundredPagesGetEveryMessageInOrder) {
+TEST(WebLive, TwoHundredPagesGetEveryMessageOfTheirViewInOrder) {
   LiveServer live;
   ASSERT_TRUE(live.listening);
-  live.server.Publish(StateOfSize(1, 10), WebServer::Keep::LastState);  // what a page that opens gets first
+  // What a page that opens gets first.
+  live.server.Publish(WebView::Stage, StateOfSize(1, 10), WebServer::Keep::LastState);
+  live.server.Publish(WebView::Caption, WebCaptionMessage(QStringLiteral("第一幕"), 1), WebServer::Keep::LastSend);
   std::vector<std::unique_ptr<LivePage>> pages;
   for (int i = 0; i < 200; ++i) pages.push_back(live.Open());
-  ASSERT_TRUE(QTest::qWaitFor([&] { return live.server.Pages().Count() == 200; }, 20000));
+  const std::unique_ptr<LivePage> audience = live.Open(QStringLiteral("view=caption"));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return live.Pages() == 201; }, 20000));
   constexpr int kMessages = 30;
-  for (int seq = 2; seq <= kMessages; ++seq) live.server.Publish(StateOfSize(seq, 100), WebServer::Keep::LastState);
+  for (int seq = 2; seq <= kMessages; ++seq) {
+    live.server.Publish(WebView::Stage, StateOfSize(seq, 100), WebServer::Keep::LastState);
+    live.server.Publish(WebView::Caption, WebCaptionMessage(QString::number(seq), seq), WebServer::Keep::LastSend);
+  }
   const auto allArrived = [&] {
     for (const auto& page : pages)
       if (page->received.size() < kMessages + 1) return false;
@@ -64,7 +79,13 @@ TEST(WebLive, TwoHundredPagesGetEveryMessageInOrder) {
     EXPECT_TRUE(page->received[0]["control"].toBool());
     for (int seq = 1; seq <= kMessages; ++seq) ASSERT_EQ(page->received[seq]["seq"].toInt(), seq);
   }
-  EXPECT_EQ(live.server.Pages().Dropped(), 0);
+  // The audience's page: the captions alone, the language with each.
+  ASSERT_TRUE(QTest::qWaitFor([&] { return audience->received.size() == kMessages + 1; }, 30000));
+  EXPECT_EQ(audience->received[1]["text"].toString(), QStringLiteral("第一幕"));
+  EXPECT_EQ(audience->received[1]["lang"].toString(), QStringLiteral("zh"));
+  EXPECT_EQ(audience->received[kMessages]["type"].toString(), QStringLiteral("caption"));
+  EXPECT_EQ(audience->received[kMessages]["lang"].toString(), QStringLiteral("und"));
+  EXPECT_EQ(live.server.Counts().dropped, 0);
 }
 
 TEST(WebLive, APageThatNeverReadsIsDroppedAndTheOthersGetEverything) {
@@ -74,16 +95,19 @@ TEST(WebLive, APageThatNeverReadsIsDroppedAndTheOthersGetEverything) {
   for (int i = 0; i < 3; ++i) pages.push_back(live.Open());
   const int dead = OpenRawPage(live.server.Port(), 1024);  // reads nothing, with a small buffer
   ASSERT_GE(dead, 0);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return live.server.Pages().Count() == 4; }, 10000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return live.Pages() == 4; }, 10000));
   // Far more than the system's buffers and the page's queue hold; published a piece at a time, as
-  // sends come, with the event loop running in between.
+  // sends come, the pages that read a few messages behind at most.
   constexpr int kMessages = 400;
+  constexpr int kBehind = 4;
   for (int seq = 1; seq <= kMessages; ++seq) {
-    live.server.Publish(StateOfSize(seq, 32 * 1024), WebServer::Keep::LastState);
-    QTest::qWait(0);
+    live.server.Publish(WebView::Stage, StateOfSize(seq, 32 * 1024), WebServer::Keep::LastState);
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+      return std::all_of(pages.begin(), pages.end(), [&](const auto& page) { return page->received.size() > seq - kBehind; });
+    }, 10000));
   }
-  ASSERT_TRUE(QTest::qWaitFor([&] { return live.server.Pages().Dropped() == 1; }, 20000));
-  EXPECT_EQ(live.server.Pages().Count(), 3);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return live.server.Counts().dropped == 1; }, 20000));
+  EXPECT_EQ(live.Pages(), 3);
   ASSERT_TRUE(QTest::qWaitFor([&] { return pages.back()->received.size() == kMessages + 1; }, 30000));
   for (const auto& page : pages) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return page->received.size() == kMessages + 1; }, 30000));
@@ -116,7 +140,7 @@ TEST(WebLive, AFloodOfMessagesThatAreNoControlChangesNothing) {
 
   // Longer than a page's message may be: that page is closed, and nothing runs.
   flooder->socket.sendTextMessage(QStringLiteral(R"({"type":"go","key":"%1","pad":"%2"})").arg(kKey, QString(5000, u'x')));
-  ASSERT_TRUE(QTest::qWaitFor([&] { return live.server.Pages().Count() == 1; }, 10000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return live.Pages() == 1; }, 10000));
   EXPECT_TRUE(live.console.calls.isEmpty());
   // The one control with the key still runs.
   watcher->socket.sendTextMessage(QStringLiteral(R"({"type":"blank","key":"%1"})").arg(kKey));

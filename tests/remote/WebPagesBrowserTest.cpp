@@ -3,11 +3,15 @@
 // The web pages of the console running as its own process, with a pseudo-terminal for the sign,
 // opened in Debian's Chromium (headless, driven over WebDriver): after a send by an OSC cue and
 // one by Enter's own handler, the caption page shows the caption and the stage page the very dots
-// of the sign's packet, the next lines each in the mode GO sends it in; GO on the page with the key sends
-// the next line, a GO without the key sends nothing; a console started anew leaves nothing of the
-// old one's sends on the stage page. With LUMETRA_SHOTS set, both pages are
-// photographed there in a phone's and a desktop's window.
+// of the sign's packet (its first and last page), the next lines each in the mode GO sends it in;
+// GO on the page with the key sends the next line, a GO without the key sends nothing and the page
+// without it shows no GO; a console started anew leaves nothing of the old one's sends on the stage
+// page. With LUMETRA_SHOTS set, both pages are photographed there in a phone's and a desktop's
+// window.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <algorithm>
 #include <csignal>
 
 #include <QDir>
@@ -30,7 +34,7 @@ namespace {
 // The dots of every page the stage page draws, "1" lit and "0" dark, row by row, each in the
 // console's own colour ("?" for any other).
 const QString kDotsOnStage = QStringLiteral(R"(
-  return [...document.querySelectorAll('#pages canvas')].map((canvas) => {
+  return [...document.querySelectorAll('#pages canvas:not(.unused)')].map((canvas) => {
     const pixels = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
     const colour = (i) => '#' + [0, 1, 2].map((k) => pixels[i + k].toString(16).padStart(2, '0')).join('');
     let dots = '';
@@ -42,9 +46,12 @@ const QString kDotsOnStage = QStringLiteral(R"(
     return dots;
   });)").arg(DotColourName(kLitDotColour), DotColourName(kUnlitDotColour));
 
+// The first page and, of several, the last.
 QJsonArray DotsOfPacket(const PacketReport& packet) {
   QJsonArray pages;
-  for (const LedPage& page : packet.pages) {
+  std::vector<LedPage> shown{packet.pages.front()};
+  if (packet.pages.size() > 1) shown.push_back(packet.pages.back());
+  for (const LedPage& page : shown) {
     QString dots;
     for (int y = 0; y < kLedHeight; ++y)
       for (int x = 0; x < kLedWidth; ++x) dots += page.IsLit(x, y) ? u'1' : u'0';
@@ -66,6 +73,13 @@ const QString kControlFromPage = QStringLiteral(R"(
 QString Text(WebDriver& browser, const char* id) {
   return browser.Run(QStringLiteral("return document.getElementById(arguments[0]).textContent;"), {QLatin1String(id)})
       .toString();
+}
+
+// The soft and the hard open-file limit of a process, as the kernel lists them.
+QStringList OpenFileLimitsOf(qint64 pid) {
+  const QByteArray limits = ReadBytes(QStringLiteral("/proc/%1/limits").arg(pid));
+  const qsizetype at = limits.indexOf("Max open files");
+  return QString::fromLatin1(limits.mid(at, limits.indexOf('\n', at) - at)).split(u' ', Qt::SkipEmptyParts).mid(3, 2);
 }
 
 void Photograph(WebDriver& browser, const QString& page) {
@@ -90,12 +104,14 @@ TEST(WebPagesInTheBrowser, TheAudienceAndTheStageManagerFollowTheSignAndGoWorksO
   ASSERT_TRUE(console.StartAndWaitForHandlers());
   QByteArray err;
   const int oscPort = SaidOnStandardError(console.process, err, QStringLiteral("OSC cues on 127\\.0\\.0\\.1:(\\d+)")).toInt();
-  const QString control = SaidOnStandardError(console.process, err, QStringLiteral("web control: (http://\\S+)"));
+  const QString base = SaidOnStandardError(console.process, err, QStringLiteral("web pages on (http://127\\.0\\.0\\.1:\\d+/)"));
   ASSERT_NE(oscPort, 0) << err.constData();
-  const QRegularExpressionMatch url =
-      QRegularExpression(QStringLiteral("^(http://127\\.0\\.0\\.1:\\d+/)stage\\?key=([0-9a-f]{32})$")).match(control);
-  ASSERT_TRUE(url.hasMatch()) << err.constData();
-  const QString base = url.captured(1);
+  ASSERT_FALSE(base.isEmpty()) << err.constData();
+  // The key is in the window's notice and in its file, never on standard error.
+  const QString key = QString::fromLatin1(ReadBytes(qEnvironmentVariable("XDG_STATE_HOME") + "/lumetra/web.key").trimmed());
+  ASSERT_EQ(key.size(), 32);
+  EXPECT_FALSE(err.contains(key.toLatin1())) << err.constData();
+  const QString control = base + QStringLiteral("stage#key=") + key;
 
   // A send by a cue (the double-click's handler), then one by Enter's own handler: line 2 scrolls in.
   OscClient cues(oscPort);
@@ -117,19 +133,19 @@ TEST(WebPagesInTheBrowser, TheAudienceAndTheStageManagerFollowTheSignAndGoWorksO
       << Text(browser, "caption").toStdString();
   EXPECT_EQ(browser.Run(QStringLiteral("return document.getElementById('caption').getAttribute('aria-live');")).toString(),
             QStringLiteral("polite"));
+  EXPECT_EQ(browser.Run(QStringLiteral("return document.getElementById('caption').lang;")).toString(), QStringLiteral("und"));
   Photograph(browser, QStringLiteral("caption"));
 
   // The stage page without the key: the sign's dots, the next lines in their own modes, no GO.
   ASSERT_TRUE(browser.Open(base + QStringLiteral("stage")));
-  ASSERT_TRUE(browser.WaitUntil(QStringLiteral("return document.querySelectorAll('#pages canvas').length === %1;")
-                                    .arg(scrolled.pages.size())));
+  ASSERT_TRUE(browser.WaitUntil(QStringLiteral("return document.querySelectorAll('#pages canvas:not(.unused)').length === 2;")));
   EXPECT_EQ(browser.Run(kDotsOnStage).toArray(), DotsOfPacket(scrolled));
   EXPECT_EQ(Text(browser, "position"), QStringLiteral("3 / 3"));
   EXPECT_EQ(Text(browser, "result"), QStringLiteral("成功"));
   EXPECT_EQ(Text(browser, "next"), QStringLiteral("3谢谢观看从上向下卷入（4）1第一幕：春立即显示（0）"
                                                   "2A caption that is much wider than the sign从右向左移入（1）"));
-  EXPECT_TRUE(browser.Run(QStringLiteral("return document.getElementById('controls').hidden;")).toBool());
-  EXPECT_FALSE(browser.Run(QStringLiteral("return document.getElementById('readonly').hidden;")).toBool());
+  EXPECT_TRUE(browser.Run(QStringLiteral("return document.getElementById('go').offsetParent === null;")).toBool());
+  EXPECT_FALSE(browser.Run(QStringLiteral("return document.getElementById('readonly').offsetParent === null;")).toBool());
   // A page without the key that sends GO anyway, or with a wrong one, is refused.
   EXPECT_EQ(browser.RunAsync(kControlFromPage, {QJsonObject{{"type", "go"}}}).toString(), QStringLiteral("key"));
   EXPECT_EQ(browser.RunAsync(kControlFromPage, {QJsonObject{{"type", "go"}, {"key", QString(32, u'0')}}}).toString(),
@@ -137,7 +153,7 @@ TEST(WebPagesInTheBrowser, TheAudienceAndTheStageManagerFollowTheSignAndGoWorksO
 
   // With the key: GO sends the next line in its own mode.
   ASSERT_TRUE(browser.Open(control));
-  ASSERT_TRUE(browser.WaitUntil(QStringLiteral("return !document.getElementById('controls').hidden;")));
+  ASSERT_TRUE(browser.WaitUntil(QStringLiteral("return document.getElementById('go').offsetParent !== null;")));
   Photograph(browser, QStringLiteral("stage"));
   ASSERT_TRUE(browser.Click(QStringLiteral("#go"))) << browser.Error().toStdString();
   const PacketReport next = sign.TakePacket();
@@ -160,8 +176,10 @@ TEST(WebPagesInTheBrowser, TheAudienceAndTheStageManagerFollowTheSignAndGoWorksO
   again.process.setArguments(again.process.arguments() + QStringList{"--web", base.section(u':', -1).chopped(1)});
   ASSERT_TRUE(again.StartAndWaitForHandlers());
   EXPECT_TRUE(browser.WaitUntil(QStringLiteral(
+      "const first = document.getElementById('first');"
       "return document.getElementById('link').className === 'up' && document.getElementById('result').textContent === '' "
-      "&& document.querySelectorAll('#pages canvas').length === 0;")))
+      "&& document.getElementById('caption').textContent === '' && document.getElementById('last').classList.contains('unused') "
+      "&& first.getContext('2d').getImageData(0, 0, first.width, first.height).data.every((v) => v === 0);")))
       << Text(browser, "result").toStdString();
   ASSERT_TRUE(again.Stop());
 }
@@ -190,7 +208,18 @@ TEST(WebPagesOfTheProcess, WithoutTheOptionOrTheModuleNothingListensAndABadValue
       ASSERT_NO_FATAL_FAILURE(WriteBytes(modulePath, "not a module\n"));
     }
     console.process.setArguments(console.process.arguments() + arguments);
-    ASSERT_TRUE(console.StartAndWaitForHandlers());
+    // Started as a desktop session starts it, with a low soft limit: the console raises its own.
+    rlimit started{};
+    ::getrlimit(RLIMIT_NOFILE, &started);
+    rlimit low = started;
+    low.rlim_cur = std::min<rlim_t>(started.rlim_max, 1024);
+    ::setrlimit(RLIMIT_NOFILE, &low);
+    const bool up = console.StartAndWaitForHandlers();
+    ::setrlimit(RLIMIT_NOFILE, &started);
+    ASSERT_TRUE(up);
+    const QStringList limits = OpenFileLimitsOf(console.process.processId());
+    ASSERT_EQ(limits.size(), 2);
+    EXPECT_EQ(limits[0], limits[1]);
     EXPECT_TRUE(TcpSocketsOf(console.process.processId()).isEmpty()) << line.toStdString();
     ASSERT_TRUE(console.Stop());
     const QStringList said = QString::fromLocal8Bit(console.process.readAllStandardError())

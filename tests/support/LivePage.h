@@ -14,8 +14,9 @@ struct LivePage {
   QList<QJsonObject> received;
 };
 
-// A page opened on the live WebSocket of the web pages served on this machine's `port`.
-std::unique_ptr<LivePage> OpenLivePage(quint16 port);
+// A page opened on the live WebSocket of the web pages served on this machine's `port`, with the
+// subscription `query` ("view=caption"; none: the stage's view).
+std::unique_ptr<LivePage> OpenLivePage(quint16 port, const QString& query = {});
 
 // A client socket of 127.0.0.1:`port` that has asked for the live WebSocket upgrade, with a receive
 // buffer of `receiveBytes` (0: the system's); -1 when it cannot connect.
