@@ -11,6 +11,10 @@
 //   --web [HOST:]PORT       serves the web pages; also --web=[HOST:]PORT, and LUMETRA_WEB likewise.
 //   --web-control           the stage page may also send (with the key)
 //   --web-new-key           replaces the key of the web pages by a new one
+//   --midi DEVICE           takes MIDI Show Control cues from a raw MIDI device; also
+//                           --midi=DEVICE, and LUMETRA_MIDI likewise. --midi-id N,
+//                           --midi-group N[,N...], --midi-format F[,F...] and --midi-go-note N
+//                           say which messages are the console's.
 #include <QString>
 #include <QStringList>
 
@@ -21,8 +25,14 @@ struct ConsoleOptions {
   QString web;       // where to serve the web pages; empty: no server, no socket
   bool webControl = false;
   bool webNewKey = false;
-  QString error;     // one line when an OSC option was given without a value
-  QString webError;  // one line when --web was given without a value
+  QString midi;         // the MIDI device; empty: none opened
+  QString midiId;       // the device ID, as given; empty: 1
+  QString midiGroups;   // the group IDs, as given
+  QString midiFormats;  // the command formats, as given; empty: every format
+  QString midiGoNote;   // the note that is a GO, as given; empty: none
+  QString error;        // one line when an OSC option was given without a value
+  QString webError;     // one line when --web was given without a value
+  QString midiError;    // one line when a MIDI option was given without a value
 };
 
 // What the environment gives for desktop launchers; an option given wins over it.
@@ -30,6 +40,7 @@ struct ConsoleEnvironment {
   QString osc;       // LUMETRA_OSC
   QString oscAllow;  // LUMETRA_OSC_ALLOW
   QString web;       // LUMETRA_WEB
+  QString midi;      // LUMETRA_MIDI
 };
 
 ConsoleOptions ReadConsoleOptions(const QStringList& arguments, const ConsoleEnvironment& environment = {});

@@ -35,7 +35,7 @@ TEST(ConsoleOptions, OscAndWhoMayCueComeFromTheOptionElseTheEnvironment) {
       {{"lumetra", "--osc-allow"}, {}, {}, "--osc-allow needs ADDR[,ADDR...]", false, "192.168.1.20"},
   };
   for (const Case& c : cases) {
-    const ConsoleOptions options = ReadConsoleOptions(c.arguments, {c.environment, c.allowEnvironment, {}});
+    const ConsoleOptions options = ReadConsoleOptions(c.arguments, {c.environment, c.allowEnvironment, {}, {}});
     const std::string what = c.arguments.join(' ').toStdString();
     EXPECT_EQ(options.oscAllow, c.allow) << what;
     EXPECT_EQ(options.osc, c.osc) << what;
@@ -68,7 +68,7 @@ TEST(ConsoleOptions, WebComesFromTheOptionElseTheEnvironmentAndControlOnlyWhenAs
       {{"lumetra", "--web-controls"}, {}, {}},
   };
   for (const Case& c : cases) {
-    const ConsoleOptions options = ReadConsoleOptions(c.arguments, {{}, {}, c.environment});
+    const ConsoleOptions options = ReadConsoleOptions(c.arguments, {{}, {}, c.environment, {}});
     const std::string what = c.arguments.join(' ').toStdString();
     EXPECT_EQ(options.web, c.web) << what;
     EXPECT_EQ(options.webControl, c.control) << what;
@@ -76,6 +76,11 @@ TEST(ConsoleOptions, WebComesFromTheOptionElseTheEnvironmentAndControlOnlyWhenAs
     EXPECT_EQ(options.webError, c.error) << what;
   }
   EXPECT_EQ(ReadConsoleOptions({"lumetra", "--web", "8080", "--osc", "9000"}).osc, QStringLiteral("9000"));
+  // The MIDI device likewise; "--midi-id" is an option of its own, never the value of --midi.
+  const ConsoleEnvironment midi{{}, {}, {}, "/dev/snd/midiC2D0"};
+  EXPECT_EQ(ReadConsoleOptions({"lumetra", "--midi-id", "3"}, midi).midi, QStringLiteral("/dev/snd/midiC2D0"));
+  EXPECT_EQ(ReadConsoleOptions({"lumetra", "--midi=/dev/snd/midiC1D0"}, midi).midi, QStringLiteral("/dev/snd/midiC1D0"));
+  EXPECT_EQ(ReadConsoleOptions({"lumetra", "--midi-go-note", "60", "--midi"}, midi).midiError, "--midi needs DEVICE");
 }
 
 TEST(OscEndpoint, TheHostIsThisMachineUnlessANumericAddressIsGiven) {

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "remote/MidiDispatch.h"
+#include "remote/MidiStart.h"
 #include "remote/MidiStreamReader.h"
 #include "support/QtPrinters.h"
 #include "support/RecordingControl.h"
@@ -65,5 +66,37 @@ TEST(MidiCues, EachStreamAsksForItsCuesOnly) {
     EXPECT_EQ(reader.Unfinished(), row.unfinished) << row.what;
     EXPECT_EQ(reader.Oversized(), row.oversized) << row.what;
     EXPECT_EQ(reader.Stray(), row.stray) << row.what;
+  }
+}
+
+TEST(MidiCues, TheOptionsSayWhoseMessagesAreTheConsoles) {
+  const auto options = [](QString id, QString groups, QString formats, QString note) {
+    ConsoleOptions o;
+    o.midiId = id, o.midiGroups = groups, o.midiFormats = formats, o.midiGoNote = note;
+    return o;
+  };
+  QString error;
+  const std::optional<MidiListening> given = ReadMidiListening(options("0", "1, 15", "0x01,10,7f", "127"), error);
+  ASSERT_TRUE(given) << error.toStdString();
+  EXPECT_EQ(given->deviceId, 0);
+  EXPECT_EQ(given->groups, (std::vector<int>{1, 15}));
+  EXPECT_EQ(given->formats, (std::vector<int>{0x01, 0x10, 0x7F}));
+  EXPECT_EQ(given->goNote, 127);
+  const std::optional<MidiListening> plain = ReadMidiListening(options({}, {}, {}, {}), error);
+  ASSERT_TRUE(plain);
+  EXPECT_EQ(plain->deviceId, 1);
+  EXPECT_FALSE(plain->goNote);
+  const std::pair<ConsoleOptions, QString> bad[] = {
+      {options("112", {}, {}, {}), "--midi-id 112: not a device ID 0..111"},
+      {options("1,2", {}, {}, {}), "--midi-id 1,2: not"},
+      {options("+1", {}, {}, {}), "--midi-id +1: not"},
+      {options({}, "0", {}, {}), "--midi-group 0: not groups 1..15"},
+      {options({}, "3,,4", {}, {}), "--midi-group 3,,4: not"},
+      {options({}, {}, "80", {}), "--midi-format 80: not command formats 01..7F in hex"},
+      {options({}, {}, {}, "128"), "--midi-go-note 128: not a note 0..127"},
+  };
+  for (const auto& [o, line] : bad) {
+    EXPECT_FALSE(ReadMidiListening(o, error)) << line.toStdString();
+    EXPECT_TRUE(error.startsWith(line)) << error.toStdString();
   }
 }
