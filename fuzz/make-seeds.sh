@@ -67,6 +67,19 @@ osc text-mode '/lumetra/text\0\0\0,si\0\xe8\xb0\xa2\0\0\0\0\x01'
 osc unknown '/lumetra/stop\0\0\0,\0\0\0'
 osc state '/lumetra/state\0\0,\0\0\0'
 
+# MIDI streams: each show control command the console takes, the go note with running status, a
+# clock byte inside a message, and one cut short; behind the byte that gives the harness its number
+# of lines (3) and its cut.
+mkdir -p "$corpus/midi-stream"
+midi() { printf '\x43'"$2" >"$corpus/midi-stream/$1.bin"; }
+midi go-cue '\xf0\x7f\x01\x02\x01\x01\x33\x00\x31\xf7'
+midi go '\xf0\x7f\x7f\x02\x10\x01\xf7'
+midi load '\xf0\x7f\x70\x02\x01\x05\x32\xf7'
+midi reset-all-off '\xf0\x7f\x01\x02\x7f\x0a\xf7\xf0\x7f\x01\x02\x01\x08\xf7'
+midi go-note '\x90\x3c\x00\x3c\x7f\xc1\x05'
+midi clock-inside '\xf0\x7f\x01\xf8\x02\x01\x01\x31\x2e\x35\xf7'
+midi cut-short '\xf0\x7f\x01\x02\x01\x01\x33\x90\x3c\x7f\xf3\x01\x3c'
+
 # Web page controls: each command with the harness's key, one without a key, and one to a
 # console that offers no control (the first byte's low bit).
 mkdir -p "$corpus/web-control"

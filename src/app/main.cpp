@@ -24,6 +24,7 @@
 #include "remote/ConsoleOptions.h"
 #include "remote/GoGuard.h"
 #include "remote/LoadWebPages.h"
+#include "remote/MidiStart.h"
 #include "remote/OscStart.h"
 
 int main(int argc, char** argv) {
@@ -65,6 +66,9 @@ int main(int argc, char** argv) {
   // What the start left the console without, told once in the window as well.
   StartLosses losses;
   if (ListenForCues(cues, options, losses)) remote.InputOn();
+  MidiInput midi(remote);
+  WatchMidiDevice(midi, options, losses);
+  if (midi.Watching()) remote.InputOn();
   const std::unique_ptr<WebPages> web =
       LoadWebPages(WebPagesModulePaths(QApplication::applicationDirPath(), QStringLiteral(LUMETRA_WEB_MODULE_NAME),
                                        QStringLiteral(LUMETRA_WEB_MODULE_FROM_BINDIR)),
@@ -81,6 +85,11 @@ int main(int argc, char** argv) {
       {cues.Unlisted(), "OSC datagrams dropped unanswered: their senders are not in --osc-allow"},
       {cues.Dropped(), "OSC datagrams dropped: too many cues waiting"},
       {cues.Overflowed(), "OSC datagrams lost in the kernel: the receive buffer was full"},
+      {midi.Ignored(), "MIDI messages ignored (not MIDI Show Control for this console, or a command it does not take)"},
+      {midi.Reader().Unfinished(), "MIDI messages dropped unfinished: a status byte came before their end"},
+      {midi.Reader().Oversized(), "MIDI system exclusive messages dropped: longer than 1 KiB"},
+      {midi.Reader().Stray(), "MIDI data bytes ignored: no status byte to belong to"},
+      {midi.Dropped(), "MIDI messages dropped: too many cues waiting"},
   };
   for (const auto& [count, what] : counts)
     if (count > 0) SayOnStandardError(QStringLiteral("%1 %2").arg(count).arg(QLatin1String(what)));

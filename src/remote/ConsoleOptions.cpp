@@ -37,6 +37,7 @@ ConsoleOptions ReadConsoleOptions(const QStringList& arguments, const ConsoleEnv
   options.web = environment.web.trimmed();
   options.webControlAllow = environment.webControlAllow.trimmed();
   options.webHost = environment.webHost.trimmed();
+  options.midi = environment.midi.trimmed();
   ValueOption valued[] = {
       {QStringLiteral("--osc"), &options.osc, &options.error, QStringLiteral("--osc needs [HOST:]PORT")},
       {QStringLiteral("--osc-allow"), &options.oscAllow, &options.error, QStringLiteral("--osc-allow needs ADDR[,ADDR...]")},
@@ -44,6 +45,13 @@ ConsoleOptions ReadConsoleOptions(const QStringList& arguments, const ConsoleEnv
       {QStringLiteral("--web-control-allow"), &options.webControlAllow, &options.webError,
        QStringLiteral("--web-control-allow needs ADDR[,ADDR...]")},
       {QStringLiteral("--web-host"), &options.webHost, &options.webError, QStringLiteral("--web-host needs NAME[,NAME...]")},
+      {QStringLiteral("--midi"), &options.midi, &options.midiError, QStringLiteral("--midi needs DEVICE")},
+      {QStringLiteral("--midi-id"), &options.midiId, &options.midiError, QStringLiteral("--midi-id needs N")},
+      {QStringLiteral("--midi-group"), &options.midiGroups, &options.midiError,
+       QStringLiteral("--midi-group needs N[,N...]")},
+      {QStringLiteral("--midi-format"), &options.midiFormats, &options.midiError,
+       QStringLiteral("--midi-format needs F[,F...]")},
+      {QStringLiteral("--midi-go-note"), &options.midiGoNote, &options.midiError, QStringLiteral("--midi-go-note needs N")},
   };
   for (qsizetype i = 1; i < arguments.size(); ++i) {
     const QString& argument = arguments[i];
@@ -68,14 +76,16 @@ ConsoleOptions ReadConsoleOptions(const QStringList& arguments, const ConsoleEnv
 ConsoleEnvironment ConsoleEnvironmentNow() {
   return {qEnvironmentVariable("LUMETRA_OSC"), qEnvironmentVariable("LUMETRA_OSC_ALLOW"),
           qEnvironmentVariable("LUMETRA_WEB"), qEnvironmentVariable("LUMETRA_WEB_CONTROL_ALLOW"),
-          qEnvironmentVariable("LUMETRA_WEB_HOST")};
+          qEnvironmentVariable("LUMETRA_WEB_HOST"), qEnvironmentVariable("LUMETRA_MIDI")};
 }
 
 QString ConsoleUsage() {
   return QStringLiteral(
       "Usage: lumetra [--osc [HOST:]PORT] [--osc-allow ADDR[,ADDR...]]\n"
       "               [--web [HOST:]PORT [--web-control] [--web-control-allow ADDR[,ADDR...]]\n"
-      "                [--web-host NAME[,NAME...]] [--web-new-key]] [--version] [--help]\n"
+      "                [--web-host NAME[,NAME...]] [--web-new-key]]\n"
+      "               [--midi DEVICE [--midi-id N] [--midi-group N[,N...]] [--midi-format F[,F...]]\n"
+      "               [--midi-go-note N]] [--version] [--help]\n"
       "The caption console for a one-line LED sign on a serial port.\n"
       "\n"
       "  --osc [HOST:]PORT  Take cues over OSC (UDP) on PORT: /lumetra/go, /lumetra/goto N,\n"
@@ -112,9 +122,23 @@ QString ConsoleUsage() {
       "                     machine's addresses (a name the venue's DNS gives it); a request for\n"
       "                     any other host is refused. LUMETRA_WEB_HOST does the same.\n"
       "  --web-new-key      Replace the key of the web pages by a new one.\n"
+      "  --midi DEVICE      Take MIDI Show Control cues from a raw MIDI device (a USB\n"
+      "                     interface's /dev/snd/midiC1D0, a serial line or a FIFO): GO [N],\n"
+      "                     LOAD N, RESET and ALL_OFF. A device missing or gone is tried\n"
+      "                     again every 2 s. LUMETRA_MIDI in the environment does the same.\n"
+      "  --midi-id N        The console's MIDI Show Control device ID, 0..111 (default 1); it\n"
+      "                     also takes messages to every device (7F).\n"
+      "  --midi-group N[,N...]\n"
+      "                     The groups it belongs to, 1..15 (device IDs 70..7E in hex).\n"
+      "  --midi-format F[,F...]\n"
+      "                     Take only these command formats, in hex as MIDI Show Control\n"
+      "                     numbers them (01 lighting, 10 sound, 30 video, ...); 7F, every\n"
+      "                     format, is always taken. Default: every format.\n"
+      "  --midi-go-note N   A Note On of note N (0..127, velocity above 0, any channel) is a\n"
+      "                     GO, for desks without MIDI Show Control.\n"
       "  --version          Print the version and exit.\n"
       "  --help             Print this help and exit.\n"
       "\n"
-      "Every send is logged in $XDG_STATE_HOME/lumetra/sends.log; the web pages' key is kept in\n"
-      "$XDG_STATE_HOME/lumetra/web.key.\n");
+      "Every send is logged in $XDG_STATE_HOME/lumetra/sends.log (a MIDI cue's as \"midi DEVICE\");\n"
+      "the web pages' key is kept in $XDG_STATE_HOME/lumetra/web.key.\n");
 }

@@ -16,6 +16,10 @@
 //   --web-host NAME[,...]   names (and addresses) the pages may be asked for by besides this
 //                           machine's addresses; LUMETRA_WEB_HOST likewise
 //   --web-new-key           replaces the key of the web pages by a new one
+//   --midi DEVICE           takes MIDI Show Control cues from a raw MIDI device; also
+//                           --midi=DEVICE, and LUMETRA_MIDI likewise. --midi-id N,
+//                           --midi-group N[,N...], --midi-format F[,F...] and --midi-go-note N
+//                           say which messages are the console's.
 #include <QString>
 #include <QStringList>
 
@@ -28,17 +32,24 @@ struct ConsoleOptions {
   QString webControlAllow;  // who may control; empty: this machine only
   QString webHost;          // further names of the pages' host
   bool webNewKey = false;
-  QString error;     // one line when an OSC option was given without a value
-  QString webError;  // one line when a web option was given without a value
+  QString midi;         // the MIDI device; empty: none opened
+  QString midiId;       // the device ID, as given; empty: 1
+  QString midiGroups;   // the group IDs, as given
+  QString midiFormats;  // the command formats, as given; empty: every format
+  QString midiGoNote;   // the note that is a GO, as given; empty: none
+  QString error;        // one line when an OSC option was given without a value
+  QString webError;     // one line when a web option was given without a value
+  QString midiError;    // one line when a MIDI option was given without a value
 };
 
 // What the environment gives for desktop launchers; an option given wins over it.
 struct ConsoleEnvironment {
-  QString osc;       // LUMETRA_OSC
-  QString oscAllow;  // LUMETRA_OSC_ALLOW
-  QString web;       // LUMETRA_WEB
+  QString osc;              // LUMETRA_OSC
+  QString oscAllow;         // LUMETRA_OSC_ALLOW
+  QString web;              // LUMETRA_WEB
   QString webControlAllow;  // LUMETRA_WEB_CONTROL_ALLOW
   QString webHost;          // LUMETRA_WEB_HOST
+  QString midi;             // LUMETRA_MIDI
 };
 
 ConsoleOptions ReadConsoleOptions(const QStringList& arguments, const ConsoleEnvironment& environment = {});

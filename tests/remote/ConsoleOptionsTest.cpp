@@ -35,7 +35,7 @@ TEST(ConsoleOptions, OscAndWhoMayCueComeFromTheOptionElseTheEnvironment) {
       {{"lumetra", "--osc-allow"}, {}, {}, "--osc-allow needs ADDR[,ADDR...]", false, "192.168.1.20"},
   };
   for (const Case& c : cases) {
-    const ConsoleOptions options = ReadConsoleOptions(c.arguments, {c.environment, c.allowEnvironment, {}, {}, {}});
+    const ConsoleOptions options = ReadConsoleOptions(c.arguments, {c.environment, c.allowEnvironment, {}, {}, {}, {}});
     const std::string what = c.arguments.join(' ').toStdString();
     EXPECT_EQ(options.oscAllow, c.allow) << what;
     EXPECT_EQ(options.osc, c.osc) << what;
@@ -73,7 +73,7 @@ TEST(ConsoleOptions, WebComesFromTheOptionElseTheEnvironmentAndControlOnlyWhenAs
       {{"lumetra", "--web-control-allow"}, {}, {}, false, false, "--web-control-allow needs ADDR[,ADDR...]"},
   };
   for (const Case& c : cases) {
-    const ConsoleOptions options = ReadConsoleOptions(c.arguments, {{}, {}, c.environment, {}, {}});
+    const ConsoleOptions options = ReadConsoleOptions(c.arguments, {{}, {}, c.environment, {}, {}, {}});
     EXPECT_EQ(options.webControlAllow, c.allow);
     EXPECT_EQ(options.webHost, c.host);
     const std::string what = c.arguments.join(' ').toStdString();
@@ -83,9 +83,14 @@ TEST(ConsoleOptions, WebComesFromTheOptionElseTheEnvironmentAndControlOnlyWhenAs
     EXPECT_EQ(options.webError, c.error) << what;
   }
   EXPECT_EQ(ReadConsoleOptions({"lumetra", "--web", "8080", "--osc", "9000"}).osc, QStringLiteral("9000"));
-  const ConsoleOptions fromEnvironment = ReadConsoleOptions({"lumetra"}, {{}, {}, {}, " 192.168.1.20 ", "sign.local"});
+  const ConsoleOptions fromEnvironment = ReadConsoleOptions({"lumetra"}, {{}, {}, {}, " 192.168.1.20 ", "sign.local", {}});
   EXPECT_EQ(fromEnvironment.webControlAllow, QStringLiteral("192.168.1.20"));
   EXPECT_EQ(fromEnvironment.webHost, QStringLiteral("sign.local"));
+  // The MIDI device likewise; "--midi-id" is an option of its own, never the value of --midi.
+  const ConsoleEnvironment midi{{}, {}, {}, {}, {}, "/dev/snd/midiC2D0"};
+  EXPECT_EQ(ReadConsoleOptions({"lumetra", "--midi-id", "3"}, midi).midi, QStringLiteral("/dev/snd/midiC2D0"));
+  EXPECT_EQ(ReadConsoleOptions({"lumetra", "--midi=/dev/snd/midiC1D0"}, midi).midi, QStringLiteral("/dev/snd/midiC1D0"));
+  EXPECT_EQ(ReadConsoleOptions({"lumetra", "--midi-go-note", "60", "--midi"}, midi).midiError, "--midi needs DEVICE");
 }
 
 TEST(OscEndpoint, TheHostIsThisMachineUnlessANumericAddressIsGiven) {
