@@ -23,6 +23,7 @@
 #include "remote/ConsoleOptions.h"
 #include "remote/LoadWebPages.h"
 #include "remote/OscStart.h"
+#include "remote/TrackStart.h"
 
 int main(int argc, char** argv) {
   if (PrintVersionIfAsked(argc, argv, "lumetra")) return 0;
@@ -60,6 +61,8 @@ int main(int argc, char** argv) {
   // What the start left the console without, told once in the window as well.
   StartLosses losses;
   ListenForCues(cues, options, losses);
+  // The tracks' files are read and their bad inputs told now; their sends come with the window's.
+  [[maybe_unused]] const LoadedTracks tracks = LoadTracksAtStart(options, form.PortNumber(), losses);
   const std::unique_ptr<WebPages> web =
       LoadWebPages(WebPagesModulePaths(QApplication::applicationDirPath(), QStringLiteral(LUMETRA_WEB_MODULE_NAME),
                                        QStringLiteral(LUMETRA_WEB_MODULE_FROM_BINDIR)),

@@ -28,6 +28,34 @@ struct ValueOption {
   }
 };
 
+// A translation track option, as "--name TAG=VALUE" or "--name=TAG=VALUE"; it may be given many
+// times, and once given, the environment's pairs of its kind are not read.
+struct TrackOption {
+  QString name;
+  TrackPairKind kind;
+  QString variable;     // the environment variable read when the option is not given
+  QString environment;  // its value
+  bool given = false;
+
+  bool Take(const QStringList& arguments, qsizetype& i, TrackRequests& requests) {
+    const QString& argument = arguments[i];
+    QString pair;
+    if (argument == name) {
+      if (i + 1 < arguments.size()) pair = arguments[++i];
+    } else if (argument.startsWith(name + u'=')) {
+      pair = argument.mid(name.size() + 1);
+    } else {
+      return false;
+    }
+    given = true;
+    AddTrackPair(requests, kind, name, pair);
+    return true;
+  }
+  void ReadEnvironment(TrackRequests& requests) const {
+    if (!given) AddTrackPairList(requests, kind, variable, environment);
+  }
+};
+
 }  // namespace
 
 ConsoleOptions ReadConsoleOptions(const QStringList& arguments, const ConsoleEnvironment& environment) {
@@ -40,8 +68,13 @@ ConsoleOptions ReadConsoleOptions(const QStringList& arguments, const ConsoleEnv
       {QStringLiteral("--osc-allow"), &options.oscAllow, &options.error, QStringLiteral("--osc-allow needs ADDR[,ADDR...]")},
       {QStringLiteral("--web"), &options.web, &options.webError, QStringLiteral("--web needs [HOST:]PORT")},
   };
+  TrackOption tracks[] = {
+      {QStringLiteral("--track"), TrackPairKind::File, QStringLiteral("LUMETRA_TRACKS"), environment.tracks},
+      {QStringLiteral("--track-port"), TrackPairKind::Port, QStringLiteral("LUMETRA_TRACK_PORTS"), environment.trackPorts},
+  };
   for (qsizetype i = 1; i < arguments.size(); ++i) {
     const QString& argument = arguments[i];
+    if (tracks[0].Take(arguments, i, options.tracks) || tracks[1].Take(arguments, i, options.tracks)) continue;
     if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
       options.help = true;
       continue;
@@ -57,18 +90,21 @@ ConsoleOptions ReadConsoleOptions(const QStringList& arguments, const ConsoleEnv
   }
   for (const ValueOption& option : valued)
     if (option.given && option.value->isEmpty() && option.error->isEmpty()) *option.error = option.missing;
+  for (const TrackOption& option : tracks) option.ReadEnvironment(options.tracks);
   return options;
 }
 
 ConsoleEnvironment ConsoleEnvironmentNow() {
   return {qEnvironmentVariable("LUMETRA_OSC"), qEnvironmentVariable("LUMETRA_OSC_ALLOW"),
-          qEnvironmentVariable("LUMETRA_WEB")};
+          qEnvironmentVariable("LUMETRA_WEB"), qEnvironmentVariable("LUMETRA_TRACKS"),
+          qEnvironmentVariable("LUMETRA_TRACK_PORTS")};
 }
 
 QString ConsoleUsage() {
   return QStringLiteral(
       "Usage: lumetra [--osc [HOST:]PORT] [--osc-allow ADDR[,ADDR...]]\n"
       "               [--web [HOST:]PORT [--web-control] [--web-new-key]] [--version] [--help]\n"
+      "               [--track TAG=FILE [--track-port TAG=N]]...\n"
       "The caption console for a one-line LED sign on a serial port.\n"
       "\n"
       "  --osc [HOST:]PORT  Take cues over OSC (UDP) on PORT: /lumetra/go, /lumetra/goto N,\n"
@@ -91,6 +127,15 @@ QString ConsoleUsage() {
       "  --web-control      Show GO, BACK and BLANK on /stage; they act only with the key of\n"
       "                     the control address printed at start.\n"
       "  --web-new-key      Replace the key of the web pages by a new one.\n"
+      "  --track TAG=FILE   A translation track (up to 8): a language tag (en, ja, zh-Hant) and\n"
+      "                     a file whose line i translates caption line i (text in UTF-8,\n"
+      "                     UTF-16 or GB18030, or .srt subtitles, a cue a line); an empty line\n"
+      "                     is no caption on that track. LUMETRA_TRACKS in the environment\n"
+      "                     gives TAG=FILE pairs separated by semicolons or line ends.\n"
+      "  --track-port TAG=N Show the track on the signs of port N (LUMETRA_COM<N> names its\n"
+      "                     devices). LUMETRA_TRACK_PORTS gives TAG=N pairs likewise.\n"
+      "                     A bad track is told on standard error and the console runs\n"
+      "                     without it.\n"
       "  --version          Print the version and exit.\n"
       "  --help             Print this help and exit.\n"
       "\n"

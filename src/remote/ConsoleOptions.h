@@ -11,8 +11,13 @@
 //   --web [HOST:]PORT       serves the web pages; also --web=[HOST:]PORT, and LUMETRA_WEB likewise.
 //   --web-control           the stage page may also send (with the key)
 //   --web-new-key           replaces the key of the web pages by a new one
+//   --track TAG=FILE        a translation track (repeatable); also --track=TAG=FILE. LUMETRA_TRACKS
+//                           gives pairs separated by semicolons or line ends; any --track wins over it.
+//   --track-port TAG=N      the port whose signs show the track; LUMETRA_TRACK_PORTS likewise.
 #include <QString>
 #include <QStringList>
+
+#include "show/TrackRequests.h"
 
 struct ConsoleOptions {
   bool help = false;
@@ -23,6 +28,7 @@ struct ConsoleOptions {
   bool webNewKey = false;
   QString error;     // one line when an OSC option was given without a value
   QString webError;  // one line when --web was given without a value
+  TrackRequests tracks;  // translation tracks, checked only when they are loaded
 };
 
 // What the environment gives for desktop launchers; an option given wins over it.
@@ -30,6 +36,8 @@ struct ConsoleEnvironment {
   QString osc;       // LUMETRA_OSC
   QString oscAllow;  // LUMETRA_OSC_ALLOW
   QString web;       // LUMETRA_WEB
+  QString tracks;      // LUMETRA_TRACKS
+  QString trackPorts;  // LUMETRA_TRACK_PORTS
 };
 
 ConsoleOptions ReadConsoleOptions(const QStringList& arguments, const ConsoleEnvironment& environment = {});
