@@ -26,6 +26,7 @@
 #include "remote/LoadWebPages.h"
 #include "remote/MidiStart.h"
 #include "remote/OscStart.h"
+#include "remote/TrackStart.h"
 
 int main(int argc, char** argv) {
   if (PrintVersionIfAsked(argc, argv, "lumetra")) return 0;
@@ -69,6 +70,8 @@ int main(int argc, char** argv) {
   MidiInput midi(remote);
   WatchMidiDevice(midi, options, losses);
   if (midi.Watching()) remote.InputOn();
+  // The tracks' files are read and their bad inputs told now; their sends come with the window's.
+  [[maybe_unused]] const LoadedTracks tracks = LoadTracksAtStart(options, form.PortNumber(), losses);
   const std::unique_ptr<WebPages> web =
       LoadWebPages(WebPagesModulePaths(QApplication::applicationDirPath(), QStringLiteral(LUMETRA_WEB_MODULE_NAME),
                                        QStringLiteral(LUMETRA_WEB_MODULE_FROM_BINDIR)),

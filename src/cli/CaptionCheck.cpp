@@ -11,6 +11,7 @@
 #include "wire/DisplayModes.h"
 #include "wire/DisplayPacket.h"
 #include "wire/SignLink.h"
+#include "wire/TranslationMode.h"
 
 namespace {
 
@@ -159,7 +160,7 @@ QString CaptionChecker::TextWithin(const QString& text, int width, int left, int
 }
 
 void CaptionChecker::FindCut(LineCheck& check, const QString& text) {
-  if (check.sentMode == kScrollInFromRightMode || check.width <= kLedWidth) return;
+  if (!CutsCaption(check.width, check.sentMode)) return;
   // The send draws the caption at X = (192 - W) div 2.
   check.cutLeft = -((kLedWidth - check.width) / 2);
   check.cutRight = check.width - kLedWidth - check.cutLeft;

@@ -12,6 +12,8 @@
 #include "cli/CliCommand.h"
 #include "cli/ProofSheets.h"
 #include "cli/ShowInput.h"
+#include "cli/TrackCheck.h"
+#include "cli/TrackOptions.h"
 
 namespace {
 
@@ -28,6 +30,8 @@ int RunCheck(const QStringList& arguments) {
       "rows-lost, page-count-wraps, unknown-mode, no-settings, carried-mode, tab; empty lines are\n"
       "noted). FILE is read as `show` reads it; a settings file brings its caption font and line modes,\n"
       "other files use the console's start-up font and mode 0; --font and --height override the font.\n"
+      "With --track, each track's lines are checked as they go out to its signs: in the mode of their\n"
+      "caption line, or in mode 1 where that mode would cut them; a count other than the show's is a finding.\n"
       "Exit status 0: nothing found; 2: findings; 1: the file cannot be read."));
   const QCommandLineOption json = AddShowFileArguments(parser);
   parser.addOption({QStringLiteral("sheet"),
@@ -43,6 +47,7 @@ int RunCheck(const QStringList& arguments) {
                      "the 1001 that keep settings in line 1's; GO refuses a line it cannot send so."));
   parser.addOption(byGo);
   AddCaptionFontOptions(parser);
+  const QCommandLineOption track = AddTrackOption(parser);
   if (!ParseCommandLine(parser, arguments, 1)) return 0;
 
   const QString path = parser.positionalArguments()[0];
@@ -54,25 +59,30 @@ int RunCheck(const QStringList& arguments) {
                        .arg(std::abs(font.Height))
                        .arg(kMaxCaptionHeight));
 
+  const QList<TranslationTrack> tracks = TracksFromOptions(parser, track);
   CaptionChecker checker(font);
   std::optional<ProofSheets> sheets;
   if (parser.isSet(QStringLiteral("sheet")))
     sheets.emplace(parser.value(QStringLiteral("sheet")), QFileInfo(path).fileName(), font, checker.CellTop(),
                    checker.CellHeight());
   const ListingStyle style = parser.isSet(json) ? ListingStyle::Json : ListingStyle::Plain;
+  const CheckRun run = parser.isSet(byGo) ? CheckRun::Go : parser.isSet(asStored) ? CheckRun::AsStored : CheckRun::Enter;
+  std::optional<TrackChecks> trackChecks;
+  if (!tracks.isEmpty()) trackChecks.emplace(tracks, font, style, run, show.Lines.size());
   // With sheets, printed only once they are written: a failure leaves one message, not half a
   // report. Without, written as it grows: a long show's report is tens of megabytes.
   PiecewiseOutput output;
   const CheckSummary summary = AppendShowCheck(
-      output.bytes, style, path, show, checker,
-      parser.isSet(byGo) ? CheckRun::Go : parser.isSet(asStored) ? CheckRun::AsStored : CheckRun::Enter,
-      [&sheets, &output](const LineCheck& check, const QString& text) {
+      output.bytes, style, path, show, checker, run,
+      [&sheets, &trackChecks, &output](const LineCheck& check, const QString& text) {
         if (sheets) sheets->Add(check, text);
-        else output.Write();
+        if (trackChecks) trackChecks->Check(check, sheets ? &*sheets : nullptr);
+        if (!sheets) output.Write();
       });
+  if (trackChecks) trackChecks->AppendReports(output.bytes);
   if (sheets) sheets->Finish();
   output.Write(true);
-  return summary.problems ? kFindingsStatus : 0;
+  return summary.problems || (trackChecks && trackChecks->Problems()) ? kFindingsStatus : 0;
 }
 
 const CliRegistration registration{{"check", "Check a show for captions the sign will show wrongly", RunCheck}};

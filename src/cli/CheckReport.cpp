@@ -134,21 +134,7 @@ void AppendCheckLine(std::string& out, ListingStyle style, const LineCheck& chec
 
 void AppendCheckTail(std::string& out, ListingStyle style, const CheckSummary& summary, CheckRun run) {
   if (style == ListingStyle::Plain) {
-    QStringList counts;
-    for (int kind = 0; kind < kFindingKindCount; ++kind)
-      if (summary.findings[std::size_t(kind)] > 0)
-        counts << QStringLiteral("%1 %2").arg(QLatin1String(FindingKindName(FindingKind(kind)))).arg(summary.findings[std::size_t(kind)]);
-    AppendUtf8(out, QStringLiteral("%1 lines; findings: %2; the whole show takes %3 on the line, sent once (%4)\n")
-                        .arg(summary.lines)
-                        .arg(counts.isEmpty() ? QStringLiteral("none") : counts.join(QStringLiteral(", ")))
-                        .arg(Duration(summary.wireMs))
-                        .arg(QLatin1String(kRunWords[std::size_t(run)].summary)));
-    if (summary.findings[std::size_t(FindingKind::RowsLost)] > 0) {
-      AppendUtf8(out, summary.fontWithoutLostRows
-                          ? QStringLiteral("no line loses ink rows at %1, the largest such size of the font\n")
-                                .arg(FontSizeWords(*summary.fontWithoutLostRows))
-                          : QStringLiteral("lines lose ink rows at every size of the font\n"));
-    }
+    AppendPlainSummary(out, summary, u"the whole show", run);
     return;
   }
   out += "],\"summary\":{\"lines\":";
@@ -173,6 +159,23 @@ void AppendCheckTail(std::string& out, ListingStyle style, const CheckSummary& s
     out += "null";
   }
   out += "}}\n";
+}
+
+void AppendPlainSummary(std::string& out, const CheckSummary& summary, QStringView what, CheckRun run) {
+  QStringList counts;
+  for (int kind = 0; kind < kFindingKindCount; ++kind)
+    if (summary.findings[std::size_t(kind)] > 0)
+      counts << QStringLiteral("%1 %2").arg(QLatin1String(FindingKindName(FindingKind(kind)))).arg(summary.findings[std::size_t(kind)]);
+  AppendUtf8(out, QStringLiteral("%1 lines; findings: %2; %3 takes %4 on the line, sent once (%5)\n")
+                      .arg(QString::number(summary.lines),
+                           counts.isEmpty() ? QStringLiteral("none") : counts.join(QStringLiteral(", ")), what,
+                           Duration(summary.wireMs), QLatin1String(kRunWords[std::size_t(run)].summary)));
+  if (summary.findings[std::size_t(FindingKind::RowsLost)] > 0) {
+    AppendUtf8(out, summary.fontWithoutLostRows
+                        ? QStringLiteral("no line loses ink rows at %1, the largest such size of the font\n")
+                              .arg(FontSizeWords(*summary.fontWithoutLostRows))
+                        : QStringLiteral("lines lose ink rows at every size of the font\n"));
+  }
 }
 
 CheckSummary AppendShowCheck(std::string& out, ListingStyle style, const QString& file, const ShowDocument& show,

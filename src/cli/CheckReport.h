@@ -29,6 +29,9 @@ void AppendCheckHead(std::string& out, ListingStyle style, const QString& file, 
                      qsizetype lines, CheckRun run);
 void AppendCheckLine(std::string& out, ListingStyle style, const LineCheck& check, QStringView text);
 void AppendCheckTail(std::string& out, ListingStyle style, const CheckSummary& summary, CheckRun run);
+// The plain summary: "<n> lines; findings: ...; <what> takes <time> on the line, sent once (<run>)",
+// and when rows of ink are lost, the font size that keeps them all.
+void AppendPlainSummary(std::string& out, const CheckSummary& summary, QStringView what, CheckRun run);
 
 // Checks every line of the show and appends the whole report; `each` also sees each line's
 // check (the proof sheets draw it).

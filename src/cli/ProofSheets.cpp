@@ -24,6 +24,7 @@ constexpr QRgb kLostUnlit = qRgb(34, 34, 34);
 const QColor kFrameEdge(110, 110, 110);
 const QColor kMissingOutline(255, 210, 0);
 const QColor kLabel(225, 225, 225);
+const QColor kTrackLabel(140, 200, 255);
 const QColor kFindingLabel(255, 170, 60);
 const QColor kSeparator(60, 60, 60);
 
@@ -78,8 +79,9 @@ ProofSheets::ProofSheets(const QString& outPath, const QString& showName, const 
     : outPath_(outPath), showName_(showName), font_(captionFont), cellTop_(cellTop), cellHeight_(cellHeight),
       frame_(CreateLedFrame()) {}
 
-void ProofSheets::Add(const LineCheck& check, const QString& text) {
+void ProofSheets::Add(const LineCheck& check, const QString& text, const QString& track) {
   line_ = check.line;
+  track_ = track;
   // The picture the send packs: the centred frame, then each page drawn over it in turn.
   RenderCentred(frame_, font_, text);
   if (check.sentMode == kScrollInFromRightMode) {
@@ -159,9 +161,12 @@ void ProofSheets::DrawLabel(int row, const LineCheck& check, bool continued) {
     painter.drawLine(kMargin, top - kRowPitch + kRowHeight + 7, kSheetWidth - kMargin, top - kRowPitch + kRowHeight + 7);
   }
   painter.setFont(ConsoleFont(-14, clWhite).ToQFont());
-  painter.setPen(kLabel);
+  painter.setPen(track_.isEmpty() ? kLabel : kTrackLabel);
   const QRect area(kMargin, top, kLabelWidth - 12, kRowHeight);
-  const QString head = QStringLiteral("%1%2").arg(check.line).arg(continued ? QStringLiteral(" (continued)") : QString());
+  const QString head = QStringLiteral("%1%2%3")
+                           .arg(check.line)
+                           .arg(track_.isEmpty() ? QString() : u' ' + track_)
+                           .arg(continued ? QStringLiteral(" (continued)") : QString());
   painter.drawText(area, Qt::AlignLeft | Qt::AlignTop, head + QStringLiteral("   ") + ModesLabel(check));
   painter.drawText(area.adjusted(0, 16, 0, 0), Qt::AlignLeft | Qt::AlignTop,
                    QStringLiteral("%1 px, %2 page%3").arg(check.width).arg(check.pages).arg(QLatin1String(check.pages == 1 ? "" : "s")));

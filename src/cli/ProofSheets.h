@@ -4,7 +4,7 @@
 // The proof sheets of a show: every caption line as the sign will show it, as lit LED dots on
 // black, one row per line with its number, modes (stored, and sent when the run sends another)
 // and findings; a cut line's lost columns shaded beside the frame, characters nothing can draw
-// outlined. Sheets are written as they fill:
+// outlined. A translation track's line follows its caption line, labelled with its tag. Sheets are written as they fill:
 // OUT.png, then OUT-2.png, OUT-3.png, ... (layout in ProofSheetLayout.h).
 #include <QImage>
 #include <QString>
@@ -16,7 +16,8 @@ class ProofSheets {
  public:
   ProofSheets(const QString& outPath, const QString& showName, const TFont& captionFont, int cellTop, int cellHeight);
 
-  void Add(const LineCheck& check, const QString& text);
+  // `track` is the tag of the translation track the line belongs to; empty for a caption line.
+  void Add(const LineCheck& check, const QString& text, const QString& track = QString());
   // Writes the sheet in progress; returns the paths of all sheets written. CliError on failure.
   QStringList Finish();
 
@@ -41,6 +42,7 @@ class ProofSheets {
   QImage sheet_;
   int rows_ = 0;          // rows used on the sheet in progress
   int line_ = 0;       // the line being drawn
+  QString track_;      // its track's tag, if any
   int firstLine_ = 0;  // of the sheet in progress
   int lastLine_ = 0;   // the last line with a row on it
   QStringList written_;

@@ -3,6 +3,7 @@
 #include "cli/TextOutput.h"
 
 #include <charconv>
+#include <stdexcept>
 
 namespace {
 
@@ -98,4 +99,14 @@ void AppendDecimal(std::string& out, std::int64_t value) {
   char digits[24];
   const auto result = std::to_chars(digits, digits + sizeof digits, value);
   out.append(digits, std::size_t(result.ptr - digits));
+}
+
+void ReopenJsonObject(std::string& out, std::string_view closing) {
+  if (!out.ends_with(closing)) throw std::logic_error("a JSON object reopened where none ends");
+  out.resize(out.size() - closing.size());
+}
+
+void AppendJsonStringOrNull(std::string& out, QStringView text) {
+  if (text.isEmpty()) out += "null";
+  else AppendJsonString(out, text);
 }

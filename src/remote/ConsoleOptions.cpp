@@ -28,6 +28,34 @@ struct ValueOption {
   }
 };
 
+// A translation track option, as "--name TAG=VALUE" or "--name=TAG=VALUE"; it may be given many
+// times, and once given, the environment's pairs of its kind are not read.
+struct TrackOption {
+  QString name;
+  TrackPairKind kind;
+  QString variable;     // the environment variable read when the option is not given
+  QString environment;  // its value
+  bool given = false;
+
+  bool Take(const QStringList& arguments, qsizetype& i, TrackRequests& requests) {
+    const QString& argument = arguments[i];
+    QString pair;
+    if (argument == name) {
+      if (i + 1 < arguments.size()) pair = arguments[++i];
+    } else if (argument.startsWith(name + u'=')) {
+      pair = argument.mid(name.size() + 1);
+    } else {
+      return false;
+    }
+    given = true;
+    AddTrackPair(requests, kind, name, pair);
+    return true;
+  }
+  void ReadEnvironment(TrackRequests& requests) const {
+    if (!given) AddTrackPairList(requests, kind, variable, environment);
+  }
+};
+
 }  // namespace
 
 ConsoleOptions ReadConsoleOptions(const QStringList& arguments, const ConsoleEnvironment& environment) {
@@ -53,8 +81,13 @@ ConsoleOptions ReadConsoleOptions(const QStringList& arguments, const ConsoleEnv
        QStringLiteral("--midi-format needs F[,F...]")},
       {QStringLiteral("--midi-go-note"), &options.midiGoNote, &options.midiError, QStringLiteral("--midi-go-note needs N")},
   };
+  TrackOption tracks[] = {
+      {QStringLiteral("--track"), TrackPairKind::File, QStringLiteral("LUMETRA_TRACKS"), environment.tracks},
+      {QStringLiteral("--track-port"), TrackPairKind::Port, QStringLiteral("LUMETRA_TRACK_PORTS"), environment.trackPorts},
+  };
   for (qsizetype i = 1; i < arguments.size(); ++i) {
     const QString& argument = arguments[i];
+    if (tracks[0].Take(arguments, i, options.tracks) || tracks[1].Take(arguments, i, options.tracks)) continue;
     if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
       options.help = true;
       continue;
@@ -70,13 +103,15 @@ ConsoleOptions ReadConsoleOptions(const QStringList& arguments, const ConsoleEnv
   }
   for (const ValueOption& option : valued)
     if (option.given && option.value->isEmpty() && option.error->isEmpty()) *option.error = option.missing;
+  for (const TrackOption& option : tracks) option.ReadEnvironment(options.tracks);
   return options;
 }
 
 ConsoleEnvironment ConsoleEnvironmentNow() {
   return {qEnvironmentVariable("LUMETRA_OSC"), qEnvironmentVariable("LUMETRA_OSC_ALLOW"),
           qEnvironmentVariable("LUMETRA_WEB"), qEnvironmentVariable("LUMETRA_WEB_CONTROL_ALLOW"),
-          qEnvironmentVariable("LUMETRA_WEB_HOST"), qEnvironmentVariable("LUMETRA_MIDI")};
+          qEnvironmentVariable("LUMETRA_WEB_HOST"), qEnvironmentVariable("LUMETRA_MIDI"),
+          qEnvironmentVariable("LUMETRA_TRACKS"), qEnvironmentVariable("LUMETRA_TRACK_PORTS")};
 }
 
 QString ConsoleUsage() {
@@ -85,7 +120,8 @@ QString ConsoleUsage() {
       "               [--web [HOST:]PORT [--web-control] [--web-control-allow ADDR[,ADDR...]]\n"
       "                [--web-host NAME[,NAME...]] [--web-new-key]]\n"
       "               [--midi DEVICE [--midi-id N] [--midi-group N[,N...]] [--midi-format F[,F...]]\n"
-      "               [--midi-go-note N]] [--version] [--help]\n"
+      "               [--midi-go-note N]] [--track TAG=FILE [--track-port TAG=N]]...\n"
+      "               [--version] [--help]\n"
       "The caption console for a one-line LED sign on a serial port.\n"
       "\n"
       "  --osc [HOST:]PORT  Take cues over OSC (UDP) on PORT: /lumetra/go, /lumetra/goto N,\n"
@@ -136,6 +172,15 @@ QString ConsoleUsage() {
       "                     format, is always taken. Default: every format.\n"
       "  --midi-go-note N   A Note On of note N (0..127, velocity above 0, any channel) is a\n"
       "                     GO, for desks without MIDI Show Control.\n"
+      "  --track TAG=FILE   A translation track (up to 8): a language tag (en, ja, zh-Hant) and\n"
+      "                     a file whose line i translates caption line i (text in UTF-8,\n"
+      "                     UTF-16 or GB18030, or .srt subtitles, a cue a line); an empty line\n"
+      "                     is no caption on that track. LUMETRA_TRACKS in the environment\n"
+      "                     gives TAG=FILE pairs separated by semicolons or line ends.\n"
+      "  --track-port TAG=N Show the track on the signs of port N (LUMETRA_COM<N> names its\n"
+      "                     devices). LUMETRA_TRACK_PORTS gives TAG=N pairs likewise.\n"
+      "                     A bad track is told on standard error and the console runs\n"
+      "                     without it.\n"
       "  --version          Print the version and exit.\n"
       "  --help             Print this help and exit.\n"
       "\n"

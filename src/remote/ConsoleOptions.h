@@ -20,8 +20,13 @@
 //                           --midi=DEVICE, and LUMETRA_MIDI likewise. --midi-id N,
 //                           --midi-group N[,N...], --midi-format F[,F...] and --midi-go-note N
 //                           say which messages are the console's.
+//   --track TAG=FILE        a translation track (repeatable); also --track=TAG=FILE. LUMETRA_TRACKS
+//                           gives pairs separated by semicolons or line ends; any --track wins over it.
+//   --track-port TAG=N      the port whose signs show the track; LUMETRA_TRACK_PORTS likewise.
 #include <QString>
 #include <QStringList>
+
+#include "show/TrackRequests.h"
 
 struct ConsoleOptions {
   bool help = false;
@@ -40,6 +45,7 @@ struct ConsoleOptions {
   QString error;        // one line when an OSC option was given without a value
   QString webError;     // one line when a web option was given without a value
   QString midiError;    // one line when a MIDI option was given without a value
+  TrackRequests tracks;  // translation tracks, checked only when they are loaded
 };
 
 // What the environment gives for desktop launchers; an option given wins over it.
@@ -50,6 +56,8 @@ struct ConsoleEnvironment {
   QString webControlAllow;  // LUMETRA_WEB_CONTROL_ALLOW
   QString webHost;          // LUMETRA_WEB_HOST
   QString midi;             // LUMETRA_MIDI
+  QString tracks;           // LUMETRA_TRACKS
+  QString trackPorts;       // LUMETRA_TRACK_PORTS
 };
 
 ConsoleOptions ReadConsoleOptions(const QStringList& arguments, const ConsoleEnvironment& environment = {});

@@ -45,6 +45,44 @@ QString Quoted(const QString& line) {
   throw Exception(QStringLiteral("line %1: %2").arg(index + 1).arg(what));
 }
 
+// Calls `each` with the text lines of every cue, in order.
+template <typename Each>
+void ForEachSubtitleCue(const QString& text, Each each) {
+  const QStringList lines = SplitCaptionLines(text);
+  QStringList cue;
+  qsizetype i = 0;
+  while (i < lines.size()) {
+    if (IsBlank(lines[i])) {
+      ++i;
+      continue;
+    }
+    // A cue: its number (some editors leave it out), its time line, its text lines.
+    if (IsCueNumber(lines[i]))
+      ++i;
+    else if (!IsTimeLine(lines[i]))
+      Malformed(i, QStringLiteral("expected a cue number, found %1").arg(Quoted(lines[i])));
+    if (i == lines.size() || !IsTimeLine(lines[i]))
+      Malformed(i, QStringLiteral("expected a time line such as \"00:00:01,000 --> 00:00:04,000\""));
+    cue.clear();
+    for (++i; i < lines.size() && !IsBlank(lines[i]) && !StartsCue(lines, i); ++i) {
+      const QString text = WithoutSubtitleTags(lines[i]);
+      if (!IsBlank(text)) cue << text;  // a line of tags alone says nothing
+    }
+    each(cue);
+  }
+}
+
+// What `parse` makes of the file's text; a malformed file is named in the message.
+template <typename Parse>
+auto ParseSubtitleFile(const QString& path, Parse parse) {
+  const QString text = ReadImportedText(path);
+  try {
+    return parse(text);
+  } catch (const Exception& error) {
+    throw Exception(QStringLiteral("%1, %2").arg(path, error.Message()));
+  }
+}
+
 }  // namespace
 
 bool IsSubtitleFilePath(const QString& path) { return path.endsWith(QStringLiteral(".srt"), Qt::CaseInsensitive); }
@@ -59,36 +97,20 @@ QString WithoutSubtitleTags(const QString& line) {
 }
 
 QStringList SubtitleCaptions(const QString& text) {
-  const QStringList lines = SplitCaptionLines(text);
   QStringList captions;
-  qsizetype i = 0;
-  while (i < lines.size()) {
-    if (IsBlank(lines[i])) {
-      ++i;
-      continue;
-    }
-    // A cue: its number (some editors leave it out), its time line, its text lines.
-    if (IsCueNumber(lines[i]))
-      ++i;
-    else if (!IsTimeLine(lines[i]))
-      Malformed(i, QStringLiteral("expected a cue number, found %1").arg(Quoted(lines[i])));
-    if (i == lines.size() || !IsTimeLine(lines[i]))
-      Malformed(i, QStringLiteral("expected a time line such as \"00:00:01,000 --> 00:00:04,000\""));
-    const qsizetype before = captions.size();
-    for (++i; i < lines.size() && !IsBlank(lines[i]) && !StartsCue(lines, i); ++i) {
-      const QString caption = WithoutSubtitleTags(lines[i]);
-      if (!IsBlank(caption)) captions << caption;  // a line of tags alone says nothing
-    }
-    if (captions.size() == before) captions << QString();  // the cue blanks the sign
-  }
+  ForEachSubtitleCue(text, [&captions](const QStringList& cue) {
+    if (cue.isEmpty()) captions << QString();  // the cue blanks the sign
+    else captions << cue;
+  });
   return captions;
 }
 
-QStringList ImportSubtitleFile(const QString& path) {
-  const QString text = ReadImportedText(path);
-  try {
-    return SubtitleCaptions(text);
-  } catch (const Exception& error) {
-    throw Exception(QStringLiteral("%1, %2").arg(path, error.Message()));
-  }
+QList<QStringList> SubtitleCues(const QString& text) {
+  QList<QStringList> cues;
+  ForEachSubtitleCue(text, [&cues](const QStringList& cue) { cues << cue; });
+  return cues;
 }
+
+QStringList ImportSubtitleFile(const QString& path) { return ParseSubtitleFile(path, SubtitleCaptions); }
+
+QList<QStringList> ImportSubtitleCues(const QString& path) { return ParseSubtitleFile(path, SubtitleCues); }

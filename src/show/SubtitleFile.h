@@ -22,9 +22,15 @@ bool IsSubtitleFilePath(const QString& path);
 // without its time line.
 QStringList SubtitleCaptions(const QString& text);
 
+// The text lines of each cue, in order: what SubtitleCaptions makes captions of, a cue with no
+// text (or tags alone) holding none. Fails as SubtitleCaptions does.
+QList<QStringList> SubtitleCues(const QString& text);
+
 // Reads a subtitle file. A file that cannot be read fails as a text import does; a malformed one
 // with "<path>, line N: ...".
 QStringList ImportSubtitleFile(const QString& path);
+// The cues of a subtitle file; fails as ImportSubtitleFile does.
+QList<QStringList> ImportSubtitleCues(const QString& path);
 
 // A cue's text line without its styling tags.
 QString WithoutSubtitleTags(const QString& line);

@@ -93,6 +93,42 @@ TEST(ConsoleOptions, WebComesFromTheOptionElseTheEnvironmentAndControlOnlyWhenAs
   EXPECT_EQ(ReadConsoleOptions({"lumetra", "--midi-go-note", "60", "--midi"}, midi).midiError, "--midi needs DEVICE");
 }
 
+TEST(ConsoleOptions, TracksAndTheirPortsComeFromTheOptionsElseTheEnvironment) {
+  // Pairs as "origin tag=value", in the order read.
+  const auto pairs = [](const QList<TrackPair>& list) {
+    QStringList texts;
+    for (const TrackPair& pair : list) texts << QStringLiteral("%1 %2=%3").arg(pair.origin, pair.tag, pair.value);
+    return texts.join(u'|');
+  };
+  struct Case {
+    QStringList arguments;
+    QString tracksEnvironment;
+    QString portsEnvironment;
+    QString files;
+    QString ports;
+    QString malformed = {};
+  };
+  const Case cases[] = {
+      {{"lumetra"}, {}, {}, {}, {}},
+      {{"lumetra", "--track", "en=a b.txt", "--track=ja=ja=1.srt", "--track-port", "en=2"}, {}, {},
+       "--track en=a b.txt|--track ja=ja=1.srt", "--track-port en=2"},
+      {{"lumetra"}, "en=en.txt;\nja=ja.txt\n", "en=2; ja=3", "LUMETRA_TRACKS en=en.txt|LUMETRA_TRACKS ja=ja.txt",
+       "LUMETRA_TRACK_PORTS en=2|LUMETRA_TRACK_PORTS ja=3"},
+      {{"lumetra", "--track", "fr=fr.txt"}, "en=en.txt", "en=2", "--track fr=fr.txt", "LUMETRA_TRACK_PORTS en=2"},
+      {{"lumetra", "--track-port=fr=4", "--track", "fr=fr.txt"}, "en=en.txt", "en=2", "--track fr=fr.txt", "--track-port fr=4"},
+      {{"lumetra", "--track"}, "en=en.txt", {}, {}, {}, "--track \"\" is not TAG=FILE (as en=english.txt)"},
+  };
+  for (const Case& c : cases) {
+    const ConsoleOptions options =
+        ReadConsoleOptions(c.arguments, {{}, {}, {}, {}, {}, {}, c.tracksEnvironment, c.portsEnvironment});
+    const std::string what = c.arguments.join(' ').toStdString();
+    EXPECT_EQ(pairs(options.tracks.files), c.files) << what;
+    EXPECT_EQ(pairs(options.tracks.ports), c.ports) << what;
+    EXPECT_EQ(options.tracks.malformed.join(u'|'), c.malformed) << what;
+  }
+  EXPECT_TRUE(ConsoleUsage().contains(QStringLiteral("--track TAG=FILE")));
+}
+
 TEST(OscEndpoint, TheHostIsThisMachineUnlessANumericAddressIsGiven) {
   const std::pair<const char*, const char*> good[] = {
       {"9000", "127.0.0.1:9000"},       {" 9000 ", "127.0.0.1:9000"},   {"0", "127.0.0.1:0"},
