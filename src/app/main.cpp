@@ -71,7 +71,7 @@ int main(int argc, char** argv) {
   WatchMidiDevice(midi, options, losses);
   if (midi.Watching()) remote.InputOn();
   // The tracks' files are read and their bad inputs told now; their sends come with the window's.
-  [[maybe_unused]] const LoadedTracks tracks = LoadTracksAtStart(options, form.PortNumber(), losses);
+  form.Tracks = LoadTracksAtStart(options, form.PortNumber(), losses).tracks;
   const std::unique_ptr<WebPages> web =
       LoadWebPages(WebPagesModulePaths(QApplication::applicationDirPath(), QStringLiteral(LUMETRA_WEB_MODULE_NAME),
                                        QStringLiteral(LUMETRA_WEB_MODULE_FROM_BINDIR)),

@@ -27,6 +27,7 @@
 #include "platform/Image.h"
 #include "platform/UpDown.h"
 #include "show/LineSettingTable.h"
+#include "show/TranslationTrack.h"
 #include "skin/controls/SkinButton.h"
 #include "skin/data/CompressedStoredSkin.h"
 #include "skin/data/SkinData.h"
@@ -85,6 +86,8 @@ class TForm1 : public TForm {
   qint64 SendsMade = 0;   // sends so far, tried or not: a remote input tells its own from them
   ShowPositionTracker PositionTracker;  // the lines sent and selected, as edits move them
   SendLog Sends{ConsoleStateFolder()};  // one line per send, whatever started it
+  // The show's translation tracks, line i of each beside caption line i; none unless given.
+  QList<TranslationTrack> Tracks;
   // Told of every send once its result is known (the web pages follow the sign by it).
   std::function<void(const SendRecord& send)> SendDone;
   // Where the working state is written on close: the program's own folder.
